@@ -1,0 +1,115 @@
+#include "editor/Editor.h"
+
+#include "model/TableOps.h"
+#include "render/SceneRedraw.h"
+
+Editor::Editor(EditorUi &ui_)
+    : ui(ui_)
+{
+}
+
+bool Editor::getCountElements() const
+{
+    return !locked() && (PGrid.RowCount() > 2 || HGrid.RowCount() > 2);
+}
+
+void Editor::DeleteElementModel(int row, StringGrid &table)
+{
+    deleteElementRows(tables, row, table, Modified);
+    ui.setText(Ctl::edCaption, QString());
+    ui.setText(Ctl::edXc, QString());
+    ui.setText(Ctl::edYc, QString());
+    SelectedKind = 0;
+    refreshOverlay();
+    ui.setEnabled(Ctl::deleteElem1, false);
+    ui.setEnabled(Ctl::Action_delete, false);
+    ui.setEnabled(Ctl::sbArrowChange, false);
+    ui.setEnabled(Ctl::Action_ChangeLine, false);
+    SetStateLine();
+    ui.setEnabled(Ctl::ActionSelectAll, getCountElements());
+}
+
+void Editor::ClearAll()
+{
+    ClearSelectedTable(HGrid);
+    ClearSelectedTable(PGrid);
+    ClearSelectedTable(EGrid);
+    SelX = SelY = SelX2 = SelY2 = -1;
+    SelCaption = QStringLiteral("HP");
+    SelectedKind = 0;
+    refreshOverlay();
+    CurrentFileName.clear();
+    ListLoadsave.clear();
+    ListNameEl.clear();
+    ListDist.clear();
+    ui.setEnabled(Ctl::deleteElem1, false);
+    ui.setEnabled(Ctl::Action_delete, false);
+    ui.setEnabled(Ctl::sbArrowChange, false);
+    ui.setEnabled(Ctl::Action_ChangeLine, false);
+    ui.setEnabled(Ctl::ActionSelectAll, false);
+    ui.setWindowCaption(AppTitle);
+    ui.setChecked(Ctl::Action_Lock, false);
+    InstrumEnabled(true);
+    PanStepX = PanStepY = PanAnchorX = PanAnchorY = 0;
+    sheet.left = 0;
+    sheet.top = 0;
+    ui.sheetGeometryChanged();
+    ListShiftObj.clear();
+    refreshOverlay();
+}
+
+void Editor::InstrumEnabled(bool enabled)
+{
+    SelectedKind = 0;
+    for (Ctl c : {Ctl::sbCursor, Ctl::sbH, Ctl::sbP, Ctl::sbE, Ctl::ColorBox1, Ctl::edCaption, Ctl::edXc,
+                  Ctl::edYc, Ctl::sbCanvaTop, Ctl::sbCanvaBottom, Ctl::sbCanvaLeft, Ctl::sbCanvaRight,
+                  Ctl::lbText, Ctl::lbXc, Ctl::lbYc})
+        ui.setEnabled(c, enabled);
+    ui.setVisible(Ctl::Panel_btn_vert, enabled);
+    ui.setVisible(Ctl::Panel_btn_horiz, enabled);
+    ui.setEnabled(Ctl::sbArrowChange, false);
+    ui.setEnabled(Ctl::Action_ChangeLine, false);
+    ui.setEnabled(Ctl::deleteElem1, false);
+    ui.setEnabled(Ctl::Action_delete, false);
+    SetStateLine();
+}
+
+void Editor::SetStateLine()
+{
+    if (locked())
+        return;
+    ui.setEnabled(Ctl::sbE, PGrid.RowCount() + HGrid.RowCount() - 2 >= 4);
+}
+
+void Editor::UpdateImageModel()
+{
+    ::UpdateImageModel(tables, sheet.canvas(), ListShiftObj);
+    refreshOverlay();
+}
+
+void Editor::refreshOverlay()
+{
+    overlayImage = sheet.image().copy();
+    overlay.setImage(&overlayImage);
+    PaintBox1Paint();
+    ui.overlayChanged();
+}
+
+void Editor::PaintBox1Paint()
+{
+    // The overlay canvas starts each paint with a white brush and the window's caption font.
+    overlay.setBrushColor(clWhite);
+    overlay.setFontName(QStringLiteral("tahoma"));
+    overlay.setFontSize(11);
+    OverlayState state;
+    state.locked = locked();
+    state.gridVisible = GridVisible;
+    state.selectedKind = SelectedKind;
+    state.selX = SelX;
+    state.selY = SelY;
+    state.selX2 = SelX2;
+    state.selY2 = SelY2;
+    state.selCaption = SelCaption;
+    state.currentColor = CurrentColor;
+    ::PaintBox1Paint(overlay, state);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// The controls of the main window that the editing logic reads and drives.
+enum class Ctl {
+    // tool buttons and toolbar
+    sbCursor, sbH, sbP, sbE, ColorBox1, edCaption, edXc, edYc, lbText, lbXc, lbYc,
+    sbArrowChange, deleteElem1,
+    // sheet-size buttons and their panels, the navigator
+    sbCanvaTop, sbCanvaBottom, sbCanvaLeft, sbCanvaRight, Panel_btn_vert, Panel_btn_horiz, PanelView,
+    // actions and menu entries with a state of their own
+    Action_delete, Action_ChangeLine, ChangeLine1, ActionSelectAll, Action_Lock, Action_view_navigator,
+};
+
+enum class SaveAnswer { Yes, No, Cancel };
+
+// What the editing logic needs of the window. TForm1 implements it with widgets; tests may
+// implement it with plain fields.
+class EditorUi {
+public:
+    virtual ~EditorUi() = default;
+
+    virtual void setEnabled(Ctl control, bool enabled) = 0;
+    virtual bool isEnabled(Ctl control) const = 0;
+    virtual void setVisible(Ctl control, bool visible) = 0;
+    virtual bool isVisible(Ctl control) const = 0;
+    virtual void setChecked(Ctl action, bool checked) = 0;
+    virtual bool isChecked(Ctl action) const = 0;
+
+    // edCaption, edXc, edYc
+    virtual QString text(Ctl edit) const = 0;
+    virtual void setText(Ctl edit, const QString &text) = 0;
+    virtual bool hasFocus(Ctl control) const = 0;
+    // Gives edCaption the keyboard focus with all its text selected.
+    virtual void focusCaptionSelectAll() = 0;
+
+    // ColorBox1: the selected item; setting it from the program never runs the change handler.
+    virtual int colorIndex() const = 0;
+    virtual void setColorIndex(int index) = 0;
+
+    // Puts one of sbCursor, sbH, sbP, sbE down (the others of the group go up).
+    virtual void setToolDown(Ctl button) = 0;
+
+    // The overlay image changed: show it (repaint at once where the platform allows).
+    virtual void overlayChanged() = 0;
+    // The sheet moved or changed size: place the overlay widget at the sheet position.
+    virtual void sheetGeometryChanged() = 0;
+    // Client size of the drawing area Panel2.
+    virtual QSize drawingAreaClientSize() const = 0;
+    // Sizes the navigator and places the visible-part mark and the corner panels.
+    virtual void navigateView(bool resizeNavigator, bool placeVisiblePart) = 0;
+
+    // Window caption and application title, always together.
+    virtual void setWindowCaption(const QString &caption) = 0;
+
+    // Modal boxes and dialogs.
+    virtual void showInfo(const QString &text) = 0;
+    virtual void showError(const QString &text) = 0;
+    virtual SaveAnswer askSaveChanges(const QString &question) = 0;
+    // Returns the chosen path, or an empty text when cancelled.
+    virtual QString chooseOpenFile(const QString &filter, const QString &defaultSuffix,
+                                   const QString &startDir) = 0;
+    virtual QString chooseSaveFile(const QString &filter, const QString &defaultSuffix,
+                                   const QString &startDir) = 0;
+    // Shows the new-sheet dialog; true with the chosen size unless cancelled.
+    virtual bool runNewSheetDialog(int &width, int &height) = 0;
+    virtual void copyImageToClipboard(const QImage &image) = 0;
+    // Asks the window to close (through its close query).
+    virtual void closeWindow() = 0;
+};

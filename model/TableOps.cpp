@@ -1,0 +1,144 @@
+#include "model/TableOps.h"
+
+#include "toolkit/IntText.h"
+
+#include <QSet>
+
+int GetNumberElement(const QString &prefix, const StringGrid &table)
+{
+    // The names taken: numbers n with prefix+n equal to a row name without regard to case.
+    // The original repeated scan yields the smallest free number among 1..count+1, which is the
+    // smallest number not taken; a set gives it in linear time.
+    QSet<qint64> taken;
+    int count = 0;
+    for (int r = 1; r < table.RowCount(); ++r) {
+        const QString &name = table.Cells(ColName, r);
+        if (name.isEmpty())
+            continue;
+        ++count;
+        if (name.size() <= prefix.size() || !name.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        const QStringView digits = QStringView(name).mid(prefix.size());
+        // Only the exact decimal text of a number matches prefix+IntToStr(n).
+        if (digits.front() == QLatin1Char('0') || digits.size() > 10)
+            continue;
+        qint64 n = 0;
+        bool ok = true;
+        for (QChar ch : digits) {
+            if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) {
+                ok = false;
+                break;
+            }
+            n = n * 10 + (ch.unicode() - '0');
+        }
+        if (ok)
+            taken.insert(n);
+    }
+    int number = 1;
+    for (int i = 0; i < count; ++i) {
+        if (!taken.contains(number))
+            break;
+        ++number;
+    }
+    return number;
+}
+
+int GetRowObjByName(const ElementTables &tables, const QString &name)
+{
+    const StringGrid &table = tables.tableForName(name);
+    for (int r = 1; r < table.RowCount(); ++r)
+        if (table.Cells(ColName, r) == name)
+            return r;
+    return -1;
+}
+
+QPoint getCoordElem_onName(const QString &name, const StringGrid &table)
+{
+    QPoint result(0, 0);
+    for (int r = 1; r < table.RowCount(); ++r) {
+        const QString &cell = table.Cells(ColName, r);
+        if (!cell.isEmpty() && cell == name)
+            result = QPoint(StrToInt(table.Cells(ColX, r)), StrToInt(table.Cells(ColY, r)));
+    }
+    return result;
+}
+
+bool get_bH_elem(const ElementTables &tables, const QString &name)
+{
+    for (int r = 1; r < tables.HGrid.RowCount(); ++r)
+        if (tables.HGrid.Cells(ColName, r) == name)
+            return true;
+    return false;
+}
+
+bool get_bNameEl_islife(const ElementTables &tables, const QString &name)
+{
+    if (get_bH_elem(tables, name))
+        return true;
+    for (int r = 1; r < tables.PGrid.RowCount(); ++r)
+        if (tables.PGrid.Cells(ColName, r) == name)
+            return true;
+    return false;
+}
+
+bool get_bLine_islife(const ElementTables &tables, QString first, const QString &second)
+{
+    if (first.contains(QLatin1Char('-')))
+        first.chop(1);
+    const QString forward = first + QLatin1Char('-') + second;
+    const QString backward = second + QLatin1Char('-') + first;
+    bool found = false;
+    for (int r = 1; r < tables.EGrid.RowCount(); ++r) {
+        const QString &name = tables.EGrid.Cells(ColName, r);
+        if (!name.isEmpty() && (name == forward || name == backward))
+            found = true;
+    }
+    return found;
+}
+
+void DeleteRowFromGrid(int row, StringGrid &table, bool &modified)
+{
+    // -1 is "no such row"; other rows outside the data never reach here but are ignored too.
+    if (row < 1 || row >= table.RowCount())
+        return;
+    for (int r = row; r <= table.RowCount() - 1; ++r)
+        table.copyRow(r + 1, r);
+    table.setRowCount(table.RowCount() - 1);
+    modified = true;
+}
+
+void deleteElementRows(ElementTables &tables, int row, StringGrid &table, bool &modified)
+{
+    if (&table != &tables.EGrid && row != -1) {
+        const QString name = table.Cells(ColName, row);
+        StringGrid &lines = tables.EGrid;
+        int r = 1;
+        while (r <= lines.RowCount() - 1) {
+            const QString &lineName = lines.Cells(ColName, r);
+            if (!lineName.isEmpty() && (getNameBefore(QLatin1Char('-'), lineName) == name ||
+                                        getNameAfter(QLatin1Char('-'), lineName) == name)) {
+                DeleteRowFromGrid(r, lines, modified);
+                continue;
+            }
+            ++r;
+        }
+    }
+    DeleteRowFromGrid(row, table, modified);
+}
+
+void ClearSelectedTable(StringGrid &table)
+{
+    for (int r = 1; r < table.RowCount(); ++r)
+        for (int c = 0; c < table.ColCount(); ++c)
+            table.setCell(c, r, QString());
+    table.setRowCount(2);
+}
+
+int appendRow(StringGrid &table, const QStringList &cells)
+{
+    const int r = table.RowCount() - 1;
+    for (int c = 0; c < cells.size(); ++c)
+        table.setCell(c, r, cells.at(c));
+    table.setRowCount(table.RowCount() + 1);
+    return r;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/ElementTables.h"
+
+#include <QPoint>
+
+// Operations on the element tables that need no window.
+
+// Smallest positive number n such that prefix+n (compared without regard to case) names no
+// in-use row of the table. Linear in the table size.
+int GetNumberElement(const QString &prefix, const StringGrid &table);
+
+// First row of the element's table whose name equals name exactly, or -1.
+int GetRowObjByName(const ElementTables &tables, const QString &name);
+
+// Centre of the LAST in-use row named name, or (0, 0). Throws ConvertError on a non-integer cell.
+QPoint getCoordElem_onName(const QString &name, const StringGrid &table);
+
+bool get_bH_elem(const ElementTables &tables, const QString &name);
+bool get_bNameEl_islife(const ElementTables &tables, const QString &name);
+// first may carry a trailing "-" (dropped). True when first-second or second-first exists.
+bool get_bLine_islife(const ElementTables &tables, QString first, const QString &second);
+
+// Deletes a row, moving the rows below up; row -1 does nothing. Sets modified when it deletes.
+void DeleteRowFromGrid(int row, StringGrid &table, bool &modified);
+
+// The table-changing steps of deleting an element: every line with that element as an exact
+// end (for a rectangle or point), then the row itself. Row -1 deletes nothing.
+void deleteElementRows(ElementTables &tables, int row, StringGrid &table, bool &modified);
+
+// Empties every data row and sets RowCount to 2.
+void ClearSelectedTable(StringGrid &table);
+
+// Appends a new element in the trailing row and raises RowCount (the creation rule).
+int appendRow(StringGrid &table, const QStringList &cells);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/ElementTables.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/TextList.h"
+
+// Redraws the whole sheet from the tables: white fill, lines, rectangles, points, frame.
+// Members of a multi-selection (two or more names) are marked. Rewrites every line's midpoint.
+// A cell that fails to convert throws ConvertError at that row; what was drawn stays.
+void UpdateImageModel(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection);
+
+// What the overlay paint draws.
+struct OverlayState {
+    bool locked = false;
+    bool gridVisible = true;
+    int selectedKind = 0;
+    int selX = -1, selY = -1, selX2 = -1, selY2 = -1;
+    QString selCaption;
+    TColor currentColor = clBlack;
+};
+
+// The overlay paint over a canvas that already holds the sheet picture: grid and selection.
+void PaintBox1Paint(Canvas &overlayCanvas, const OverlayState &state);
+
+// Grey dots every `step` pixels: rows y = 0, step, ...; columns x = step, 2*step, ...
+void DrawPixelsOnPaintBox(Canvas &overlayCanvas, int step);

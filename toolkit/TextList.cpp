@@ -1,0 +1,65 @@
+#include "toolkit/TextList.h"
+
+#include "toolkit/CodePage.h"
+#include "toolkit/Errors.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+int TextList::indexOf(const QString &text) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (m_items.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QByteArray TextList::toBytes() const
+{
+    QByteArray out;
+    for (const QString &line : m_items) {
+        out += encodeCodePage(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
+void TextList::setFromBytes(const QByteArray &bytes)
+{
+    m_items.clear();
+    qsizetype end = bytes.indexOf('\0');
+    if (end < 0)
+        end = bytes.size();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < end) {
+        const char c = bytes.at(i);
+        if (c == '\r' || c == '\n') {
+            m_items.append(decodeCodePage(bytes.mid(start, i - start)));
+            if (c == '\r' && i + 1 < end && bytes.at(i + 1) == '\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < end)
+        m_items.append(decodeCodePage(bytes.mid(start, end - start)));
+}
+
+void TextList::saveToFile(const QString &path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
+    const QByteArray bytes = toBytes();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+}
+
+void TextList::loadFromFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    setFromBytes(file.readAll());
+}

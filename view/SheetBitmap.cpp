@@ -1,0 +1,23 @@
+#include "view/SheetBitmap.h"
+
+#include "render/Relief.h"
+
+bool sheetSizeAllowed(qint64 width, qint64 height)
+{
+    return width >= 1 && height >= 1 && width <= kMaxSheetSide && height <= kMaxSheetSide &&
+           width * height <= kMaxSheetPixels;
+}
+
+SheetBitmap::SheetBitmap()
+    : m_canvas(&m_image)
+{
+}
+
+void SheetBitmap::CreateBitmap(int width, int height)
+{
+    if (m_image.width() != width || m_image.height() != height)
+        m_image = QImage(width, height, QImage::Format_RGB32);
+    m_image.fill(Qt::white);
+    m_canvas = Canvas(&m_image);
+    DrawRelief(m_canvas, QRect(0, 0, width, height), 0x808080, 0x808080, 1, 1, 2);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "toolkit/Canvas.h"
+
+#include <QImage>
+
+// Largest sheet side in pixels and largest sheet area; a sheet beyond them is refused.
+constexpr int kMaxSheetSide = 32767;
+constexpr qint64 kMaxSheetPixels = 200'000'000;
+bool sheetSizeAllowed(qint64 width, qint64 height);
+
+// The sheet bitmap (Image1): an RGB image holding the complete picture of the scheme, with
+// its position in the drawing area (left and top are 0 or negative while scrolled).
+class SheetBitmap {
+public:
+    SheetBitmap();
+
+    // Replaces the sheet by a white bitmap of that size with its grey frame. Keeps the position.
+    void CreateBitmap(int width, int height);
+
+    QImage &image() { return m_image; }
+    const QImage &image() const { return m_image; }
+    Canvas &canvas() { return m_canvas; }
+    const Canvas &canvas() const { return m_canvas; }
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+
+    int left = 0;
+    int top = 0;
+
+private:
+    QImage m_image;
+    Canvas m_canvas;
+};
