@@ -1,0 +1,71 @@
+#pragma once
+
+#include "editor/EditorUi.h"
+
+#include <QImage>
+#include <QMap>
+#include <QStringList>
+
+#include <functional>
+
+// An EditorUi held in plain fields, for driving the editing logic without a window.
+// Starts in the main window's start-up state.
+class FakeUi : public EditorUi {
+public:
+    FakeUi();
+
+    QMap<Ctl, bool> enabled, visible, checked;
+    QMap<Ctl, QString> texts;
+    Ctl focused = Ctl::sbCursor;
+    bool captionSelectedAll = false;
+    int color = 0;
+    Ctl toolDown = Ctl::sbCursor;
+    QSize clientSize{688, 473};
+    QString caption = QStringLiteral("Gravelink");
+    QStringList infos, errors, questions;
+    int overlayChanges = 0;
+    int navigateCalls = 0;
+
+    // Answers and choices for the modal boxes; the defaults cancel.
+    std::function<SaveAnswer(const QString &)> onAsk = [](const QString &) { return SaveAnswer::Cancel; };
+    std::function<QString()> onOpen = [] { return QString(); };
+    std::function<QString()> onSave = [] { return QString(); };
+    std::function<bool(int &, int &)> onNewSheet = [](int &, int &) { return false; };
+    QImage clipboard;
+    bool closeRequested = false;
+
+    void setEnabled(Ctl c, bool e) override { enabled[c] = e; }
+    bool isEnabled(Ctl c) const override { return enabled.value(c, true); }
+    void setVisible(Ctl c, bool v) override { visible[c] = v; }
+    bool isVisible(Ctl c) const override { return visible.value(c, true); }
+    void setChecked(Ctl c, bool v) override { checked[c] = v; }
+    bool isChecked(Ctl c) const override { return checked.value(c, false); }
+    QString text(Ctl c) const override { return texts.value(c); }
+    void setText(Ctl c, const QString &t) override { texts[c] = t; }
+    bool hasFocus(Ctl c) const override { return focused == c; }
+    void focusCaptionSelectAll() override
+    {
+        focused = Ctl::edCaption;
+        captionSelectedAll = true;
+    }
+    int colorIndex() const override { return color; }
+    void setColorIndex(int i) override { color = i; }
+    void setToolDown(Ctl b) override { toolDown = b; }
+    void overlayChanged() override { ++overlayChanges; }
+    void sheetGeometryChanged() override {}
+    QSize drawingAreaClientSize() const override { return clientSize; }
+    void navigateView(bool, bool) override { ++navigateCalls; }
+    void setWindowCaption(const QString &c) override { caption = c; }
+    void showInfo(const QString &t) override { infos << t; }
+    void showError(const QString &t) override { errors << t; }
+    SaveAnswer askSaveChanges(const QString &q) override
+    {
+        questions << q;
+        return onAsk(q);
+    }
+    QString chooseOpenFile(const QString &, const QString &, const QString &) override { return onOpen(); }
+    QString chooseSaveFile(const QString &, const QString &, const QString &) override { return onSave(); }
+    bool runNewSheetDialog(int &w, int &h) override { return onNewSheet(w, h); }
+    void copyImageToClipboard(const QImage &image) override { clipboard = image; }
+    void closeWindow() override { closeRequested = true; }
+};
