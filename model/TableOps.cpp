@@ -46,6 +46,8 @@ int GetNumberElement(const QString &prefix, const StringGrid &table)
 int GetRowObjByName(const ElementTables &tables, const QString &name)
 {
     const StringGrid &table = tables.tableForName(name);
+    if (name.isEmpty())
+        return -1; // rows without a name are not in use
     for (int r = 1; r < table.RowCount(); ++r)
         if (table.Cells(ColName, r) == name)
             return r;
@@ -65,6 +67,8 @@ QPoint getCoordElem_onName(const QString &name, const StringGrid &table)
 
 bool get_bH_elem(const ElementTables &tables, const QString &name)
 {
+    if (name.isEmpty())
+        return false;
     for (int r = 1; r < tables.HGrid.RowCount(); ++r)
         if (tables.HGrid.Cells(ColName, r) == name)
             return true;
@@ -73,6 +77,8 @@ bool get_bH_elem(const ElementTables &tables, const QString &name)
 
 bool get_bNameEl_islife(const ElementTables &tables, const QString &name)
 {
+    if (name.isEmpty())
+        return false;
     if (get_bH_elem(tables, name))
         return true;
     for (int r = 1; r < tables.PGrid.RowCount(); ++r)
@@ -98,8 +104,9 @@ bool get_bLine_islife(const ElementTables &tables, QString first, const QString 
 
 void DeleteRowFromGrid(int row, StringGrid &table, bool &modified)
 {
-    // -1 is "no such row"; other rows outside the data never reach here but are ignored too.
-    if (row < 1 || row >= table.RowCount())
+    // -1 is "no such row". The header and the trailing row are not data rows either: removing
+    // the trailing row would make the next element overwrite the last one.
+    if (!isDataRow(table, row))
         return;
     for (int r = row; r <= table.RowCount() - 1; ++r)
         table.copyRow(r + 1, r);
@@ -109,7 +116,9 @@ void DeleteRowFromGrid(int row, StringGrid &table, bool &modified)
 
 void deleteElementRows(ElementTables &tables, int row, StringGrid &table, bool &modified)
 {
-    if (&table != &tables.EGrid && row != -1) {
+    if (!isDataRow(table, row))
+        return;
+    if (&table != &tables.EGrid) {
         const QString name = table.Cells(ColName, row);
         StringGrid &lines = tables.EGrid;
         int r = 1;
@@ -124,6 +133,11 @@ void deleteElementRows(ElementTables &tables, int row, StringGrid &table, bool &
         }
     }
     DeleteRowFromGrid(row, table, modified);
+}
+
+bool isDataRow(const StringGrid &table, int row)
+{
+    return row >= 1 && row <= table.RowCount() - 2;
 }
 
 void ClearSelectedTable(StringGrid &table)

@@ -21,11 +21,16 @@ bool get_bNameEl_islife(const ElementTables &tables, const QString &name);
 // first may carry a trailing "-" (dropped). True when first-second or second-first exists.
 bool get_bLine_islife(const ElementTables &tables, QString first, const QString &second);
 
-// Deletes a row, moving the rows below up; row -1 does nothing. Sets modified when it deletes.
+// Rows 1 to RowCount-2: neither the header row nor the trailing empty row.
+bool isDataRow(const StringGrid &table, int row);
+
+// Deletes a data row, moving the rows below up; any other row (-1) does nothing. Sets modified when it
+// deletes.
 void DeleteRowFromGrid(int row, StringGrid &table, bool &modified);
 
 // The table-changing steps of deleting an element: every line with that element as an exact
-// end (for a rectangle or point), then the row itself. Row -1 deletes nothing.
+// end (for a rectangle or point), then the row itself. A row that is not a data row (-1)
+// deletes nothing.
 void deleteElementRows(ElementTables &tables, int row, StringGrid &table, bool &modified);
 
 // Empties every data row and sets RowCount to 2.
