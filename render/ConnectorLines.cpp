@@ -1,0 +1,101 @@
+#include "render/ConnectorLines.h"
+
+#include "model/TableOps.h"
+#include "render/ElementIndex.h"
+#include "toolkit/IntText.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kWing = 9.0;          // wing length of the arrow head
+constexpr double kWingAngleDeg = 40.0; // first wing's angle to the direction back
+constexpr Coord kTextDx = 7;           // text cell's corner relative to the tip
+constexpr Coord kTextDy = 6;
+
+QPoint centreByName(const ElementTables &tables, const QString &name)
+{
+    return getCoordElem_onName(name, get_bH_elem(tables, name) ? tables.HGrid : tables.PGrid);
+}
+
+void storeMidpointAndDraw(ElementTables &tables, Canvas &sheetCanvas, const LineEnds &e, const QString &text,
+                          int row, bool selected)
+{
+    // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
+    const Coord mx = (Coord(e.x1) + e.x2) / 2;
+    const Coord my = (Coord(e.y1) + e.y2) / 2;
+    tables.EGrid.setCell(ColX, row, IntToStr(mx));
+    tables.EGrid.setCell(ColY, row, IntToStr(my));
+    sheetCanvas.setFontName(QStringLiteral("tahoma"));
+    DrawLineArrow(text, sheetCanvas, e.x1, e.y1, e.x2, e.y2, selected);
+}
+
+} // namespace
+
+LineEnds get_2points(const ElementTables &tables, const QString &name)
+{
+    const QPoint first = centreByName(tables, getNameBefore(QLatin1Char('-'), name));
+    const QPoint second = centreByName(tables, getNameAfter(QLatin1Char('-'), name));
+    return {first.x(), first.y(), second.x(), second.y()};
+}
+
+void DrawLineTool(ElementTables &tables, Canvas &sheetCanvas, const QString &name, const QString &text,
+                  int row, bool selected)
+{
+    storeMidpointAndDraw(tables, sheetCanvas, get_2points(tables, name), text, row, selected);
+}
+
+void DrawLineTool(ElementTables &tables, Canvas &sheetCanvas, const QString &name, const QString &text,
+                  int row, bool selected, const ElementIndex &index)
+{
+    storeMidpointAndDraw(tables, sheetCanvas, index.ends(name), text, row, selected);
+}
+
+void DrawLineArrow(const QString &text, Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool selected)
+{
+    // Direction from the second end back to the first, y downward; atan2(0, 0) is 0.
+    const double t = std::atan2(double(y1 - y2), double(x1 - x2));
+    const double a = t + kWingAngleDeg * std::numbers::pi / 180.0;
+    const Coord c = Coord(std::trunc(kWing * std::cos(a)));
+    const Coord s = Coord(std::trunc(kWing * std::sin(a)));
+
+    canvas.setPenStyle(PenStyle::Solid);
+    canvas.setPenColor(clLineStroke);
+    canvas.MoveTo(x1, y1);
+    canvas.LineTo(x2, y2);
+    if (selected) {
+        canvas.setPenStyle(PenStyle::Dot);
+        canvas.MoveTo(x1, y1);
+        canvas.LineTo(x2, y2);
+    }
+
+    // The middle taken from the first end: halves of non-negative differences round down, so
+    // the tip is the middle rounded toward the first end.
+    const Coord px = x1 < x2 ? x1 + (x2 - x1) / 2 : x1 - (x1 - x2) / 2;
+    const Coord py = y2 > y1 ? y1 + (y2 - y1) / 2 : y1 - (y1 - y2) / 2;
+
+    canvas.setBrushColor(clArrowFill);
+    canvas.setPenColor(clArrowOutline);
+    const std::array<CanvasPoint, 3> head{{{px, py}, {px + c, py + s}, {px + s, py - c}}};
+    canvas.Polygon(head);
+
+    canvas.setBrushColor(clWhite);
+    canvas.setFontColor(clLineText);
+    if (!text.isEmpty())
+        canvas.TextOut(px + kTextDx, py + kTextDy, text);
+}
+
+QPoint getPixelLine(const Canvas &sheetCanvas, int x, int y)
+{
+    for (Coord d = 0; d <= 3; ++d) {
+        const std::array<CanvasPoint, 4> probes{{{x - d, y}, {x + d, y}, {x, y - d}, {x, y + d}}};
+        for (const CanvasPoint &p : probes) {
+            const std::optional<TColor> colour = sheetCanvas.pixel(p.x, p.y);
+            if (colour && (*colour == clArrowOutline || *colour == clArrowFill))
+                return QPoint(int(p.x), int(p.y));
+        }
+    }
+    return QPoint(-1, -1);
+}
