@@ -14,16 +14,6 @@ void Editor::PaintBox1MouseMove(ShiftState, int, int) {}
 void Editor::PaintBox1MouseUp(MouseButton, ShiftState, int, int) {}
 void Editor::PaintBox1DblClick() {}
 void Editor::ChangeCoordObj(qint64, qint64) {}
-QChar Editor::edCaptionKeyPress(QChar key) { return key; }
-QChar Editor::edXcKeyPress(QChar key) { return key; }
-void Editor::ColorBox1Change() {}
-void Editor::ChangePropSelection(qint64, qint64, bool) {}
-void Editor::ChangePropElement(int, StringGrid &, qint64, qint64, bool) {}
-void Editor::ObjMoveOnCanvas(int) {}
-void Editor::deleteElem1Click() {}
-void Editor::sbArrowChangeClick() {}
-void Editor::Action_LockExecute() {}
-void Editor::sbCanvaTopClick(Ctl) {}
 void Editor::MoveSheet(int, int) {}
 void Editor::ActMoveSheetLeftExecute() {}
 void Editor::ActMoveSheetRightExecute() {}
