@@ -18,5 +18,9 @@ inline const QStringList &colorBoxItems()
 // Position of the item equal to text without regard to case, or -1.
 inline int colorBoxIndexOf(const QString &text)
 {
-    return static_cast<int>(colorBoxItems().indexOf(text, 0, Qt::CaseInsensitive));
+    const QStringList &items = colorBoxItems();
+    for (int i = 0; i < items.size(); ++i)
+        if (items.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
 }
