@@ -1,0 +1,240 @@
+#include "model/SchemeFile.h"
+
+#include "model/TableOps.h"
+#include "toolkit/ColorText.h"
+#include "toolkit/IntText.h"
+
+namespace {
+
+const QString kEndMarker = QStringLiteral("[~]");
+const QString kLockMarker = QStringLiteral("LOCK");
+
+// A cell holding a line break or a zero byte would split into several lines and shift every
+// line after it; such characters are written as blanks.
+QString lineSafe(const QString &text)
+{
+    QString out = text;
+    for (QChar &ch : out)
+        if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n') || ch == QChar(0))
+            ch = QLatin1Char(' ');
+    return out;
+}
+
+struct ReadFailure {
+    int index; // 0-based line
+    QString text;
+};
+
+QString quoted(const QString &text)
+{
+    constexpr int kShown = 40;
+    return QLatin1Char('\'') + (text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text) +
+           QLatin1Char('\'');
+}
+
+class SchemeReader {
+public:
+    SchemeReader(const QStringList &lines, SchemeReadResult &result)
+        : m_lines(lines), m_n(static_cast<int>(lines.size())), m_result(result)
+    {}
+
+    void run()
+    {
+        readSize();
+        bool locked = false;
+        for (int i = 2; i < m_n;) {
+            const QString &text = m_lines.at(i);
+            if (text == QLatin1String("[H]"))
+                i = readSection(i, m_result.tables.HGrid, 5);
+            else if (text == QLatin1String("[P]"))
+                i = readSection(i, m_result.tables.PGrid, 5);
+            else if (text == QLatin1String("[E]"))
+                i = readSection(i, m_result.tables.EGrid, 4);
+            else {
+                if (text.compare(kLockMarker, Qt::CaseInsensitive) == 0)
+                    locked = true;
+                ++i;
+            }
+        }
+        m_result.locked = locked;
+    }
+
+private:
+    [[noreturn]] static void fail(int index, const QString &text) { throw ReadFailure{index, text}; }
+
+    int readSide(int index, const char *what)
+    {
+        if (index >= m_n)
+            fail(index, QStringLiteral("the sheet %1 is missing").arg(QLatin1String(what)));
+        const auto value = tryStrToInt(m_lines.at(index));
+        if (!value)
+            fail(index, QStringLiteral("the sheet %1 %2 is not a number")
+                            .arg(QLatin1String(what), quoted(m_lines.at(index))));
+        if (*value < 1 || *value > kSchemeMaxSheetSide)
+            fail(index, QStringLiteral("the sheet %1 %2 is not between 1 and %3")
+                            .arg(QLatin1String(what))
+                            .arg(*value)
+                            .arg(kSchemeMaxSheetSide));
+        return *value;
+    }
+
+    void readSize()
+    {
+        const int width = readSide(0, "width");
+        const int height = readSide(1, "height");
+        if (!schemeSheetAllowed(width, height))
+            fail(1, QStringLiteral("a sheet of %1 x %2 pixels is too large (at most %3 pixels)")
+                        .arg(width)
+                        .arg(height)
+                        .arg(kSchemeMaxSheetPixels));
+        m_result.width = width;
+        m_result.height = height;
+        m_result.sizeRead = true;
+    }
+
+    [[noreturn]] void failAtEnd(int marker) const
+    {
+        fail(m_n - 1, QStringLiteral("the file ends inside the %1 section of line %2 (no \"[~]\")")
+                          .arg(m_lines.at(marker))
+                          .arg(marker + 1));
+    }
+
+    // Reads the section whose marker is on line `marker` into grid; returns the line after "[~]".
+    int readSection(int marker, StringGrid &grid, int columns)
+    {
+        int i = marker + 1;
+        if (i >= m_n)
+            failAtEnd(marker);
+        // The stored row count is checked but not used: the rows present decide the size.
+        if (!tryStrToInt(m_lines.at(i)))
+            fail(i, QStringLiteral("the row count %1 is not a number").arg(quoted(m_lines.at(i))));
+        if (++i >= m_n)
+            failAtEnd(marker);
+        const auto colCount = tryStrToInt(m_lines.at(i));
+        if (!colCount)
+            fail(i, QStringLiteral("the column count %1 is not a number").arg(quoted(m_lines.at(i))));
+        if (*colCount < columns)
+            fail(
+                i,
+                QStringLiteral("the column count %1 is too small (at least %2)").arg(*colCount).arg(columns));
+        if (*colCount > kSchemeMaxColumns)
+            fail(i, QStringLiteral("the column count %1 is too large (at most %2)")
+                        .arg(*colCount)
+                        .arg(kSchemeMaxColumns));
+
+        ClearSelectedTable(grid);
+        grid.setColCount(*colCount);
+        ++i;
+        for (;;) {
+            if (i >= m_n)
+                failAtEnd(marker);
+            if (m_lines.at(i) == kEndMarker)
+                return i + 1;
+            if (*colCount > m_n - i)
+                failAtEnd(marker);
+            const QStringList cells = m_lines.mid(i, *colCount);
+            // A row without a name is not in use; it is not kept.
+            if (!cells.at(ColName).isEmpty()) {
+                checkRow(cells, i, columns == 5);
+                appendRow(grid, cells);
+            }
+            i += *colCount;
+        }
+    }
+
+    static void checkRow(const QStringList &cells, int first, bool hasColor)
+    {
+        const QString &name = cells.at(ColName);
+        for (int col : {int(ColX), int(ColY)})
+            if (!tryStrToInt(cells.at(col)))
+                fail(first + col, QStringLiteral("the %1 coordinate %2 of %3 is not a whole number")
+                                      .arg(col == ColX ? QLatin1Char('X') : QLatin1Char('Y'))
+                                      .arg(quoted(cells.at(col)), quoted(name)));
+        if (hasColor && !tryStringToColor(cells.at(ColColor)))
+            fail(first + ColColor, QStringLiteral("the colour %1 of %2 is not a colour")
+                                       .arg(quoted(cells.at(ColColor)), quoted(name)));
+    }
+
+    const QStringList &m_lines;
+    const int m_n;
+    SchemeReadResult &m_result;
+};
+
+} // namespace
+
+bool schemeSheetAllowed(qint64 width, qint64 height)
+{
+    return width >= 1 && height >= 1 && width <= kSchemeMaxSheetSide && height <= kSchemeMaxSheetSide &&
+           width * height <= kSchemeMaxSheetPixels;
+}
+
+void AddValuesInList(TextList &list, const StringGrid &grid)
+{
+    list.add(IntToStr(grid.RowCount()));
+    list.add(IntToStr(grid.ColCount()));
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        if (grid.Cells(ColName, r).isEmpty())
+            continue;
+        for (int c = 0; c < grid.ColCount(); ++c)
+            list.add(lineSafe(grid.Cells(c, r)));
+    }
+    list.add(kEndMarker);
+}
+
+void writeScheme(TextList &list, int width, int height, const ElementTables &tables, bool locked)
+{
+    list.clear();
+    list.add(IntToStr(width));
+    list.add(IntToStr(height));
+    list.add(QStringLiteral("[H]"));
+    AddValuesInList(list, tables.HGrid);
+    list.add(QStringLiteral("[P]"));
+    AddValuesInList(list, tables.PGrid);
+    list.add(QStringLiteral("[E]"));
+    AddValuesInList(list, tables.EGrid);
+    if (locked)
+        list.add(kLockMarker);
+}
+
+QByteArray schemeBytes(int width, int height, const ElementTables &tables, bool locked)
+{
+    TextList list;
+    writeScheme(list, width, height, tables, locked);
+    return list.toBytes();
+}
+
+SchemeReadResult readScheme(const TextList &lines)
+{
+    SchemeReadResult result;
+    try {
+        SchemeReader(lines.items(), result).run();
+        result.ok = true;
+    } catch (const ReadFailure &failure) {
+        result.errorLine = failure.index + 1;
+        result.error = QStringLiteral("Line %1: %2").arg(result.errorLine).arg(failure.text);
+    }
+    return result;
+}
+
+SchemeReadResult readScheme(const QByteArray &bytes)
+{
+    TextList lines;
+    lines.setFromBytes(bytes);
+    return readScheme(lines);
+}
+
+bool sameCells(const StringGrid &a, const StringGrid &b)
+{
+    if (a.RowCount() != b.RowCount() || a.ColCount() != b.ColCount())
+        return false;
+    for (int r = 0; r < a.RowCount(); ++r)
+        for (int c = 0; c < a.ColCount(); ++c)
+            if (a.Cells(c, r) != b.Cells(c, r))
+                return false;
+    return true;
+}
+
+bool sameCells(const ElementTables &a, const ElementTables &b)
+{
+    return sameCells(a.HGrid, b.HGrid) && sameCells(a.PGrid, b.PGrid) && sameCells(a.EGrid, b.EGrid);
+}

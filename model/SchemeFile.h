@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/ElementTables.h"
+#include "toolkit/TextList.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The scheme file: the sheet size, the three element tables cell by cell and an optional
+// lock marker, one text per line.
+//
+//   width, height
+//   [H] rowCount colCount cells... [~]     (likewise [P] and [E])
+//   LOCK                                   (only when locked)
+
+// Largest sheet a scheme file may ask for (the same bounds as the sheet bitmap's).
+constexpr int kSchemeMaxSheetSide = 32767;
+constexpr qint64 kSchemeMaxSheetPixels = 200'000'000;
+bool schemeSheetAllowed(qint64 width, qint64 height);
+// Largest column count a section may give.
+constexpr int kSchemeMaxColumns = 10000;
+
+// Appends one table's section body: row count and column count as the table holds them, the
+// cells of every row with a name, and "[~]".
+void AddValuesInList(TextList &list, const StringGrid &grid);
+
+// Replaces the list's lines by the whole scheme.
+void writeScheme(TextList &list, int width, int height, const ElementTables &tables, bool locked);
+
+// The scheme as file bytes: every line followed by CR LF, in the scheme code page.
+QByteArray schemeBytes(int width, int height, const ElementTables &tables, bool locked);
+
+// What a scheme file held. On failure it carries what was read before the failing line: the
+// size once both lines passed, the rows of the sections read (also those of an unfinished
+// section), and never the lock.
+struct SchemeReadResult {
+    bool ok = false;
+    bool sizeRead = false;
+    int width = 0;
+    int height = 0;
+    ElementTables tables;
+    bool locked = false;
+    int errorLine = 0; // 1-based line of the failure
+    QString error;     // "Line 4: the row count 'x' is not a number"
+};
+
+// Whether two tables have the same size and the same text in every cell.
+bool sameCells(const StringGrid &a, const StringGrid &b);
+bool sameCells(const ElementTables &a, const ElementTables &b);
+
+// Reads the lines of a scheme file. Sections are read one after another; a marker ("[H]",
+// "[P]", "[E]", "LOCK" in any letter case) counts only on a line outside a section. A table
+// read from a section holds exactly its named rows plus the header and trailing rows.
+SchemeReadResult readScheme(const TextList &lines);
+// The same from file bytes (CR LF, lone CR and lone LF end a line; a zero byte ends the text).
+SchemeReadResult readScheme(const QByteArray &bytes);
