@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+// The new-sheet dialog: a paper format in portrait (Book) or landscape (Album) orientation, or
+// a size typed into the two fields. Created once and hidden between uses.
+//
+// Use: dialog.execFor(width, height) resets the dialog, shows it modally and, on OK, gives a
+// size of 1 to 3368 pixels each way; it returns false on Cancel.
+class TNewFileDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kMaxSide = 3368;
+
+    // drawingAreaSize gives the client size of the main window's drawing area, read when the
+    // format "Fit" is chosen.
+    explicit TNewFileDlg(QWidget *parent = nullptr, std::function<QSize()> drawingAreaSize = {});
+
+    void setDrawingAreaSize(std::function<QSize()> drawingAreaSize);
+
+    // The state before each showing: caption "New canvas", A4, Album, 842 x 595, width focused.
+    void prepare();
+    // prepare(), then shows the dialog modally. On OK stores the chosen size and returns true.
+    bool execFor(int &width, int &height);
+
+    int sheetWidth() const;
+    int sheetHeight() const;
+    // The hint shown when OK was refused, empty after a showing without one.
+    QString hint() const { return m_hint; }
+
+    // A choice in the format list (by the user only).
+    void FormatBoxChange();
+    // Runs when rbBook or rbAlbum becomes checked.
+    void rbAlbumClick(QObject *sender);
+
+    void accept() override;
+
+    QPushButton *OKBtn;
+    QPushButton *CancelBtn;
+    QFrame *Bevel1;
+    QSpinBox *WidthEdit;
+    QSpinBox *HeightEdit;
+    QLabel *Label1;
+    QLabel *Label2;
+    QComboBox *FormatBox;
+    QLabel *Label3;
+    QRadioButton *rbBook;
+    QRadioButton *rbAlbum;
+    QFrame *Shape1;
+
+private:
+    void swapFields();
+    void refuse(QSpinBox *field, const QString &hint);
+
+    std::function<QSize()> m_drawingAreaSize;
+    QString m_hint;
+};
