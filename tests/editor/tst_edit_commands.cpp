@@ -1,0 +1,608 @@
+#include "editor/Editor.h"
+#include "model/TableOps.h"
+#include "support/FakeUi.h"
+#include "toolkit/ColorText.h"
+#include "toolkit/Errors.h"
+
+#include <QtTest>
+
+#include <limits>
+
+namespace {
+
+constexpr QChar kEnter(13);
+
+// An editor on a blank 842 x 595 sheet with helpers that fill the tables as the tools do.
+struct Rig {
+    FakeUi ui;
+    Editor e{ui};
+
+    explicit Rig(int width = 842, int height = 595)
+    {
+        e.sheet.CreateBitmap(width, height);
+        e.refreshOverlay();
+    }
+    int rect(const QString &name, int x, int y, const QString &caption, const QString &color = "$0099FFFF")
+    {
+        return appendRow(e.HGrid, {name, QString::number(x), QString::number(y), caption, color});
+    }
+    int point(const QString &name, int x, int y, const QString &caption = "pt",
+              const QString &color = "$00FFCC99")
+    {
+        return appendRow(e.PGrid, {name, QString::number(x), QString::number(y), caption, color});
+    }
+    int line(const QString &name, const QString &text = QString())
+    {
+        return appendRow(e.EGrid, {name, QString(), QString(), text});
+    }
+    // Draws the tables and selects the element at (x, y) as a click would.
+    void select(int x, int y)
+    {
+        e.UpdateImageModel();
+        e.Find_and_Select(x, y);
+    }
+    void selectLine(int row)
+    {
+        e.UpdateImageModel();
+        e.EGrid.setRow(row);
+        e.SelectedKind = 3;
+    }
+    QString cell(const QString &name, int col) const
+    {
+        return e.tables.tableForName(name).Cells(col, GetRowObjByName(e.tables, name));
+    }
+    QPoint centre(const QString &name) const { return {cell(name, ColX).toInt(), cell(name, ColY).toInt()}; }
+    QList<QStringList> snapshot() const
+    {
+        QList<QStringList> all;
+        for (const StringGrid *t : {&e.HGrid, &e.PGrid, &e.EGrid}) {
+            for (int r = 0; r < t->RowCount(); ++r) {
+                QStringList row;
+                for (int c = 0; c < t->ColCount(); ++c)
+                    row << t->Cells(c, r);
+                all << row;
+            }
+            all << QStringList{"|"};
+        }
+        return all;
+    }
+    TColor pixel(int x, int y) const { return e.sheet.canvas().pixel(x, y).value_or(0xFFFFFFFF); }
+};
+
+} // namespace
+
+class TestEditCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keyFilters_data()
+    {
+        QTest::addColumn<QChar>("key");
+        QTest::addColumn<QChar>("coordinate"); // what edXcKeyPress lets through
+        QTest::addColumn<QChar>("caption");    // what edCaptionKeyPress lets through
+        QTest::newRow("digit") << QChar('7') << QChar('7') << QChar('7');
+        QTest::newRow("zero") << QChar('0') << QChar('0') << QChar('0');
+        QTest::newRow("backspace") << QChar(8) << QChar(8) << QChar(8);
+        QTest::newRow("letter") << QChar('a') << QChar(0) << QChar('a');
+        QTest::newRow("minus") << QChar('-') << QChar(0) << QChar('-');
+        QTest::newRow("plus") << QChar('+') << QChar(0) << QChar('+');
+        QTest::newRow("space") << QChar(' ') << QChar(0) << QChar(' ');
+        QTest::newRow("enter") << kEnter << QChar(0) << QChar(0);
+    }
+    void keyFilters()
+    {
+        QFETCH(QChar, key);
+        QFETCH(QChar, coordinate);
+        QFETCH(QChar, caption);
+        Rig rig;
+        QCOMPARE(rig.e.edXcKeyPress(key), coordinate);
+        QCOMPARE(rig.e.edCaptionKeyPress(key), caption);
+        QVERIFY(!rig.e.Modified); // nothing selected: Enter applies nothing
+    }
+
+    void enterInXcMovesAndReselects()
+    {
+        Rig rig;
+        rig.rect("R1", 400, 300, "Other");
+        rig.rect("R2", 120, 80, "Pump", "$00123456");
+        rig.select(120, 80);
+        QCOMPARE(rig.e.SelectedKind, 1);
+        QCOMPARE(rig.ui.text(Ctl::edCaption), QStringLiteral("Pump"));
+        QCOMPARE(rig.ui.text(Ctl::edXc), QStringLiteral("120"));
+        rig.e.CurrentColor = 0x00CCFFCC;
+        rig.ui.focused = Ctl::edXc;
+        rig.ui.texts[Ctl::edXc] = "200";
+        QCOMPARE(rig.e.edXcKeyPress(kEnter), QChar(0));
+
+        QCOMPARE(rig.centre("R2"), QPoint(200, 80));
+        QCOMPARE(rig.cell("R2", ColColor), QStringLiteral("$00CCFFCC"));
+        QCOMPARE(rig.cell("R2", ColCaption), QStringLiteral("Pump"));
+        QCOMPARE(rig.centre("R1"), QPoint(400, 300));
+        QVERIFY(rig.e.Modified);
+        // Selected again at its new place, and drawn there.
+        QCOMPARE(rig.e.SelectedKind, 1);
+        QCOMPARE(rig.e.FoundName, QStringLiteral("R2"));
+        QCOMPARE(rig.e.SelX, 200);
+        QVERIFY(rig.pixel(200, 80) != clWhite);
+        QCOMPARE(rig.pixel(120, 80), clWhite);
+    }
+
+    void emptyCaptionBox_data()
+    {
+        QTest::addColumn<bool>("rectangle");
+        QTest::addColumn<bool>("fromCaptionBox");
+        QTest::newRow("rectangle, Enter in caption") << true << true;
+        QTest::newRow("rectangle, Enter in Xc") << true << false;
+        QTest::newRow("point, Enter in caption") << false << true;
+    }
+    void emptyCaptionBox()
+    {
+        QFETCH(bool, rectangle);
+        QFETCH(bool, fromCaptionBox);
+        Rig rig;
+        const QString name = rectangle ? "R1" : "P1";
+        if (rectangle)
+            rig.rect(name, 100, 100, "Box");
+        else
+            rig.point(name, 100, 100, "Dot");
+        rig.select(100, 100);
+        QCOMPARE(rig.e.FoundName, name);
+        rig.e.Modified = false;
+        const auto before = rig.snapshot();
+        rig.ui.texts[Ctl::edCaption] = QString();
+        rig.ui.texts[Ctl::edXc] = "150";
+        rig.ui.focused = fromCaptionBox ? Ctl::edCaption : Ctl::edXc;
+        fromCaptionBox ? rig.e.edCaptionKeyPress(kEnter) : rig.e.edXcKeyPress(kEnter);
+        if (rectangle) {
+            QCOMPARE(rig.snapshot(), before);
+            QVERIFY(!rig.e.Modified);
+        } else {
+            QCOMPARE(rig.cell(name, ColCaption), QString());
+            QCOMPARE(rig.centre(name), QPoint(150, 100));
+            QVERIFY(rig.e.Modified);
+        }
+    }
+
+    // A coordinate box that is not a number never reaches a position cell; the rest applies.
+    void badCoordinateBoxKeepsPosition_data()
+    {
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<QString>("y");
+        QTest::newRow("empty x") << ""
+                                 << "90";
+        QTest::newRow("empty y") << "130"
+                                 << "";
+        QTest::newRow("pasted text") << "12a"
+                                     << "90";
+        QTest::newRow("beyond int") << "99999999999"
+                                    << "90";
+        QTest::newRow("just beyond int") << "2147483648"
+                                         << "90";
+    }
+    void badCoordinateBoxKeepsPosition()
+    {
+        QFETCH(QString, x);
+        QFETCH(QString, y);
+        Rig rig;
+        rig.point("P1", 100, 100);
+        rig.select(100, 100);
+        rig.ui.texts[Ctl::edXc] = x;
+        rig.ui.texts[Ctl::edYc] = y;
+        rig.ui.texts[Ctl::edCaption] = "New";
+        rig.ui.focused = Ctl::edCaption;
+        rig.e.CurrentColor = 0x00FFCCFF;
+        rig.e.edCaptionKeyPress(kEnter);
+        QCOMPARE(rig.cell("P1", ColX), QStringLiteral("100"));
+        QCOMPARE(rig.cell("P1", ColY), QStringLiteral("100"));
+        QCOMPARE(rig.cell("P1", ColCaption), QStringLiteral("New"));
+        QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00FFCCFF"));
+        rig.e.UpdateImageModel(); // every later redraw still reads the position
+        rig.ui.texts[Ctl::edXc] = "int max";
+        rig.ui.focused = Ctl::edXc;
+        rig.e.edXcKeyPress(kEnter);
+        QCOMPARE(rig.cell("P1", ColX), QStringLiteral("100"));
+    }
+
+    void colourChoice_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("stored"); // colour column of P1 afterwards
+        QTest::newRow("point") << 2 << "$00CCFFCC";
+        QTest::newRow("line") << 3 << "$00FFCC99";
+        QTest::newRow("nothing") << 0 << "$00FFCC99";
+    }
+    void colourChoice()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, stored);
+        Rig rig;
+        rig.point("P1", 100, 100);
+        rig.rect("R1", 300, 100, "Box");
+        const int lineRow = rig.line("P1-R1", "t");
+        if (kind == 2)
+            rig.select(100, 100);
+        else if (kind == 3)
+            rig.selectLine(lineRow);
+        QCOMPARE(rig.e.SelectedKind, kind);
+        rig.e.Modified = false;
+        rig.ui.focused = Ctl::ColorBox1;
+        rig.ui.color = 1;
+        rig.e.ColorBox1Change();
+        QCOMPARE(rig.cell("P1", ColColor), stored);
+        QCOMPARE(rig.cell("R1", ColColor), QStringLiteral("$0099FFFF"));
+        QCOMPARE(rig.cell("P1-R1", ColCaption), QStringLiteral("t"));
+        QCOMPARE(rig.e.Modified, kind == 2);
+        if (kind == 2) {
+            QCOMPARE(rig.cell("P1", ColCaption), QStringLiteral("pt")); // the caption box had no focus
+            QCOMPARE(rig.e.CurrentColor, TColor(0x00CCFFCC));
+        }
+    }
+
+    void multiSelectionTakesCaption()
+    {
+        Rig rig;
+        rig.rect("R1", 100, 100, "Box");
+        rig.point("P1", 300, 200);
+        rig.line("R1-P1");
+        rig.select(100, 100);
+        for (const char *name : {"R1", "P1", "R1-P1"})
+            rig.e.ListShiftObj.add(name);
+        rig.ui.texts[Ctl::edCaption] = "A";
+        rig.ui.texts[Ctl::edXc] = "5"; // a multi-selection keeps positions whatever the boxes hold
+        rig.ui.texts[Ctl::edYc] = "5";
+        rig.ui.focused = Ctl::edCaption;
+        rig.e.CurrentColor = 0x00FFCCCC;
+        rig.e.edCaptionKeyPress(kEnter);
+        for (const char *name : {"R1", "P1", "R1-P1"})
+            QCOMPARE(rig.cell(name, ColCaption), QStringLiteral("A"));
+        QCOMPARE(rig.cell("R1", ColColor), QStringLiteral("$00FFCCCC"));
+        QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00FFCCCC"));
+        QCOMPARE(rig.centre("R1"), QPoint(100, 100));
+        QCOMPARE(rig.centre("P1"), QPoint(300, 200));
+    }
+
+    void keyboardMoveSingle_data()
+    {
+        QTest::addColumn<int>("startX");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("right") << 10 << 2 << QPoint(11, 50);
+        QTest::newRow("left past 0") << 0 << 0 << QPoint(-1, 50);
+        QTest::newRow("up") << 10 << 1 << QPoint(10, 49);
+        QTest::newRow("down") << 10 << 3 << QPoint(10, 51);
+    }
+    void keyboardMoveSingle()
+    {
+        QFETCH(int, startX);
+        QFETCH(int, direction);
+        QFETCH(QPoint, expected);
+        Rig rig;
+        rig.point("P1", startX, 50, "pt", "$00CCCCFF");
+        // A point on the sheet's edge is picked through the part of its circle inside.
+        for (int x = startX; x < startX + 6 && rig.e.SelectedKind == 0; ++x)
+            rig.select(x, 50);
+        QCOMPARE(rig.e.FoundName, QStringLiteral("P1"));
+        rig.ui.color = 0;
+        rig.e.ObjMoveOnCanvas(direction);
+        QCOMPARE(rig.centre("P1"), expected);
+        QCOMPARE(rig.ui.text(Ctl::edXc), QString::number(expected.x()));
+        QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00CCCCFF")); // style kept
+        QVERIFY(!rig.e.KeyMoveActive);
+        QVERIFY(rig.e.Modified);
+    }
+
+    void keyboardMoveGroup()
+    {
+        Rig rig;
+        rig.rect("R1", 100, 100, "Box");
+        rig.point("P1", 300, 200);
+        rig.point("P2", 500, 400);
+        rig.line("R1-P1");
+        rig.select(300, 200);
+        // The last listed member is selected again after each move.
+        for (const char *name : {"R1-P1", "R1", "P1"})
+            rig.e.ListShiftObj.add(name);
+        rig.e.UpdateImageModel();
+        const QPoint mid = rig.centre("R1-P1");
+        rig.e.ActMoveRightExecute();
+        QCOMPARE(rig.centre("R1"), QPoint(101, 100));
+        QCOMPARE(rig.centre("P1"), QPoint(301, 200));
+        QCOMPARE(rig.centre("P2"), QPoint(500, 400));
+        QCOMPARE(rig.centre("R1-P1"), mid + QPoint(1, 0)); // the line follows its ends
+        QCOMPARE(rig.e.FoundName, QStringLiteral("P1"));
+        QCOMPARE(rig.e.ListShiftObj.count(), 3);
+
+        // With the caption box empty the rectangles stay; the points still move.
+        rig.ui.texts[Ctl::edCaption] = QString();
+        rig.e.ActMoveBottomExecute();
+        QCOMPARE(rig.centre("R1"), QPoint(101, 100));
+        QCOMPARE(rig.centre("P1"), QPoint(301, 201));
+    }
+
+    void keyboardMoveOnEmptyRectangleCaption()
+    {
+        Rig rig;
+        rig.rect("R1", 100, 100, "Box");
+        rig.select(100, 100);
+        rig.ui.texts[Ctl::edCaption] = QString();
+        rig.e.ActMoveLeftExecute();
+        QCOMPARE(rig.ui.text(Ctl::edXc), QStringLiteral("99"));
+        QCOMPARE(rig.centre("R1"), QPoint(100, 100));
+    }
+
+    void keyboardMoveRefused_data()
+    {
+        QTest::addColumn<QString>("xBox");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty box") << "" << 2 << "'' is not a valid integer value";
+        QTest::newRow("beyond int max") << "2147483647" << 2 << "'2147483648' is not a valid integer value";
+        QTest::newRow("beyond int min") << "-2147483648" << 0 << "'-2147483649' is not a valid integer value";
+    }
+    void keyboardMoveRefused()
+    {
+        QFETCH(QString, xBox);
+        QFETCH(int, direction);
+        QFETCH(QString, message);
+        Rig rig;
+        rig.point("P1", 100, 100);
+        rig.select(100, 100);
+        rig.e.Modified = false;
+        rig.ui.texts[Ctl::edXc] = xBox;
+        const auto before = rig.snapshot();
+        try {
+            rig.e.ObjMoveOnCanvas(direction);
+            QFAIL("the move was not refused");
+        } catch (const ConvertError &error) {
+            QCOMPARE(error.message(), message);
+        }
+        QCOMPARE(rig.snapshot(), before);
+        QCOMPARE(rig.ui.text(Ctl::edXc), xBox);
+        QVERIFY(!rig.e.Modified);
+        QVERIFY(!rig.e.KeyMoveActive);
+    }
+
+    void keyboardMoveGroupBeyondIntMovesNobody()
+    {
+        Rig rig;
+        rig.point("P1", 100, 100);
+        rig.point("P2", std::numeric_limits<int>::max(), 100);
+        rig.select(100, 100);
+        rig.e.ListShiftObj.add("P1");
+        rig.e.ListShiftObj.add("P2");
+        const auto before = rig.snapshot();
+        QVERIFY_THROWS_EXCEPTION(ConvertError, rig.e.ActMoveRightExecute());
+        QCOMPARE(rig.snapshot(), before);
+        QCOMPARE(rig.ui.text(Ctl::edXc), QStringLiteral("100"));
+    }
+
+    void keyboardMoveNeedsUnlockedRectangleOrPoint()
+    {
+        Rig rig;
+        rig.point("P1", 100, 100);
+        rig.point("P2", 200, 100);
+        const int lineRow = rig.line("P1-P2");
+        rig.selectLine(lineRow);
+        const auto before = rig.snapshot();
+        rig.e.ActMoveRightExecute();
+        QCOMPARE(rig.snapshot(), before);
+        rig.select(100, 100);
+        rig.ui.checked[Ctl::Action_Lock] = true;
+        rig.e.ActMoveRightExecute();
+        QCOMPARE(rig.snapshot(), before);
+    }
+
+    void changeLineTwice()
+    {
+        Rig rig;
+        rig.rect("R1", 100, 100, "Box");
+        rig.point("P2", 300, 300);
+        const int row = rig.line("R1-P2", "flow");
+        rig.selectLine(row);
+        rig.e.MenuPopped = true;
+        rig.e.sbArrowChangeClick();
+        QCOMPARE(rig.e.EGrid.Cells(ColName, row), QStringLiteral("P2-R1"));
+        QCOMPARE(rig.e.EGrid.Cells(ColCaption, row), QStringLiteral("flow"));
+        QVERIFY(rig.e.Modified);
+        QVERIFY(!rig.e.MenuPopped);
+        rig.e.sbArrowChangeClick();
+        QCOMPARE(rig.e.EGrid.Cells(ColName, row), QStringLiteral("R1-P2"));
+
+        // Without a selected line nothing changes, but the menu latch is still cleared.
+        rig.select(100, 100);
+        rig.e.Modified = false;
+        rig.e.MenuPopped = true;
+        rig.e.sbArrowChangeClick();
+        QCOMPARE(rig.e.EGrid.Cells(ColName, row), QStringLiteral("R1-P2"));
+        QVERIFY(!rig.e.Modified);
+        QVERIFY(!rig.e.MenuPopped);
+    }
+
+    void lockAndUnlock_data()
+    {
+        QTest::addColumn<int>("elements");
+        QTest::newRow("one element") << 1;
+        QTest::newRow("two elements") << 2;
+    }
+    void lockAndUnlock()
+    {
+        QFETCH(int, elements);
+        Rig rig;
+        rig.rect("R1", 100, 100, "Box");
+        if (elements == 2)
+            rig.point("P1", 300, 300);
+        rig.select(100, 100);
+        rig.e.SelectAllObjects();
+        rig.e.MenuPopped = true;
+        const QList<Ctl> editing{Ctl::sbCursor,
+                                 Ctl::sbH,
+                                 Ctl::sbP,
+                                 Ctl::sbE,
+                                 Ctl::ColorBox1,
+                                 Ctl::edCaption,
+                                 Ctl::edXc,
+                                 Ctl::edYc,
+                                 Ctl::sbCanvaTop,
+                                 Ctl::sbCanvaBottom,
+                                 Ctl::sbCanvaLeft,
+                                 Ctl::sbCanvaRight,
+                                 Ctl::lbText,
+                                 Ctl::lbXc,
+                                 Ctl::lbYc,
+                                 Ctl::deleteElem1,
+                                 Ctl::Action_delete,
+                                 Ctl::sbArrowChange,
+                                 Ctl::Action_ChangeLine,
+                                 Ctl::ActionSelectAll};
+        rig.e.Action_LockExecute();
+        QVERIFY(rig.ui.isChecked(Ctl::Action_Lock));
+        for (Ctl c : editing)
+            QVERIFY2(!rig.ui.isEnabled(c), qPrintable(QString::number(int(c))));
+        QVERIFY(!rig.ui.isVisible(Ctl::Panel_btn_vert));
+        QVERIFY(!rig.ui.isVisible(Ctl::Panel_btn_horiz));
+        QVERIFY(rig.ui.isVisible(Ctl::PanelView));
+        QCOMPARE(rig.e.SelectedKind, 0);
+        QCOMPARE(rig.e.ListShiftObj.count(), 0);
+        QVERIFY(rig.e.Modified);
+        QVERIFY(!rig.e.MenuPopped);
+
+        rig.e.Modified = false;
+        rig.e.Action_LockExecute();
+        QVERIFY(!rig.ui.isChecked(Ctl::Action_Lock));
+        for (Ctl c : editing) {
+            const bool expected = c == Ctl::sbE ? elements == 2
+                                  : c == Ctl::deleteElem1 || c == Ctl::Action_delete ||
+                                          c == Ctl::sbArrowChange || c == Ctl::Action_ChangeLine
+                                      ? false
+                                      : true;
+            QVERIFY2(rig.ui.isEnabled(c) == expected, qPrintable(QString::number(int(c))));
+        }
+        QVERIFY(rig.ui.isVisible(Ctl::Panel_btn_vert));
+        QVERIFY(rig.e.Modified);
+    }
+
+    void sheetSizeButtons_data()
+    {
+        QTest::addColumn<QSize>("sheet");
+        QTest::addColumn<int>("button"); // 0 Height -, 1 Height +, 2 Width -, 3 Width +
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("Height - at 60") << QSize(842, 60) << 0 << QSize(842, 10);
+        QTest::newRow("Height - at 50") << QSize(842, 50) << 0 << QSize(842, 50);
+        QTest::newRow("Width - at 51") << QSize(51, 595) << 2 << QSize(1, 595);
+        QTest::newRow("Width - at 50") << QSize(50, 595) << 2 << QSize(50, 595);
+        QTest::newRow("Height +") << QSize(842, 595) << 1 << QSize(842, 645);
+        QTest::newRow("Width + at the limit")
+            << QSize(kMaxSheetSide - 10, 100) << 3 << QSize(kMaxSheetSide - 10, 100);
+    }
+    void sheetSizeButtons()
+    {
+        QFETCH(QSize, sheet);
+        QFETCH(int, button);
+        QFETCH(QSize, expected);
+        Rig rig(sheet.width(), sheet.height());
+        const Ctl buttons[] = {Ctl::sbCanvaTop, Ctl::sbCanvaBottom, Ctl::sbCanvaLeft, Ctl::sbCanvaRight};
+        rig.e.sbCanvaTopClick(buttons[button]);
+        QCOMPARE(QSize(rig.e.sheet.width(), rig.e.sheet.height()), expected);
+        QCOMPARE(rig.e.overlayImage.size(), expected);
+        QCOMPARE(rig.e.Modified, expected != sheet);
+        QCOMPARE(rig.ui.navigateCalls, expected != sheet ? 1 : 0);
+    }
+
+    void widthPlusKeepsElements()
+    {
+        Rig rig;
+        rig.rect("R1", 100, 100, "Box");
+        rig.point("P1", 835, 300);
+        rig.line("R1-P1");
+        rig.e.UpdateImageModel();
+        const TColor rectPixel = rig.pixel(100, 100);
+        const TColor pointPixel = rig.pixel(835, 300);
+        rig.e.sbCanvaTopClick(Ctl::sbCanvaRight);
+        QCOMPARE(QSize(rig.e.sheet.width(), rig.e.sheet.height()), QSize(892, 595));
+        QCOMPARE(rig.centre("R1"), QPoint(100, 100));
+        QCOMPARE(rig.pixel(100, 100), rectPixel);
+        QCOMPARE(rig.pixel(835, 300), pointPixel);
+        QCOMPARE(rig.pixel(890, 300), TColor(0x00808080)); // the frame moved to the new edge
+        QVERIFY(rig.e.Modified);
+    }
+
+    void deleteRectangleWithLines()
+    {
+        Rig rig;
+        rig.rect("R1", 100, 100, "Box");
+        rig.point("P1", 300, 300);
+        rig.point("P2", 500, 300);
+        rig.line("R1-P1");
+        rig.line("P2-R1");
+        rig.line("P1-P2");
+        rig.select(100, 100);
+        rig.e.MenuPopped = true;
+        rig.e.deleteElem1Click();
+        QCOMPARE(GetRowObjByName(rig.e.tables, "R1"), -1);
+        QCOMPARE(rig.e.EGrid.RowCount(), 3);
+        QCOMPARE(rig.e.EGrid.Cells(ColName, 1), QStringLiteral("P1-P2"));
+        QCOMPARE(rig.e.PGrid.RowCount(), 4);
+        QCOMPARE(rig.e.SelectedKind, 0);
+        QVERIFY(!rig.e.MenuPopped);
+        QVERIFY(rig.e.Modified);
+    }
+
+    void deleteMultiSelection_data()
+    {
+        QTest::addColumn<QStringList>("members");
+        QTest::newRow("rectangle then its line") << QStringList{"R1", "R1-P1"};
+        QTest::newRow("line then rectangle") << QStringList{"R1-P1", "R1"};
+        QTest::newRow("both ends and the line") << QStringList{"P1", "R1", "R1-P1"};
+    }
+    void deleteMultiSelection()
+    {
+        QFETCH(QStringList, members);
+        Rig rig;
+        rig.rect("R1", 100, 100, "Box");
+        rig.point("P1", 300, 300);
+        rig.point("P3", 600, 300);
+        rig.line("R1-P1");
+        rig.line("P3-P1");
+        rig.select(100, 100);
+        for (const QString &name : members)
+            rig.e.ListShiftObj.add(name);
+        rig.e.deleteElem1Click();
+        for (const QString &name : members)
+            QCOMPARE(GetRowObjByName(rig.e.tables, name), -1);
+        QVERIFY(GetRowObjByName(rig.e.tables, "P3") != -1);
+        QCOMPARE(rig.e.ListShiftObj.count(), 0);
+        // Every table still ends in its empty row.
+        for (const StringGrid *t : {&rig.e.HGrid, &rig.e.PGrid, &rig.e.EGrid})
+            QVERIFY(!rowInUse(*t, t->RowCount() - 1));
+    }
+
+    void deleteSingleListedElement()
+    {
+        Rig rig;
+        rig.point("P1", 300, 300);
+        rig.e.UpdateImageModel();
+        rig.e.SelectAllObjects();
+        QCOMPARE(rig.e.SelectedKind, 0);
+        QVERIFY(rig.ui.isEnabled(Ctl::deleteElem1));
+        rig.e.deleteElem1Click();
+        QCOMPARE(rig.e.PGrid.RowCount(), 2);
+        QVERIFY(!rig.ui.isEnabled(Ctl::deleteElem1));
+        QVERIFY(rig.e.Modified);
+    }
+
+    void deleteWithNothingSelectedTouchesNothing()
+    {
+        Rig rig;
+        rig.rect("R1", 100, 100, "Box");
+        rig.point("P1", 300, 300);
+        rig.e.HGrid.setRow(1);
+        rig.e.PGrid.setRow(1);
+        const auto before = rig.snapshot();
+        rig.e.deleteElem1Click();
+        QCOMPARE(rig.snapshot(), before);
+        QVERIFY(!rig.e.Modified);
+    }
+};
+
+QTEST_MAIN(TestEditCommands)
+#include "tst_edit_commands.moc"
