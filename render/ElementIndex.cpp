@@ -25,8 +25,10 @@ QPoint TableCoords::centreOfRow(int row) const
 {
     const auto &x = m_x[static_cast<size_t>(row)];
     const auto &y = m_y[static_cast<size_t>(row)];
-    // A bad cell fails again in StrToInt, which throws its conversion error.
-    return QPoint(x ? *x : StrToInt(m_table.Cells(ColX, row)), y ? *y : StrToInt(m_table.Cells(ColY, row)));
+    // A bad cell fails again in StrToInt, which throws its conversion error; x is read first.
+    const int cx = x ? *x : StrToInt(m_table.Cells(ColX, row));
+    const int cy = y ? *y : StrToInt(m_table.Cells(ColY, row));
+    return QPoint(cx, cy);
 }
 
 QPoint TableCoords::centre(const QString &name) const

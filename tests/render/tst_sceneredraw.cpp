@@ -1,0 +1,478 @@
+#include "model/TableOps.h"
+#include "render/ConnectorLines.h"
+#include "render/ElementDrawing.h"
+#include "render/Relief.h"
+#include "render/RenderTestUtil.h"
+#include "render/SceneRedraw.h"
+#include "toolkit/ColorText.h"
+#include "toolkit/Errors.h"
+#include "toolkit/IntText.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <optional>
+
+namespace {
+
+constexpr TColor kGrey = 0x00808080;
+constexpr TColor kYellow = 0x0099FFFF;
+constexpr TColor kGreen = 0x00CCFFCC;
+
+void addRect(ElementTables &t, const QString &name, int x, int y, const QString &caption,
+             TColor colour = kYellow)
+{
+    appendRow(t.HGrid, {name, QString::number(x), QString::number(y), caption, ColorToString(colour)});
+}
+
+void addPoint(ElementTables &t, const QString &name, int x, int y, const QString &caption,
+              TColor colour = kGreen)
+{
+    appendRow(t.PGrid, {name, QString::number(x), QString::number(y), caption, ColorToString(colour)});
+}
+
+void addLine(ElementTables &t, const QString &name, const QString &text = QString())
+{
+    appendRow(t.EGrid, {name, QString(), QString(), text});
+}
+
+// The redraw written plainly: every end looked up by scanning the tables, every cell converted
+// where it is used, the multi-selection searched with the list's own lookup.
+void referenceRedraw(ElementTables &t, Canvas &canvas, const TextList &selection)
+{
+    const auto selected = [&](const QString &name) {
+        return selection.count() > 1 && selection.indexOf(name) >= 0;
+    };
+    canvas.setBrushColor(clWhite);
+    canvas.FillRect(0, 0, canvas.width(), canvas.height());
+    for (int r = 1; r < t.EGrid.RowCount(); ++r) {
+        const QString name = t.EGrid.Cells(ColName, r);
+        if (!name.isEmpty())
+            DrawLineTool(t, canvas, name, t.EGrid.Cells(ColCaption, r), r, selected(name));
+    }
+    const auto elements = [&](const StringGrid &g, int kind) {
+        for (int r = 1; r < g.RowCount(); ++r) {
+            const QString &name = g.Cells(ColName, r);
+            if (name.isEmpty())
+                continue;
+            const int x = StrToInt(g.Cells(ColX, r));
+            const int y = StrToInt(g.Cells(ColY, r));
+            const TColor colour = StringToColor(g.Cells(ColColor, r));
+            DrawToolElement(x, y, g.Cells(ColCaption, r), canvas, colour, clBlack, selected(name), false,
+                            kind);
+        }
+    };
+    elements(t.HGrid, KindRect);
+    elements(t.PGrid, KindPoint);
+    DrawRelief(canvas, QRect(0, 0, canvas.width(), canvas.height()), kGrey, kGrey, 1, 1, 2);
+}
+
+// A scheme with the irregularities a hand-edited file can hold: duplicate names, lines to
+// missing elements, rows with empty names, names in another case, elements off the sheet.
+struct Scheme {
+    ElementTables tables;
+    TextList selection;
+};
+
+Scheme makeScheme(quint32 seed, int elements, std::optional<int> badCellKind)
+{
+    QRandomGenerator rng(seed);
+    Scheme s;
+    QStringList names;
+    const QStringList colours{"$0099FFFF", "$00CCFFCC", "$00FFCC99", "$00CCCCFF", "$00FFCCFF",
+                              "$0099FFCC", "$00FFFFCC", "$00FFCCCC", "$0099CCFF"};
+    const auto coordinate = [&](int size) { return QString::number(rng.bounded(-40, size + 40)); };
+    for (int i = 0; i < elements; ++i) {
+        const bool rect = rng.bounded(2) == 0;
+        StringGrid &g = rect ? s.tables.HGrid : s.tables.PGrid;
+        QString name = QStringLiteral("%1%2").arg(rect ? 'R' : 'P').arg(i + 1);
+        const int roll = rng.bounded(10);
+        if (roll == 0 && !names.isEmpty())
+            name = names.at(rng.bounded(int(names.size()))); // a duplicate, maybe in the other table
+        else if (roll == 1)
+            name.clear(); // skipped row
+        names << name;
+        appendRow(g, {name, coordinate(400), coordinate(300),
+                      rng.bounded(4) ? QStringLiteral("c%1").arg(i) : QString(),
+                      colours.at(rng.bounded(int(colours.size())))});
+    }
+    for (int i = 0; i < elements; ++i) {
+        const auto end = [&]() -> QString {
+            const int roll = rng.bounded(12);
+            if (roll == 0)
+                return QStringLiteral("X%1").arg(i); // missing
+            if (roll == 1)
+                return names.at(rng.bounded(int(names.size()))).toLower();
+            return names.at(rng.bounded(int(names.size())));
+        };
+        QString name = end() + QLatin1Char('-') + end();
+        if (rng.bounded(15) == 0)
+            name.clear();
+        addLine(s.tables, name, rng.bounded(3) ? QStringLiteral("t%1").arg(i) : QString());
+    }
+    const int selected = rng.bounded(3) == 0 ? rng.bounded(2) : rng.bounded(2, 12);
+    for (int i = 0; i < selected; ++i) {
+        const int pick = rng.bounded(3);
+        QString n = pick == 0 ? names.at(rng.bounded(int(names.size())))
+                              : s.tables.EGrid.Cells(ColName, 1 + rng.bounded(s.tables.EGrid.RowCount() - 1));
+        s.selection.add(rng.bounded(2) ? n.toLower() : n);
+    }
+    if (badCellKind) {
+        // One cell that does not convert, in a random data row.
+        StringGrid &g = *badCellKind % 2 ? s.tables.HGrid : s.tables.PGrid;
+        const int col = *badCellKind / 2 == 0 ? ColX : *badCellKind / 2 == 1 ? ColY : ColColor;
+        if (g.RowCount() > 2)
+            g.setCell(col, 1 + rng.bounded(g.RowCount() - 2), QStringLiteral("1o"));
+    }
+    return s;
+}
+
+QString runRedraw(bool reference, Scheme &s, QImage &image)
+{
+    Canvas canvas(&image);
+    try {
+        if (reference)
+            referenceRedraw(s.tables, canvas, s.selection);
+        else
+            UpdateImageModel(s.tables, canvas, s.selection);
+    } catch (const ConvertError &e) {
+        return e.message();
+    }
+    return QString();
+}
+
+OverlayState noSelection()
+{
+    OverlayState st;
+    st.gridVisible = false;
+    return st;
+}
+
+// An overlay canvas as the window prepares it: white brush, caption font.
+QImage paintOverlay(const QImage &sheet, const OverlayState &state)
+{
+    QImage overlay = sheet.copy();
+    Canvas canvas(&overlay);
+    canvas.setBrushColor(clWhite);
+    PaintBox1Paint(canvas, state);
+    return overlay;
+}
+
+} // namespace
+
+class TestSceneRedraw : public QObject {
+    Q_OBJECT
+private slots:
+    void emptySchemeIsWhiteWithFrame();
+    void drawOrder();
+    void midpointsFollowTheEnds();
+    void conversionErrorStopsAtRow_data();
+    void conversionErrorStopsAtRow();
+    void multiSelectionMarksOnTheSheet();
+    void fastPathMatchesPlainScans_data();
+    void fastPathMatchesPlainScans();
+    void keepsTheSheetBuffer();
+    void gridDots();
+    void lockedOverlayDrawsNothing();
+    void overlaySelection_data();
+    void overlaySelection();
+    void selectedLineIsDottedWithoutEndPoint();
+};
+
+void TestSceneRedraw::emptySchemeIsWhiteWithFrame()
+{
+    ElementTables t;
+    QImage image = blankImage(842, 595, 0x00FF0000);
+    Canvas canvas(&image);
+    UpdateImageModel(t, canvas, TextList());
+    // Left edge column 1, top edge row 1, right edge column 840, bottom edge row 593.
+    for (int y = 0; y < 595; ++y) {
+        for (int x = 0; x < 842; ++x) {
+            const bool frame = (x == 1 && y >= 1 && y <= 593) || (y == 1 && x >= 1 && x <= 840) ||
+                               (x == 840 && y >= 2 && y <= 593) || (y == 593 && x >= 2 && x <= 840);
+            if (colorAt(image, x, y) != (frame ? kGrey : clWhite))
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+        }
+    }
+}
+
+void TestSceneRedraw::drawOrder()
+{
+    ElementTables t;
+    addRect(t, "R1", 100, 100, "First", kYellow);
+    addRect(t, "R2", 110, 100, "Second", 0x00FFCC99); // over R1 where they overlap
+    addPoint(t, "P1", 100, 100, "");                  // over both rectangles
+    addPoint(t, "P2", 300, 100, "Pt");
+    addRect(t, "R3", 2, 200, "Edge"); // under the frame
+    addLine(t, "R1-P2", "line text");
+    QImage image = blankImage(400, 300);
+    Canvas canvas(&image);
+    UpdateImageModel(t, canvas, TextList());
+    const QString dump = dumpImage(image, "draw-order");
+
+    Canvas probe;
+    const int h = probe.TextHeight("Second");
+    const int r2Left = 110 - probe.TextWidth("Second") / 2 - 8;
+    const int fillRow = 100 - h + 2;                 // above the caption cells
+    QCOMPARE(colorAt(image, 100, 100), clPointFill); // point over the rectangles and the line
+    QVERIFY2(colorAt(image, r2Left + 5, fillRow) == TColor(0x00FFCC99), qPrintable(dump)); // R2 over R1
+    // The line shows between the elements, not inside the rectangles.
+    QCOMPARE(colorAt(image, 200, 100), clArrowOutline); // the arrow head's tip
+    QCOMPARE(colorAt(image, 250, 100), clLineStroke);
+    for (int x = 120; x < 130; ++x)
+        QVERIFY2(colorAt(image, x, 100) != clLineStroke, qPrintable(dump));
+    // The frame lies over the rectangle at the left edge.
+    QCOMPARE(colorAt(image, 1, 200 - h + 2), kGrey);
+    QCOMPARE(colorAt(image, 3, 200 - h + 2), kYellow);
+}
+
+void TestSceneRedraw::midpointsFollowTheEnds()
+{
+    ElementTables t;
+    addRect(t, "R1", 10, 10, "a");
+    addPoint(t, "P1", 21, -31, "b");
+    addLine(t, "R1-P1");
+    addLine(t, "P1-R1");
+    addLine(t, "P1-Q7");
+    QImage image = blankImage(100, 100);
+    Canvas canvas(&image);
+    UpdateImageModel(t, canvas, TextList());
+    QCOMPARE(t.EGrid.Cells(ColX, 1), QStringLiteral("15"));
+    QCOMPARE(t.EGrid.Cells(ColY, 1), QStringLiteral("-10"));
+    QCOMPARE(t.EGrid.Cells(ColX, 2), QStringLiteral("15"));
+    QCOMPARE(t.EGrid.Cells(ColX, 3), QStringLiteral("10"));
+    QCOMPARE(t.EGrid.Cells(ColY, 3), QStringLiteral("-15"));
+}
+
+void TestSceneRedraw::conversionErrorStopsAtRow_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("rectangle x") << "H" << int(ColX) << "abc";
+    QTest::newRow("rectangle colour") << "H" << int(ColColor) << "clNoSuch";
+    QTest::newRow("point y beyond int") << "P" << int(ColY) << "2147483648";
+    QTest::newRow("line end") << "E" << int(ColY) << "";
+}
+
+void TestSceneRedraw::conversionErrorStopsAtRow()
+{
+    QFETCH(QString, table);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    ElementTables t;
+    addRect(t, "R1", 50, 50, "one");
+    addRect(t, "R2", 150, 50, "two");
+    addRect(t, "R3", 250, 50, "three");
+    addPoint(t, "P1", 50, 150, "p1");
+    addPoint(t, "P2", 150, 150, "p2");
+    addPoint(t, "P3", 250, 150, "p3");
+    addLine(t, "R1-P1");
+    addLine(t, "R3-P3");
+    addLine(t, "R1-P3");
+    // R2 and P2 are no line's end; P3 is the end of the second and third lines.
+    if (table == "H")
+        t.HGrid.setCell(column, 2, text);
+    else if (table == "P")
+        t.PGrid.setCell(column, 2, text);
+    else
+        t.PGrid.setCell(column, 3, text);
+
+    QImage image = blankImage(400, 300, 0x00FF0000);
+    Canvas canvas(&image);
+    try {
+        UpdateImageModel(t, canvas, TextList());
+        QFAIL("no conversion error");
+    } catch (const ConvertError &e) {
+        QCOMPARE(e.message(), notAnIntegerMessage(text));
+    }
+    const int fillRow = 50 - canvas.TextHeight("one") + 2;
+    QCOMPARE(colorAt(image, 1, 250), clWhite); // filled, but no frame
+    QCOMPARE(colorAt(image, 0, 0), clWhite);
+    QCOMPARE(t.EGrid.Cells(ColX, 1), QStringLiteral("50"));
+    const bool allLines = table != "E";
+    QCOMPARE(t.EGrid.Cells(ColX, 2).isEmpty(), !allLines);
+    QCOMPARE(t.EGrid.Cells(ColX, 3).isEmpty(), !allLines);
+    if (table == "E") {
+        QCOMPARE(countOf(image, kYellow), 0); // no element drawn
+        QVERIFY(countOf(image, clLineStroke) > 0);
+    } else if (table == "H") {
+        QCOMPARE(colorAt(image, 45, fillRow), kYellow); // R1 drawn, R3 and the points not
+        QCOMPARE(colorAt(image, 245, fillRow), clWhite);
+        QCOMPARE(countOf(image, clPointFill), 0);
+    } else {
+        QCOMPARE(colorAt(image, 245, fillRow), kYellow);
+        QCOMPARE(colorAt(image, 50, 150), clPointFill);
+        QCOMPARE(colorAt(image, 150, 150), clWhite);
+        QCOMPARE(colorAt(image, 250, 150), clWhite);
+    }
+}
+
+void TestSceneRedraw::multiSelectionMarksOnTheSheet()
+{
+    ElementTables t;
+    addRect(t, "R1", 60, 60, "rect");
+    addPoint(t, "P1", 200, 60, "pt");
+    addLine(t, "R1-P1");
+    const auto render = [&](const QStringList &names) {
+        TextList list;
+        for (const QString &n : names)
+            list.add(n);
+        QImage image = blankImage(300, 200);
+        Canvas canvas(&image);
+        UpdateImageModel(t, canvas, list);
+        return image;
+    };
+    const QImage plain = render({});
+    QCOMPARE(render({"R1"}), plain); // a single name is no multi-selection
+    const QImage marked = render({"r1", "p1", "r1-p1"});
+    const QImage partly = render({"R1", "P7"});
+    // Marks are white dots on black outlines and white gaps in the line.
+    const std::vector<QPoint> diff = differences(plain, marked);
+    QVERIFY(!diff.empty());
+    bool lineDotted = false, pointMarked = false;
+    for (const QPoint &p : diff) {
+        const TColor c = colorAt(marked, p.x(), p.y());
+        QVERIFY(c == clWhite || c == clArrowFill); // the arrow head's gaps show its fill
+        lineDotted |= p.y() == 60 && p.x() > 90 && p.x() < 120;
+        pointMarked |= p.x() >= 194 && p.x() < 206 && p.y() >= 54 && p.y() < 66;
+    }
+    QVERIFY(lineDotted);
+    QVERIFY(pointMarked);
+    for (const QPoint &p : differences(plain, partly))
+        QVERIFY(p.x() < 110); // only the rectangle
+    QVERIFY(!differences(plain, partly).empty());
+}
+
+void TestSceneRedraw::fastPathMatchesPlainScans_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("elements");
+    QTest::addColumn<int>("badCell"); // -1 none; else table parity and column
+    for (quint32 seed = 1; seed <= 12; ++seed)
+        QTest::addRow("seed %u", seed) << seed << int(20 + seed * 7) << (seed > 6 ? int(seed % 6) : -1);
+}
+
+void TestSceneRedraw::fastPathMatchesPlainScans()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, elements);
+    QFETCH(int, badCell);
+    const std::optional<int> bad = badCell < 0 ? std::nullopt : std::optional<int>(badCell);
+    Scheme fast = makeScheme(seed, elements, bad);
+    Scheme plain = makeScheme(seed, elements, bad);
+    QImage fastImage = blankImage(400, 300, 0x00FF00FF);
+    QImage plainImage = fastImage.copy();
+    const QString fastError = runRedraw(false, fast, fastImage);
+    const QString plainError = runRedraw(true, plain, plainImage);
+    QCOMPARE(fastError, plainError);
+    if (bad && fastError.isEmpty())
+        qInfo("the bad cell was not reached");
+    for (int r = 0; r < plain.tables.EGrid.RowCount(); ++r)
+        for (int c = 0; c < plain.tables.EGrid.ColCount(); ++c)
+            QCOMPARE(fast.tables.EGrid.Cells(c, r), plain.tables.EGrid.Cells(c, r));
+    if (fastImage != plainImage) {
+        dumpImage(fastImage, QStringLiteral("fast-%1").arg(seed));
+        dumpImage(plainImage, QStringLiteral("plain-%1").arg(seed));
+        QFAIL("the images differ");
+    }
+    if (fastError.isEmpty())
+        QVERIFY(countOf(fastImage, clLineStroke) > 0);
+}
+
+void TestSceneRedraw::keepsTheSheetBuffer()
+{
+    Scheme s = makeScheme(99, 30, std::nullopt);
+    QImage image = blankImage(400, 300);
+    const uchar *bits = image.constBits();
+    Canvas canvas(&image);
+    UpdateImageModel(s.tables, canvas, s.selection);
+    UpdateImageModel(s.tables, canvas, s.selection);
+    QCOMPARE(image.constBits(), bits);
+}
+
+void TestSceneRedraw::gridDots()
+{
+    const QImage sheet = blankImage(842, 595);
+    OverlayState st;
+    const QImage overlay = paintOverlay(sheet, st);
+    QCOMPARE(countOf(overlay, kGrey), 2240);
+    QCOMPARE(boundsOf(overlay, kGrey), QRect(QPoint(15, 0), QPoint(840, 585)));
+    QCOMPARE(colorAt(overlay, 0, 0), clWhite);
+    QCOMPARE(colorAt(overlay, 15, 0), kGrey);
+    QCOMPARE(colorAt(overlay, 30, 15), kGrey);
+    QCOMPARE(colorAt(overlay, 31, 15), clWhite);
+    st.gridVisible = false;
+    QCOMPARE(paintOverlay(sheet, st), sheet);
+}
+
+void TestSceneRedraw::lockedOverlayDrawsNothing()
+{
+    const QImage sheet = blankImage(300, 200, 0x00ABCDEF);
+    OverlayState st;
+    st.locked = true;
+    st.selectedKind = KindRect;
+    st.selX = 100;
+    st.selY = 100;
+    st.selCaption = "R1";
+    QCOMPARE(paintOverlay(sheet, st), sheet);
+    st.selectedKind = KindLine;
+    st.selX2 = 200;
+    st.selY2 = 150;
+    QCOMPARE(paintOverlay(sheet, st), sheet);
+}
+
+void TestSceneRedraw::overlaySelection_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("rectangle") << int(KindRect);
+    QTest::newRow("point") << int(KindPoint);
+    QTest::newRow("none") << int(KindNone);
+    QTest::newRow("unknown") << 7;
+}
+
+void TestSceneRedraw::overlaySelection()
+{
+    QFETCH(int, kind);
+    const QImage sheet = blankImage(300, 200);
+    OverlayState st = noSelection();
+    st.selectedKind = kind;
+    st.selX = 100;
+    st.selY = 80;
+    st.selCaption = "Selected";
+    st.currentColor = 0x00FFCCFF;
+    const QImage overlay = paintOverlay(sheet, st);
+    if (kind != KindRect && kind != KindPoint) {
+        QCOMPARE(overlay, sheet);
+        return;
+    }
+    // The element in the current colour with its outline dotted white over black.
+    QImage expected = sheet.copy();
+    Canvas canvas(&expected);
+    DrawToolElement(100, 80, "Selected", canvas, 0x00FFCCFF, clBlack, true, false, kind);
+    QCOMPARE(overlay, expected);
+    QVERIFY(countOf(overlay, 0x00FFCCFF) > 0);
+    QVERIFY(countOf(overlay, clBlack) > 0);
+}
+
+void TestSceneRedraw::selectedLineIsDottedWithoutEndPoint()
+{
+    const QImage sheet = blankImage(300, 200, 0x00C0C0C0);
+    OverlayState st = noSelection();
+    st.selectedKind = KindLine;
+    st.selX = 20;
+    st.selY = 50;
+    st.selX2 = 220;
+    st.selY2 = 50;
+    const QImage overlay = paintOverlay(sheet, st);
+    const QRect along(20, 50, 200, 1);
+    const int black = int(pixelsOf(overlay, clBlack, along).size());
+    const int white = int(pixelsOf(overlay, clWhite, along).size());
+    QVERIFY(black > 0 && white > 0);
+    QCOMPARE(black + white, 200);
+    QCOMPARE(colorAt(overlay, 220, 50), TColor(0x00C0C0C0));
+    QCOMPARE(int(differences(sheet, overlay).size()), 200);
+}
+
+QTEST_MAIN(TestSceneRedraw)
+#include "tst_sceneredraw.moc"
