@@ -1,0 +1,71 @@
+#include "toolkit/Canvas.h"
+
+#include "toolkit/PixelSurface.h"
+#include "toolkit/TextFace.h"
+#include "toolkit/WideInt.h"
+
+#include <QPainter>
+
+#include <climits>
+
+using raster::pinCoord;
+
+namespace {
+
+// Blits the glyphs of simple text whose pixels can reach the image; the pen runs from x.
+void blitGlyphs(const PixelSurface &s, TextFace &face, Coord x, Coord y, QStringView text,
+                std::uint32_t colour)
+{
+    const int margin = face.margin();
+    Coord pen = x;
+    for (QChar c : text) {
+        if (pen - margin >= s.width())
+            break;
+        const TextFace::Glyph &g = face.glyph(c);
+        if (pen + g.advance + margin > 0)
+            for (const TextFace::Run &r : g.runs)
+                s.fill(y + r.dy, pen + r.dx, pen + r.dx + r.length - 1, colour);
+        pen += g.advance;
+    }
+}
+
+} // namespace
+
+QSize Canvas::TextExtent(const QString &text) const
+{
+    if (text.isEmpty())
+        return {0, 0};
+    TextFace &face = TextFace::get(m_font.name, m_font.pixelSize);
+    return {static_cast<int>(std::min<Coord>(face.width(text), INT_MAX)), face.height()};
+}
+
+void Canvas::TextOut(Coord x, Coord y, const QString &text)
+{
+    x = pinCoord(x);
+    y = pinCoord(y);
+    if (text.isEmpty())
+        return;
+    TextFace &face = TextFace::get(m_font.name, m_font.pixelSize);
+    const Coord w = face.width(text);
+    const Coord h = face.height();
+    const PixelSurface s(m_image);
+    if (s.valid()) {
+        if (m_brush.style == BrushStyle::Solid)
+            s.fillRect(x, y, x + w, y + h, toQRgb(m_brush.color));
+        const int margin = face.margin();
+        const bool visible =
+            x + w + margin > 0 && x - margin < s.width() && y + h + margin > 0 && y - margin < s.height();
+        if (visible && TextFace::isSimple(text)) {
+            blitGlyphs(s, face, x, y, text, toQRgb(m_font.color));
+        } else if (visible) {
+            // Text that needs shaping is left to QPainter, which paints exact colours without
+            // anti-aliasing on 32-bit images.
+            QPainter painter(m_image);
+            painter.setFont(face.font());
+            painter.setPen(QColor::fromRgb(toQRgb(m_font.color)));
+            painter.drawText(QPointF(static_cast<qreal>(x), static_cast<qreal>(y + face.ascent())), text);
+        }
+    }
+    m_penPos = {x + w, y};
+    m_dotPhase = 0;
+}

@@ -1,0 +1,57 @@
+#include "toolkit/CaptionFont.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+#include <QFontInfo>
+#include <algorithm>
+
+namespace {
+
+const char *const kTahomaFile = "/usr/share/wine/fonts/tahoma.ttf";
+const char *const kFallbackFamily = "DejaVu Sans";
+
+bool isTahoma(const QString &name)
+{
+    return name.compare(QLatin1String("tahoma"), Qt::CaseInsensitive) == 0;
+}
+
+QFont exactFont(const QString &family, int pixelSize)
+{
+    QFont font(family);
+    font.setPixelSize(std::max(pixelSize, 1));
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setKerning(false);
+    // No shaping keeps ligatures away, so a text is exactly its characters side by side; full
+    // hinting gives whole-pixel advances, so its width is the sum of theirs.
+    font.setStyleStrategy(
+        QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging | QFont::PreferNoShaping));
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+QString loadTahomaFamily()
+{
+    // The file lies outside fontconfig's folders, so it is registered with the application.
+    if (QFile::exists(QLatin1String(kTahomaFile))) {
+        const int id = QFontDatabase::addApplicationFont(QLatin1String(kTahomaFile));
+        const QString family = QFontDatabase::applicationFontFamilies(id).value(0);
+        if (!family.isEmpty() && QFontInfo(exactFont(family, 11)).family() == family)
+            return family;
+    }
+    return QLatin1String(kFallbackFamily);
+}
+
+} // namespace
+
+QString captionFamily()
+{
+    static const QString family = loadTahomaFamily();
+    return family;
+}
+
+QFont captionFont(const QString &name, int pixelSize)
+{
+    return exactFont(isTahoma(name) ? captionFamily() : name, pixelSize);
+}

@@ -1,0 +1,96 @@
+#include "toolkit/LineRaster.h"
+
+#include <cmath>
+
+namespace raster {
+
+Int128 isqrt(Int128 n)
+{
+    if (n <= 0)
+        return 0;
+    auto r = static_cast<Int128>(std::sqrt(static_cast<long double>(n)));
+    while (r > 0 && r * r > n)
+        --r;
+    while ((r + 1) * (r + 1) <= n)
+        ++r;
+    return r;
+}
+
+namespace {
+
+// Indices i of [lo, hi] with start + sign * i inside [0, size).
+void clipMajor(Int128 start, int sign, int size, Int128 &lo, Int128 &hi)
+{
+    if (sign > 0) {
+        lo = std::max(lo, -start);
+        hi = std::min(hi, Int128(size - 1) - start);
+    } else {
+        lo = std::max(lo, start - (size - 1));
+        hi = std::min(hi, start);
+    }
+}
+
+// Indices i of [lo, hi] whose minor offset q(i) lies in [kMin, kMax]; q is non-decreasing,
+// q(i) >= k  <=>  i >= ceil((2k - 1) * major / (2 * minor)).
+void clipMinor(const LineRun &run, Int128 kMin, Int128 kMax, Int128 &lo, Int128 &hi)
+{
+    if (run.minorDelta == 0) {
+        if (kMin > 0 || kMax < 0)
+            hi = lo - 1;
+        return;
+    }
+    kMin = std::max<Int128>(kMin, 0);
+    kMax = std::min(kMax, run.minorDelta);
+    if (kMin > kMax) {
+        hi = lo - 1;
+        return;
+    }
+    const Int128 twiceMinor = 2 * run.minorDelta;
+    lo = std::max(lo, ceilDiv((2 * kMin - 1) * run.majorDelta, twiceMinor));
+    hi = std::min(hi, ceilDiv((2 * kMax + 1) * run.majorDelta, twiceMinor) - 1);
+}
+
+} // namespace
+
+LineRun clipLine(Coord x0, Coord y0, Coord x1, Coord y1, int width, int height)
+{
+    x0 = pinCoord(x0);
+    y0 = pinCoord(y0);
+    x1 = pinCoord(x1);
+    y1 = pinCoord(y1);
+    LineRun run;
+    const Int128 dx = Int128(x1) - x0;
+    const Int128 dy = Int128(y1) - y0;
+    const Int128 adx = dx < 0 ? -dx : dx;
+    const Int128 ady = dy < 0 ? -dy : dy;
+    run.xMajor = adx >= ady;
+    run.steps = std::max(adx, ady);
+    if (run.steps == 0 || width <= 0 || height <= 0)
+        return run;
+    run.majorStart = run.xMajor ? x0 : y0;
+    run.minorStart = run.xMajor ? y0 : x0;
+    run.majorSign = (run.xMajor ? dx : dy) < 0 ? -1 : 1;
+    run.minorSign = (run.xMajor ? dy : dx) < 0 ? -1 : 1;
+    run.majorDelta = run.xMajor ? adx : ady;
+    run.minorDelta = run.xMajor ? ady : adx;
+    const int majorSize = run.xMajor ? width : height;
+    const int minorSize = run.xMajor ? height : width;
+
+    Int128 lo = 0;
+    Int128 hi = run.steps - 1;
+    clipMajor(run.majorStart, run.majorSign, majorSize, lo, hi);
+    if (lo > hi)
+        return run;
+    // minorStart + minorSign * q inside [0, minorSize)
+    const Int128 kMin = run.minorSign > 0 ? -Int128(run.minorStart) : run.minorStart - Int128(minorSize - 1);
+    const Int128 kMax = run.minorSign > 0 ? Int128(minorSize - 1) - run.minorStart : Int128(run.minorStart);
+    clipMinor(run, kMin, kMax, lo, hi);
+    if (lo > hi)
+        return run;
+    run.empty = false;
+    run.first = lo;
+    run.last = hi;
+    return run;
+}
+
+} // namespace raster

@@ -1,0 +1,99 @@
+#include "toolkit/TextFace.h"
+
+#include "toolkit/CaptionFont.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+TextFace &TextFace::get(const QString &name, int pixelSize)
+{
+    static std::vector<std::unique_ptr<TextFace>> faces;
+    static TextFace *last = nullptr;
+    pixelSize = std::max(pixelSize, 1);
+    if (last && last->m_pixelSize == pixelSize && last->m_name == name)
+        return *last;
+    for (const auto &face : faces)
+        if (face->m_pixelSize == pixelSize && face->m_name == name)
+            return *(last = face.get());
+    faces.push_back(std::unique_ptr<TextFace>(new TextFace(name, pixelSize)));
+    return *(last = faces.back().get());
+}
+
+TextFace::TextFace(const QString &name, int pixelSize)
+    : m_name(name), m_pixelSize(pixelSize), m_font(captionFont(name, pixelSize)), m_index(0x10000, -1)
+{
+    const QFontMetrics metrics(m_font);
+    m_height = metrics.height();
+    m_ascent = metrics.ascent();
+    m_margin = 2 * std::max(m_height, pixelSize) + 4;
+}
+
+bool TextFace::isSimple(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (c.isMark() || c.isSurrogate() || c.category() == QChar::Other_Format)
+        return false;
+    // Latin, Greek, Cyrillic, Armenian and the common punctuation and symbol blocks.
+    return (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u < 0x590) || (u >= 0x1E00 && u < 0x2000) ||
+           (u >= 0x2010 && u < 0x2028) || (u >= 0x2030 && u < 0x205F) || (u >= 0x20A0 && u < 0x20C0) ||
+           (u >= 0x2100 && u < 0x2400) || (u >= 0x2500 && u < 0x2600);
+}
+
+bool TextFace::isSimple(QStringView text)
+{
+    for (QChar c : text)
+        if (!isSimple(c))
+            return false;
+    return true;
+}
+
+const TextFace::Glyph &TextFace::glyph(QChar c)
+{
+    std::int32_t &slot = m_index[c.unicode()];
+    if (slot < 0) {
+        m_glyphs.push_back(render(c));
+        slot = static_cast<std::int32_t>(m_glyphs.size() - 1);
+    }
+    return m_glyphs[static_cast<size_t>(slot)];
+}
+
+TextFace::Glyph TextFace::render(QChar c) const
+{
+    Glyph g;
+    const QFontMetrics metrics(m_font);
+    g.advance = metrics.horizontalAdvance(c);
+    // Render with the pen at (margin, margin) as the top-left of the text cell.
+    QImage image(g.advance + 2 * m_margin, m_height + 2 * m_margin, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(m_font);
+        painter.setPen(Qt::black);
+        painter.drawText(m_margin, m_margin + m_ascent, QString(c));
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width();) {
+            if (qGray(line[x]) >= 128) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < image.width() && qGray(line[x]) < 128)
+                ++x;
+            g.runs.push_back({start - m_margin, y - m_margin, x - start});
+        }
+    }
+    return g;
+}
+
+Coord TextFace::width(QStringView text)
+{
+    if (!isSimple(text))
+        return QFontMetrics(m_font).horizontalAdvance(text.toString());
+    Coord sum = 0;
+    for (QChar c : text)
+        sum += glyph(c).advance;
+    return sum;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "toolkit/Canvas.h"
+
+#include <QFont>
+#include <QString>
+
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+// A font at one pixel size with its glyphs cached: for each character its advance and its
+// pixels as horizontal runs, rendered once with QPainter. With the caption font's settings (no
+// anti-aliasing, shaping or kerning, full hinting) a text of simple characters is exactly its
+// glyphs side by side, so measuring is a sum of advances and drawing is blitting the runs of
+// the glyphs that fall inside the image.
+class TextFace {
+public:
+    struct Run {
+        int dx;     // first column, relative to the pen position
+        int dy;     // row, relative to the top of the text cell
+        int length; // pixels
+    };
+    struct Glyph {
+        int advance = 0;
+        std::vector<Run> runs;
+    };
+
+    // The face for a font name and pixel size ("tahoma" is the caption font); faces live until exit.
+    static TextFace &get(const QString &name, int pixelSize);
+
+    const QFont &font() const { return m_font; }
+    int height() const { return m_height; }
+    int ascent() const { return m_ascent; }
+    // Glyph pixels lie at most this far left of the pen or right of the advance, and above or
+    // below the text cell.
+    int margin() const { return m_margin; }
+
+    // Whether the character is drawn on its own, without shaping with its neighbours.
+    static bool isSimple(QChar c);
+    static bool isSimple(QStringView text);
+
+    const Glyph &glyph(QChar c);
+    // The text's width: the sum of its advances for simple text, else QFontMetrics' width.
+    Coord width(QStringView text);
+
+private:
+    TextFace(const QString &name, int pixelSize);
+    Glyph render(QChar c) const;
+
+    QString m_name;
+    int m_pixelSize;
+    QFont m_font;
+    int m_height = 0;
+    int m_ascent = 0;
+    int m_margin = 0;
+    std::vector<std::int32_t> m_index; // character -> position in m_glyphs, -1 when not cached
+    std::deque<Glyph> m_glyphs;        // stable addresses
+};
