@@ -1,0 +1,150 @@
+#include "EditorRig.h"
+
+#include <QtTest>
+
+#include <limits>
+
+class TestNavigation : public QObject {
+    Q_OBJECT
+private slots:
+    void shiftRightStepsToTheLimitAndBack();
+    void shiftDownStepsToTheLimitAndBack();
+    void sheetSmallerThanAreaStays();
+    void dragThreshold_data();
+    void dragThreshold();
+    void verticalStepReappliesHorizontalLimit();
+    void anchorAtOriginUsesStoredSteps();
+    void farCoordinatesDoNotOverflow();
+    void navigatorToggles();
+};
+
+void TestNavigation::shiftRightStepsToTheLimitAndBack()
+{
+    EditorRig rig; // 842 x 595 sheet, area 688 wide: limit 688 - 842 = -154
+    QList<int> offsets;
+    for (int i = 0; i < 10; ++i) {
+        rig.e.ActMoveSheetRightExecute();
+        offsets << rig.e.sheet.left;
+    }
+    QCOMPARE(offsets, QList<int>({-20, -40, -60, -80, -100, -120, -140, -154, -154, -154}));
+    QCOMPARE(rig.e.sheet.top, 0);
+    QCOMPARE(rig.ui.navigateCalls, 10);
+
+    offsets.clear();
+    for (int i = 0; i < 10; ++i) {
+        rig.e.ActMoveSheetLeftExecute();
+        offsets << rig.e.sheet.left;
+    }
+    QCOMPARE(offsets, QList<int>({-134, -114, -94, -74, -54, -34, -14, 0, 0, 0}));
+}
+
+void TestNavigation::shiftDownStepsToTheLimitAndBack()
+{
+    EditorRig rig;                           // 595 high in a 473 high area: limit -122
+    rig.ui.checked[Ctl::Action_Lock] = true; // the keys work while locked
+    for (int i = 0; i < 8; ++i)
+        rig.e.ActMoveSheetDownExecute();
+    QCOMPARE(rig.e.sheet.top, -122);
+    QCOMPARE(rig.e.sheet.left, 0);
+    rig.e.ActMoveSheetTopExecute();
+    QCOMPARE(rig.e.sheet.top, -102);
+    for (int i = 0; i < 8; ++i)
+        rig.e.ActMoveSheetTopExecute();
+    QCOMPARE(rig.e.sheet.top, 0);
+}
+
+void TestNavigation::sheetSmallerThanAreaStays()
+{
+    EditorRig rig(400, 300);
+    rig.e.ActMoveSheetRightExecute();
+    rig.e.ActMoveSheetDownExecute();
+    QCOMPARE(QPoint(rig.e.sheet.left, rig.e.sheet.top), QPoint(0, 0));
+    rig.e.ActMoveSheetLeftExecute();
+    rig.e.ActMoveSheetTopExecute();
+    QCOMPARE(QPoint(rig.e.sheet.left, rig.e.sheet.top), QPoint(0, 0));
+}
+
+void TestNavigation::dragThreshold_data()
+{
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QPoint>("offset");
+
+    // Press at (300, 300) with the sheet at (-100, -50).
+    QTest::newRow("4 and 4 pixels") << QPoint(304, 296) << QPoint(-100, -50);
+    QTest::newRow("4 left, 4 up") << QPoint(296, 296) << QPoint(-100, -50);
+    QTest::newRow("5 right, 3 down") << QPoint(305, 303) << QPoint(-95, -47);
+    QTest::newRow("5 left, 3 up") << QPoint(295, 297) << QPoint(-105, -53);
+    QTest::newRow("same y moves down") << QPoint(290, 300) << QPoint(-110, -50);
+    QTest::newRow("stops at the edges") << QPoint(500, 400) << QPoint(0, 0);
+    QTest::newRow("stops at the far edges") << QPoint(100, 100) << QPoint(-154, -122);
+}
+
+void TestNavigation::dragThreshold()
+{
+    QFETCH(QPoint, to);
+    QFETCH(QPoint, offset);
+
+    EditorRig rig;
+    rig.e.sheet.left = -100;
+    rig.e.sheet.top = -50;
+    rig.e.PaintBox1MouseDown(mbLeft, ssLeft, 300, 300);
+    rig.e.PaintBox1MouseMove(ssLeft, to.x(), to.y());
+    QCOMPARE(QPoint(rig.e.sheet.left, rig.e.sheet.top), offset);
+    QCOMPARE(rig.ui.navigateCalls, offset == QPoint(-100, -50) ? 0 : 1);
+}
+
+void TestNavigation::verticalStepReappliesHorizontalLimit()
+{
+    EditorRig rig;
+    rig.e.sheet.left = -300; // beyond the limit, e.g. after the sheet was made smaller
+    rig.e.ActMoveSheetDownExecute();
+    QCOMPARE(rig.e.sheet.left, -154);
+    rig.e.sheet.left = -300;
+    rig.e.ActMoveSheetRightExecute();
+    QCOMPARE(rig.e.sheet.left, -154);
+    rig.e.sheet.top = -300;
+    rig.e.ActMoveSheetLeftExecute(); // a horizontal step leaves the top alone
+    QCOMPARE(rig.e.sheet.top, -300);
+}
+
+void TestNavigation::anchorAtOriginUsesStoredSteps()
+{
+    EditorRig rig;
+    rig.e.PaintBox1MouseDown(mbLeft, ssLeft, 300, 300);
+    rig.e.PaintBox1MouseMove(ssLeft, 290, 300); // steps (10, 0)
+    QCOMPARE(rig.e.sheet.left, -10);
+    rig.e.PaintBox1MouseDown(mbLeft, ssLeft, 0, 0);
+    rig.e.PaintBox1MouseMove(ssLeft, 1, 1); // no reference point: the steps stay (10, 0)
+    QCOMPARE(QPoint(rig.e.PanStepX, rig.e.PanStepY), QPoint(10, 0));
+    QCOMPARE(rig.e.sheet.left, 0);
+}
+
+void TestNavigation::farCoordinatesDoNotOverflow()
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    EditorRig rig;
+    rig.e.PanAnchorX = kMax;
+    rig.e.PanAnchorY = kMax;
+    rig.e.MoveSheet(kMin, kMin);
+    QCOMPARE(rig.e.PanStepX, kMax);
+    QCOMPARE(QPoint(rig.e.sheet.left, rig.e.sheet.top), QPoint(-154, -122));
+    rig.e.PanAnchorX = kMin;
+    rig.e.PanAnchorY = kMin;
+    rig.e.MoveSheet(kMax, kMax);
+    QCOMPARE(QPoint(rig.e.sheet.left, rig.e.sheet.top), QPoint(0, 0));
+}
+
+void TestNavigation::navigatorToggles()
+{
+    EditorRig rig;
+    rig.e.Action_view_navigatorExecute();
+    QVERIFY(!rig.ui.isChecked(Ctl::Action_view_navigator));
+    QVERIFY(!rig.ui.isVisible(Ctl::PanelView));
+    rig.e.Action_view_navigatorExecute();
+    QVERIFY(rig.ui.isChecked(Ctl::Action_view_navigator));
+    QVERIFY(rig.ui.isVisible(Ctl::PanelView));
+}
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"
