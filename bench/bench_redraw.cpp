@@ -1,0 +1,70 @@
+#include "bench/SchemeGenerator.h"
+#include "render/SceneRedraw.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Full redraw of a generated scheme with state.range(0) rectangles and points and as many
+// lines on an A0 sheet; the sheet buffer is kept between redraws as the editor keeps it.
+void BM_UpdateImageModel(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    ElementTables tables;
+    SchemeOptions options;
+    options.elements = count;
+    options.lines = count;
+    generateScheme(tables, options);
+    QImage sheet(options.sheet, QImage::Format_RGB32);
+    Canvas canvas(&sheet);
+    TextList selection;
+    for (auto _ : state) {
+        UpdateImageModel(tables, canvas, selection);
+        benchmark::DoNotOptimize(sheet.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * count * 2);
+}
+
+// The same with a multi-selection of every tenth element.
+void BM_UpdateImageModelSelected(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    ElementTables tables;
+    SchemeOptions options;
+    options.elements = count;
+    options.lines = count;
+    generateScheme(tables, options);
+    TextList selection;
+    for (int r = 1; r < tables.HGrid.RowCount() - 1; r += 10)
+        selection.add(tables.HGrid.Cells(ColName, r));
+    for (int r = 1; r < tables.EGrid.RowCount() - 1; r += 10)
+        selection.add(tables.EGrid.Cells(ColName, r));
+    QImage sheet(options.sheet, QImage::Format_RGB32);
+    Canvas canvas(&sheet);
+    for (auto _ : state) {
+        UpdateImageModel(tables, canvas, selection);
+        benchmark::DoNotOptimize(sheet.constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_UpdateImageModel)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpdateImageModelSelected)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    // Text measuring and drawing need the GUI application's fonts.
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
