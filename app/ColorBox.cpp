@@ -1,0 +1,107 @@
+#include "app/ColorBox.h"
+
+#include "toolkit/ColorText.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QStylePainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+class SwatchDelegate : public QStyledItemDelegate {
+public:
+    explicit SwatchDelegate(ColorBox *box) : QStyledItemDelegate(box), m_box(box) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        painter->save();
+        painter->fillRect(option.rect, Qt::white);
+        m_box->drawSwatch(*painter, option.rect, index.row());
+        if (option.state & (QStyle::State_Selected | QStyle::State_MouseOver)) {
+            // The item under the pointer gets a dotted frame in the margin around its swatch.
+            QPen dots(Qt::black, 1, Qt::DotLine);
+            painter->setPen(dots);
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        }
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), ColorBox::kItemHeight};
+    }
+
+private:
+    ColorBox *m_box;
+};
+
+} // namespace
+
+const QStringList &ColorBox::itemTexts()
+{
+    static const QStringList texts{
+        QStringLiteral("$0099FFFF"), QStringLiteral("$00CCFFCC"), QStringLiteral("$00FFCC99"),
+        QStringLiteral("$00CCCCFF"), QStringLiteral("$00FFCCFF"), QStringLiteral("$0099FFCC"),
+        QStringLiteral("$00FFFFCC"), QStringLiteral("$00FFCCCC"), QStringLiteral("$0099CCFF"),
+    };
+    return texts;
+}
+
+ColorBox::ColorBox(QWidget *parent) : QComboBox(parent)
+{
+    addItems(itemTexts());
+    setItemDelegate(new SwatchDelegate(this));
+    setMaxVisibleItems(9);
+    setIndex(0);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    setPalette(pal);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { emit userChanged(); });
+}
+
+void ColorBox::setIndex(int index)
+{
+    const QSignalBlocker quiet(this);
+    setCurrentIndex(index);
+    update();
+}
+
+TColor ColorBox::itemColor(int index) const
+{
+    if (index < 0 || index >= count())
+        return clBlack;
+    return tryStringToColor(itemText(index)).value_or(clBlack);
+}
+
+void ColorBox::drawSwatch(QPainter &painter, const QRect &rect, int index) const
+{
+    if (index < 0 || index >= count())
+        return;
+    const QRect inner = rect.adjusted(2, 2, -2, -2);
+    if (inner.width() <= 0 || inner.height() <= 0)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(inner, QColor::fromRgb(toQRgb(itemColor(index))));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(inner.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
+void ColorBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    opt.currentText.clear();
+    opt.currentIcon = QIcon();
+    p.drawComplexControl(QStyle::CC_ComboBox, opt);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+    p.fillRect(field, isEnabled() ? Qt::white : palette().color(QPalette::Window));
+    drawSwatch(p, field, currentIndex());
+}

@@ -1,0 +1,97 @@
+#include "app/ModalProvider.h"
+
+#include "app/NewSheetDialog.h"
+
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+QString runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &filter,
+                      const QString &defaultSuffix, const QString &startDir)
+{
+    QFileDialog dialog(parent, QString(), startDir, filter);
+    dialog.setAcceptMode(mode);
+    // The open dialog takes a typed name of a file that does not exist; the save dialog
+    // replaces an existing file without asking.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void QtModalProvider::showInfo(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtModalProvider::showError(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+SaveAnswer QtModalProvider::askSaveChanges(QWidget *parent, const QString &title, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, title, question,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return SaveAnswer::Yes;
+    case QMessageBox::No:
+        return SaveAnswer::No;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+QString QtModalProvider::chooseOpenFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                                        const QString &startDir)
+{
+    return runFileDialog(parent, QFileDialog::AcceptOpen, filter, defaultSuffix, startDir);
+}
+
+QString QtModalProvider::chooseSaveFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                                        const QString &startDir)
+{
+    return runFileDialog(parent, QFileDialog::AcceptSave, filter, defaultSuffix, startDir);
+}
+
+bool QtModalProvider::runNewSheetDialog(QWidget *dialog, int &width, int &height)
+{
+    return showNewSheetDialog(dialog, width, height);
+}
+
+void QtModalProvider::popupMenu(QMenu *menu, const QPoint &screenPos)
+{
+    menu->exec(screenPos);
+}
+
+QString qtFileFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i].trimmed();
+        const QString patterns =
+            parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        // Qt reads the patterns from the last parentheses: drop the ones the name shows.
+        const int open = name.lastIndexOf(QLatin1Char('('));
+        if (open >= 0 && name.endsWith(QLatin1Char(')')))
+            name = name.left(open).trimmed();
+        out << (name.isEmpty() ? patterns : name + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    }
+    if (out.isEmpty() && !filter.isEmpty())
+        out << filter;
+    return out.join(QStringLiteral(";;"));
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "editor/EditorUi.h"
+
+#include <QPoint>
+#include <QString>
+
+class QMenu;
+class QWidget;
+
+// Everything that runs a nested modal loop: message boxes, file dialogs, the new-sheet dialog
+// and the popup menu. The window holds one; tests replace it with a scripted one.
+class ModalProvider {
+public:
+    virtual ~ModalProvider() = default;
+
+    virtual void showInfo(QWidget *parent, const QString &title, const QString &text) = 0;
+    virtual void showError(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Yes, No, Cancel; closing the box (Esc) answers Cancel.
+    virtual SaveAnswer askSaveChanges(QWidget *parent, const QString &title, const QString &question) = 0;
+    // `filter` is in the Qt form ("Name (*.ext)"). Empty result: cancelled.
+    virtual QString chooseOpenFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                                   const QString &startDir) = 0;
+    virtual QString chooseSaveFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                                   const QString &startDir) = 0;
+    // `dialog` is the window's new-sheet dialog (null while there is none).
+    virtual bool runNewSheetDialog(QWidget *dialog, int &width, int &height) = 0;
+    // Shows the menu at the screen point; returns when it has closed.
+    virtual void popupMenu(QMenu *menu, const QPoint &screenPos) = 0;
+};
+
+// The real boxes and dialogs of the toolkit.
+class QtModalProvider : public ModalProvider {
+public:
+    void showInfo(QWidget *parent, const QString &title, const QString &text) override;
+    void showError(QWidget *parent, const QString &title, const QString &text) override;
+    SaveAnswer askSaveChanges(QWidget *parent, const QString &title, const QString &question) override;
+    QString chooseOpenFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                           const QString &startDir) override;
+    QString chooseSaveFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                           const QString &startDir) override;
+    bool runNewSheetDialog(QWidget *dialog, int &width, int &height) override;
+    void popupMenu(QMenu *menu, const QPoint &screenPos) override;
+};
+
+// "Name (*.a)|*.a|Other (*.b;*.c)|*.b;*.c" to Qt's "Name (*.a);;Other (*.b *.c)".
+QString qtFileFilter(const QString &filter);
