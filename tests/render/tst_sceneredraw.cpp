@@ -9,6 +9,7 @@
 #include "toolkit/IntText.h"
 
 #include <QRandomGenerator>
+#include <QSet>
 #include <QtTest>
 
 #include <optional>
@@ -172,6 +173,7 @@ private slots:
     void fastPathMatchesPlainScans_data();
     void fastPathMatchesPlainScans();
     void keepsTheSheetBuffer();
+    void sampleSheetUsesOnlyDrawingColours();
     void gridDots();
     void lockedOverlayDrawsNothing();
     void overlaySelection_data();
@@ -389,6 +391,53 @@ void TestSceneRedraw::keepsTheSheetBuffer()
     UpdateImageModel(s.tables, canvas, s.selection);
     UpdateImageModel(s.tables, canvas, s.selection);
     QCOMPARE(image.constBits(), bits);
+}
+
+void TestSceneRedraw::sampleSheetUsesOnlyDrawingColours()
+{
+    ElementTables t;
+    addRect(t, "R1", 120, 90, "Start here", 0x0099FFFF);
+    addRect(t, "R2", 420, 110, "Collect data", 0x00FFCC99);
+    addRect(t, "R3", 300, 300, "Review", 0x00CCCCFF);
+    addRect(t, "R4", 600, 320, "Publish", 0x0099CCFF);
+    addPoint(t, "P1", 250, 190, "fork", 0x00CCFFCC);
+    addPoint(t, "P2", 520, 230, "", 0x00FFCCFF);
+    addPoint(t, "P3", 150, 380, "note", 0x00FFFFCC);
+    addLine(t, "R1-P1", "next");
+    addLine(t, "P1-R2", "then");
+    addLine(t, "R2-P2");
+    addLine(t, "P2-R4", "ok");
+    addLine(t, "P1-R3", "check");
+    addLine(t, "R3-P3");
+    addLine(t, "R3-R4", "done");
+    TextList selection;
+    selection.add("R3");
+    selection.add("R3-R4");
+    selection.add("r4");
+    QImage sheet = blankImage(842, 595);
+    Canvas canvas(&sheet);
+    UpdateImageModel(t, canvas, selection);
+    OverlayState st;
+    st.selectedKind = KindRect;
+    st.selX = 420;
+    st.selY = 110;
+    st.selCaption = "Collect data";
+    st.currentColor = 0x00FFCC99;
+    const QImage overlay = paintOverlay(sheet, st);
+    dumpImage(sheet, "render-sample");
+    dumpImage(overlay, "render-sample-overlay");
+
+    // Drawing is exact: every pixel has one of the colours drawn, nothing blended.
+    const QSet<TColor> palette{clWhite,     clBlack,    kGrey,       clLineStroke, clArrowOutline,
+                               clArrowFill, clLineText, clPointFill, 0x0099FFFF,   0x00FFCC99,
+                               0x00CCCCFF,  0x0099CCFF, 0x00CCFFCC,  0x00FFFFCC};
+    QSet<TColor> seen;
+    for (const QImage *image : {&std::as_const(sheet), &overlay})
+        for (int y = 0; y < image->height(); ++y)
+            for (int x = 0; x < image->width(); ++x)
+                seen.insert(colorAt(*image, x, y));
+    QCOMPARE(seen - palette, QSet<TColor>());
+    QCOMPARE(seen, palette); // P2 has no caption, so its colour shows nowhere
 }
 
 void TestSceneRedraw::gridDots()
