@@ -1,0 +1,271 @@
+#include "app/DocumentCommands.h"
+
+#include "app/FileWrite.h"
+#include "model/SchemeFile.h"
+#include "toolkit/Errors.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kSchemeFilter = QStringLiteral("Gravelink file (*.grvlk)|*.grvlk");
+const QString kSchemeSuffix = QStringLiteral("grvlk");
+const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
+const QString kBitmapSuffix = QStringLiteral("bmp");
+const QString kBitmapExtension = QStringLiteral(".bmp");
+
+// Position of the file-name part: after the last folder separator or drive colon.
+qsizetype fileNameStart(const QString &path)
+{
+    const qsizetype cut = std::max({path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')),
+                                    path.lastIndexOf(QLatin1Char(':'))});
+    return cut + 1;
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(Editor &editor) : m_editor(editor)
+{}
+
+QString DocumentCommands::get_Shortfilename(const QString &path)
+{
+    QString name = path.mid(fileNameStart(path));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        name.truncate(dot);
+    return name;
+}
+
+QString DocumentCommands::fileExtension(const QString &path)
+{
+    const QString name = path.mid(fileNameStart(path));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 ? name.mid(dot) : QString();
+}
+
+QString DocumentCommands::dialogFolder() const
+{
+    if (!m_editor.CurrentFileName.isEmpty())
+        return QFileInfo(m_editor.CurrentFileName).absolutePath();
+    if (!m_lastFolder.isEmpty())
+        return m_lastFolder;
+    return QDir::currentPath();
+}
+
+void DocumentCommands::rememberFolder(const QString &path)
+{
+    m_lastFolder = QFileInfo(path).absolutePath();
+}
+
+void DocumentCommands::showFileCaption()
+{
+    m_editor.ui.setWindowCaption(QLatin1Char('[') + get_Shortfilename(m_editor.CurrentFileName) +
+                                 QStringLiteral("]-") + m_editor.AppTitle);
+}
+
+void DocumentCommands::SaveModel(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    Editor &e = m_editor;
+    writeScheme(e.ListLoadsave, e.sheet.width(), e.sheet.height(), e.tables, e.locked());
+    writeFileSafely(fileName, e.ListLoadsave.toBytes());
+    e.Modified = false;
+}
+
+void DocumentCommands::LoadModel(const QString &fileName)
+{
+    Editor &e = m_editor;
+    e.GridVisible = false;
+    QString failure;
+    try {
+        e.ClearAll();
+        e.ListLoadsave.loadFromFile(fileName);
+        SchemeReadResult scheme = readScheme(e.ListLoadsave);
+        if (scheme.sizeRead) {
+            e.sheet.CreateBitmap(scheme.width, scheme.height);
+            e.ui.sheetGeometryChanged();
+            e.ui.navigateView(true, true);
+        }
+        // A failed read keeps the rows read before the failure, drawn as they stand.
+        e.tables = std::move(scheme.tables);
+        if (scheme.ok) {
+            if (scheme.locked) {
+                e.ui.setChecked(Ctl::Action_Lock, true);
+                e.InstrumEnabled(false);
+            }
+            e.Modified = false;
+            e.CurrentFileName = fileName;
+            showFileCaption();
+        } else {
+            failure = QStringLiteral("Cannot open the scheme \"%1\".\n%2")
+                          .arg(QDir::toNativeSeparators(fileName), scheme.error);
+        }
+    } catch (const AppError &error) {
+        failure = error.message();
+    }
+    // The sheet shows what the tables hold, after a failure too.
+    try {
+        e.UpdateImageModel();
+    } catch (const AppError &error) {
+        if (failure.isEmpty())
+            failure = error.message();
+    }
+    e.GridVisible = true;
+    e.refreshOverlay();
+    e.SetStateLine();
+    e.ui.setEnabled(Ctl::ActionSelectAll, e.getCountElements());
+    if (!failure.isEmpty())
+        e.ui.showError(failure);
+}
+
+void DocumentCommands::CheckFileSave()
+{
+    if (!m_editor.Modified)
+        return;
+    switch (m_editor.ui.askSaveChanges(QStringLiteral("Do you save the scheme?"))) {
+    case SaveAnswer::Cancel:
+        throw SilentAbort();
+    case SaveAnswer::Yes:
+        // Work is never dropped: a Save as that was cancelled (or wrote a bitmap) stops the
+        // command as Cancel does; a failed write throws its error.
+        if (!saveScheme())
+            throw SilentAbort();
+        return;
+    case SaveAnswer::No:
+        return;
+    }
+}
+
+bool DocumentCommands::saveScheme()
+{
+    if (!m_editor.CurrentFileName.isEmpty()) {
+        SaveModel(m_editor.CurrentFileName);
+        return true;
+    }
+    return saveSchemeAs();
+}
+
+bool DocumentCommands::saveSchemeAs()
+{
+    Editor &e = m_editor;
+    const QString path = e.ui.chooseSaveFile(kSchemeFilter, kSchemeSuffix, dialogFolder());
+    if (path.isEmpty())
+        return false;
+    rememberFolder(path);
+    if (fileExtension(path) == kBitmapExtension) {
+        writeBitmap(path);
+        return false;
+    }
+    // The scheme takes the new name only once it has been written there.
+    const QString previous = e.CurrentFileName;
+    e.CurrentFileName = path;
+    try {
+        SaveModel(path);
+    } catch (...) {
+        e.CurrentFileName = previous;
+        throw;
+    }
+    showFileCaption();
+    return true;
+}
+
+void DocumentCommands::writeBitmap(const QString &fileName)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!m_editor.sheet.image().convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+        throw AppError(
+            QStringLiteral("Cannot write file \"%1\". The picture cannot be encoded.").arg(fileName));
+    writeFileSafely(fileName, bytes);
+}
+
+void DocumentCommands::sbNewClick()
+{
+    Editor &e = m_editor;
+    e.MenuPopped = false;
+    CheckFileSave();
+    int width = 842;
+    int height = 595;
+    if (e.ui.runNewSheetDialog(width, height)) {
+        if (!sheetSizeAllowed(width, height))
+            throw AppError(
+                QStringLiteral("A sheet of %1 x %2 pixels cannot be created.").arg(width).arg(height));
+        e.Modified = false;
+        e.sheet.CreateBitmap(width, height);
+        e.ui.sheetGeometryChanged();
+        e.ClearAll();
+        e.ui.navigateView(true, true);
+        e.SetStateLine();
+    }
+    e.GridVisible = true;
+    e.UpdateImageModel();
+}
+
+void DocumentCommands::sbOpenClick()
+{
+    m_editor.MenuPopped = false;
+    CheckFileSave();
+    const QString path = m_editor.ui.chooseOpenFile(kSchemeFilter, kSchemeSuffix, dialogFolder());
+    if (path.isEmpty())
+        return;
+    rememberFolder(path);
+    LoadModel(path);
+}
+
+void DocumentCommands::Save1Click()
+{
+    m_editor.MenuPopped = false;
+    saveScheme();
+}
+
+void DocumentCommands::Action_saveAsExecute()
+{
+    m_editor.MenuPopped = false;
+    saveSchemeAs();
+}
+
+void DocumentCommands::Action_save_bitmapExecute()
+{
+    Editor &e = m_editor;
+    e.MenuPopped = false;
+    const QString path = e.ui.chooseSaveFile(kBitmapFilter, kBitmapSuffix, dialogFolder());
+    if (path.isEmpty())
+        return;
+    rememberFolder(path);
+    if (fileExtension(path).compare(kBitmapExtension, Qt::CaseInsensitive) != 0) {
+        e.ui.showInfo(QStringLiteral("Nothing was saved: the name of a bitmap file must end in \".bmp\"."));
+        return;
+    }
+    writeBitmap(path);
+}
+
+void DocumentCommands::Action_copyExecute()
+{
+    m_editor.ui.copyImageToClipboard(m_editor.sheet.image());
+}
+
+void DocumentCommands::FormCloseQuery(bool &canClose)
+{
+    try {
+        CheckFileSave();
+    } catch (const SilentAbort &) {
+        canClose = false;
+    } catch (const AppError &error) {
+        m_editor.ui.showError(error.message());
+        canClose = false;
+    }
+}
+
+void DocumentCommands::FormShow(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return;
+    const QString &path = arguments.first();
+    if (!QFileInfo(path).isFile() || fileExtension(path).toLower() != QStringLiteral(".grvlk"))
+        return;
+    LoadModel(path);
+}

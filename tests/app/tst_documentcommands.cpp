@@ -1,0 +1,566 @@
+#include "app/DocumentCommands.h"
+#include "model/SchemeFile.h"
+#include "model/TableOps.h"
+#include "support/FakeUi.h"
+#include "toolkit/Errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// FakeUi that also records what the file dialogs were asked with.
+class RecordingUi : public FakeUi {
+public:
+    struct Request {
+        QString filter, suffix, folder;
+    };
+    QList<Request> opens, saves;
+    int newSheetDialogs = 0;
+
+    QString chooseOpenFile(const QString &f, const QString &s, const QString &d) override
+    {
+        opens.append({f, s, d});
+        return FakeUi::chooseOpenFile(f, s, d);
+    }
+    QString chooseSaveFile(const QString &f, const QString &s, const QString &d) override
+    {
+        saves.append({f, s, d});
+        return FakeUi::chooseSaveFile(f, s, d);
+    }
+    bool runNewSheetDialog(int &w, int &h) override
+    {
+        ++newSheetDialogs;
+        return FakeUi::runNewSheetDialog(w, h);
+    }
+};
+
+struct Rig {
+    RecordingUi ui;
+    Editor e{ui};
+    DocumentCommands doc{e};
+    QTemporaryDir dir;
+
+    Rig()
+    {
+        e.AppTitle = QStringLiteral("Gravelink");
+        e.sheet.CreateBitmap(842, 595);
+        e.UpdateImageModel();
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    void addScheme()
+    {
+        appendRow(e.HGrid, {"R1", "120", "100", "Store", "$0099FFFF"});
+        appendRow(e.PGrid, {"P1", "400", "300", "Gate", "$00CCFFCC"});
+        appendRow(e.EGrid, {"R1-P1", "", "", "to gate"});
+        e.UpdateImageModel();
+        e.Modified = true;
+    }
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray exampleFile(bool locked = false)
+{
+    ElementTables t;
+    appendRow(t.HGrid, {"R1", "120", "100", "Store", "$0099FFFF"});
+    appendRow(t.PGrid, {"P1", "400", "300", "Gate", "$00CCFFCC"});
+    appendRow(t.EGrid, {"R1-P1", "260", "200", ""});
+    return schemeBytes(500, 400, t, locked);
+}
+
+// Runs one of the commands that ask about unsaved changes; true when it went on.
+enum class Asker { New, Open, Close };
+bool runAsker(Rig &r, Asker which)
+{
+    try {
+        switch (which) {
+        case Asker::New:
+            r.doc.sbNewClick();
+            return r.ui.newSheetDialogs > 0;
+        case Asker::Open:
+            r.doc.sbOpenClick();
+            return !r.ui.opens.isEmpty();
+        case Asker::Close: {
+            bool canClose = true;
+            r.doc.FormCloseQuery(canClose);
+            return canClose;
+        }
+        }
+    } catch (const SilentAbort &) {
+    }
+    return false;
+}
+
+// Limits the size of files this process may write, so that a write fails even for root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Asker)
+
+class TestDocumentCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void questionExactlyWhenModified_data()
+    {
+        QTest::addColumn<Asker>("which");
+        QTest::addColumn<bool>("modified");
+        for (bool modified : {false, true}) {
+            const char *m = modified ? "modified" : "unmodified";
+            QTest::addRow("new, %s", m) << Asker::New << modified;
+            QTest::addRow("open, %s", m) << Asker::Open << modified;
+            QTest::addRow("close, %s", m) << Asker::Close << modified;
+        }
+    }
+    void questionExactlyWhenModified()
+    {
+        QFETCH(Asker, which);
+        QFETCH(bool, modified);
+        Rig r;
+        r.addScheme();
+        r.e.Modified = modified;
+        // Cancel: a modified scheme stays as it is and the command stops.
+        const bool wentOn = runAsker(r, which);
+        QCOMPARE(r.ui.questions, modified ? QStringList{"Do you save the scheme?"} : QStringList{});
+        QCOMPARE(wentOn, !modified);
+        if (modified) {
+            QCOMPARE(r.e.HGrid.RowCount(), 3);
+            QVERIFY(r.e.Modified);
+        }
+    }
+
+    void noDropsTheChanges()
+    {
+        Rig r;
+        r.addScheme();
+        r.ui.onAsk = [](const QString &) { return SaveAnswer::No; };
+        r.ui.onNewSheet = [](int &w, int &h) {
+            w = 600;
+            h = 300;
+            return true;
+        };
+        r.doc.sbNewClick();
+        QCOMPARE(r.e.HGrid.RowCount(), 2);
+        QCOMPARE(r.e.sheet.width(), 600);
+        QCOMPARE(r.e.sheet.height(), 300);
+        QVERIFY(!r.e.Modified);
+        QVERIFY(r.ui.saves.isEmpty());
+    }
+
+    void yesWithoutSaveStops_data()
+    {
+        QTest::addColumn<Asker>("which");
+        QTest::addColumn<QString>("saveName");
+        for (const char *name : {"", "picture.bmp"}) {
+            QTest::addRow("new, '%s'", name) << Asker::New << QString::fromLatin1(name);
+            QTest::addRow("open, '%s'", name) << Asker::Open << QString::fromLatin1(name);
+            QTest::addRow("close, '%s'", name) << Asker::Close << QString::fromLatin1(name);
+        }
+    }
+    void yesWithoutSaveStops()
+    {
+        QFETCH(Asker, which);
+        QFETCH(QString, saveName);
+        Rig r;
+        r.addScheme();
+        r.ui.onAsk = [](const QString &) { return SaveAnswer::Yes; };
+        const QString target = saveName.isEmpty() ? QString() : r.path(saveName);
+        r.ui.onSave = [&] { return target; };
+        r.ui.onNewSheet = [](int &, int &) { return true; };
+        QVERIFY(!runAsker(r, which));
+        QCOMPARE(r.ui.saves.size(), 1);
+        QCOMPARE(r.ui.newSheetDialogs, 0);
+        QVERIFY(r.ui.opens.isEmpty());
+        QVERIFY(r.e.Modified);
+        QCOMPARE(r.e.HGrid.RowCount(), 3);
+        QVERIFY(r.ui.errors.isEmpty());
+    }
+
+    void yesSavesThenGoesOn()
+    {
+        Rig r;
+        r.addScheme();
+        r.ui.onAsk = [](const QString &) { return SaveAnswer::Yes; };
+        const QString target = r.path(QStringLiteral("kept.grvlk"));
+        r.ui.onSave = [&] { return target; };
+        bool canClose = true;
+        r.doc.FormCloseQuery(canClose);
+        QVERIFY(canClose);
+        QVERIFY(!r.e.Modified);
+        QVERIFY(readScheme(readAll(target)).ok);
+        QCOMPARE(readScheme(readAll(target)).tables.HGrid.Cells(ColName, 1), QStringLiteral("R1"));
+    }
+
+    void saveAsNamesTheScheme()
+    {
+        Rig r;
+        r.addScheme();
+        const QString target = r.path(QStringLiteral("plan.grvlk"));
+        r.ui.onSave = [&] { return target; };
+        r.doc.Save1Click();
+        QCOMPARE(r.ui.saves.size(), 1);
+        QCOMPARE(r.ui.saves[0].filter, QStringLiteral("Gravelink file (*.grvlk)|*.grvlk"));
+        QCOMPARE(r.ui.saves[0].suffix, QStringLiteral("grvlk"));
+        QCOMPARE(r.ui.caption, QStringLiteral("[plan]-Gravelink"));
+        QCOMPARE(r.e.CurrentFileName, target);
+        QVERIFY(!r.e.Modified);
+        QCOMPARE(readAll(target), schemeBytes(842, 595, r.e.tables, false));
+
+        // The next Save writes there without a dialog; the dialogs now start in its folder.
+        appendRow(r.e.PGrid, {"P2", "1", "2", "", "$00CCFFCC"});
+        r.e.Modified = true;
+        r.doc.Save1Click();
+        QCOMPARE(r.ui.saves.size(), 1);
+        QCOMPARE(readScheme(readAll(target)).tables.PGrid.RowCount(), 4);
+        QCOMPARE(r.doc.dialogFolder(), QFileInfo(target).absolutePath());
+    }
+
+    void saveAfterOpenUsesTheFile()
+    {
+        Rig r;
+        const QString file = r.path(QStringLiteral("plan.v2.grvlk"));
+        writeFile(file, exampleFile());
+        r.ui.onOpen = [&] { return file; };
+        r.doc.sbOpenClick();
+        QCOMPARE(r.ui.opens.size(), 1);
+        QCOMPARE(r.ui.opens[0].filter, QStringLiteral("Gravelink file (*.grvlk)|*.grvlk"));
+        QCOMPARE(r.ui.caption, QStringLiteral("[plan.v2]-Gravelink"));
+        QCOMPARE(r.e.sheet.width(), 500);
+        QCOMPARE(r.e.HGrid.Cells(ColCaption, 1), QStringLiteral("Store"));
+        QVERIFY(r.e.GridVisible);
+        QVERIFY(r.ui.isEnabled(Ctl::ActionSelectAll));
+        QVERIFY(r.ui.isEnabled(Ctl::sbE));
+        QVERIFY(!r.e.Modified);
+
+        appendRow(r.e.HGrid, {"R2", "10", "10", "New", "$0099FFFF"});
+        r.e.Modified = true;
+        r.doc.Save1Click();
+        QVERIFY(r.ui.saves.isEmpty());
+        QCOMPARE(readScheme(readAll(file)).tables.HGrid.Cells(ColName, 2), QStringLiteral("R2"));
+    }
+
+    void openLockedScheme()
+    {
+        Rig r;
+        const QString file = r.path(QStringLiteral("locked.grvlk"));
+        writeFile(file, exampleFile(true));
+        r.e.Modified = true;
+        r.doc.LoadModel(file);
+        QVERIFY(r.ui.isChecked(Ctl::Action_Lock));
+        QVERIFY(!r.ui.isEnabled(Ctl::sbH));
+        QVERIFY(!r.ui.isEnabled(Ctl::ActionSelectAll));
+        QVERIFY(!r.e.Modified);
+        // Saving it keeps the lock.
+        r.doc.Save1Click();
+        QVERIFY(readScheme(readAll(file)).locked);
+    }
+
+    void failedOpenIsReported_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("rectangles");
+        QTest::addColumn<int>("width");
+        QTest::newRow("first line") << QByteArray("wide\r\n595\r\n")
+                                    << "Line 1: the sheet width 'wide' is not a number" << 0 << 842;
+        QTest::newRow("ends in a section")
+            << QByteArray("300\r\n200\r\n[H]\r\n4\r\n5\r\nR1\r\n1\r\n2\r\nA\r\n0\r\nR2\r\n5\r\n")
+            << "Line 12: the file ends inside the [H] section of line 3" << 1 << 300;
+        QTest::newRow("missing file") << QByteArray() << "Cannot open file" << 0 << 842;
+    }
+    void failedOpenIsReported()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        QFETCH(int, rectangles);
+        QFETCH(int, width);
+        Rig r;
+        r.addScheme();
+        const QString file = r.path(QStringLiteral("bad.grvlk"));
+        if (!content.isEmpty())
+            writeFile(file, content);
+        r.ui.onAsk = [](const QString &) { return SaveAnswer::No; };
+        r.ui.onOpen = [&] { return file; };
+        r.doc.sbOpenClick();
+        QCOMPARE(r.ui.errors.size(), 1);
+        QVERIFY2(r.ui.errors[0].contains(expected), qPrintable(r.ui.errors[0]));
+        QVERIFY(r.ui.errors[0].contains(QStringLiteral("bad.grvlk")));
+        QCOMPARE(r.e.HGrid.RowCount(), rectangles + 2);
+        QCOMPARE(r.e.PGrid.RowCount(), 2);
+        QCOMPARE(r.e.sheet.width(), width);
+        QVERIFY(r.e.CurrentFileName.isEmpty());
+        QCOMPARE(r.ui.caption, QStringLiteral("Gravelink"));
+        QVERIFY(r.e.Modified); // as before the load
+        QVERIFY(r.e.GridVisible);
+        QVERIFY(!r.ui.isChecked(Ctl::Action_Lock));
+        // The sheet shows what the tables hold: the old rectangle is gone.
+        QVERIFY(r.e.sheet.image().pixel(120, 100) != toQRgb(0x0099FFFF));
+    }
+
+    void failingSaveKeepsTheFile()
+    {
+        Rig r;
+        r.addScheme();
+        const QString file = r.path(QStringLiteral("plan.grvlk"));
+        const QByteArray old("old content\r\n");
+        writeFile(file, old);
+        r.e.CurrentFileName = file;
+        QString message;
+        try {
+            FileSizeLimit limit(old.size());
+            r.doc.Save1Click();
+        } catch (const AppError &error) {
+            message = error.message();
+        }
+        QVERIFY2(message.contains(file), qPrintable(message));
+        QCOMPARE(readAll(file), old);
+        QVERIFY(r.e.Modified);
+
+        // Save as to a place that cannot be written keeps the scheme's name.
+        r.ui.onSave = [&] { return r.path(QStringLiteral("no/such/folder/x.grvlk")); };
+        QVERIFY_THROWS_EXCEPTION(AppError, r.doc.Action_saveAsExecute());
+        QCOMPARE(r.e.CurrentFileName, file);
+
+        // During the close query the failure is shown and the window stays open.
+        r.ui.onAsk = [](const QString &) { return SaveAnswer::Yes; };
+        bool canClose = true;
+        {
+            FileSizeLimit limit(old.size());
+            r.doc.FormCloseQuery(canClose);
+        }
+        QVERIFY(!canClose);
+        QCOMPARE(r.ui.errors.size(), 1);
+        QVERIFY(r.ui.errors[0].contains(file));
+        QCOMPARE(readAll(file), old);
+    }
+
+    void bitmapNames_data()
+    {
+        QTest::addColumn<bool>("viaSaveAs");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("bitmapWritten");
+        QTest::addColumn<bool>("schemeWritten");
+        QTest::newRow("save as .bmp") << true << "picture.bmp" << true << false;
+        QTest::newRow("save as .BMP is a scheme") << true << "picture.BMP" << false << true;
+        QTest::newRow("bitmap .bmp") << false << "picture.bmp" << true << false;
+        QTest::newRow("bitmap .BMP") << false << "picture.BMP" << true << false;
+        QTest::newRow("bitmap .png") << false << "picture.png" << false << false;
+        QTest::newRow("bitmap, bmp inside") << false << "picture.bmp.txt" << false << false;
+    }
+    void bitmapNames()
+    {
+        QFETCH(bool, viaSaveAs);
+        QFETCH(QString, name);
+        QFETCH(bool, bitmapWritten);
+        QFETCH(bool, schemeWritten);
+        Rig r;
+        r.addScheme();
+        const QString target = r.path(name);
+        r.ui.onSave = [&] { return target; };
+        if (viaSaveAs)
+            r.doc.Action_saveAsExecute();
+        else
+            r.doc.Action_save_bitmapExecute();
+        if (!viaSaveAs) {
+            QCOMPARE(r.ui.saves[0].filter, QStringLiteral("Bitmap (*.bmp)|*.bmp"));
+            QCOMPARE(r.ui.saves[0].suffix, QStringLiteral("bmp"));
+        }
+        const QByteArray bytes = readAll(target);
+        QCOMPARE(bytes.startsWith("BM"), bitmapWritten);
+        QCOMPARE(readScheme(bytes).ok, schemeWritten);
+        QCOMPARE(r.e.Modified, !schemeWritten);
+        QCOMPARE(r.e.CurrentFileName.isEmpty(), !schemeWritten);
+        QCOMPARE(r.ui.caption, schemeWritten ? "[picture]-Gravelink" : "Gravelink");
+        // A refused name is explained; nothing is reported otherwise.
+        QCOMPARE(r.ui.infos.size(), !bitmapWritten && !schemeWritten ? 1 : 0);
+    }
+
+    void bitmapIsTheSheet()
+    {
+        Rig r;
+        r.addScheme();
+        // A selection and the grid are overlay drawing and stay out of the picture.
+        r.e.SelectedKind = 1;
+        r.e.SelX = 120;
+        r.e.SelY = 100;
+        r.e.refreshOverlay();
+        const QString target = r.path(QStringLiteral("sheet.bmp"));
+        r.ui.onSave = [&] { return target; };
+        r.doc.Action_save_bitmapExecute();
+        const QByteArray bytes = readAll(target);
+        QVERIFY(bytes.size() > 54);
+        QCOMPARE(int(quint8(bytes[28])) | int(quint8(bytes[29])) << 8, 24); // bits per pixel
+        QCOMPARE(int(quint8(bytes[30])), 0);                                // uncompressed
+        QImage saved;
+        QVERIFY(saved.loadFromData(bytes, "BMP"));
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
+                 r.e.sheet.image().convertToFormat(QImage::Format_RGB32));
+        QVERIFY(r.e.overlayImage != r.e.sheet.image());
+
+        r.doc.Action_copyExecute();
+        QCOMPARE(r.ui.clipboard, r.e.sheet.image());
+    }
+
+    void commandLineStart_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("create");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("upper-case extension") << "plan.GRVLK" << true << true;
+        QTest::newRow("text file") << "plan.txt" << true << false;
+        QTest::newRow("missing file") << "plan.grvlk" << false << false;
+        QTest::newRow("folder") << "folder.grvlk" << false << false;
+        QTest::newRow("no argument") << "" << false << false;
+    }
+    void commandLineStart()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, create);
+        QFETCH(bool, opened);
+        Rig r;
+        if (create)
+            writeFile(r.path(name), exampleFile());
+        if (name.startsWith(QLatin1String("folder")))
+            QVERIFY(QDir(r.dir.path()).mkdir(name));
+        r.doc.FormShow(name.isEmpty() ? QStringList{} : QStringList{r.path(name), r.path("second.grvlk")});
+        QVERIFY(r.ui.questions.isEmpty());
+        QVERIFY(r.ui.errors.isEmpty());
+        QCOMPARE(r.e.HGrid.RowCount(), opened ? 3 : 2);
+        QCOMPARE(r.e.sheet.width(), opened ? 500 : 842);
+        QCOMPARE(r.ui.caption, opened ? "[plan]-Gravelink" : "Gravelink");
+    }
+
+    void newSheet()
+    {
+        Rig r;
+        r.addScheme();
+        r.e.CurrentFileName = r.path(QStringLiteral("a.grvlk"));
+        r.ui.caption = QStringLiteral("[a]-Gravelink");
+        r.ui.onAsk = [](const QString &) { return SaveAnswer::No; };
+
+        // Cancelled: nothing changes.
+        r.doc.sbNewClick();
+        QCOMPARE(r.e.HGrid.RowCount(), 3);
+        QVERIFY(r.e.Modified);
+        QCOMPARE(r.e.CurrentFileName, r.path(QStringLiteral("a.grvlk")));
+
+        r.ui.checked[Ctl::Action_Lock] = true;
+        QSize offered;
+        r.ui.onNewSheet = [&](int &w, int &h) {
+            offered = QSize(w, h);
+            w = 1191;
+            h = 842;
+            return true;
+        };
+        r.doc.sbNewClick();
+        QCOMPARE(offered, QSize(842, 595));
+        QCOMPARE(r.e.sheet.width(), 1191);
+        QCOMPARE(r.e.sheet.height(), 842);
+        QCOMPARE(r.e.HGrid.RowCount(), 2);
+        QCOMPARE(r.e.EGrid.RowCount(), 2);
+        QVERIFY(!r.e.Modified);
+        QVERIFY(r.e.CurrentFileName.isEmpty());
+        QCOMPARE(r.ui.caption, QStringLiteral("Gravelink"));
+        QVERIFY(!r.ui.isChecked(Ctl::Action_Lock));
+        QCOMPARE(r.e.sheet.image().pixel(600, 400), qRgb(255, 255, 255));
+
+        // The next Save asks for a name, starting in the folder last used.
+        r.doc.Save1Click();
+        QCOMPARE(r.ui.saves.size(), 1);
+        QCOMPARE(r.ui.saves[0].folder, QDir::currentPath());
+    }
+
+    void dialogFolder()
+    {
+        Rig r;
+        QCOMPARE(r.doc.dialogFolder(), QDir::currentPath());
+        QVERIFY(QDir(r.dir.path()).mkdir(QStringLiteral("sub")));
+        const QString file = r.path(QStringLiteral("sub/x.grvlk"));
+        writeFile(file, exampleFile());
+        r.ui.onOpen = [&] { return file; };
+        r.doc.sbOpenClick();
+        QCOMPARE(r.doc.dialogFolder(), r.path(QStringLiteral("sub")));
+        // A failed open still remembers where the user looked.
+        writeFile(r.path(QStringLiteral("bad.grvlk")), "x\r\n");
+        r.ui.onOpen = [&] { return r.path(QStringLiteral("bad.grvlk")); };
+        r.doc.sbOpenClick();
+        QVERIFY(r.e.CurrentFileName.isEmpty());
+        QCOMPARE(r.doc.dialogFolder(), QDir(r.dir.path()).absolutePath());
+    }
+
+    void shortFileName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("shortName");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("windows") << "C:\\notes\\plan.v2.grvlk"
+                                 << "plan.v2"
+                                 << ".grvlk";
+        QTest::newRow("unix") << "/home/u/plan.grvlk"
+                              << "plan"
+                              << ".grvlk";
+        QTest::newRow("drive only") << "C:plan.GRVLK"
+                                    << "plan"
+                                    << ".GRVLK";
+        QTest::newRow("dot in folder") << "/a.b/plan"
+                                       << "plan"
+                                       << "";
+        QTest::newRow("bare") << "plan"
+                              << "plan"
+                              << "";
+        QTest::newRow("only extension") << "/x/.grvlk"
+                                        << ""
+                                        << ".grvlk";
+        QTest::newRow("mixed separators") << "C:/notes\\sub/plan.grvlk"
+                                          << "plan"
+                                          << ".grvlk";
+    }
+    void shortFileName()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, shortName);
+        QFETCH(QString, extension);
+        QCOMPARE(DocumentCommands::get_Shortfilename(path), shortName);
+        QCOMPARE(DocumentCommands::fileExtension(path), extension);
+    }
+};
+
+QTEST_MAIN(TestDocumentCommands)
+#include "tst_documentcommands.moc"
