@@ -1,0 +1,58 @@
+#include "cli/Grvlk.h"
+
+namespace {
+
+const char *const kUsage = "Usage: grvlk render IN.grvlk OUT.bmp|OUT.png\n"
+                           "       grvlk check FILE...\n"
+                           "       grvlk --help | --version\n";
+
+const char *const kHelp =
+    "Renders and checks Gravelink scheme files without opening a window.\n"
+    "\n"
+    "  render IN OUT   Draws the scheme IN as the editor's Save as Bitmap does and writes it\n"
+    "                  to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture.\n"
+    "  check FILE...   Reads each scheme file and prints one line per file: its sheet size,\n"
+    "                  element counts and lock state, or the line that is wrong.\n"
+    "  --help          Shows this help.\n"
+    "  --version       Shows the version.\n"
+    "\n"
+    "Exit status: 0 success, 1 a file could not be read, drawn or written, 2 bad usage.\n";
+
+int usageError(QTextStream &err, const QString &problem)
+{
+    err << "grvlk: " << problem << '\n' << kUsage;
+    return kGrvlkUsage;
+}
+
+} // namespace
+
+bool grvlkNeedsGui(const QStringList &arguments)
+{
+    return arguments.value(0) == QLatin1String("render");
+}
+
+int runGrvlk(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    if (arguments.isEmpty())
+        return usageError(err, QStringLiteral("no command given"));
+    const QString &command = arguments.first();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        out << kUsage << '\n' << kHelp;
+        return kGrvlkOk;
+    }
+    if (command == QLatin1String("--version")) {
+        out << "grvlk " << GRAVELINK_VERSION << '\n';
+        return kGrvlkOk;
+    }
+    if (command == QLatin1String("render")) {
+        if (arguments.size() != 3)
+            return usageError(err, QStringLiteral("render takes an input and an output file"));
+        return renderCommand(arguments.at(1), arguments.at(2), err);
+    }
+    if (command == QLatin1String("check")) {
+        if (arguments.size() < 2)
+            return usageError(err, QStringLiteral("check takes at least one file"));
+        return checkCommand(arguments.mid(1), out);
+    }
+    return usageError(err, QStringLiteral("unknown command \"%1\"").arg(command));
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// The command-line tool: renders and checks scheme files with the editor's own reader, drawing
+// and bitmap writing.
+//
+//   grvlk render IN.grvlk OUT.bmp|OUT.png
+//   grvlk check FILE...
+//   grvlk --help | --version
+
+// Exit statuses.
+enum GrvlkStatus { kGrvlkOk = 0, kGrvlkFailed = 1, kGrvlkUsage = 2 };
+
+// Runs the tool on the arguments after the program name; the report goes to out, failures
+// and usage errors to err. Returns the exit status. `render` needs a QGuiApplication (fonts).
+int runGrvlk(const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+// Whether the arguments name a command that draws (and so needs a QGuiApplication).
+bool grvlkNeedsGui(const QStringList &arguments);
+
+// `grvlk render`: writes the sheet picture of the scheme in `in` to `out`, whose extension
+// (.bmp or .png, any letter case) chooses the format.
+int renderCommand(const QString &in, const QString &out, QTextStream &err);
+
+// `grvlk check`: one line per file on out.
+int checkCommand(const QStringList &files, QTextStream &out);
+
+// The summary line of a good scheme file, or its failure: "plan.grvlk: sheet 842 x 595, ...".
+QString checkFile(const QString &path, bool *good);

@@ -1,0 +1,15 @@
+#include "view/SheetPictureFile.h"
+
+#include "toolkit/Errors.h"
+
+#include <QSaveFile>
+
+void saveSheetPicture(const QImage &sheet, const QString &fileName, const char *format)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+    const QImage picture = sheet.convertToFormat(QImage::Format_RGB888);
+    if (!picture.save(&file, format) || !file.commit())
+        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
+}
