@@ -1,6 +1,5 @@
 #include "app/Application.h"
 
-#include "app/NewSheetDialog.h"
 #include "app/Unit1.h"
 #include "view/SheetView.h"
 
@@ -15,7 +14,7 @@ int runGravelink(int argc, char **argv)
     QApplication::setApplicationDisplayName(applicationTitle());
 
     TForm1 form;
-    form.NewFileDlg = createNewSheetDialog(&form);
+    form.createNewFileDlg();
     form.show();
     form.FormShow(QCoreApplication::arguments().mid(1));
 

@@ -161,6 +161,10 @@ bool TForm1::routeKeyPress(QLineEdit *edit, QKeyEvent *event)
     else if (event->key() == Qt::Key_Backspace)
         typed = QChar(8);
     else {
+        // Ctrl with a key is a command for the edit (copy, paste...), not a typed character.
+        const Qt::KeyboardModifiers mods = event->modifiers();
+        if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier))
+            return false;
         typed = event->text();
         if (typed.isEmpty())
             return false;

@@ -1,12 +1,16 @@
-// Temporary until the new-sheet dialog exists: there is no dialog and New is cancelled.
 #include "app/NewSheetDialog.h"
 
-QWidget *createNewSheetDialog(QWidget *)
+#include "dialogs/Unit_new.h"
+
+QWidget *createNewSheetDialog(QWidget *mainWindow, std::function<QSize()> drawingAreaSize)
 {
-    return nullptr;
+    auto *dialog = new TNewFileDlg(mainWindow, std::move(drawingAreaSize));
+    dialog->hide();
+    return dialog;
 }
 
-bool showNewSheetDialog(QWidget *, int &, int &)
+bool showNewSheetDialog(QWidget *dialog, int &width, int &height)
 {
-    return false;
+    auto *dlg = qobject_cast<TNewFileDlg *>(dialog);
+    return dlg && dlg->execFor(width, height);
 }

@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/ColorBox.h"
+#include "app/NewSheetDialog.h"
 #include "app/Panels.h"
 #include "toolkit/Errors.h"
 #include "view/SheetView.h"
@@ -115,6 +116,12 @@ void TForm1::FormCreate()
     ActMoveSheetDown->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Down));
     // The overlay shows the new sheet from the start.
     m_editor.refreshOverlay();
+}
+
+void TForm1::createNewFileDlg()
+{
+    if (!NewFileDlg)
+        NewFileDlg = createNewSheetDialog(this, [this] { return drawingAreaClientSize(); });
 }
 
 void TForm1::FormShow(const QStringList &arguments)

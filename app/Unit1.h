@@ -37,8 +37,10 @@ public:
     void setModalProvider(ModalProvider *provider);
     ModalProvider &modal() const { return *m_modal; }
 
-    // The new-sheet dialog (not owned), shown by runNewSheetDialog.
+    // The new-sheet dialog (a child of the window), shown by runNewSheetDialog; made by
+    // createNewFileDlg after the window, hidden until New.
     QWidget *NewFileDlg = nullptr;
+    void createNewFileDlg();
 
     // Runs the handling of one event. An AppError (or other exception) is shown in the error
     // box and ends the handling; a SilentAbort ends it without a message. False when the

@@ -1,0 +1,132 @@
+#pragma once
+
+// Drives the real main window headless. Include from a test named tst_window_*.cpp (any room;
+// such tests link gl_app). Define QTEST_QPA_MOUSE_HANDLING before including QtTest so that
+// mouse clicks go through the window with the real event order (double click included).
+
+#include "app/Application.h"
+#include "app/ModalProvider.h"
+#include "app/Unit1.h"
+#include "view/SheetView.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QStringList>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+// Records every modal call and answers from scripts; nothing blocks. The defaults cancel.
+class ScriptedModal : public ModalProvider {
+public:
+    QStringList infos, errors, questions;
+    struct FileCall {
+        QString filter, defaultSuffix, startDir;
+    };
+    QList<FileCall> openCalls, saveCalls;
+    int newSheetCalls = 0;
+    int menuPopups = 0;
+    QPoint lastMenuPos;
+
+    std::function<SaveAnswer(const QString &)> onAsk = [](const QString &) { return SaveAnswer::Cancel; };
+    std::function<QString(const FileCall &)> onOpen = [](const FileCall &) { return QString(); };
+    std::function<QString(const FileCall &)> onSave = [](const FileCall &) { return QString(); };
+    // Gets the window's dialog (may be null); return true with a size for OK.
+    std::function<bool(QWidget *, int &, int &)> onNewSheet = [](QWidget *, int &, int &) { return false; };
+    // Runs while the menu is "open", e.g. to choose an item: [](QMenu *m) { item->trigger(); }.
+    std::function<void(QMenu *)> onMenu;
+
+    void showInfo(QWidget *, const QString &, const QString &text) override { infos << text; }
+    void showError(QWidget *, const QString &, const QString &text) override { errors << text; }
+    SaveAnswer askSaveChanges(QWidget *, const QString &, const QString &question) override
+    {
+        questions << question;
+        return onAsk(question);
+    }
+    QString chooseOpenFile(QWidget *, const QString &filter, const QString &suffix,
+                           const QString &dir) override
+    {
+        openCalls << FileCall{filter, suffix, dir};
+        return onOpen(openCalls.last());
+    }
+    QString chooseSaveFile(QWidget *, const QString &filter, const QString &suffix,
+                           const QString &dir) override
+    {
+        saveCalls << FileCall{filter, suffix, dir};
+        return onSave(saveCalls.last());
+    }
+    bool runNewSheetDialog(QWidget *dialog, int &width, int &height) override
+    {
+        ++newSheetCalls;
+        return onNewSheet(dialog, width, height);
+    }
+    void popupMenu(QMenu *menu, const QPoint &screenPos) override
+    {
+        ++menuPopups;
+        lastMenuPos = screenPos;
+        if (onMenu)
+            onMenu(menu);
+    }
+};
+
+// The main window as the program starts it (title, FormCreate, the new-sheet dialog), with a
+// scripted modal provider. The window is not shown until show() is called.
+struct Form1Fixture {
+    ScriptedModal modal;
+    std::unique_ptr<TForm1> form;
+
+    Form1Fixture()
+    {
+        QGuiApplication::setApplicationDisplayName(applicationTitle());
+        form = std::make_unique<TForm1>();
+        form->setModalProvider(&modal);
+        form->createNewFileDlg();
+    }
+    ~Form1Fixture()
+    {
+        form.reset();
+        QGuiApplication::setApplicationDisplayName(applicationTitle());
+    }
+
+    Editor &editor() { return form->editor(); }
+    DocumentCommands &documents() { return form->documents(); }
+
+    // Shows the window and makes it active (shortcuts need an active window).
+    bool show()
+    {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+
+    // Sends a key to the window's focused control (or the window), through the shortcut map.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *target = form->focusWidget() ? form->focusWidget() : form.get();
+        QTest::keyClick(target, key, modifiers);
+    }
+
+    // Mouse on the sheet, in sheet (overlay) coordinates.
+    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::mouseClick(form->PaintBox1, button, mods, at);
+    }
+    void doubleClick(QPoint at, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::mouseDClick(form->PaintBox1, Qt::LeftButton, mods, at);
+    }
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::mousePress(form->PaintBox1, button, mods, at);
+    }
+    void release(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::mouseRelease(form->PaintBox1, button, mods, at);
+    }
+    void move(QPoint at) { QTest::mouseMove(form->PaintBox1, at); }
+
+    // Runs a queued menu command (menu items post their command).
+    static void settle() { QCoreApplication::processEvents(); }
+};
