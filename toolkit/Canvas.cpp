@@ -99,17 +99,45 @@ void drawLine(QImage *image, const Paint &paint, Coord x0, Coord y0, Coord x1, C
 {
     const PixelSurface s(image);
     const raster::LineRun run = raster::clipLine(x0, y0, x1, y1, s.width(), s.height());
-    if (s.valid()) {
-        if (!paint.dotted) {
-            raster::forEachPixel(run, [&](Coord x, Coord y, Int128) { s.row(y)[x] = paint.pen; });
-        } else {
-            const std::uint32_t start = phase;
-            raster::forEachPixel(run, [&](Coord x, Coord y, Int128 i) {
-                paint.dot(s, x, y, ((start + static_cast<std::uint32_t>(i & 1)) & 1) == 0);
-            });
-        }
-    }
+    const std::uint32_t startPhase = phase;
     phase = (phase + static_cast<std::uint32_t>(run.steps & 1)) & 1;
+    if (!s.valid() || run.empty)
+        return;
+    const raster::LineWalk w = raster::startWalk(run);
+    const qsizetype stride = s.stride();
+    const qsizetype xStep = run.xMajor ? run.majorSign : run.minorSign;
+    const qsizetype yStep = (run.xMajor ? run.minorSign : run.majorSign) * stride;
+    const qsizetype majorStep = run.xMajor ? xStep : yStep;
+    const qsizetype minorStep = run.xMajor ? yStep : xStep;
+    std::uint32_t *p = s.row(w.y) + w.x;
+    std::int64_t rem = w.rem;
+    // Steps happen between pixels only, so the pointer never leaves the image.
+    auto step = [&] {
+        p += majorStep;
+        rem += w.twiceMinor;
+        if (rem >= w.twiceMajor) {
+            rem -= w.twiceMajor;
+            p += minorStep;
+        }
+    };
+    if (!paint.dotted) {
+        *p = paint.pen;
+        for (std::int64_t k = w.count - 1; k > 0; --k) {
+            step();
+            *p = paint.pen;
+        }
+        return;
+    }
+    bool on = ((startPhase + static_cast<std::uint32_t>(w.parity)) & 1) == 0;
+    for (std::int64_t k = w.count; k > 0; --k) {
+        if (on)
+            *p = paint.pen;
+        else if (paint.brushSolid)
+            *p = paint.brush;
+        on = !on;
+        if (k > 1)
+            step();
+    }
 }
 
 } // namespace
@@ -166,7 +194,7 @@ void Canvas::Polygon(std::span<const CanvasPoint> points)
             minY = std::min(minY, pinCoord(p.y));
             maxY = std::max(maxY, pinCoord(p.y));
         }
-        std::vector<Coord> crossings;
+        thread_local std::vector<Coord> crossings; // reused between calls
         const Coord bottom = std::min<Coord>(maxY, s.height());
         for (Coord y = std::max<Coord>(minY, 0); y < bottom; ++y) {
             raster::polygonCrossings(points, y, crossings);

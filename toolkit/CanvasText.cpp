@@ -36,7 +36,7 @@ QSize Canvas::TextExtent(const QString &text) const
     if (text.isEmpty())
         return {0, 0};
     TextFace &face = TextFace::get(m_font.name, m_font.pixelSize);
-    return {static_cast<int>(std::min<Coord>(face.width(text), INT_MAX)), face.height()};
+    return {static_cast<int>(std::min<Coord>(face.measure(text).width, INT_MAX)), face.height()};
 }
 
 void Canvas::TextOut(Coord x, Coord y, const QString &text)
@@ -46,7 +46,8 @@ void Canvas::TextOut(Coord x, Coord y, const QString &text)
     if (text.isEmpty())
         return;
     TextFace &face = TextFace::get(m_font.name, m_font.pixelSize);
-    const Coord w = face.width(text);
+    const TextFace::Measure measured = face.measure(text);
+    const Coord w = measured.width;
     const Coord h = face.height();
     const PixelSurface s(m_image);
     if (s.valid()) {
@@ -55,7 +56,7 @@ void Canvas::TextOut(Coord x, Coord y, const QString &text)
         const int margin = face.margin();
         const bool visible =
             x + w + margin > 0 && x - margin < s.width() && y + h + margin > 0 && y - margin < s.height();
-        if (visible && TextFace::isSimple(text)) {
+        if (visible && measured.simple) {
             blitGlyphs(s, face, x, y, text, toQRgb(m_font.color));
         } else if (visible) {
             // Text that needs shaping is left to QPainter, which paints exact colours without

@@ -8,6 +8,15 @@ Int128 isqrt(Int128 n)
 {
     if (n <= 0)
         return 0;
+    if (n < (Int128(1) << 62)) {
+        const auto m = static_cast<std::int64_t>(n);
+        auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(m)));
+        while (r > 0 && r * r > m)
+            --r;
+        while ((r + 1) * (r + 1) <= m)
+            ++r;
+        return r;
+    }
     auto r = static_cast<Int128>(std::sqrt(static_cast<long double>(n)));
     while (r > 0 && r * r > n)
         --r;
@@ -76,6 +85,16 @@ LineRun clipLine(Coord x0, Coord y0, Coord x1, Coord y1, int width, int height)
     const int majorSize = run.xMajor ? width : height;
     const int minorSize = run.xMajor ? height : width;
 
+    // A line whose ends both lie in the image (the end is not drawn, but it bounds the pixels)
+    // needs no clipping.
+    const bool inside =
+        x0 >= 0 && y0 >= 0 && x1 >= 0 && y1 >= 0 && x0 < width && x1 < width && y0 < height && y1 < height;
+    if (inside) {
+        run.empty = false;
+        run.first = 0;
+        run.last = run.steps - 1;
+        return run;
+    }
     Int128 lo = 0;
     Int128 hi = run.steps - 1;
     clipMajor(run.majorStart, run.majorSign, majorSize, lo, hi);
@@ -91,6 +110,28 @@ LineRun clipLine(Coord x0, Coord y0, Coord x1, Coord y1, int width, int height)
     run.first = lo;
     run.last = hi;
     return run;
+}
+
+LineWalk startWalk(const LineRun &run)
+{
+    LineWalk w;
+    if (run.empty)
+        return w;
+    // Minor offset q(i) = floor((2 i minorDelta + majorDelta) / (2 majorDelta)) and its remainder.
+    const Int128 twiceMajor = 2 * run.majorDelta;
+    const Int128 num = 2 * run.minorDelta * run.first + run.majorDelta;
+    // An unclipped start needs no division: q(0) = 0 with remainder majorDelta.
+    const Int128 q = run.first == 0 ? Int128(0) : num / twiceMajor;
+    const auto major = static_cast<Coord>(run.majorStart + run.majorSign * run.first);
+    const auto minor = static_cast<Coord>(run.minorStart + run.minorSign * q);
+    w.x = run.xMajor ? major : minor;
+    w.y = run.xMajor ? minor : major;
+    w.count = static_cast<std::int64_t>(run.last - run.first + 1);
+    w.parity = static_cast<std::int64_t>(run.first & 1);
+    w.rem = static_cast<std::int64_t>(run.first == 0 ? num : num - q * twiceMajor);
+    w.twiceMajor = static_cast<std::int64_t>(twiceMajor);
+    w.twiceMinor = static_cast<std::int64_t>(2 * run.minorDelta);
+    return w;
 }
 
 } // namespace raster

@@ -3,6 +3,8 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/WideInt.h"
 
+#include <cstdint>
+
 namespace raster {
 
 // The visible part of the Bresenham line from (x0, y0) toward (x1, y1), first point included and
@@ -25,32 +27,17 @@ struct LineRun {
 
 LineRun clipLine(Coord x0, Coord y0, Coord x1, Coord y1, int width, int height);
 
-// Calls plot(x, y, i) for every visible pixel of the run, in order of i.
-template <class Plot>
-void forEachPixel(const LineRun &run, Plot plot)
-{
-    if (run.empty)
-        return;
-    const Int128 twiceMajor = 2 * run.majorDelta;
-    const Int128 twiceMinor = 2 * run.minorDelta;
-    // Minor offset q(i) = floor((2 i minorDelta + majorDelta) / (2 majorDelta)) and its remainder.
-    const Int128 num = twiceMinor * run.first + run.majorDelta;
-    Int128 q = num / twiceMajor;
-    Int128 rem = num % twiceMajor;
-    auto major = static_cast<Coord>(run.majorStart + run.majorSign * run.first);
-    auto minor = static_cast<Coord>(run.minorStart + run.minorSign * q);
-    for (Int128 i = run.first; i <= run.last; ++i) {
-        if (run.xMajor)
-            plot(major, minor, i);
-        else
-            plot(minor, major, i);
-        major += run.majorSign;
-        rem += twiceMinor;
-        if (rem >= twiceMajor) {
-            rem -= twiceMajor;
-            minor += run.minorSign;
-        }
-    }
-}
+// The state of the line walk at its first visible pixel, in 64 bits (coordinates are pinned to
+// +-2^60, so doubled deltas fit). Each step moves one pixel along the major axis and adds
+// twiceMinor to rem; when rem reaches twiceMajor it is reduced by that and the minor
+// coordinate steps too.
+struct LineWalk {
+    Coord x = 0, y = 0;      // first visible pixel
+    std::int64_t count = 0;  // visible pixels
+    std::int64_t parity = 0; // index of the first visible pixel, mod 2
+    std::int64_t rem = 0, twiceMajor = 1, twiceMinor = 0;
+};
+
+LineWalk startWalk(const LineRun &run);
 
 } // namespace raster

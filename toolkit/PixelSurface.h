@@ -28,6 +28,7 @@ public:
     bool valid() const { return m_bits != nullptr; }
     int width() const { return m_width; }
     int height() const { return m_height; }
+    qsizetype stride() const { return m_stride; } // in pixels
 
     bool contains(Coord x, Coord y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 

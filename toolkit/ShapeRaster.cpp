@@ -7,7 +7,8 @@ namespace raster {
 
 namespace {
 
-constexpr Coord kExactAxis = Coord(1) << 31;
+constexpr Coord kSmallAxis = Coord(1) << 15; // w^2 h^2 fits in 64 bits
+constexpr Coord kExactAxis = Coord(1) << 31; // w^2 h^2 fits in 128 bits
 
 // Largest m <= limit with m = parity (mod 2), or -1 when there is none.
 Coord withParity(Coord m, Coord parity)
@@ -29,7 +30,10 @@ Span ellipseRow(Coord l, Coord t, Coord w, Coord h, Coord y)
     if (Y <= -h || Y >= h)
         return {};
     Coord m = 0;
-    if (w <= kExactAxis && h <= kExactAxis) {
+    if (w <= kSmallAxis && h <= kSmallAxis) {
+        const Coord y64 = static_cast<Coord>(Y);
+        m = static_cast<Coord>(isqrt(w * w * (h * h - y64 * y64) / (h * h)));
+    } else if (w <= kExactAxis && h <= kExactAxis) {
         const Int128 w2 = Int128(w) * w;
         const Int128 h2 = Int128(h) * h;
         m = static_cast<Coord>(isqrt(w2 * (h2 - Y * Y) / h2));
@@ -110,9 +114,17 @@ void polygonCrossings(std::span<const CanvasPoint> points, Coord y, std::vector<
         // pixel x is at or right of the crossing when x >= that value.
         if (y < a.y || y >= b.y)
             continue;
-        const Int128 den = Int128(b.y) - a.y;
-        const Int128 num = Int128(a.x) * den + (Int128(y) - a.y) * (Int128(b.x) - a.x);
-        out.push_back(static_cast<Coord>(ceilDiv(num, den)));
+        constexpr Coord kSmall = Coord(1) << 30; // products fit in 64 bits
+        if (std::abs(a.x) < kSmall && std::abs(b.x) < kSmall && std::abs(a.y) < kSmall &&
+            std::abs(b.y) < kSmall && std::abs(y) < kSmall) {
+            const Coord den = b.y - a.y;
+            const Coord num = a.x * den + (y - a.y) * (b.x - a.x);
+            out.push_back(static_cast<Coord>(ceilDiv(num, den)));
+        } else {
+            const Int128 den = Int128(b.y) - a.y;
+            const Int128 num = Int128(a.x) * den + (Int128(y) - a.y) * (Int128(b.x) - a.x);
+            out.push_back(static_cast<Coord>(ceilDiv(num, den)));
+        }
     }
     std::sort(out.begin(), out.end());
 }

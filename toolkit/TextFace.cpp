@@ -40,14 +40,6 @@ bool TextFace::isSimple(QChar c)
            (u >= 0x2100 && u < 0x2400) || (u >= 0x2500 && u < 0x2600);
 }
 
-bool TextFace::isSimple(QStringView text)
-{
-    for (QChar c : text)
-        if (!isSimple(c))
-            return false;
-    return true;
-}
-
 const TextFace::Glyph &TextFace::glyph(QChar c)
 {
     std::int32_t &slot = m_index[c.unicode()];
@@ -63,6 +55,7 @@ TextFace::Glyph TextFace::render(QChar c) const
     Glyph g;
     const QFontMetrics metrics(m_font);
     g.advance = metrics.horizontalAdvance(c);
+    g.simple = isSimple(c);
     // Render with the pen at (margin, margin) as the top-left of the text cell.
     QImage image(g.advance + 2 * m_margin, m_height + 2 * m_margin, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -88,12 +81,15 @@ TextFace::Glyph TextFace::render(QChar c) const
     return g;
 }
 
-Coord TextFace::width(QStringView text)
+TextFace::Measure TextFace::measure(QStringView text)
 {
-    if (!isSimple(text))
-        return QFontMetrics(m_font).horizontalAdvance(text.toString());
-    Coord sum = 0;
-    for (QChar c : text)
-        sum += glyph(c).advance;
-    return sum;
+    Measure m;
+    for (QChar c : text) {
+        const Glyph &g = glyph(c);
+        m.width += g.advance;
+        m.simple = m.simple && g.simple;
+    }
+    if (!m.simple)
+        m.width = QFontMetrics(m_font).horizontalAdvance(text.toString());
+    return m;
 }

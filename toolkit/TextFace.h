@@ -23,7 +23,12 @@ public:
     };
     struct Glyph {
         int advance = 0;
+        bool simple = true; // see isSimple()
         std::vector<Run> runs;
+    };
+    struct Measure {
+        Coord width = 0;
+        bool simple = true; // every character is simple
     };
 
     // The face for a font name and pixel size ("tahoma" is the caption font); faces live until exit.
@@ -38,11 +43,10 @@ public:
 
     // Whether the character is drawn on its own, without shaping with its neighbours.
     static bool isSimple(QChar c);
-    static bool isSimple(QStringView text);
 
     const Glyph &glyph(QChar c);
     // The text's width: the sum of its advances for simple text, else QFontMetrics' width.
-    Coord width(QStringView text);
+    Measure measure(QStringView text);
 
 private:
     TextFace(const QString &name, int pixelSize);

@@ -9,25 +9,21 @@ __extension__ typedef __int128 Int128;
 
 namespace raster {
 
-// Coordinates are used exactly within +-2^61; anything farther is pinned to that bound, which
-// lies far beyond any image, so that every product below fits in 128 bits.
-constexpr Coord kCoordLimit = Coord(1) << 61;
+// Coordinates are used exactly within +-2^60; anything farther is pinned to that bound, which
+// lies far beyond any image, so that every product below fits in 128 bits and the doubled
+// differences of two coordinates fit in 64 bits.
+constexpr Coord kCoordLimit = Coord(1) << 60;
 
 constexpr Coord pinCoord(Coord v)
 {
     return std::clamp(v, -kCoordLimit, kCoordLimit);
 }
 
-// Floor and ceiling of a / b for b > 0.
-constexpr Int128 floorDiv(Int128 a, Int128 b)
+// Ceiling of a / b for b > 0.
+template <class T>
+constexpr T ceilDiv(T a, T b)
 {
-    const Int128 q = a / b;
-    return (a % b != 0 && a < 0) ? q - 1 : q;
-}
-
-constexpr Int128 ceilDiv(Int128 a, Int128 b)
-{
-    const Int128 q = a / b;
+    const T q = a / b;
     return (a % b != 0 && a > 0) ? q + 1 : q;
 }
 

@@ -1,5 +1,7 @@
 #include "CanvasTestUtil.h"
 
+#include "toolkit/SheetImage.h"
+
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -92,6 +94,8 @@ private slots:
     void clippedLinesMatchReference();
     void hugeCoordinates();
     void pixelAccess();
+    void sheetImages_data();
+    void sheetImages();
 };
 
 void TestCanvasShapes::shapesCoverTheirBox_data()
@@ -562,6 +566,34 @@ void TestCanvasShapes::pixelAccess()
     none.Rectangle(0, 0, 5, 5);
     none.TextOut(0, 0, "x");
     QCOMPARE(none.width(), 0);
+}
+
+void TestCanvasShapes::sheetImages_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("start-up sheet") << QSize(842, 595);
+    QTest::newRow("large sheet") << QSize(2380, 3368);
+    QTest::newRow("one pixel") << QSize(1, 1);
+    QTest::newRow("empty") << QSize(0, 10);
+}
+
+void TestCanvasShapes::sheetImages()
+{
+    QFETCH(QSize, size);
+    QImage image = newSheetImage(size.width(), size.height());
+    if (size.isEmpty()) {
+        QVERIFY(image.isNull());
+        return;
+    }
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    QCOMPARE(image, blankImage(size.width(), size.height()));
+    const QImage copy = image;
+    Canvas c = penAndBrush(&image);
+    c.MoveTo(0, 0);
+    c.LineTo(size.width(), size.height());
+    QCOMPARE(at(image, 0, 0), kPen);
+    QCOMPARE(at(copy, 0, 0), kBack); // the copy detached before the drawing
 }
 
 QTEST_MAIN(TestCanvasShapes)
