@@ -43,11 +43,22 @@ struct Font {
 // Drawing surface over a QImage (Format_RGB32) with exact, non-anti-aliased pixel rules:
 // - Rectangle, RoundRect and Ellipse given (l, t, r, b) cover columns l..r-1 and rows t..b-1,
 //   outlined with the pen and filled with the brush (a clear brush leaves the inside alone);
-// - a dotted pen's gaps take the brush colour when the brush is solid, else stay untouched;
-// - a line from A to B paints A and not B (Bresenham);
+//   reversed corners are swapped; a box of no width or height draws nothing;
+// - an ellipse or rounded rectangle (corners: quarter ellipses of cornerW x cornerH) takes the
+//   pixels whose centres lie inside the continuous shape inscribed in [l, r] x [t, b]; its
+//   outline is those of its pixels with a 4-neighbour outside it;
+// - a dotted pen draws one pixel on, one off; its gaps take the brush colour when the brush is
+//   solid, else stay untouched; pens draw one pixel wide, an inside-frame pen as a solid one;
+// - a line from A to B paints A and not B (Bresenham); LineTo continues the dot count of the
+//   previous LineTo, MoveTo starts it anew;
+// - a polygon takes the pixels inside the figure through its points (even-odd), then its edges
+//   are drawn as lines, closed back to the first point; the pen position is not moved;
 // - TextOut at (x, y) puts the text cell's top-left corner there; a solid brush paints the
-//   whole cell first; every glyph pixel has exactly the font colour;
-// - an empty text measures 0 x 0.
+//   whole cell first; every glyph pixel has exactly the font colour; the pen position moves to
+//   the cell's top-right corner;
+// - an empty text measures 0 x 0; font "tahoma" is the caption font (toolkit/CaptionFont.h);
+// - every operation clips to the image and paints exactly the visible pixels of the unclipped
+//   shape; coordinates beyond +-2^60 are pinned to that bound.
 class Canvas {
 public:
     explicit Canvas(QImage *image = nullptr);
@@ -75,7 +86,7 @@ public:
     void setFontColor(TColor c) { m_font.color = c; }
     void setFontSize(int pixelSize) { m_font.pixelSize = pixelSize; }
 
-    // Fills (l, t)..(r-1, b-1) with the brush colour, no outline.
+    // Fills (l, t)..(r-1, b-1) with the brush colour, no outline; a clear brush fills nothing.
     void FillRect(Coord l, Coord t, Coord r, Coord b);
     void Rectangle(Coord l, Coord t, Coord r, Coord b);
     void RoundRect(Coord l, Coord t, Coord r, Coord b, Coord cornerW, Coord cornerH);
