@@ -32,6 +32,8 @@ private slots:
     void pasteFilters_data();
     void pasteFilters();
     void captionLimit();
+    void typedKeys_data();
+    void typedKeys();
     void colorIndexFromProgramIsSilent();
     void toolGroupHasOneDown();
     void guardShowsErrorsAndSwallowsAborts();
@@ -425,6 +427,57 @@ void TestMainWindow::captionLimit()
     QCOMPARE(w.edCaption->text().size(), 128);
     QTest::keyClick(w.edCaption, Qt::Key_Y);
     QCOMPARE(w.edCaption->text().size(), 128);
+}
+
+void TestMainWindow::typedKeys_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("Xc takes digits only") << "edXc"
+                                          << ""
+                                          << "a5-b7 "
+                                          << "57";
+    QTest::newRow("Yc takes digits only") << "edYc"
+                                          << "1"
+                                          << "x2"
+                                          << "12";
+    QTest::newRow("caption takes letters") << "edCaption"
+                                           << ""
+                                           << "Pump 2"
+                                           << "Pump 2";
+    QTest::newRow("caption drops what cp1251 cannot hold") << "edCaption"
+                                                           << "A" << QString::fromUtf8("\u4e2dB") << "AB";
+}
+
+void TestMainWindow::typedKeys()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, start);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    Form1Fixture f;
+    TForm1 &w = *f.form;
+    QVERIFY(f.show());
+    QLineEdit *edit = field == QLatin1String("edXc")   ? w.edXc
+                      : field == QLatin1String("edYc") ? w.edYc
+                                                       : w.edCaption;
+    edit->setText(start);
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    edit->end(false);
+    for (QChar ch : typed) {
+        const Qt::Key code = ch.unicode() < 128 ? Qt::Key(ch.toUpper().unicode()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, edit, code, QString(ch), Qt::NoModifier);
+    }
+    QCOMPARE(edit->text(), after);
+    // Backspace is typed normally, Enter never is.
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), after.left(after.size() - 1));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(edit->text(), after.left(after.size() - 1));
 }
 
 void TestMainWindow::colorIndexFromProgramIsSilent()

@@ -1,0 +1,58 @@
+#!/bin/bash
+# Builds everything and runs the whole test suite headless, twice:
+#   1. build-test/: warnings are errors, benchmarks built, every test (offscreen and Xvfb);
+#   2. build-sanitize/: AddressSanitizer and UndefinedBehaviorSanitizer, every test again.
+# Exits 0 only when both runs pass. Installs the Debian packages it needs when missing.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/packages.sh
+ensure_packages "${GRAVELINK_BUILD_PACKAGES[@]}" "${GRAVELINK_TEST_PACKAGES[@]}"
+
+JOBS=${GRAVELINK_JOBS:-2}
+export QT_QPA_PLATFORM=offscreen
+export QT_FONT_DPI=96
+
+# One X server for the real-window tests, on a free display number.
+XVFB_PID=
+stop_xvfb() {
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+    fi
+}
+trap stop_xvfb EXIT
+for n in $(seq 91 120); do
+    if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        for _ in $(seq 1 50); do
+            [ -e "/tmp/.X11-unix/X${n}" ] && break
+            sleep 0.1
+        done
+        export GRAVELINK_XVFB_DISPLAY=":$n"
+        break
+    fi
+done
+if [ -z "$XVFB_PID" ]; then
+    echo "test.sh: no free X display for Xvfb" >&2
+    exit 1
+fi
+
+run_suite() {
+    local dir=$1
+    shift
+    echo "=== $dir: configure and build ==="
+    cmake -S . -B "$dir" -G Ninja "$@"
+    cmake --build "$dir" -j"$JOBS"
+    echo "=== $dir: tests ==="
+    ctest --test-dir "$dir" --output-on-failure -j"$JOBS"
+}
+
+run_suite build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRAVELINK_WERROR=ON -DGRAVELINK_BENCH=ON
+
+# Qt keeps some allocations until exit on purpose; leak reports would only be noise.
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DGRAVELINK_WERROR=ON -DGRAVELINK_SANITIZE=ON -DGRAVELINK_BENCH=OFF
+
+echo "test.sh: all tests passed"

@@ -1,0 +1,28 @@
+# Installs the Debian packages given as arguments when any of them is missing (Debian 12,
+# run as root or with sudo). Sourced by run.sh and test.sh.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
+}
+
+# What building and running the editor needs.
+GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-wine fonts-dejavu-core)
+# What the test suite needs on top: benchmarks, the X server for real-window tests and the
+# screenshot tool, the formatter.
+GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick clang-format)
