@@ -1,16 +1,17 @@
 #include "dialogs/Unit_new.h"
 
 #include "dialogs/PaperFormats.h"
+#include "toolkit/CaptionFont.h"
 
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QToolTip>
 
 #include <utility>
 
@@ -41,7 +42,8 @@ TNewFileDlg::TNewFileDlg(QWidget *parent, std::function<QSize()> drawingAreaSize
     : QDialog(parent), m_drawingAreaSize(std::move(drawingAreaSize))
 {
     setWindowTitle(QStringLiteral("Dialog"));
-    QFont font(QStringLiteral("Tahoma"));
+    // Tahoma, or the face that stands in for it, so that the labels fit their places.
+    QFont font(captionFamily());
     font.setPixelSize(11);
     setFont(font);
     setFixedSize(291, 176);
@@ -203,7 +205,7 @@ void TNewFileDlg::accept()
 void TNewFileDlg::refuse(QSpinBox *field, const QString &hint)
 {
     m_hint = hint;
+    QMessageBox::warning(this, windowTitle(), hint);
     field->setFocus();
     field->selectAll();
-    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), hint, field);
 }

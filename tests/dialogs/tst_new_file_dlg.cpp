@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -182,7 +183,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         QSpinBox *field = width ? dlg.WidthEdit : dlg.HeightEdit;
         type(field, "0");
+        QString warned;
+        QTimer::singleShot(0, &dlg, [&warned] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box) {
+                warned = box->text();
+                box->accept();
+            }
+        });
         QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
+        QCOMPARE(warned, dlg.hint());
         QVERIFY(dlg.isVisible());
         QVERIFY(dlg.hint().contains(width ? "width" : "height"));
         QCOMPARE(dlg.focusWidget(), static_cast<QWidget *>(field));
