@@ -1,6 +1,8 @@
 #include "CanvasTestUtil.h"
 
 #include "toolkit/CaptionFont.h"
+#include "toolkit/CodePage.h"
+#include "toolkit/TextFace.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -24,6 +26,21 @@ QImage painterText(int w, int h, const QString &text, int x, int y, int pixelSiz
     return image;
 }
 
+// Every printable character a scheme file can hold (Windows-1251), optionally only those drawn
+// one by one from the glyph cache.
+QString codePageCharacters(bool simpleOnly)
+{
+    QByteArray bytes;
+    for (int b = 0x20; b < 0x100; ++b)
+        if (b != 0x7F)
+            bytes += char(b);
+    QString text;
+    for (QChar c : decodeCodePage(bytes))
+        if (!simpleOnly || TextFace::isSimple(c))
+            text += c;
+    return text;
+}
+
 void addStrings()
 {
     QTest::addColumn<QString>("text");
@@ -40,6 +57,8 @@ void addStrings()
         {"latin-1", QString::fromUtf8("äöü ß Çà É ñ ©®°±")},
         {"typography", QString::fromUtf8("«quotes» — dash … № €")},
         {"space", " "},
+        {"code page", codePageCharacters(false)},
+        {"code page simple", codePageCharacters(true)},
         {"arabic", QString::fromUtf8("مرحبا بالعالم")},
         {"combining", QString::fromUtf8("e\u0301a\u0308")},
         {"surrogates", QString::fromUtf8("\U0001F600 x")},
@@ -70,6 +89,8 @@ private slots:
 
 void TestCanvasText::captionFontIsExact()
 {
+    // nearly all of the code page goes through the glyph cache
+    QVERIFY(codePageCharacters(true).size() >= 215);
     const bool haveFile = QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
     QCOMPARE(captionFamily(), haveFile ? QStringLiteral("Tahoma") : QStringLiteral("DejaVu Sans"));
     const QFont font = captionFont(QStringLiteral("TaHoMa"), 11);
