@@ -1,29 +1,6 @@
 #include "toolkit/LineRaster.h"
 
-#include <cmath>
-
 namespace raster {
-
-Int128 isqrt(Int128 n)
-{
-    if (n <= 0)
-        return 0;
-    if (n < (Int128(1) << 62)) {
-        const auto m = static_cast<std::int64_t>(n);
-        auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(m)));
-        while (r > 0 && r * r > m)
-            --r;
-        while ((r + 1) * (r + 1) <= m)
-            ++r;
-        return r;
-    }
-    auto r = static_cast<Int128>(std::sqrt(static_cast<long double>(n)));
-    while (r > 0 && r * r > n)
-        --r;
-    while ((r + 1) * (r + 1) <= n)
-        ++r;
-    return r;
-}
 
 namespace {
 

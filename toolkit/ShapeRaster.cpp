@@ -10,12 +10,34 @@ namespace {
 constexpr Coord kSmallAxis = Coord(1) << 15; // w^2 h^2 fits in 64 bits
 constexpr Coord kExactAxis = Coord(1) << 31; // w^2 h^2 fits in 128 bits
 
-// Largest m <= limit with m = parity (mod 2), or -1 when there is none.
+// The largest value <= m (m >= 0) of the given parity; -1 when there is none.
 Coord withParity(Coord m, Coord parity)
 {
     if ((m & 1) != (parity & 1))
         --m;
     return m;
+}
+
+// Largest r with r * r <= n, for 0 <= n < 2^126.
+Int128 isqrt(Int128 n)
+{
+    if (n <= 0)
+        return 0;
+    if (n < (Int128(1) << 62)) {
+        const auto m = static_cast<std::int64_t>(n);
+        auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(m)));
+        while (r > 0 && r * r > m)
+            --r;
+        while ((r + 1) * (r + 1) <= m)
+            ++r;
+        return r;
+    }
+    auto r = static_cast<Int128>(std::sqrt(static_cast<long double>(n)));
+    while (r > 0 && r * r > n)
+        --r;
+    while ((r + 1) * (r + 1) <= n)
+        ++r;
+    return r;
 }
 
 } // namespace
@@ -54,8 +76,8 @@ RowShape::RowShape(Coord l, Coord t, Coord r, Coord b, Coord cornerW, Coord corn
     : m_left(pinCoord(std::min(l, r))), m_top(pinCoord(std::min(t, b))), m_right(pinCoord(std::max(l, r))),
       m_bottom(pinCoord(std::max(t, b)))
 {
-    cornerW = std::min(pinCoord(cornerW < 0 ? -cornerW : cornerW), m_right - m_left);
-    cornerH = std::min(pinCoord(cornerH < 0 ? -cornerH : cornerH), m_bottom - m_top);
+    cornerW = std::min(std::abs(pinCoord(cornerW)), m_right - m_left);
+    cornerH = std::min(std::abs(pinCoord(cornerH)), m_bottom - m_top);
     if (cornerW > 0 && cornerH > 0) {
         m_cornerW = cornerW;
         m_cornerH = cornerH;

@@ -27,7 +27,4 @@ constexpr T ceilDiv(T a, T b)
     return (a % b != 0 && a > 0) ? q + 1 : q;
 }
 
-// Largest r with r * r <= n, for 0 <= n < 2^126.
-Int128 isqrt(Int128 n);
-
 } // namespace raster

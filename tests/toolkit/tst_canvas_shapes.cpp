@@ -80,6 +80,8 @@ private slots:
     void roundRectCorners();
     void shapesAreSymmetric_data();
     void shapesAreSymmetric();
+    void ellipseMatchesDefinition_data();
+    void ellipseMatchesDefinition();
     void polygonFillAndOutline();
     void polygonWithClearBrush();
     void lines_data();
@@ -261,6 +263,37 @@ void TestCanvasShapes::shapesAreSymmetric()
     QCOMPARE(mirrored(box, false, true), box);
     if (w == h)
         QCOMPARE(box.transformed(QTransform().rotate(90)), box);
+}
+
+void TestCanvasShapes::ellipseMatchesDefinition_data()
+{
+    QTest::addColumn<QRect>("box"); // (l, t) to (r, b)
+    QTest::newRow("circle") << QRect(QPoint(3, 4), QPoint(15, 16));
+    QTest::newRow("wide") << QRect(QPoint(-20, 10), QPoint(117, 33));
+    QTest::newRow("tall odd") << QRect(QPoint(30, -41), QPoint(61, 120));
+    QTest::newRow("large, left edge") << QRect(QPoint(50, -30000), QPoint(100150, 30080));
+    QTest::newRow("huge, top edge") << QRect(QPoint(-1500000000, 3), QPoint(1500000100, 2000000003));
+}
+
+void TestCanvasShapes::ellipseMatchesDefinition()
+{
+    // A pixel is inside when its centre lies in the ellipse inscribed in the box.
+    __extension__ typedef __int128 Wide;
+    QFETCH(QRect, box);
+    const Wide l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
+    QImage image = blankImage(100, 80);
+    Canvas c = penAndBrush(&image);
+    c.Ellipse(box.left(), box.top(), box.right(), box.bottom());
+    int inside = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const Wide X = 2 * x + 1 - (l + r), Y = 2 * y + 1 - (t + b);
+            const Wide w = r - l, h = b - t;
+            const bool in = X * X * h * h + Y * Y * w * w <= w * w * h * h;
+            inside += in;
+            QVERIFY2((at(image, x, y) != kBack) == in, qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
+        }
+    QVERIFY(inside > 0 && inside < 8000);
 }
 
 void TestCanvasShapes::polygonFillAndOutline()
