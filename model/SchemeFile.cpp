@@ -4,6 +4,9 @@
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
 
+#include <algorithm>
+#include <span>
+
 namespace {
 
 const QString kEndMarker = QStringLiteral("[~]");
@@ -13,6 +16,11 @@ const QString kLockMarker = QStringLiteral("LOCK");
 // line after it; such characters are written as blanks.
 QString lineSafe(const QString &text)
 {
+    const auto breaks = [](QChar ch) {
+        return ch == QLatin1Char('\r') || ch == QLatin1Char('\n') || ch == QChar(0);
+    };
+    if (std::none_of(text.begin(), text.end(), breaks))
+        return text;
     QString out = text;
     for (QChar &ch : out)
         if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n') || ch == QChar(0))
@@ -132,27 +140,30 @@ private:
                 return i + 1;
             if (*colCount > m_n - i)
                 failAtEnd(marker);
-            const QStringList cells = m_lines.mid(i, *colCount);
+            const std::span<const QString> cells(m_lines.constData() + i, size_t(*colCount));
             // A row without a name is not in use; it is not kept.
-            if (!cells.at(ColName).isEmpty()) {
+            if (!cells[ColName].isEmpty()) {
                 checkRow(cells, i, columns == 5);
-                appendRow(grid, cells);
+                const int row = grid.RowCount() - 1;
+                grid.setRowCount(row + 2);
+                for (int c = 0; c < *colCount; ++c)
+                    grid.setCell(c, row, cells[size_t(c)]);
             }
             i += *colCount;
         }
     }
 
-    static void checkRow(const QStringList &cells, int first, bool hasColor)
+    static void checkRow(std::span<const QString> cells, int first, bool hasColor)
     {
-        const QString &name = cells.at(ColName);
+        const QString &name = cells[ColName];
         for (int col : {int(ColX), int(ColY)})
-            if (!tryStrToInt(cells.at(col)))
+            if (!tryStrToInt(cells[size_t(col)]))
                 fail(first + col, QStringLiteral("the %1 coordinate %2 of %3 is not a whole number")
                                       .arg(col == ColX ? QLatin1Char('X') : QLatin1Char('Y'))
-                                      .arg(quoted(cells.at(col)), quoted(name)));
-        if (hasColor && !tryStringToColor(cells.at(ColColor)))
+                                      .arg(quoted(cells[size_t(col)]), quoted(name)));
+        if (hasColor && !tryStringToColor(cells[ColColor]))
             fail(first + ColColor, QStringLiteral("the colour %1 of %2 is not a colour")
-                                       .arg(quoted(cells.at(ColColor)), quoted(name)));
+                                       .arg(quoted(cells[ColColor]), quoted(name)));
     }
 
     const QStringList &m_lines;

@@ -121,15 +121,25 @@ void deleteElementRows(ElementTables &tables, int row, StringGrid &table, bool &
     if (&table != &tables.EGrid) {
         const QString name = table.Cells(ColName, row);
         StringGrid &lines = tables.EGrid;
-        int r = 1;
-        while (r <= lines.RowCount() - 1) {
+        // The element's lines are dropped in one pass, the other rows moving up in their order
+        // (as deleting them one at a time would, but without moving the rest once per line).
+        // Only data rows are deleted; the trailing row stays.
+        const int last = lines.RowCount() - 1;
+        int kept = 1;
+        for (int r = 1; r < last; ++r) {
             const QString &lineName = lines.Cells(ColName, r);
             if (!lineName.isEmpty() && (getNameBefore(QLatin1Char('-'), lineName) == name ||
                                         getNameAfter(QLatin1Char('-'), lineName) == name)) {
-                DeleteRowFromGrid(r, lines, modified);
+                modified = true;
                 continue;
             }
-            ++r;
+            if (kept != r)
+                lines.copyRow(r, kept);
+            ++kept;
+        }
+        if (last >= 1 && kept != last) {
+            lines.copyRow(last, kept);
+            lines.setRowCount(kept + 1);
         }
     }
     DeleteRowFromGrid(row, table, modified);

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The single-byte code page of scheme files: Windows-1251.
 QByteArray encodeCodePage(const QString &text);
-QString decodeCodePage(const QByteArray &bytes);
+QString decodeCodePage(QByteArrayView bytes);
+// Appends the encoding of text to out (the same bytes as encodeCodePage).
+void appendCodePage(QByteArray &out, const QString &text);
 // Whether every character of text can be stored in the code page.
 bool fitsCodePage(const QString &text);

@@ -6,8 +6,7 @@ namespace {
 const QString kEmpty;
 }
 
-StringGrid::StringGrid(int colCount, int rowCount)
-    : m_colCount(std::max(colCount, 0))
+StringGrid::StringGrid(int colCount, int rowCount) : m_colCount(std::max(colCount, 0))
 {
     setRowCount(rowCount);
 }
@@ -41,6 +40,8 @@ void StringGrid::setCell(int col, int row, const QString &text)
     if (col >= static_cast<int>(cells.size())) {
         if (text.isEmpty())
             return;
+        // Rows are filled column by column: room for the whole row at once.
+        cells.reserve(static_cast<size_t>(m_colCount));
         cells.resize(static_cast<size_t>(col) + 1);
     }
     cells[static_cast<size_t>(col)] = text;

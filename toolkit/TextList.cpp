@@ -16,9 +16,13 @@ int TextList::indexOf(const QString &text) const
 
 QByteArray TextList::toBytes() const
 {
+    qsizetype size = 0;
+    for (const QString &line : m_items)
+        size += line.size() + 2;
     QByteArray out;
+    out.reserve(size);
     for (const QString &line : m_items) {
-        out += encodeCodePage(line);
+        appendCodePage(out, line);
         out += "\r\n";
     }
     return out;
@@ -30,20 +34,22 @@ void TextList::setFromBytes(const QByteArray &bytes)
     qsizetype end = bytes.indexOf('\0');
     if (end < 0)
         end = bytes.size();
+    const QByteArrayView text(bytes.constData(), end);
+    m_items.reserve(text.count('\n') + text.count('\r') + 1);
     qsizetype start = 0;
     qsizetype i = 0;
     while (i < end) {
-        const char c = bytes.at(i);
+        const char c = text[i];
         if (c == '\r' || c == '\n') {
-            m_items.append(decodeCodePage(bytes.mid(start, i - start)));
-            if (c == '\r' && i + 1 < end && bytes.at(i + 1) == '\n')
+            m_items.append(decodeCodePage(text.sliced(start, i - start)));
+            if (c == '\r' && i + 1 < end && text[i + 1] == '\n')
                 ++i;
             start = i + 1;
         }
         ++i;
     }
     if (start < end)
-        m_items.append(decodeCodePage(bytes.mid(start, end - start)));
+        m_items.append(decodeCodePage(text.sliced(start, end - start)));
 }
 
 void TextList::saveToFile(const QString &path) const

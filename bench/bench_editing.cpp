@@ -1,0 +1,107 @@
+#include "bench/BenchUi.h"
+#include "bench/SchemeGenerator.h"
+#include "editor/Editor.h"
+#include "model/TableOps.h"
+#include "toolkit/IntText.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// An editor holding a generated scheme of `count` elements and as many lines, drawn on an A0
+// sheet, with nothing selected.
+struct EditorRig {
+    BenchUi ui;
+    Editor e{ui};
+
+    explicit EditorRig(int count, int lines = -1)
+    {
+        SchemeOptions options;
+        options.elements = count;
+        options.lines = lines < 0 ? count : lines;
+        generateScheme(e.tables, options);
+        e.sheet.CreateBitmap(options.sheet.width(), options.sheet.height());
+        e.UpdateImageModel();
+    }
+};
+
+// Centres of the first elements of both tables, and points between them.
+std::vector<QPoint> probePoints(const Editor &e)
+{
+    std::vector<QPoint> points;
+    for (const StringGrid *table : {&e.HGrid, &e.PGrid})
+        for (int r = 1; r < std::min(table->RowCount() - 1, 33); ++r)
+            points.emplace_back(StrToInt(table->Cells(ColX, r)), StrToInt(table->Cells(ColY, r)));
+    for (int i = 0; i < 32; ++i)
+        points.emplace_back(37 * i + 11, 61 * i + 7);
+    return points;
+}
+
+// A left press on the sheet with the cursor tool: hit test, selection and overlay refresh.
+void BM_FindAndSelect(benchmark::State &state)
+{
+    EditorRig rig(int(state.range(0)));
+    const std::vector<QPoint> points = probePoints(rig.e);
+    size_t i = 0;
+    for (auto _ : state) {
+        const QPoint p = points[i++ % points.size()];
+        rig.e.Find_and_Select(p.x(), p.y());
+        benchmark::DoNotOptimize(rig.e.SelectedKind);
+    }
+}
+
+// The press that creates one more rectangle: its name, its row, its drawing and its selection.
+void BM_CreateElement(benchmark::State &state)
+{
+    EditorRig rig(int(state.range(0)));
+    Editor &e = rig.e;
+    bool modified = false;
+    int i = 0;
+    for (auto _ : state) {
+        e.ToolMode = 1;
+        e.PaintBox1MouseDown(mbLeft, 0, 100 + (i * 53) % 2000, 100 + (i * 71) % 3000);
+        ++i;
+        state.PauseTiming();
+        if (e.SelectedKind != 1)
+            state.SkipWithError("the new rectangle was not selected");
+        DeleteRowFromGrid(e.HGrid.RowCount() - 2, e.HGrid, modified);
+        state.ResumeTiming();
+    }
+}
+
+// Deleting a point that has `state.range(0)` lines, in a scheme of 10,000 elements.
+void BM_DeletePointWithLines(benchmark::State &state)
+{
+    const int lines = int(state.range(0));
+    EditorRig rig(10000, 10000);
+    Editor &e = rig.e;
+    const QString hub = e.PGrid.Cells(ColName, 1);
+    for (int k = 0; k < lines; ++k) {
+        const StringGrid &table = k % 2 ? e.PGrid : e.HGrid;
+        appendRow(e.EGrid, {hub + '-' + table.Cells(ColName, 2 + k / 2), "0", "0", QString()});
+    }
+    const ElementTables before = e.tables;
+    int attached = 0;
+    for (int r = 1; r < before.EGrid.RowCount() - 1; ++r) {
+        const QString &name = before.EGrid.Cells(ColName, r);
+        attached += getNameBefore('-', name) == hub || getNameAfter('-', name) == hub;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.tables = before;
+        state.ResumeTiming();
+        e.DeleteElementModel(1, e.PGrid);
+        benchmark::DoNotOptimize(e.EGrid.RowCount());
+    }
+    if (e.EGrid.RowCount() != before.EGrid.RowCount() - attached)
+        state.SkipWithError("not every line of the point was deleted");
+}
+
+} // namespace
+
+BENCHMARK(BM_FindAndSelect)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CreateElement)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DeletePointWithLines)->Arg(1000)->Unit(benchmark::kMicrosecond);
