@@ -1,7 +1,6 @@
 #include "render/ConnectorLines.h"
 
 #include "model/TableOps.h"
-#include "render/ElementIndex.h"
 #include "toolkit/IntText.h"
 
 #include <array>
@@ -45,12 +44,6 @@ void DrawLineTool(ElementTables &tables, Canvas &sheetCanvas, const QString &nam
                   int row, bool selected)
 {
     storeMidpointAndDraw(tables, sheetCanvas, get_2points(tables, name), text, row, selected);
-}
-
-void DrawLineTool(ElementTables &tables, Canvas &sheetCanvas, const QString &name, const QString &text,
-                  int row, bool selected, const ElementIndex &index)
-{
-    storeMidpointAndDraw(tables, sheetCanvas, index.ends(name), text, row, selected);
 }
 
 void DrawLineArrow(const QString &text, Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool selected)

@@ -11,8 +11,6 @@ constexpr TColor clArrowOutline = 0x00A3A3A3;
 constexpr TColor clArrowFill = 0x00D2D2D2;
 constexpr TColor clLineText = 0x004B4B4B;
 
-class ElementIndex;
-
 struct LineEnds {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
@@ -24,9 +22,6 @@ LineEnds get_2points(const ElementTables &tables, const QString &name);
 // columns 1 and 2 of the row.
 void DrawLineTool(ElementTables &tables, Canvas &sheetCanvas, const QString &name, const QString &text,
                   int row, bool selected);
-// The same, with the ends looked up in an index built once for a whole redraw.
-void DrawLineTool(ElementTables &tables, Canvas &sheetCanvas, const QString &name, const QString &text,
-                  int row, bool selected, const ElementIndex &index);
 
 // The stroke, the arrow head at the middle (tip rounded toward the first end) and the text.
 void DrawLineArrow(const QString &text, Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2,

@@ -4,94 +4,174 @@
 #include "render/ElementDrawing.h"
 #include "render/ElementIndex.h"
 #include "render/Relief.h"
+#include "render/SelectionNames.h"
+#include "render/SheetBands.h"
 #include "toolkit/ColorText.h"
+#include "toolkit/IntText.h"
 
-#include <QSet>
+#include <algorithm>
+#include <exception>
+#include <vector>
 
 namespace {
 
 constexpr TColor clFrame = 0x00808080;
+// Extra rows around an item's computed extent, for glyphs reaching out of their text cell.
+constexpr Coord kSlack = 16;
 
-// The multi-selection's names for membership tests without regard to case, in constant time.
-// Each code point is case-folded on its own, as the list's case-insensitive lookup compares.
-class SelectionNames {
-public:
-    explicit SelectionNames(const TextList &list)
-    {
-        // A single name is no multi-selection.
-        if (list.count() < 2)
-            return;
-        m_names.reserve(list.count());
-        for (const QString &name : list.items())
-            m_names.insert(folded(name));
-    }
-
-    bool contains(const QString &name) const { return !m_names.isEmpty() && m_names.contains(folded(name)); }
-
-private:
-    static QString folded(const QString &text)
-    {
-        QString out;
-        out.reserve(text.size());
-        const qsizetype n = text.size();
-        for (qsizetype i = 0; i < n; ++i) {
-            char32_t ch = text.at(i).unicode();
-            if (QChar::isHighSurrogate(ch) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
-                ch = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
-                ++i;
-            } else if (QChar::isSurrogate(ch)) {
-                ch = QChar::ReplacementCharacter; // a lone surrogate compares as U+FFFD
-            }
-            const char32_t f = QChar::toCaseFolded(ch);
-            if (QChar::requiresSurrogates(f)) {
-                out.append(QChar(QChar::highSurrogate(f)));
-                out.append(QChar(QChar::lowSurrogate(f)));
-            } else {
-                out.append(QChar(char16_t(f)));
-            }
-        }
-        return out;
-    }
-
-    QSet<QString> m_names;
+struct LineItem {
+    int row;
+    QString text;
+    LineEnds ends;
+    bool selected;
+    Coord top, bottom; // rows the line may paint, bottom excluded
 };
 
-void drawElements(const StringGrid &table, const TableCoords &coords, Canvas &canvas,
-                  const SelectionNames &selection, int kind)
+struct ElementItem {
+    QString caption;
+    Coord x, y;
+    TColor colour;
+    bool marked;
+    int kind;
+    Coord top, bottom;
+};
+
+void drawLine(Canvas &canvas, const LineItem &l, Coord dy)
 {
-    for (int r = 1; r < table.RowCount(); ++r) {
-        const QString &name = table.Cells(ColName, r);
-        if (name.isEmpty())
-            continue;
-        const QPoint centre = coords.centreOfRow(r);
-        const TColor colour = StringToColor(table.Cells(ColColor, r));
-        DrawToolElement(centre.x(), centre.y(), table.Cells(ColCaption, r), canvas, colour, clBlack,
-                        selection.contains(name), false, kind);
+    canvas.setFontName(QStringLiteral("tahoma"));
+    DrawLineArrow(l.text, canvas, l.ends.x1, l.ends.y1 - dy, l.ends.x2, l.ends.y2 - dy, l.selected);
+}
+
+void drawElement(Canvas &canvas, const ElementItem &e, Coord dy)
+{
+    DrawToolElement(e.x, e.y - dy, e.caption, canvas, e.colour, clBlack, e.marked, false, e.kind);
+}
+
+// Everything the redraw will draw, in drawing order, with every cell converted once. A cell
+// that does not convert ends the collection there; the failure is kept for the caller.
+class SceneItems {
+public:
+    SceneItems(const ElementTables &tables, const Canvas &canvas, const TextList &multiSelection)
+        : m_selection(multiSelection), m_measure(canvas)
+    {
+        m_measure.setImage(nullptr);
+        m_measure.setFontName(QStringLiteral("tahoma"));
+        try {
+            const ElementIndex index(tables);
+            collectLines(tables.EGrid, index);
+            collectElements(tables.HGrid, index.rects(), KindRect);
+            collectElements(tables.PGrid, index.points(), KindPoint);
+        } catch (...) {
+            failure = std::current_exception();
+        }
     }
+
+    std::vector<LineItem> lines;
+    std::vector<ElementItem> elements;
+    std::exception_ptr failure;
+
+private:
+    void collectLines(const StringGrid &grid, const ElementIndex &index)
+    {
+        lines.reserve(static_cast<size_t>(grid.RowCount()));
+        for (int r = 1; r < grid.RowCount(); ++r) {
+            const QString &name = grid.Cells(ColName, r);
+            if (name.isEmpty())
+                continue;
+            LineItem l{r, grid.Cells(ColCaption, r), index.ends(name), m_selection.contains(name), 0, 0};
+            const Coord y1 = l.ends.y1, y2 = l.ends.y2;
+            const Coord tipY = y2 > y1 ? y1 + (y2 - y1) / 2 : y1 - (y1 - y2) / 2;
+            const Coord textBottom = tipY + 6 + m_measure.TextHeight(l.text);
+            l.top = std::min({y1, y2, tipY - 9}) - kSlack;
+            l.bottom = std::max({y1, y2, tipY + 9, textBottom}) + kSlack;
+            lines.push_back(std::move(l));
+        }
+    }
+
+    void collectElements(const StringGrid &grid, const TableCoords &coords, int kind)
+    {
+        for (int r = 1; r < grid.RowCount(); ++r) {
+            const QString &name = grid.Cells(ColName, r);
+            if (name.isEmpty())
+                continue;
+            const QPoint centre = coords.centreOfRow(r);
+            const TColor colour = StringToColor(grid.Cells(ColColor, r));
+            const QString &caption = grid.Cells(ColCaption, r);
+            const Coord y = centre.y();
+            const Coord h = m_measure.TextHeight(caption);
+            const Coord top = kind == KindRect ? y - h : y - 6;
+            const Coord bottom = kind == KindRect ? y + h : std::max(y + 6, y + h + 14);
+            elements.push_back(ElementItem{caption, centre.x(), y, colour, m_selection.contains(name), kind,
+                                           top - kSlack, bottom + kSlack});
+        }
+    }
+
+    SelectionNames m_selection;
+    Canvas m_measure;
+};
+
+bool directPixels(QImage::Format f)
+{
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+           f == QImage::Format_ARGB32_Premultiplied;
 }
 
 } // namespace
 
-void UpdateImageModel(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection)
+void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
+                        int bandRows)
 {
     sheetCanvas.setBrushColor(clWhite);
     sheetCanvas.FillRect(0, 0, sheetCanvas.width(), sheetCanvas.height());
 
-    const SelectionNames selection(multiSelection);
-    const ElementIndex index(tables);
-
-    StringGrid &lines = tables.EGrid;
-    for (int r = 1; r < lines.RowCount(); ++r) {
-        const QString name = lines.Cells(ColName, r);
-        if (name.isEmpty())
-            continue;
-        DrawLineTool(tables, sheetCanvas, name, lines.Cells(ColCaption, r), r, selection.contains(name),
-                     index);
+    const SceneItems items(tables, sheetCanvas, multiSelection);
+    for (const LineItem &l : items.lines) {
+        // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
+        tables.EGrid.setCell(ColX, l.row, IntToStr((Coord(l.ends.x1) + l.ends.x2) / 2));
+        tables.EGrid.setCell(ColY, l.row, IntToStr((Coord(l.ends.y1) + l.ends.y2) / 2));
     }
 
-    drawElements(tables.HGrid, index.rects(), sheetCanvas, selection, KindRect);
-    drawElements(tables.PGrid, index.points(), sheetCanvas, selection, KindPoint);
+    QImage *image = sheetCanvas.image();
+    bandRows += bandRows % 2;
+    if (image && !image->isNull() && bandRows > 0 && directPixels(image->format())) {
+        uchar *bits = image->bits();
+        const qsizetype stride = image->bytesPerLine();
+        for (int y0 = 0; y0 < image->height(); y0 += bandRows) {
+            const int rows = std::min(bandRows, image->height() - y0);
+            QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
+            Canvas band = sheetCanvas;
+            band.setImage(&view);
+            for (const LineItem &l : items.lines)
+                if (l.top < y0 + rows && l.bottom > y0)
+                    drawLine(band, l, y0);
+            for (const ElementItem &e : items.elements)
+                if (e.top < y0 + rows && e.bottom > y0)
+                    drawElement(band, e, y0);
+        }
+    } else {
+        for (const LineItem &l : items.lines)
+            drawLine(sheetCanvas, l, 0);
+        for (const ElementItem &e : items.elements)
+            drawElement(sheetCanvas, e, 0);
+    }
 
+    // Leave pen, brush and font as the last drawing in one pass leaves them.
+    Canvas replay = sheetCanvas;
+    replay.setImage(nullptr);
+    if (!items.elements.empty())
+        drawElement(replay, items.elements.back(), 0);
+    else if (!items.lines.empty())
+        drawLine(replay, items.lines.back(), 0);
+    replay.setImage(image);
+    sheetCanvas = replay;
+
+    if (items.failure)
+        std::rethrow_exception(items.failure);
     DrawRelief(sheetCanvas, QRect(0, 0, sheetCanvas.width(), sheetCanvas.height()), clFrame, clFrame, 1, 1,
                2);
+}
+
+void UpdateImageModel(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection)
+{
+    redrawSheetInBands(tables, sheetCanvas, multiSelection, kSheetBandRows);
 }

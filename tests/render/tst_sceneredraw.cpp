@@ -4,6 +4,7 @@
 #include "render/Relief.h"
 #include "render/RenderTestUtil.h"
 #include "render/SceneRedraw.h"
+#include "render/SheetBands.h"
 #include "toolkit/ColorText.h"
 #include "toolkit/Errors.h"
 #include "toolkit/IntText.h"
@@ -135,14 +136,16 @@ Scheme makeScheme(quint32 seed, int elements, std::optional<int> badCellKind)
     return s;
 }
 
-QString runRedraw(bool reference, Scheme &s, QImage &image)
+// Runs a redraw: the plain reference for bandRows < 0, the full redraw for 0, else in bands.
+QString runRedraw(int bandRows, Scheme &s, Canvas &canvas)
 {
-    Canvas canvas(&image);
     try {
-        if (reference)
+        if (bandRows < 0)
             referenceRedraw(s.tables, canvas, s.selection);
-        else
+        else if (bandRows == 0)
             UpdateImageModel(s.tables, canvas, s.selection);
+        else
+            redrawSheetInBands(s.tables, canvas, s.selection, bandRows);
     } catch (const ConvertError &e) {
         return e.message();
     }
@@ -376,9 +379,12 @@ void TestSceneRedraw::fastPathMatchesPlainScans_data()
 {
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<int>("elements");
-    QTest::addColumn<int>("badCell"); // -1 none; else table parity and column
+    QTest::addColumn<int>("badCell");  // -1 none; else table parity and column
+    QTest::addColumn<int>("bandRows"); // 0: UpdateImageModel itself
+    const int bands[] = {0, 2, 14, 50, 7};
     for (quint32 seed = 1; seed <= 16; ++seed)
-        QTest::addRow("seed %u", seed) << seed << int(20 + seed * 7) << (seed > 8 ? int(seed % 6) : -1);
+        QTest::addRow("seed %u", seed)
+            << seed << int(20 + seed * 7) << (seed > 8 ? int(seed % 6) : -1) << bands[seed % 5];
 }
 
 void TestSceneRedraw::fastPathMatchesPlainScans()
@@ -386,14 +392,26 @@ void TestSceneRedraw::fastPathMatchesPlainScans()
     QFETCH(quint32, seed);
     QFETCH(int, elements);
     QFETCH(int, badCell);
+    QFETCH(int, bandRows);
     const std::optional<int> bad = badCell < 0 ? std::nullopt : std::optional<int>(badCell);
     Scheme fast = makeScheme(seed, elements, bad);
     Scheme plain = makeScheme(seed, elements, bad);
     QImage fastImage = blankImage(400, 300, 0x00FF00FF);
     QImage plainImage = fastImage.copy();
-    const QString fastError = runRedraw(false, fast, fastImage);
-    const QString plainError = runRedraw(true, plain, plainImage);
+    Canvas fastCanvas(&fastImage), plainCanvas(&plainImage);
+    fastCanvas.setFontSize(12);
+    plainCanvas.setFontSize(12);
+    const QString fastError = runRedraw(bandRows, fast, fastCanvas);
+    const QString plainError = runRedraw(-1, plain, plainCanvas);
     QCOMPARE(fastError, plainError);
+    // The canvas is left as drawing everything in one pass leaves it.
+    QCOMPARE(fastCanvas.pen().color, plainCanvas.pen().color);
+    QVERIFY(fastCanvas.pen().style == plainCanvas.pen().style);
+    QCOMPARE(fastCanvas.brush().color, plainCanvas.brush().color);
+    QVERIFY(fastCanvas.brush().style == plainCanvas.brush().style);
+    QCOMPARE(fastCanvas.font().name, plainCanvas.font().name);
+    QCOMPARE(fastCanvas.font().color, plainCanvas.font().color);
+    QCOMPARE(fastCanvas.font().pixelSize, 12);
     if (bad && fastError.isEmpty())
         qInfo("the bad cell was not reached");
     for (int r = 0; r < plain.tables.EGrid.RowCount(); ++r)
