@@ -1,0 +1,236 @@
+#define QTEST_QPA_MOUSE_HANDLING
+#include "app/Form1Fixture.h"
+
+#include "toolkit/Color.h"
+
+#include <QLineEdit>
+#include <QToolButton>
+
+// The gestures as a user makes them on the real main window.
+class TestWindowGestures : public QObject {
+    Q_OBJECT
+private slots:
+    void rightThenLeftPressCreatesSelectedRectangle();
+    void middleThenLeftPressCreatesPoint();
+    void dragKeepsGrabOffset();
+    void shiftClickBuildsMultiSelection();
+    void lineByDoubleClickThenPress();
+    void doubleClickWithOneElementSelectsIt();
+    void panByDraggingEmptySheet();
+    void panByShiftArrows();
+
+private:
+    static void createRect(Form1Fixture &f, QPoint at)
+    {
+        f.click(at, Qt::RightButton);
+        f.click(at);
+    }
+};
+
+namespace {
+
+QRgb shownAt(TForm1 &w, QPoint p)
+{
+    return w.PaintBox1->grab().toImage().pixel(p);
+}
+
+} // namespace
+
+void TestWindowGestures::rightThenLeftPressCreatesSelectedRectangle()
+{
+    Form1Fixture f;
+    QVERIFY(f.show());
+    TForm1 &w = *f.form;
+    Editor &e = f.editor();
+
+    f.click(QPoint(200, 150), Qt::RightButton);
+    QVERIFY(w.sbH->isChecked());
+    QCOMPARE(e.HGrid.RowCount(), 2);
+    f.move(QPoint(300, 200)); // the placement ghost follows the pointer
+    QCOMPARE(w.edXc->text(), QStringLiteral("300"));
+
+    f.click(QPoint(200, 150));
+    QCOMPARE(e.HGrid.RowCount(), 3);
+    QCOMPARE(e.HGrid.Cells(ColName, 1), QStringLiteral("R1"));
+    QCOMPARE(e.HGrid.Cells(ColCaption, 1), QStringLiteral("Name"));
+    QCOMPARE(e.HGrid.Cells(ColColor, 1), QStringLiteral("$0099FFFF"));
+    QCOMPARE(e.SelectedKind, 1);
+    QCOMPARE(e.FoundName, QStringLiteral("R1"));
+    QVERIFY(w.sbCursor->isChecked());
+    QVERIFY(e.Modified);
+    QVERIFY(w.deleteElem1->isEnabled());
+    // Ready for a new caption: the field has the focus with its text selected.
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.edCaption));
+    QCOMPARE(w.edCaption->selectedText(), QStringLiteral("Name"));
+    QCOMPARE(w.edXc->text(), QStringLiteral("200"));
+    // On screen: the rectangle's fill colour inside its box, left of the caption.
+    const int left = 200 - e.sheet.canvas().TextWidth(QStringLiteral("Name")) / 2 - 8;
+    QCOMPARE(shownAt(w, QPoint(left + 3, 150)), toQRgb(0x0099FFFF));
+}
+
+void TestWindowGestures::middleThenLeftPressCreatesPoint()
+{
+    Form1Fixture f;
+    QVERIFY(f.show());
+    f.form->edCaption->clear();
+    f.click(QPoint(300, 250), Qt::MiddleButton);
+    QVERIFY(f.form->sbP->isChecked());
+    f.click(QPoint(300, 250));
+    Editor &e = f.editor();
+    QCOMPARE(e.PGrid.Cells(ColName, 1), QStringLiteral("P1"));
+    QCOMPARE(e.PGrid.Cells(ColCaption, 1), QStringLiteral("P1"));
+    QCOMPARE(e.SelectedKind, 2);
+    QCOMPARE(shownAt(*f.form, QPoint(300, 250)), toQRgb(0x00F0FBFF));
+}
+
+void TestWindowGestures::dragKeepsGrabOffset()
+{
+    Form1Fixture f;
+    QVERIFY(f.show());
+    Editor &e = f.editor();
+    createRect(f, QPoint(200, 150));
+    e.Modified = false;
+
+    f.press(QPoint(205, 153));
+    f.move(QPoint(220, 160));
+    f.move(QPoint(250, 180));
+    QCOMPARE(f.form->edXc->text(), QStringLiteral("245")); // the ghost's centre
+    f.release(QPoint(250, 180));
+    QCOMPARE(e.HGrid.Cells(ColX, 1), QStringLiteral("245"));
+    QCOMPARE(e.HGrid.Cells(ColY, 1), QStringLiteral("177"));
+    QVERIFY(e.Modified);
+    QCOMPARE(e.FoundName, QStringLiteral("R1"));
+    QCOMPARE(e.sheet.left, 0); // a drag with a selection moves the element, not the sheet
+
+    // A click without moving moves nothing.
+    e.Modified = false;
+    f.click(QPoint(246, 178));
+    QCOMPARE(e.HGrid.Cells(ColX, 1), QStringLiteral("245"));
+    QVERIFY(!e.Modified);
+}
+
+void TestWindowGestures::shiftClickBuildsMultiSelection()
+{
+    Form1Fixture f;
+    QVERIFY(f.show());
+    Editor &e = f.editor();
+    createRect(f, QPoint(200, 150));
+    createRect(f, QPoint(400, 150));
+
+    f.click(QPoint(200, 150));
+    f.click(QPoint(400, 150), Qt::LeftButton, Qt::ShiftModifier);
+    f.click(QPoint(200, 150), Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(e.ListShiftObj.items(), QStringList({"R1", "R2"}));
+    QVERIFY(!f.form->edXc->isEnabled());
+    // Both members are marked on the sheet: white dots on their top outlines.
+    const int top = 150 - e.sheet.canvas().TextHeight(QStringLiteral("Name"));
+    for (int cx : {200, 400}) {
+        int white = 0;
+        for (int x = cx - 6; x <= cx + 6; ++x)
+            white += e.sheet.image().pixel(x, top) == qRgb(255, 255, 255);
+        QVERIFY2(white > 0, qPrintable(QString::number(cx)));
+    }
+
+    f.click(QPoint(400, 150));
+    QCOMPARE(e.ListShiftObj.items(), QStringList({"R2"}));
+    QVERIFY(f.form->edXc->isEnabled());
+}
+
+void TestWindowGestures::lineByDoubleClickThenPress()
+{
+    Form1Fixture f;
+    QVERIFY(f.show());
+    Editor &e = f.editor();
+    createRect(f, QPoint(200, 150));
+    f.click(QPoint(400, 300), Qt::MiddleButton);
+    f.click(QPoint(400, 300));
+    QVERIFY(f.form->sbE->isEnabled());
+
+    f.doubleClick(QPoint(200, 150));
+    QVERIFY(f.form->sbE->isChecked());
+    QCOMPARE(e.LineClickCount, 1);
+    f.move(QPoint(300, 220)); // rubber line from R1's centre to the pointer
+    f.click(QPoint(400, 300));
+    QCOMPARE(e.EGrid.RowCount(), 3);
+    QCOMPARE(e.EGrid.Cells(ColName, 1), QStringLiteral("R1-P1"));
+    QCOMPARE(e.EGrid.Cells(ColX, 1), QStringLiteral("300"));
+    QVERIFY(f.form->sbCursor->isChecked());
+    QVERIFY(f.modal.infos.isEmpty());
+
+    // The same line again, the other way round.
+    f.doubleClick(QPoint(400, 300));
+    f.click(QPoint(200, 150));
+    QCOMPARE(f.modal.infos, QStringList({"Line is finded!"}));
+    QCOMPARE(e.EGrid.RowCount(), 3);
+}
+
+void TestWindowGestures::doubleClickWithOneElementSelectsIt()
+{
+    Form1Fixture f;
+    QVERIFY(f.show());
+    Editor &e = f.editor();
+    createRect(f, QPoint(200, 150));
+    QVERIFY(!f.form->sbE->isEnabled());
+
+    f.doubleClick(QPoint(200, 150));
+    QCOMPARE(e.ToolMode, 0);
+    QVERIFY(f.form->sbCursor->isChecked());
+    QCOMPARE(e.SelectedKind, 1);
+    QCOMPARE(e.HGrid.RowCount(), 3);
+    QVERIFY(f.modal.infos.isEmpty());
+}
+
+void TestWindowGestures::panByDraggingEmptySheet()
+{
+    Form1Fixture f;
+    f.form->resize(640, 480);
+    QVERIFY(f.show());
+    Editor &e = f.editor();
+    const QSize area = f.form->drawingAreaClientSize();
+    QVERIFY(area.width() < 842 && area.height() < 595);
+
+    f.press(QPoint(300, 300));
+    f.move(QPoint(290, 295));
+    f.move(QPoint(270, 285));
+    f.release(QPoint(270, 285));
+    QVERIFY(e.sheet.left < 0);
+    QVERIFY(e.sheet.top < 0);
+    QCOMPARE(f.form->PaintBox1->pos(), QPoint(e.sheet.left, e.sheet.top));
+
+    // Far beyond the limits: the sheet's right and bottom edges stop at the area's edges.
+    f.press(QPoint(500, 450));
+    f.move(QPoint(100, 100));
+    f.release(QPoint(100, 100));
+    QCOMPARE(QPoint(e.sheet.left, e.sheet.top), QPoint(area.width() - 842, area.height() - 595));
+    QCOMPARE(f.form->PaintBox1->pos(), QPoint(e.sheet.left, e.sheet.top));
+}
+
+void TestWindowGestures::panByShiftArrows()
+{
+    Form1Fixture f;
+    f.form->resize(640, 480);
+    QVERIFY(f.show());
+    Editor &e = f.editor();
+    const int limit = f.form->drawingAreaClientSize().width() - 842;
+    const QPoint mark = f.form->shVisible->pos();
+
+    f.key(Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(e.sheet.left, -20);
+    for (int i = 0; i < 20; ++i)
+        f.key(Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(e.sheet.left, limit);
+    QCOMPARE(f.form->PaintBox1->x(), limit);
+    QVERIFY(f.form->shVisible->x() > mark.x()); // the navigator's mark follows
+    for (int i = 0; i < 20; ++i)
+        f.key(Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(e.sheet.left, 0);
+    QCOMPARE(f.form->shVisible->pos(), mark);
+
+    f.key(Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(e.sheet.top, -20);
+    f.key(Qt::Key_Up, Qt::ShiftModifier);
+    QCOMPARE(e.sheet.top, 0);
+}
+
+QTEST_MAIN(TestWindowGestures)
+#include "tst_window_gestures.moc"
