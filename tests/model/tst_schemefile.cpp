@@ -50,6 +50,10 @@ QString checkInvariants(const QByteArray &bytes)
             if (g->Cells(ColName, row).isEmpty() || !tryStrToInt(g->Cells(ColX, row)) ||
                 !tryStrToInt(g->Cells(ColY, row)))
                 return QStringLiteral("row %1 kept without a name or position").arg(row);
+        if (g != &r.tables.EGrid)
+            for (int row = 1; row < g->RowCount() - 1; ++row)
+                if (!tryStringToColor(g->Cells(ColColor, row)))
+                    return QStringLiteral("row %1 kept without a colour").arg(row);
         if (!g->Cells(ColName, g->RowCount() - 1).isEmpty())
             return QStringLiteral("trailing row not empty");
     }
