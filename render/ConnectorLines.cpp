@@ -1,6 +1,7 @@
 #include "render/ConnectorLines.h"
 
 #include "model/TableOps.h"
+#include "render/LineParts.h"
 #include "toolkit/IntText.h"
 
 #include <array>
@@ -11,8 +12,6 @@ namespace {
 
 constexpr double kWing = 9.0;          // wing length of the arrow head
 constexpr double kWingAngleDeg = 40.0; // first wing's angle to the direction back
-constexpr Coord kTextDx = 7;           // text cell's corner relative to the tip
-constexpr Coord kTextDy = 6;
 
 QPoint centreByName(const ElementTables &tables, const QString &name)
 {
@@ -46,14 +45,23 @@ void DrawLineTool(ElementTables &tables, Canvas &sheetCanvas, const QString &nam
     storeMidpointAndDraw(tables, sheetCanvas, get_2points(tables, name), text, row, selected);
 }
 
-void DrawLineArrow(const QString &text, Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool selected)
+ArrowHead arrowHeadOf(Coord x1, Coord y1, Coord x2, Coord y2)
 {
     // Direction from the second end back to the first, y downward; atan2(0, 0) is 0.
     const double t = std::atan2(double(y1 - y2), double(x1 - x2));
     const double a = t + kWingAngleDeg * std::numbers::pi / 180.0;
-    const Coord c = Coord(std::trunc(kWing * std::cos(a)));
-    const Coord s = Coord(std::trunc(kWing * std::sin(a)));
+    ArrowHead head;
+    head.c = Coord(std::trunc(kWing * std::cos(a)));
+    head.s = Coord(std::trunc(kWing * std::sin(a)));
+    // The middle taken from the first end: halves of non-negative differences round down, so
+    // the tip is the middle rounded toward the first end.
+    head.px = x1 < x2 ? x1 + (x2 - x1) / 2 : x1 - (x1 - x2) / 2;
+    head.py = y2 > y1 ? y1 + (y2 - y1) / 2 : y1 - (y1 - y2) / 2;
+    return head;
+}
 
+void drawLineStroke(Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool selected)
+{
     canvas.setPenStyle(PenStyle::Solid);
     canvas.setPenColor(clLineStroke);
     canvas.MoveTo(x1, y1);
@@ -63,21 +71,27 @@ void DrawLineArrow(const QString &text, Canvas &canvas, Coord x1, Coord y1, Coor
         canvas.MoveTo(x1, y1);
         canvas.LineTo(x2, y2);
     }
+}
 
-    // The middle taken from the first end: halves of non-negative differences round down, so
-    // the tip is the middle rounded toward the first end.
-    const Coord px = x1 < x2 ? x1 + (x2 - x1) / 2 : x1 - (x1 - x2) / 2;
-    const Coord py = y2 > y1 ? y1 + (y2 - y1) / 2 : y1 - (y1 - y2) / 2;
-
+void drawArrowHeadAndText(Canvas &canvas, const ArrowHead &h, const QString &text, bool selected)
+{
+    // The pen keeps the stroke's style: a selected line's head has a dotted outline.
+    canvas.setPenStyle(selected ? PenStyle::Dot : PenStyle::Solid);
     canvas.setBrushColor(clArrowFill);
     canvas.setPenColor(clArrowOutline);
-    const std::array<CanvasPoint, 3> head{{{px, py}, {px + c, py + s}, {px + s, py - c}}};
+    const std::array<CanvasPoint, 3> head{{{h.px, h.py}, {h.px + h.c, h.py + h.s}, {h.px + h.s, h.py - h.c}}};
     canvas.Polygon(head);
 
     canvas.setBrushColor(clWhite);
     canvas.setFontColor(clLineText);
     if (!text.isEmpty())
-        canvas.TextOut(px + kTextDx, py + kTextDy, text);
+        canvas.TextOut(h.px + kLineTextDx, h.py + kLineTextDy, text);
+}
+
+void DrawLineArrow(const QString &text, Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool selected)
+{
+    drawLineStroke(canvas, x1, y1, x2, y2, selected);
+    drawArrowHeadAndText(canvas, arrowHeadOf(x1, y1, x2, y2), text, selected);
 }
 
 QPoint getPixelLine(const Canvas &sheetCanvas, int x, int y)

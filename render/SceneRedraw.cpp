@@ -3,6 +3,7 @@
 #include "render/ConnectorLines.h"
 #include "render/ElementDrawing.h"
 #include "render/ElementIndex.h"
+#include "render/LineParts.h"
 #include "render/Relief.h"
 #include "render/SelectionNames.h"
 #include "render/SheetBands.h"
@@ -24,7 +25,9 @@ struct LineItem {
     QString text;
     LineEnds ends;
     bool selected;
-    Coord top, bottom; // rows the line may paint, bottom excluded
+    ArrowHead head;
+    Coord strokeTop, strokeBottom; // rows the stroke may paint, bottom excluded
+    Coord headTop, headBottom;     // rows the arrow head and text may paint
 };
 
 struct ElementItem {
@@ -36,10 +39,28 @@ struct ElementItem {
     Coord top, bottom;
 };
 
-void drawLine(Canvas &canvas, const LineItem &l, Coord dy)
+void drawLine(Canvas &canvas, const LineItem &l)
 {
     canvas.setFontName(QStringLiteral("tahoma"));
-    DrawLineArrow(l.text, canvas, l.ends.x1, l.ends.y1 - dy, l.ends.x2, l.ends.y2 - dy, l.selected);
+    DrawLineArrow(l.text, canvas, l.ends.x1, l.ends.y1, l.ends.x2, l.ends.y2, l.selected);
+}
+
+// The pieces of a line that can show in rows [y0, y1) of the sheet, on a band canvas whose
+// row 0 is sheet row y0.
+void drawLineInBand(Canvas &band, const LineItem &l, Coord y0, Coord y1)
+{
+    const bool stroke = l.strokeTop < y1 && l.strokeBottom > y0;
+    const bool head = l.headTop < y1 && l.headBottom > y0;
+    if (!stroke && !head)
+        return;
+    band.setFontName(QStringLiteral("tahoma"));
+    if (stroke)
+        drawLineStroke(band, l.ends.x1, l.ends.y1 - y0, l.ends.x2, l.ends.y2 - y0, l.selected);
+    if (head) {
+        ArrowHead shifted = l.head;
+        shifted.py -= y0;
+        drawArrowHeadAndText(band, shifted, l.text, l.selected);
+    }
 }
 
 void drawElement(Canvas &canvas, const ElementItem &e, Coord dy)
@@ -78,13 +99,14 @@ private:
             const QString &name = grid.Cells(ColName, r);
             if (name.isEmpty())
                 continue;
-            LineItem l{r, grid.Cells(ColCaption, r), index.ends(name), m_selection.contains(name), 0, 0};
-            const Coord y1 = l.ends.y1, y2 = l.ends.y2;
-            const Coord tipY = y2 > y1 ? y1 + (y2 - y1) / 2 : y1 - (y1 - y2) / 2;
-            const Coord textBottom = tipY + 6 + m_measure.TextHeight(l.text);
-            l.top = std::min({y1, y2, tipY - 9}) - kSlack;
-            l.bottom = std::max({y1, y2, tipY + 9, textBottom}) + kSlack;
-            lines.push_back(std::move(l));
+            const LineEnds e = index.ends(name);
+            const QString &text = grid.Cells(ColCaption, r);
+            const ArrowHead head = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
+            const Coord textBottom = head.py + kLineTextDy + m_measure.TextHeight(text);
+            lines.push_back(LineItem{r, text, e, m_selection.contains(name), head,
+                                     std::min(e.y1, e.y2) - kSlack, std::max(e.y1, e.y2) + 1 + kSlack,
+                                     head.py - kArrowReach - kSlack,
+                                     std::max(head.py + kArrowReach + 1, textBottom) + kSlack});
         }
     }
 
@@ -142,15 +164,14 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
             Canvas band = sheetCanvas;
             band.setImage(&view);
             for (const LineItem &l : items.lines)
-                if (l.top < y0 + rows && l.bottom > y0)
-                    drawLine(band, l, y0);
+                drawLineInBand(band, l, y0, y0 + rows);
             for (const ElementItem &e : items.elements)
                 if (e.top < y0 + rows && e.bottom > y0)
                     drawElement(band, e, y0);
         }
     } else {
         for (const LineItem &l : items.lines)
-            drawLine(sheetCanvas, l, 0);
+            drawLine(sheetCanvas, l);
         for (const ElementItem &e : items.elements)
             drawElement(sheetCanvas, e, 0);
     }
@@ -161,7 +182,7 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
     if (!items.elements.empty())
         drawElement(replay, items.elements.back(), 0);
     else if (!items.lines.empty())
-        drawLine(replay, items.lines.back(), 0);
+        drawLine(replay, items.lines.back());
     replay.setImage(image);
     sheetCanvas = replay;
 
