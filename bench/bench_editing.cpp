@@ -53,6 +53,21 @@ void BM_FindAndSelect(benchmark::State &state)
     }
 }
 
+// The search behind a hit test, without the overlay refresh: the nearest point to a position,
+// or the topmost rectangle under it, alternately.
+void BM_HitTestSearch(benchmark::State &state)
+{
+    EditorRig rig(int(state.range(0)));
+    const std::vector<QPoint> points = probePoints(rig.e);
+    size_t i = 0;
+    for (auto _ : state) {
+        const QPoint p = points[i % points.size()];
+        rig.e.GetRecHPE_on_Coord(p.x(), p.y(), i % 2 ? rig.e.PGrid : rig.e.HGrid);
+        ++i;
+        benchmark::DoNotOptimize(rig.e.SelectedKind);
+    }
+}
+
 // The press that creates one more rectangle: its name, its row, its drawing and its selection.
 void BM_CreateElement(benchmark::State &state)
 {
@@ -102,6 +117,7 @@ void BM_DeletePointWithLines(benchmark::State &state)
 
 } // namespace
 
+BENCHMARK(BM_HitTestSearch)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindAndSelect)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CreateElement)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DeletePointWithLines)->Arg(1000)->Unit(benchmark::kMicrosecond);

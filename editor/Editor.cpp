@@ -3,6 +3,8 @@
 #include "model/TableOps.h"
 #include "render/SceneRedraw.h"
 
+#include <cstring>
+
 Editor::Editor(EditorUi &ui_)
     : ui(ui_)
 {
@@ -89,7 +91,14 @@ void Editor::UpdateImageModel()
 
 void Editor::refreshOverlay()
 {
-    overlayImage = sheet.image().copy();
+    // The overlay's buffer is kept while the sheet keeps its size and layout: copying into it
+    // spares allocating and faulting in a new sheet-sized buffer on every refresh.
+    const QImage &picture = sheet.image();
+    if (!picture.isNull() && overlayImage.size() == picture.size() &&
+        overlayImage.format() == picture.format() && overlayImage.bytesPerLine() == picture.bytesPerLine())
+        std::memcpy(overlayImage.bits(), picture.constBits(), size_t(picture.sizeInBytes()));
+    else
+        overlayImage = picture.copy();
     overlay.setImage(&overlayImage);
     PaintBox1Paint();
     ui.overlayChanged();

@@ -31,11 +31,19 @@ QStringView withoutLeadingZeros(const QString &s)
 QString squaredDistanceText(qint64 x1, qint64 y1, qint64 x2, qint64 y2)
 {
     Wide value = square(x1, x2) + square(y1, y2);
-    QString digits;
+    // Digits from the lowest up, then reversed into the text in one allocation.
+    char reversed[40];
+    int n = 0;
+    for (; value > ~quint64(0); value /= 10)
+        reversed[n++] = char('0' + int(value % 10));
+    auto low = quint64(value);
     do {
-        digits.prepend(QLatin1Char(char('0' + int(value % 10))));
-        value /= 10;
-    } while (value != 0);
+        reversed[n++] = char('0' + int(low % 10));
+        low /= 10;
+    } while (low != 0);
+    QString digits(n, Qt::Uninitialized);
+    for (int i = 0; i < n; ++i)
+        digits[i] = QLatin1Char(reversed[n - 1 - i]);
     return digits;
 }
 
