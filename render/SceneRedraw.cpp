@@ -77,6 +77,9 @@ public:
     {
         m_measure.setImage(nullptr);
         m_measure.setFontName(QStringLiteral("tahoma"));
+        // Every text of a font is as high as the font's line; the extents bound where an item
+        // can paint, with slack, so the height is measured once.
+        m_textHeight = m_measure.TextHeight(QStringLiteral("X"));
         try {
             const ElementIndex index(tables);
             collectLines(tables.EGrid, index);
@@ -102,7 +105,7 @@ private:
             const LineEnds e = index.ends(name);
             const QString &text = grid.Cells(ColCaption, r);
             const ArrowHead head = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
-            const Coord textBottom = head.py + kLineTextDy + m_measure.TextHeight(text);
+            const Coord textBottom = head.py + kLineTextDy + textHeight(text);
             lines.push_back(LineItem{r, text, e, m_selection.contains(name), head,
                                      std::min(e.y1, e.y2) - kSlack, std::max(e.y1, e.y2) + 1 + kSlack,
                                      head.py - kArrowReach - kSlack,
@@ -120,7 +123,7 @@ private:
             const TColor colour = StringToColor(grid.Cells(ColColor, r));
             const QString &caption = grid.Cells(ColCaption, r);
             const Coord y = centre.y();
-            const Coord h = m_measure.TextHeight(caption);
+            const Coord h = textHeight(caption);
             const Coord top = kind == KindRect ? y - h : y - 6;
             const Coord bottom = kind == KindRect ? y + h : std::max(y + 6, y + h + 14);
             elements.push_back(ElementItem{caption, centre.x(), y, colour, m_selection.contains(name), kind,
@@ -128,8 +131,44 @@ private:
         }
     }
 
+    Coord textHeight(const QString &text) const { return text.isEmpty() ? 0 : m_textHeight; }
+
     SelectionNames m_selection;
     Canvas m_measure;
+    Coord m_textHeight = 0;
+};
+
+// For every band, the items that can show in it, in drawing order.
+struct BandLists {
+    BandLists(const SceneItems &items, int height, int bandRows)
+        : lines(size_t((height + bandRows - 1) / bandRows)), elements(lines.size()), m_rows(bandRows),
+          m_last(Coord(lines.size()) - 1)
+    {
+        for (size_t i = 0; i < items.lines.size(); ++i) {
+            const LineItem &l = items.lines[i];
+            add(lines, int(i), std::min(l.strokeTop, l.headTop), std::max(l.strokeBottom, l.headBottom));
+        }
+        for (size_t i = 0; i < items.elements.size(); ++i)
+            add(elements, int(i), items.elements[i].top, items.elements[i].bottom);
+    }
+
+    std::vector<std::vector<int>> lines;
+    std::vector<std::vector<int>> elements;
+
+private:
+    // Rows [top, bottom) of the sheet.
+    void add(std::vector<std::vector<int>> &lists, int item, Coord top, Coord bottom) const
+    {
+        if (bottom <= 0 || top > m_last * m_rows + m_rows - 1)
+            return;
+        const Coord first = std::max<Coord>(top, 0) / m_rows;
+        const Coord last = std::min((bottom - 1) / m_rows, m_last);
+        for (Coord b = first; b <= last; ++b)
+            lists[size_t(b)].push_back(item);
+    }
+
+    Coord m_rows;
+    Coord m_last;
 };
 
 bool directPixels(QImage::Format f)
@@ -143,8 +182,13 @@ bool directPixels(QImage::Format f)
 void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
                         int bandRows)
 {
+    QImage *image = sheetCanvas.image();
+    bandRows += bandRows % 2;
+    const bool inBands = image && !image->isNull() && bandRows > 0 && directPixels(image->format());
+    // In bands each band is filled white just before it is drawn, while it is in the cache.
     sheetCanvas.setBrushColor(clWhite);
-    sheetCanvas.FillRect(0, 0, sheetCanvas.width(), sheetCanvas.height());
+    if (!inBands)
+        sheetCanvas.FillRect(0, 0, sheetCanvas.width(), sheetCanvas.height());
 
     const SceneItems items(tables, sheetCanvas, multiSelection);
     for (const LineItem &l : items.lines) {
@@ -153,21 +197,21 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
         tables.EGrid.setCell(ColY, l.row, IntToStr((Coord(l.ends.y1) + l.ends.y2) / 2));
     }
 
-    QImage *image = sheetCanvas.image();
-    bandRows += bandRows % 2;
-    if (image && !image->isNull() && bandRows > 0 && directPixels(image->format())) {
+    if (inBands) {
+        const int height = image->height();
+        const BandLists lists(items, height, bandRows);
         uchar *bits = image->bits();
         const qsizetype stride = image->bytesPerLine();
-        for (int y0 = 0; y0 < image->height(); y0 += bandRows) {
-            const int rows = std::min(bandRows, image->height() - y0);
+        for (int b = 0, y0 = 0; y0 < height; ++b, y0 += bandRows) {
+            const int rows = std::min(bandRows, height - y0);
             QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
             Canvas band = sheetCanvas;
             band.setImage(&view);
-            for (const LineItem &l : items.lines)
-                drawLineInBand(band, l, y0, y0 + rows);
-            for (const ElementItem &e : items.elements)
-                if (e.top < y0 + rows && e.bottom > y0)
-                    drawElement(band, e, y0);
+            band.FillRect(0, 0, view.width(), rows);
+            for (int i : lists.lines[size_t(b)])
+                drawLineInBand(band, items.lines[size_t(i)], y0, y0 + rows);
+            for (int i : lists.elements[size_t(b)])
+                drawElement(band, items.elements[size_t(i)], y0);
         }
     } else {
         for (const LineItem &l : items.lines)
