@@ -17,14 +17,25 @@ void blitGlyphs(const PixelSurface &s, TextFace &face, Coord x, Coord y, QString
                 std::uint32_t colour)
 {
     const int margin = face.margin();
+    // Whether every glyph pixel of the cell's rows lies in the image's rows.
+    const bool rowsInside = y - margin >= 0 && y + face.height() + margin <= s.height();
+    const qsizetype stride = s.stride();
     Coord pen = x;
     for (QChar c : text) {
         if (pen - margin >= s.width())
             break;
         const TextFace::Glyph &g = face.glyph(c);
-        if (pen + g.advance + margin > 0)
+        if (rowsInside && pen - margin >= 0 && pen + g.advance + margin <= s.width()) {
+            std::uint32_t *origin = s.row(y) + pen;
+            for (const TextFace::Run &r : g.runs) {
+                std::uint32_t *p = origin + r.dy * stride + r.dx;
+                for (int i = 0; i < r.length; ++i)
+                    p[i] = colour;
+            }
+        } else if (pen + g.advance + margin > 0) {
             for (const TextFace::Run &r : g.runs)
                 s.fill(y + r.dy, pen + r.dx, pen + r.dx + r.length - 1, colour);
+        }
         pen += g.advance;
     }
 }

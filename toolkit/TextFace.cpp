@@ -21,7 +21,8 @@ TextFace &TextFace::get(const QString &name, int pixelSize)
 }
 
 TextFace::TextFace(const QString &name, int pixelSize)
-    : m_name(name), m_pixelSize(pixelSize), m_font(captionFont(name, pixelSize)), m_index(0x10000, -1)
+    : m_name(name), m_pixelSize(pixelSize), m_font(captionFont(name, pixelSize)), m_glyphOf(0x10000, nullptr),
+      m_metricsOf(0x10000, 0)
 {
     const QFontMetrics metrics(m_font);
     m_height = metrics.height();
@@ -40,14 +41,13 @@ bool TextFace::isSimple(QChar c)
            (u >= 0x2100 && u < 0x2400) || (u >= 0x2500 && u < 0x2600);
 }
 
-const TextFace::Glyph &TextFace::glyph(QChar c)
+const TextFace::Glyph &TextFace::cache(QChar c)
 {
-    std::int32_t &slot = m_index[c.unicode()];
-    if (slot < 0) {
-        m_glyphs.push_back(render(c));
-        slot = static_cast<std::int32_t>(m_glyphs.size() - 1);
-    }
-    return m_glyphs[static_cast<size_t>(slot)];
+    const Glyph &g = m_glyphs.emplace_back(render(c));
+    m_glyphOf[c.unicode()] = &g;
+    m_metricsOf[c.unicode()] = (g.simple ? static_cast<std::uint32_t>(g.advance) & kAdvanceMask : 0) |
+                               (g.simple ? kSimpleBit : 0) | kKnownBit;
+    return g;
 }
 
 TextFace::Glyph TextFace::render(QChar c) const
@@ -55,7 +55,7 @@ TextFace::Glyph TextFace::render(QChar c) const
     Glyph g;
     const QFontMetrics metrics(m_font);
     g.advance = metrics.horizontalAdvance(c);
-    g.simple = isSimple(c);
+    g.simple = isSimple(c) && g.advance >= 0;
     // Render with the pen at (margin, margin) as the top-left of the text cell.
     QImage image(g.advance + 2 * m_margin, m_height + 2 * m_margin, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -84,11 +84,17 @@ TextFace::Glyph TextFace::render(QChar c) const
 TextFace::Measure TextFace::measure(QStringView text)
 {
     Measure m;
+    std::uint32_t all = kSimpleBit;
     for (QChar c : text) {
-        const Glyph &g = glyph(c);
-        m.width += g.advance;
-        m.simple = m.simple && g.simple;
+        std::uint32_t metrics = m_metricsOf[c.unicode()];
+        if (metrics == 0) {
+            cache(c);
+            metrics = m_metricsOf[c.unicode()];
+        }
+        m.width += metrics & kAdvanceMask;
+        all &= metrics;
     }
+    m.simple = all != 0;
     if (!m.simple)
         m.width = QFontMetrics(m_font).horizontalAdvance(text.toString());
     return m;

@@ -44,12 +44,17 @@ public:
     // Whether the character is drawn on its own, without shaping with its neighbours.
     static bool isSimple(QChar c);
 
-    const Glyph &glyph(QChar c);
+    const Glyph &glyph(QChar c)
+    {
+        const Glyph *g = m_glyphOf[c.unicode()];
+        return g ? *g : cache(c);
+    }
     // The text's width: the sum of its advances for simple text, else QFontMetrics' width.
     Measure measure(QStringView text);
 
 private:
     TextFace(const QString &name, int pixelSize);
+    const Glyph &cache(QChar c);
     Glyph render(QChar c) const;
 
     QString m_name;
@@ -58,6 +63,10 @@ private:
     int m_height = 0;
     int m_ascent = 0;
     int m_margin = 0;
-    std::vector<std::int32_t> m_index; // character -> position in m_glyphs, -1 when not cached
-    std::deque<Glyph> m_glyphs;        // stable addresses
+    std::deque<Glyph> m_glyphs;             // stable addresses
+    std::vector<const Glyph *> m_glyphOf;   // by character, null until cached
+    std::vector<std::uint32_t> m_metricsOf; // by character: advance | kSimpleBit | kKnownBit, 0 until cached
+    static constexpr std::uint32_t kSimpleBit = 1u << 30;
+    static constexpr std::uint32_t kKnownBit = 1u << 31;
+    static constexpr std::uint32_t kAdvanceMask = kSimpleBit - 1;
 };
