@@ -3,6 +3,7 @@
 #include "app/Glyphs.h"
 #include "app/Panels.h"
 #include "app/Unit1.h"
+#include "toolkit/CaptionFont.h"
 #include "toolkit/CodePage.h"
 #include "view/SheetView.h"
 
@@ -127,7 +128,7 @@ void TForm1::buildDrawingArea()
 {
     Panel4 = new Panel(Panel1);
     Panel2 = new Panel(Panel4, true);
-    QFont areaFont(QStringLiteral("Tahoma"));
+    QFont areaFont(captionFamily());
     areaFont.setPixelSize(11);
     Panel2->setFont(areaFont);
 

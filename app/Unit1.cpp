@@ -3,6 +3,7 @@
 #include "app/ColorBox.h"
 #include "app/NewSheetDialog.h"
 #include "app/Panels.h"
+#include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
 #include "view/SheetView.h"
 
@@ -18,7 +19,8 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent), m_editor(*this), m_documents(
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Gravelink"));
-    QFont tahoma(QStringLiteral("Tahoma"));
+    // Tahoma (the face shipped with Wine when installed), 11 pixels, for every control.
+    QFont tahoma(captionFamily());
     tahoma.setPixelSize(11);
     setFont(tahoma);
     setMinimumSize(700, 540);
@@ -75,8 +77,10 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent), m_editor(*this), m_documents(
 
 TForm1::~TForm1()
 {
-    // The overlay must not paint from the editor's image while the members go away.
+    // The controls go first, while the editor they show and call into still exists.
     PaintBox1->setImage(nullptr);
+    delete Panel1;
+    Panel1 = nullptr;
 }
 
 void TForm1::setModalProvider(ModalProvider *provider)
