@@ -10,6 +10,8 @@
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <exception>
 #include <vector>
@@ -120,7 +122,7 @@ private:
             if (name.isEmpty())
                 continue;
             const QPoint centre = coords.centreOfRow(r);
-            const TColor colour = StringToColor(grid.Cells(ColColor, r));
+            const TColor colour = colourOf(grid.Cells(ColColor, r));
             const QString &caption = grid.Cells(ColCaption, r);
             const Coord y = centre.y();
             const Coord h = textHeight(caption);
@@ -133,9 +135,21 @@ private:
 
     Coord textHeight(const QString &text) const { return text.isEmpty() ? 0 : m_textHeight; }
 
+    // Colour texts repeat (the colour list has nine), so each distinct text is converted once.
+    TColor colourOf(const QString &text)
+    {
+        const auto it = m_colours.constFind(text);
+        if (it != m_colours.constEnd())
+            return *it;
+        const TColor colour = StringToColor(text);
+        m_colours.insert(text, colour);
+        return colour;
+    }
+
     SelectionNames m_selection;
     Canvas m_measure;
     Coord m_textHeight = 0;
+    QHash<QString, TColor> m_colours;
 };
 
 // For every band, the items that can show in it, in drawing order.
