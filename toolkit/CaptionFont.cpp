@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <algorithm>
 
 namespace {
@@ -47,6 +48,9 @@ QString loadTahomaFamily()
 
 QString captionFamily()
 {
+    // Fonts can be registered only once the GUI application exists; until then nothing is cached.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return QLatin1String(kFallbackFamily);
     static const QString family = loadTahomaFamily();
     return family;
 }
