@@ -79,9 +79,6 @@ public:
     {
         m_measure.setImage(nullptr);
         m_measure.setFontName(QStringLiteral("tahoma"));
-        // Every text of a font is as high as the font's line; the extents bound where an item
-        // can paint, with slack, so the height is measured once.
-        m_textHeight = m_measure.TextHeight(QStringLiteral("X"));
         try {
             const ElementIndex index(tables);
             collectLines(tables.EGrid, index);
@@ -133,7 +130,7 @@ private:
         }
     }
 
-    Coord textHeight(const QString &text) const { return text.isEmpty() ? 0 : m_textHeight; }
+    Coord textHeight(const QString &text) const { return m_measure.TextHeight(text); }
 
     // Colour texts repeat (the colour list has nine), so each distinct text is converted once.
     TColor colourOf(const QString &text)
@@ -148,7 +145,6 @@ private:
 
     SelectionNames m_selection;
     Canvas m_measure;
-    Coord m_textHeight = 0;
     QHash<QString, TColor> m_colours;
 };
 
