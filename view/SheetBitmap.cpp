@@ -1,6 +1,7 @@
 #include "view/SheetBitmap.h"
 
 #include "render/Relief.h"
+#include "toolkit/SheetImage.h"
 
 bool sheetSizeAllowed(qint64 width, qint64 height)
 {
@@ -16,8 +17,9 @@ SheetBitmap::SheetBitmap()
 void SheetBitmap::CreateBitmap(int width, int height)
 {
     if (m_image.width() != width || m_image.height() != height)
-        m_image = QImage(width, height, QImage::Format_RGB32);
-    m_image.fill(Qt::white);
+        m_image = newSheetImage(width, height); // white
+    else
+        m_image.fill(Qt::white);
     m_canvas = Canvas(&m_image);
     DrawRelief(m_canvas, QRect(0, 0, width, height), 0x808080, 0x808080, 1, 1, 2);
 }
