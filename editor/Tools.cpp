@@ -79,7 +79,11 @@ void linePress(Editor &e, int X, int Y)
 
     e.LineClickCount = 0;
     e.Find_and_Select(X, Y);
-    if ((e.SelectedKind == 1 || e.SelectedKind == 2) && e.LineStartX != -1) {
+    // The first end may be gone since the first press (deleted, or another scheme opened): a
+    // line never joins an element that does not exist.
+    const bool firstEndExists =
+        e.LineStartX != -1 && GetRowObjByName(e.tables, getNameBefore(QLatin1Char('-'), e.NewLineName)) != -1;
+    if ((e.SelectedKind == 1 || e.SelectedKind == 2) && firstEndExists) {
         e.LineEndX = e.SelX;
         e.LineEndY = e.SelY;
         if (e.LineEndX == e.LineStartX && e.LineEndY == e.LineStartY) {

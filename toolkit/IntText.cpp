@@ -6,7 +6,10 @@
 
 QString notAnIntegerMessage(const QString &text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    // A pasted text may be thousands of characters long; the message shows its beginning.
+    constexpr qsizetype kShown = 64;
+    const QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text;
+    return QStringLiteral("'%1' is not a valid integer value").arg(shown);
 }
 
 std::optional<int> tryStrToInt(const QString &text)

@@ -1,0 +1,157 @@
+#pragma once
+
+// Invariants of the editor state that must hold after every event, whatever the user did.
+
+#include "editor/Editor.h"
+#include "model/SchemeFile.h"
+#include "model/TableOps.h"
+#include "toolkit/ColorText.h"
+#include "toolkit/IntText.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringList>
+
+namespace monkey {
+
+// The first broken table invariant, or an empty text.
+inline QString checkTable(const StringGrid &grid, const char *title, bool hasColor)
+{
+    const QString t = QLatin1String(title);
+    if (grid.RowCount() < 2)
+        return t + QStringLiteral(": RowCount %1 < 2").arg(grid.RowCount());
+    const int last = grid.RowCount() - 1;
+    for (int c = 0; c < grid.ColCount(); ++c) {
+        if (!grid.Cells(c, 0).isEmpty())
+            return t + QStringLiteral(": header cell %1 is '%2'").arg(c).arg(grid.Cells(c, 0).left(40));
+        if (!grid.Cells(c, last).isEmpty())
+            return t + QStringLiteral(": trailing row %1 cell %2 is '%3'")
+                           .arg(last)
+                           .arg(c)
+                           .arg(grid.Cells(c, last).left(40));
+    }
+    QSet<QString> names;
+    for (int r = 1; r < last; ++r) {
+        const QString name = grid.Cells(ColName, r);
+        if (name.isEmpty())
+            return t + QStringLiteral(": data row %1 has an empty name").arg(r);
+        if (names.contains(name.toUpper()))
+            return t + QStringLiteral(": name '%1' occurs twice").arg(name);
+        names.insert(name.toUpper());
+        for (int col : {int(ColX), int(ColY)})
+            if (!tryStrToInt(grid.Cells(col, r)))
+                return t + QStringLiteral(": row %1 (%2) position cell %3 is '%4'")
+                               .arg(r)
+                               .arg(name)
+                               .arg(col)
+                               .arg(grid.Cells(col, r).left(40));
+        if (hasColor && !tryStringToColor(grid.Cells(ColColor, r)))
+            return t +
+                   QStringLiteral(": row %1 (%2) colour is '%3'").arg(r).arg(name, grid.Cells(ColColor, r));
+    }
+    return {};
+}
+
+inline QString checkNames(const ElementTables &tables)
+{
+    static const QRegularExpression rectName(QStringLiteral("^R[1-9][0-9]*$"));
+    static const QRegularExpression pointName(QStringLiteral("^P[1-9][0-9]*$"));
+    for (int r = 1; r < tables.HGrid.RowCount() - 1; ++r)
+        if (!rectName.match(tables.HGrid.Cells(ColName, r)).hasMatch())
+            return QStringLiteral("HGrid: bad name '%1'").arg(tables.HGrid.Cells(ColName, r));
+    for (int r = 1; r < tables.PGrid.RowCount() - 1; ++r)
+        if (!pointName.match(tables.PGrid.Cells(ColName, r)).hasMatch())
+            return QStringLiteral("PGrid: bad name '%1'").arg(tables.PGrid.Cells(ColName, r));
+    QSet<QString> pairs;
+    for (int r = 1; r < tables.EGrid.RowCount() - 1; ++r) {
+        const QString name = tables.EGrid.Cells(ColName, r);
+        const QStringList ends = name.split(QLatin1Char('-'));
+        if (ends.size() != 2 || ends[0].isEmpty() || ends[1].isEmpty())
+            return QStringLiteral("EGrid: line name '%1' is not two names joined by '-'").arg(name);
+        for (const QString &end : ends)
+            if (end.contains(QLatin1Char('-')) || GetRowObjByName(tables, end) == -1)
+                return QStringLiteral("EGrid: line '%1' has no end element '%2'").arg(name, end);
+        if (ends[0].compare(ends[1], Qt::CaseInsensitive) == 0)
+            return QStringLiteral("EGrid: line '%1' joins an element to itself").arg(name);
+        QStringList key{ends[0].toUpper(), ends[1].toUpper()};
+        key.sort();
+        if (pairs.contains(key.join(QLatin1Char('-'))))
+            return QStringLiteral("EGrid: a second line between %1 and %2").arg(ends[0], ends[1]);
+        pairs.insert(key.join(QLatin1Char('-')));
+    }
+    return {};
+}
+
+inline QString checkSelection(Editor &e)
+{
+    StringGrid *table = nullptr;
+    switch (e.SelectedKind) {
+    case 0:
+        return {};
+    case 1:
+        table = &e.HGrid;
+        break;
+    case 2:
+        table = &e.PGrid;
+        break;
+    case 3:
+        table = &e.EGrid;
+        break;
+    default:
+        return QStringLiteral("SelectedKind is %1").arg(e.SelectedKind);
+    }
+    const int row = table->Row();
+    if (!isDataRow(*table, row) || !rowInUse(*table, row))
+        return QStringLiteral(
+                   "SelectedKind %1 but the current row %2 is not an in-use data row (RowCount %3)")
+            .arg(e.SelectedKind)
+            .arg(row)
+            .arg(table->RowCount());
+    return {};
+}
+
+// Writing the tables and reading them back gives the same tables, size and lock.
+inline QString checkRoundTrip(Editor &e)
+{
+    const QByteArray bytes = schemeBytes(e.sheet.width(), e.sheet.height(), e.tables, e.locked());
+    const SchemeReadResult back = readScheme(bytes);
+    if (!back.ok)
+        return QStringLiteral("the saved scheme does not read back: ") + back.error;
+    if (back.width != e.sheet.width() || back.height != e.sheet.height())
+        return QStringLiteral("the sheet size does not read back");
+    if (back.locked != e.locked())
+        return QStringLiteral("the lock does not read back");
+    for (const auto &[a, b, title] : {std::tuple{&back.tables.HGrid, &e.HGrid, "HGrid"},
+                                      std::tuple{&back.tables.PGrid, &e.PGrid, "PGrid"},
+                                      std::tuple{&back.tables.EGrid, &e.EGrid, "EGrid"}})
+        if (!sameCells(*a, *b))
+            return QStringLiteral("%1 does not read back the same (rows %2 vs %3)")
+                .arg(QLatin1String(title))
+                .arg(a->RowCount())
+                .arg(b->RowCount());
+    return {};
+}
+
+// An error text a user can read: a short sentence, not an exception's internals.
+inline bool readableError(const QString &text)
+{
+    if (text.trimmed().isEmpty() || text.size() > 600)
+        return false;
+    for (const char *raw :
+         {"std::", "exception", "bad_alloc", "basic_string", "vector", "what()", "Q_ASSERT"})
+        if (text.contains(QLatin1String(raw), Qt::CaseInsensitive))
+            return false;
+    return text.contains(QLatin1Char(' '));
+}
+
+inline QString checkAll(Editor &e)
+{
+    for (const QString &failure :
+         {checkTable(e.HGrid, "HGrid", true), checkTable(e.PGrid, "PGrid", true),
+          checkTable(e.EGrid, "EGrid", false), checkNames(e.tables), checkSelection(e), checkRoundTrip(e)})
+        if (!failure.isEmpty())
+            return failure;
+    return {};
+}
+
+} // namespace monkey
