@@ -45,29 +45,29 @@ const CodeTable &codeTable()
     return table;
 }
 
-bool inTable(const CodeTable &table, const QString &text)
+} // namespace
+
+bool encodeCodePageTo(char *dst, QStringView text)
 {
-    for (QChar c : text)
-        if (table.fromUnicode[c.unicode()] < 0)
+    const CodeTable &table = codeTable();
+    for (QChar c : text) {
+        const std::int16_t b = table.fromUnicode[c.unicode()];
+        if (b < 0)
             return false;
+        *dst++ = char(b);
+    }
     return true;
 }
 
-} // namespace
-
 void appendCodePage(QByteArray &out, const QString &text)
 {
-    const CodeTable &table = codeTable();
-    if (!inTable(table, text)) {
-        QStringEncoder encoder(kCodePage);
-        out += encoder.encode(text);
-        return;
-    }
     const qsizetype start = out.size();
     out.resize(start + text.size());
-    char *p = out.data() + start;
-    for (QChar c : text)
-        *p++ = char(table.fromUnicode[c.unicode()]);
+    if (encodeCodePageTo(out.data() + start, text))
+        return;
+    out.truncate(start);
+    QStringEncoder encoder(kCodePage);
+    out += encoder.encode(text);
 }
 
 QByteArray encodeCodePage(const QString &text)

@@ -3,6 +3,9 @@
 #include "toolkit/CodePage.h"
 #include "toolkit/Errors.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -16,15 +19,30 @@ int TextList::indexOf(const QString &text) const
 
 QByteArray TextList::toBytes() const
 {
+    // Written straight into a buffer of the usual size: one byte per character and CR LF.
     qsizetype size = 0;
     for (const QString &line : m_items)
         size += line.size() + 2;
-    QByteArray out;
-    out.reserve(size);
+    QByteArray out(size, Qt::Uninitialized);
+    qsizetype pos = 0;
+    const auto room = [&](qsizetype n) {
+        if (pos + n > out.size())
+            out.resize(std::max(pos + n, 2 * out.size()));
+    };
     for (const QString &line : m_items) {
-        appendCodePage(out, line);
-        out += "\r\n";
+        room(line.size() + 2);
+        if (encodeCodePageTo(out.data() + pos, line)) {
+            pos += line.size();
+        } else {
+            const QByteArray encoded = encodeCodePage(line);
+            room(encoded.size() + 2);
+            std::memcpy(out.data() + pos, encoded.constData(), size_t(encoded.size()));
+            pos += encoded.size();
+        }
+        out[pos++] = '\r';
+        out[pos++] = '\n';
     }
+    out.truncate(pos);
     return out;
 }
 
@@ -35,7 +53,7 @@ void TextList::setFromBytes(const QByteArray &bytes)
     if (end < 0)
         end = bytes.size();
     const QByteArrayView text(bytes.constData(), end);
-    m_items.reserve(text.count('\n') + text.count('\r') + 1);
+    m_items.reserve(std::count(text.begin(), text.end(), '\n') + 1);
     qsizetype start = 0;
     qsizetype i = 0;
     while (i < end) {
