@@ -2,7 +2,9 @@
 #include "app/ColorBox.h"
 #include "app/Form1Fixture.h"
 #include "app/Panels.h"
+#include "model/TableOps.h"
 #include "toolkit/Errors.h"
+#include "toolkit/IntText.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -37,6 +39,7 @@ private slots:
     void colorIndexFromProgramIsSilent();
     void toolGroupHasOneDown();
     void guardShowsErrorsAndSwallowsAborts();
+    void failureInAClickShowsTheErrorBox();
     void menuItemFollowsActionButKeepsOwnState();
     void doubleClickReachesTheSheet();
 };
@@ -527,6 +530,23 @@ void TestMainWindow::guardShowsErrorsAndSwallowsAborts()
     QCOMPARE(f.modal.errors.size(), 1);
     QVERIFY(f.form->guard([&] { rest = true; }));
     QVERIFY(rest);
+}
+
+void TestMainWindow::failureInAClickShowsTheErrorBox()
+{
+    // A rectangle whose x cell is not a number: the redraw of a tool click fails, the error box
+    // shows the conversion message and the window goes on.
+    Form1Fixture f;
+    TForm1 &w = *f.form;
+    appendRow(f.editor().HGrid, {QStringLiteral("R1"), QStringLiteral("abc"), QStringLiteral("20"),
+                                 QStringLiteral("R1"), QStringLiteral("$0099FFFF")});
+    QVERIFY(f.show());
+    QTest::mouseClick(w.sbH, Qt::LeftButton);
+    QCOMPARE(f.modal.errors, QStringList{notAnIntegerMessage(QStringLiteral("abc"))});
+    QVERIFY(w.QWidget::isVisible());
+    f.editor().HGrid.setCell(1, 1, QStringLiteral("40"));
+    QTest::mouseClick(w.sbCursor, Qt::LeftButton);
+    QCOMPARE(f.modal.errors.size(), 1);
 }
 
 void TestMainWindow::menuItemFollowsActionButKeepsOwnState()
