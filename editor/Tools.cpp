@@ -86,7 +86,10 @@ void linePress(Editor &e, int X, int Y)
     if ((e.SelectedKind == 1 || e.SelectedKind == 2) && firstEndExists) {
         e.LineEndX = e.SelX;
         e.LineEndY = e.SelY;
-        if (e.LineEndX == e.LineStartX && e.LineEndY == e.LineStartY) {
+        // The same element again (also when it was moved between the presses), or another
+        // element with the same centre.
+        const bool sameElement = getNameBefore(QLatin1Char('-'), e.NewLineName) == e.FoundName;
+        if (sameElement || (e.LineEndX == e.LineStartX && e.LineEndY == e.LineStartY)) {
             refuseLine(e, QStringLiteral("Line is not created!"));
             return;
         }

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -93,6 +94,10 @@ QString decodeCodePage(QByteArrayView bytes)
 
 bool fitsCodePage(const QString &text)
 {
+    // The encoder holds a lone surrogate back as unfinished input instead of flagging it; no
+    // single-byte code page stores half a character.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); }))
+        return false;
     QStringEncoder encoder(kCodePage);
     QByteArray bytes = encoder.encode(text);
     return !encoder.hasError();

@@ -8,6 +8,7 @@
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
@@ -124,11 +125,34 @@ inline QString checkRoundTrip(Editor &e)
     for (const auto &[a, b, title] : {std::tuple{&back.tables.HGrid, &e.HGrid, "HGrid"},
                                       std::tuple{&back.tables.PGrid, &e.PGrid, "PGrid"},
                                       std::tuple{&back.tables.EGrid, &e.EGrid, "EGrid"}})
-        if (!sameCells(*a, *b))
-            return QStringLiteral("%1 does not read back the same (rows %2 vs %3)")
-                .arg(QLatin1String(title))
-                .arg(a->RowCount())
-                .arg(b->RowCount());
+        if (!sameCells(*a, *b)) {
+            QString where = QStringLiteral("rows %1 vs %2").arg(a->RowCount()).arg(b->RowCount());
+            for (int r = 0; r < qMin(a->RowCount(), b->RowCount()); ++r)
+                for (int c = 0; c < qMin(a->ColCount(), b->ColCount()); ++c)
+                    if (a->Cells(c, r) != b->Cells(c, r)) {
+                        where = QStringLiteral("cell %1,%2 reads back as '%3' instead of '%4'")
+                                    .arg(c)
+                                    .arg(r)
+                                    .arg(a->Cells(c, r).left(40), b->Cells(c, r).left(40));
+                        r = a->RowCount();
+                        break;
+                    }
+            return QStringLiteral("%1 does not read back the same: %2").arg(QLatin1String(title), where);
+        }
+    return {};
+}
+
+// An unmodified scheme with a file name is exactly what that file holds: no change went
+// unnoticed by the modified flag.
+inline QString checkSavedFile(Editor &e)
+{
+    if (e.Modified || e.CurrentFileName.isEmpty())
+        return {};
+    QFile file(e.CurrentFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("the current file cannot be read back");
+    if (file.readAll() != schemeBytes(e.sheet.width(), e.sheet.height(), e.tables, e.locked()))
+        return QStringLiteral("the scheme is not modified but differs from its file");
     return {};
 }
 

@@ -89,6 +89,10 @@ public:
     // Runs one random event; returns what may legitimately be shown as an error.
     Allowed step();
     int steps = 0;
+    // How often the steps ended with a rectangle, point or line selected, a multi-selection,
+    // locked; the most elements held.
+    int selectedSteps[4] = {};
+    int multiSteps = 0, lockedSteps = 0, mostElements = 0, mostLines = 0;
 
 private:
     int below(int n) { return int(m_rng.bounded(quint32(n))); }
@@ -113,6 +117,7 @@ private:
     void click();
     void drag();
     void doubleClick();
+    void makeLine();
     void typeInto();
     void paste();
     void colourChoice();
@@ -347,6 +352,32 @@ void Monkey::doubleClick()
     QTest::mouseDClick(m_form.PaintBox1, b, mods, p);
 }
 
+// The line gesture: a double click on one element, then a click on another.
+void Monkey::makeLine()
+{
+    if (m_held)
+        return mouseRelease();
+    const QRect area(m_form.PaintBox1->mapFrom(m_form.Panel2, QPoint(2, 2)),
+                     m_form.Panel2->size() - QSize(4, 4));
+    QList<QPoint> centres;
+    for (const StringGrid *t : {&ed().HGrid, &ed().PGrid})
+        for (int r = 1; r < t->RowCount() - 1; ++r)
+            if (auto x = tryStrToInt(t->Cells(ColX, r)), y = tryStrToInt(t->Cells(ColY, r));
+                x && y && area.contains(*x, *y))
+                centres << QPoint(*x, *y);
+    if (centres.size() < 2)
+        return doubleClick();
+    const QPoint from = centres.at(below(int(centres.size()))) + QPoint(below(5) - 2, below(3) - 1);
+    const QPoint to = centres.at(below(int(centres.size()))) + QPoint(below(5) - 2, below(3) - 1);
+    record(QStringLiteral("line gesture from (%1,%2) to (%3,%4)")
+               .arg(from.x())
+               .arg(from.y())
+               .arg(to.x())
+               .arg(to.y()));
+    QTest::mouseDClick(m_form.PaintBox1, Qt::LeftButton, {}, from);
+    m_fx.click(to);
+}
+
 void Monkey::typeInto()
 {
     QLineEdit *edits[] = {m_form.edCaption, m_form.edCaption, m_form.edXc, m_form.edYc};
@@ -509,6 +540,12 @@ Monkey::Allowed Monkey::step()
     scriptDialogs();
     m_fileAllowed = Allowed::None;
     Allowed allowed = Allowed::None;
+    if (ed().locked() && chance(4)) {
+        record(QStringLiteral("key Ctrl+L (unlock)"));
+        m_fx.key(Qt::Key_L, Qt::ControlModifier);
+        reshowIfClosed();
+        return Allowed::None;
+    }
     const int r = below(100);
     if (r < 12)
         mousePress();
@@ -520,8 +557,10 @@ Monkey::Allowed Monkey::step()
         click();
     else if (r < 54)
         drag();
-    else if (r < 59)
+    else if (r < 57)
         doubleClick();
+    else if (r < 59)
+        makeLine();
     else if (r < 70)
         typeInto();
     else if (r < 72)
@@ -537,6 +576,11 @@ Monkey::Allowed Monkey::step()
     reshowIfClosed();
     // The state after the event, for reading a failing sequence.
     Editor &e = ed();
+    ++selectedSteps[qBound(0, e.SelectedKind, 3)];
+    multiSteps += e.ListShiftObj.count() >= 2;
+    lockedSteps += e.locked();
+    mostElements = qMax(mostElements, e.HGrid.RowCount() + e.PGrid.RowCount() + e.EGrid.RowCount() - 6);
+    mostLines = qMax(mostLines, e.EGrid.RowCount() - 2);
     log << QStringLiteral(
                "      -> tool %1, line presses %2, selected %3 (found '%4'), list [%5], H%6 P%7 E%8%9")
                .arg(e.ToolMode)
@@ -586,6 +630,8 @@ private slots:
     void longPastedCoordinateErrorIsShort();
     void lineToDeletedFirstEnd_data();
     void lineToDeletedFirstEnd();
+    void lineToItsOwnMovedElement();
+    void pastedEmojiLeavesNoHalfCharacter();
 };
 
 void TestWindowMonkey::randomSessions_data()
@@ -634,8 +680,11 @@ void TestWindowMonkey::randomSessions()
                                  .arg(failure, logPath)));
         }
     }
-    qInfo("seed %u: %d steps in %lld ms, %d errors shown (all expected)", seed, monkey.steps,
-          static_cast<long long>(timer.elapsed()), int(fx.modal.errors.size()));
+    qInfo("seed %u: %d steps in %lld ms, %d errors shown (all expected); steps ending with a rectangle / "
+          "point / line selected %d / %d / %d, multi-selection %d, locked %d; at most %d elements, %d lines",
+          seed, monkey.steps, static_cast<long long>(timer.elapsed()), int(fx.modal.errors.size()),
+          monkey.selectedSteps[1], monkey.selectedSteps[2], monkey.selectedSteps[3], monkey.multiSteps,
+          monkey.lockedSteps, monkey.mostElements, monkey.mostLines);
     fx.editor().Modified = false;
 }
 
@@ -692,6 +741,45 @@ void TestWindowMonkey::lineToDeletedFirstEnd()
     QCOMPARE(fx.editor().EGrid.RowCount(), 2);
     QCOMPARE(fx.editor().ToolMode, 0);
     QVERIFY(fx.modal.infos.isEmpty());
+    fx.editor().Modified = false;
+}
+
+void TestWindowMonkey::lineToItsOwnMovedElement()
+{
+    // Seed 7: the first end moved by Ctrl+Right between the presses, then the second press on the
+    // same element made the line R1-R1.
+    Form1Fixture fx;
+    QVERIFY(fx.show());
+    fx.click(QPoint(200, 200), Qt::RightButton);
+    fx.click(QPoint(200, 200));
+    fx.click(QPoint(500, 300), Qt::MiddleButton);
+    fx.click(QPoint(500, 300));
+    fx.doubleClick(QPoint(200, 200));
+    QCOMPARE(fx.editor().ToolMode, 3);
+    fx.key(Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(fx.editor().HGrid.Cells(ColX, 1), QStringLiteral("201"));
+    fx.click(QPoint(201, 200));
+    QCOMPARE(fx.editor().EGrid.RowCount(), 2);
+    QCOMPARE(fx.modal.infos, QStringList{QStringLiteral("Line is not created!")});
+    QCOMPARE(fx.editor().ToolMode, 0);
+    fx.editor().Modified = false;
+}
+
+void TestWindowMonkey::pastedEmojiLeavesNoHalfCharacter()
+{
+    // Seed 31337: a pasted emoji left half of itself in the caption box; the new rectangle's
+    // caption then came back from the file as '?'.
+    Form1Fixture fx;
+    QVERIFY(fx.show());
+    fx.form->edCaption->setFocus();
+    fx.form->edCaption->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("A😀B"));
+    QTest::keyClick(fx.form->edCaption, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(fx.form->edCaption->text(), QStringLiteral("AB"));
+    fx.click(QPoint(200, 200), Qt::RightButton);
+    fx.click(QPoint(200, 200));
+    QCOMPARE(fx.editor().HGrid.Cells(ColCaption, 1), QStringLiteral("AB"));
+    QCOMPARE(monkey::checkRoundTrip(fx.editor()), QString());
     fx.editor().Modified = false;
 }
 
