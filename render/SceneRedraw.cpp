@@ -106,8 +106,8 @@ private:
             const ArrowHead head = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
             const Coord textBottom = head.py + kLineTextDy + textHeight(text);
             lines.push_back(LineItem{r, text, e, m_selection.contains(name), head,
-                                     std::min(e.y1, e.y2) - kSlack, std::max(e.y1, e.y2) + 1 + kSlack,
-                                     head.py - kArrowReach - kSlack,
+                                     std::min<Coord>(e.y1, e.y2) - kSlack,
+                                     std::max<Coord>(e.y1, e.y2) + 1 + kSlack, head.py - kArrowReach - kSlack,
                                      std::max(head.py + kArrowReach + 1, textBottom) + kSlack});
         }
     }
