@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QtTest>
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -183,6 +184,7 @@ private slots:
     void multiSelectionMarksOnTheSheet();
     void fastPathMatchesPlainScans_data();
     void fastPathMatchesPlainScans();
+    void extremeCoordinatesMatchPlainScans();
     void keepsTheSheetBuffer();
     void sampleSheetUsesOnlyDrawingColours();
     void gridDots();
@@ -424,6 +426,34 @@ void TestSceneRedraw::fastPathMatchesPlainScans()
     }
     if (fastError.isEmpty())
         QVERIFY(countOf(fastImage, clLineStroke) > 0);
+}
+
+void TestSceneRedraw::extremeCoordinatesMatchPlainScans()
+{
+    const int maxInt = std::numeric_limits<int>::max(), minInt = std::numeric_limits<int>::min();
+    for (int bandRows : {0, 4}) {
+        Scheme fast, plain;
+        for (Scheme *s : {&fast, &plain}) {
+            addRect(s->tables, "R1", maxInt, maxInt, "far");
+            addRect(s->tables, "R2", minInt, minInt, "far");
+            addPoint(s->tables, "P1", maxInt, minInt, "corner");
+            addPoint(s->tables, "P2", 10, maxInt, "below");
+            addLine(s->tables, "R1-R2", "through");
+            addLine(s->tables, "P1-P2", "edge");
+            addLine(s->tables, "R2-P2");
+            s->selection.add("R1-R2");
+            s->selection.add("P1");
+        }
+        QImage fastImage = blankImage(120, 90), plainImage = blankImage(120, 90);
+        Canvas fastCanvas(&fastImage), plainCanvas(&plainImage);
+        QCOMPARE(runRedraw(bandRows, fast, fastCanvas), QString());
+        QCOMPARE(runRedraw(-1, plain, plainCanvas), QString());
+        QCOMPARE(fastImage, plainImage);
+        QCOMPARE(fast.tables.EGrid.Cells(ColX, 1), QStringLiteral("0")); // -1 / 2 toward zero
+        QCOMPARE(fast.tables.EGrid.Cells(ColX, 3), QStringLiteral("-1073741819"));
+        QCOMPARE(fast.tables.EGrid.Cells(ColY, 2), QStringLiteral("0"));
+        QVERIFY(countOf(fastImage, clLineStroke) > 0); // R1-R2 crosses the sheet
+    }
 }
 
 void TestSceneRedraw::keepsTheSheetBuffer()
