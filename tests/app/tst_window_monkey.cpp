@@ -1,7 +1,7 @@
 // Random but reproducible user sessions on the real main window: after every event the tables,
 // the selection, the saved file and the shown errors must still be sound.
 //
-//   GRAVELINK_MONKEY_STEPS   steps per seed (default 1500)
+//   GRAVELINK_MONKEY_STEPS   steps per seed (default 1000)
 //   GRAVELINK_MONKEY_SEEDS   comma-separated seeds (default five fixed ones)
 //   GRAVELINK_MONKEY_LOG     file that receives the event sequence of a failing run
 #define QTEST_QPA_MOUSE_HANDLING
@@ -10,6 +10,7 @@
 #include "app/ColorBox.h"
 #include "app/MonkeyChecks.h"
 #include "app/Panels.h"
+#include "render/ConnectorLines.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -107,6 +108,7 @@ private:
                                         : QStringLiteral("edYc");
     }
     QPoint randomPos();
+    QPoint arrowHeadPos();
     QString randomText();
     void record(const QString &what) { log << QStringLiteral("%1: %2").arg(steps).arg(what); }
     void scriptDialogs();
@@ -171,6 +173,30 @@ QPoint Monkey::randomPos()
         p = QPoint(area.left() + below(area.width()), area.top() + below(area.height()));
     }
     return QPoint(qBound(area.left(), p.x(), area.right()), qBound(area.top(), p.y(), area.bottom()));
+}
+
+// A pixel of some line's arrow head (drawn at the line's middle), to select lines.
+QPoint Monkey::arrowHeadPos()
+{
+    const StringGrid &lines = ed().EGrid;
+    if (lines.RowCount() <= 2)
+        return randomPos();
+    const int row = 1 + below(lines.RowCount() - 2);
+    const auto mx = tryStrToInt(lines.Cells(ColX, row));
+    const auto my = tryStrToInt(lines.Cells(ColY, row));
+    if (!mx || !my)
+        return randomPos();
+    QList<QPoint> head;
+    const Canvas &sheet = ed().sheet.canvas();
+    for (int dy = -10; dy <= 10; ++dy)
+        for (int dx = -10; dx <= 10; ++dx)
+            if (sheet.pixel(qint64(*mx) + dx, qint64(*my) + dy) == std::optional<TColor>(clArrowFill))
+                head << QPoint(*mx + dx, *my + dy);
+    const QRect area(m_form.PaintBox1->mapFrom(m_form.Panel2, QPoint(2, 2)),
+                     m_form.Panel2->size() - QSize(4, 4));
+    if (head.isEmpty() || !area.contains(head.first()))
+        return randomPos();
+    return head.at(below(int(head.size())));
 }
 
 QString Monkey::randomText()
@@ -311,7 +337,7 @@ void Monkey::click()
                                               Qt::MiddleButton};
     const Qt::MouseButton b = buttons[below(5)];
     const Qt::KeyboardModifiers mods = randomMods();
-    const QPoint p = randomPos();
+    const QPoint p = chance(25) ? arrowHeadPos() : randomPos();
     record(QStringLiteral("click %1 %2at (%3,%4)").arg(buttonText(b), modsText(mods)).arg(p.x()).arg(p.y()));
     m_fx.click(p, b, mods);
 }
@@ -644,7 +670,7 @@ void TestWindowMonkey::randomSessions_data()
 void TestWindowMonkey::randomSessions()
 {
     QFETCH(quint32, seed);
-    const int steps = envInt("GRAVELINK_MONKEY_STEPS", 1500);
+    const int steps = envInt("GRAVELINK_MONKEY_STEPS", 1000);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     Form1Fixture fx;
