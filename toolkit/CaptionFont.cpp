@@ -4,8 +4,13 @@
 #include <QFontDatabase>
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QRawFont>
+#include <QtEndian>
+
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -58,4 +63,27 @@ QString captionFamily()
 QFont captionFont(const QString &name, int pixelSize)
 {
     return exactFont(isTahoma(name) ? captionFamily() : name, pixelSize);
+}
+
+TextCellMetrics textCellMetrics(const QFont &font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const QByteArray head = raw.fontTable("head");
+    if (os2.size() >= 78 && head.size() >= 20) {
+        const auto *o = reinterpret_cast<const uchar *>(os2.constData());
+        const auto *h = reinterpret_cast<const uchar *>(head.constData());
+        const double unitsPerEm = qFromBigEndian<quint16>(h + 18);
+        const double winAscent = qFromBigEndian<quint16>(o + 74);
+        const double winDescent = qFromBigEndian<quint16>(o + 76);
+        if (unitsPerEm > 0) {
+            const int px = font.pixelSize();
+            const int ascent = static_cast<int>(std::lround(winAscent * px / unitsPerEm));
+            const int descent = static_cast<int>(std::lround(winDescent * px / unitsPerEm));
+            if (ascent > 0 && descent >= 0)
+                return {ascent + descent, ascent};
+        }
+    }
+    const QFontMetrics metrics(font);
+    return {metrics.height(), metrics.ascent()};
 }

@@ -10,3 +10,13 @@ QFont captionFont(const QString &name, int pixelSize);
 
 // The family actually used for "tahoma" (for diagnostics and tests).
 QString captionFamily();
+
+// The text cell of a font: its height and the baseline's distance from the cell's top. Taken
+// from the face's Windows ascent and descent (OS/2 table) rounded to whole pixels, which is
+// what the face's metrics give on the desktop it was made for (Tahoma at 11 pixels: a cell 13
+// high with the baseline at 11); QFontMetrics when the face has no such table.
+struct TextCellMetrics {
+    int height = 0;
+    int ascent = 0;
+};
+TextCellMetrics textCellMetrics(const QFont &font);

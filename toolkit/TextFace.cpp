@@ -24,9 +24,9 @@ TextFace::TextFace(const QString &name, int pixelSize)
     : m_name(name), m_pixelSize(pixelSize), m_font(captionFont(name, pixelSize)), m_glyphOf(0x10000, nullptr),
       m_metricsOf(0x10000, 0)
 {
-    const QFontMetrics metrics(m_font);
-    m_height = metrics.height();
-    m_ascent = metrics.ascent();
+    const TextCellMetrics cell = textCellMetrics(m_font);
+    m_height = cell.height;
+    m_ascent = cell.ascent;
     m_margin = 2 * std::max(m_height, pixelSize) + 4;
 }
 

@@ -22,7 +22,7 @@ QImage painterText(int w, int h, const QString &text, int x, int y, int pixelSiz
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(toQRgb(kPen)));
-    painter.drawText(x, y + QFontMetrics(font).ascent(), text);
+    painter.drawText(x, y + textCellMetrics(font).ascent, text);
     return image;
 }
 
@@ -75,6 +75,7 @@ class TestCanvasText : public QObject {
 
 private slots:
     void captionFontIsExact();
+    void tahomaCellIsThirteenHigh();
     void extentMatchesFontMetrics_data() { addStrings(); }
     void extentMatchesFontMetrics();
     void glyphsMatchPainter_data() { addStrings(); }
@@ -106,11 +107,23 @@ void TestCanvasText::captionFontIsExact()
     QImage image = blankImage(10, 10);
     Canvas c(&image);
     const QSize extent = c.TextExtent(QStringLiteral("Tahoma"));
-    QCOMPARE(extent, QSize(QFontMetrics(font).horizontalAdvance("Tahoma"), QFontMetrics(font).height()));
+    QCOMPARE(extent, QSize(QFontMetrics(font).horizontalAdvance("Tahoma"), textCellMetrics(font).height));
     c.setFontName(QStringLiteral("TAHOMA"));
     QCOMPARE(c.TextExtent(QStringLiteral("Tahoma")), extent);
     c.setFontSize(20);
     QVERIFY(c.TextExtent(QStringLiteral("Tahoma")).height() > extent.height());
+}
+
+void TestCanvasText::tahomaCellIsThirteenHigh()
+{
+    // Tahoma at 11 pixels: a cell 13 high with the baseline 11 below its top.
+    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+        QSKIP("the Tahoma-compatible face is not installed");
+    const TextCellMetrics cell = textCellMetrics(captionFont(QStringLiteral("tahoma"), 11));
+    QCOMPARE(cell.height, 13);
+    QCOMPARE(cell.ascent, 11);
+    Canvas c;
+    QCOMPARE(c.TextExtent(QStringLiteral("Pump")).height(), 13);
 }
 
 void TestCanvasText::extentMatchesFontMetrics()
@@ -119,10 +132,11 @@ void TestCanvasText::extentMatchesFontMetrics()
     QFETCH(int, size);
     Canvas c;
     c.setFontSize(size);
-    const QFontMetrics metrics(captionFont(QStringLiteral("tahoma"), size));
-    QCOMPARE(c.TextExtent(text), QSize(metrics.horizontalAdvance(text), metrics.height()));
+    const QFont font = captionFont(QStringLiteral("tahoma"), size);
+    const QFontMetrics metrics(font);
+    QCOMPARE(c.TextExtent(text), QSize(metrics.horizontalAdvance(text), textCellMetrics(font).height));
     QCOMPARE(c.TextWidth(text), metrics.horizontalAdvance(text));
-    QCOMPARE(c.TextHeight(text), metrics.height());
+    QCOMPARE(c.TextHeight(text), textCellMetrics(font).height);
 }
 
 void TestCanvasText::glyphsMatchPainter()
