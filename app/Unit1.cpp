@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <new>
+
 TForm1::TForm1(QWidget *parent) : QWidget(parent), m_editor(*this), m_documents(m_editor)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -96,8 +98,14 @@ bool TForm1::guard(const std::function<void()> &handling)
     } catch (const SilentAbort &) {
     } catch (const AppError &e) {
         showError(e.message());
+    } catch (const std::bad_alloc &) {
+        showError(QStringLiteral("There is not enough memory to complete the command."));
     } catch (const std::exception &e) {
-        showError(QString::fromLocal8Bit(e.what()));
+        // Not a failure the program words itself: say so, keeping the detail for a report.
+        showError(QStringLiteral("The command could not be completed because of an internal error (%1).")
+                      .arg(QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        showError(QStringLiteral("The command could not be completed because of an internal error."));
     }
     return false;
 }

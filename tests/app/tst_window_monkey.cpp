@@ -658,6 +658,9 @@ private slots:
     void lineToDeletedFirstEnd();
     void lineToItsOwnMovedElement();
     void pastedEmojiLeavesNoHalfCharacter();
+    void unexpectedFailuresAreWorded_data();
+    void unexpectedFailuresAreWorded();
+    void intEdgeFromTheToolbar();
 };
 
 void TestWindowMonkey::randomSessions_data()
@@ -806,6 +809,75 @@ void TestWindowMonkey::pastedEmojiLeavesNoHalfCharacter()
     fx.click(QPoint(200, 200));
     QCOMPARE(fx.editor().HGrid.Cells(ColCaption, 1), QStringLiteral("AB"));
     QCOMPARE(monkey::checkRoundTrip(fx.editor()), QString());
+    fx.editor().Modified = false;
+}
+
+void TestWindowMonkey::unexpectedFailuresAreWorded_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("out of memory") << 0 << "There is not enough memory to complete the command.";
+    QTest::newRow("library failure") << 1
+                                     << "The command could not be completed because of an internal error "
+                                        "(vector::_M_range_check).";
+    QTest::newRow("unknown") << 2 << "The command could not be completed because of an internal error.";
+}
+
+void TestWindowMonkey::unexpectedFailuresAreWorded()
+{
+    // Review: the error boundary showed a library exception's bare what() text and let any other
+    // thrown value escape the event handler.
+    QFETCH(int, kind);
+    QFETCH(QString, expected);
+    Form1Fixture fx;
+    const bool finished = fx.form->guard([kind] {
+        if (kind == 0)
+            throw std::bad_alloc();
+        if (kind == 1)
+            throw std::out_of_range("vector::_M_range_check");
+        throw 42;
+    });
+    QVERIFY(!finished);
+    QCOMPARE(fx.modal.errors, QStringList{expected});
+}
+
+void TestWindowMonkey::intEdgeFromTheToolbar()
+{
+    // The largest coordinate typed into the box, then one step further by the keyboard: the
+    // move is refused in words, nothing overflows and the scheme still saves and reads back.
+    Form1Fixture fx;
+    QVERIFY(fx.show());
+    fx.click(QPoint(300, 200), Qt::MiddleButton);
+    fx.click(QPoint(300, 200));
+    fx.click(QPoint(100, 100), Qt::RightButton);
+    fx.click(QPoint(100, 100));
+    fx.doubleClick(QPoint(300, 200));
+    fx.click(QPoint(100, 100)); // the line P1-R1
+    QCOMPARE(fx.editor().EGrid.RowCount(), 3);
+    // A rectangle is found off the sheet too (by its extent, not by a pixel), so it stays selected.
+    fx.click(QPoint(100, 100));
+    QCOMPARE(fx.editor().FoundName, QStringLiteral("R1"));
+    QLineEdit *x = fx.form->edXc;
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, QStringLiteral("2147483647"));
+    QTest::keyClick(x, Qt::Key_Return);
+    QCOMPARE(fx.editor().HGrid.Cells(ColX, 1), QStringLiteral("2147483647"));
+    QCOMPARE(fx.editor().EGrid.Cells(ColX, 1), QString::number((2147483647LL + 300) / 2));
+    QCOMPARE(fx.editor().SelectedKind, 1);
+    fx.key(Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(fx.modal.errors, QStringList{QStringLiteral("'2147483648' is not a valid integer value")});
+    QCOMPARE(fx.editor().HGrid.Cells(ColX, 1), QStringLiteral("2147483647"));
+    fx.key(Qt::Key_Left, Qt::ControlModifier);
+    QCOMPARE(fx.editor().HGrid.Cells(ColX, 1), QStringLiteral("2147483646"));
+
+    // Twelve digits are not a coordinate: Enter leaves the position alone.
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, QStringLiteral("123456789012"));
+    QTest::keyClick(x, Qt::Key_Return);
+    QCOMPARE(fx.editor().HGrid.Cells(ColX, 1), QStringLiteral("2147483646"));
+    QCOMPARE(monkey::checkAll(fx.editor()), QString());
     fx.editor().Modified = false;
 }
 
