@@ -1,6 +1,6 @@
 #include "app/DocumentCommands.h"
 
-#include "app/FileWrite.h"
+#include "toolkit/FileWrite.h"
 #include "model/SchemeFile.h"
 #include "toolkit/Errors.h"
 

@@ -1,4 +1,4 @@
-#include "app/FileWrite.h"
+#include "toolkit/FileWrite.h"
 
 #include "toolkit/Errors.h"
 

@@ -2,12 +2,12 @@
 
 #include "toolkit/CodePage.h"
 #include "toolkit/Errors.h"
+#include "toolkit/FileWrite.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include <QFile>
-#include <QSaveFile>
 
 int TextList::indexOf(const QString &text) const
 {
@@ -72,12 +72,7 @@ void TextList::setFromBytes(const QByteArray &bytes)
 
 void TextList::saveToFile(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+    writeFileSafely(path, toBytes());
 }
 
 void TextList::loadFromFile(const QString &path)
