@@ -179,10 +179,10 @@ int Editor::GetNumRow_onMinValue()
     if (ListDist.count() == 0)
         return -1;
     int position = 1;
-    QString minimum = ListDist.item(0);
+    const QString *minimum = &ListDist.item(0);
     for (int k = 2; k <= ListDist.count(); ++k) {
-        if (distanceTextLess(ListDist.item(k - 1), minimum)) {
-            minimum = ListDist.item(k - 1);
+        if (distanceTextLess(ListDist.item(k - 1), *minimum)) {
+            minimum = &ListDist.item(k - 1);
             position = k;
         }
     }
