@@ -22,7 +22,8 @@ const char *const kRecordedFamily = "Tahoma";
 } // namespace
 
 // Full redraws of large generated schemes must keep every pixel while the drawing code is made
-// faster: the checksums were taken from the drawing code as it was before any speed work.
+// faster. The checksums were first taken before any speed work; retake them only for an
+// intended change of the look.
 class TestGeneratedPictures : public QObject {
     Q_OBJECT
 
