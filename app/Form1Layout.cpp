@@ -41,12 +41,16 @@ QLabel *label(QWidget *parent, const QString &text, int x, int y)
     return l;
 }
 
-// Keeps only the characters the scheme file's code page can store, typed or pasted.
+// Keeps only the characters the scheme file's code page can store, typed or pasted. A pasted
+// line break becomes a blank: a cell is one line of the scheme file.
 class CodePageValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString &input, int &pos) const override
     {
+        for (QChar &c : input)
+            if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar(0))
+                c = QLatin1Char(' ');
         if (fitsCodePage(input))
             return Acceptable;
         QString kept;
