@@ -1,10 +1,10 @@
 #include "app/DocumentCommands.h"
 
-#include "toolkit/FileWrite.h"
 #include "model/SchemeFile.h"
 #include "toolkit/Errors.h"
+#include "toolkit/FileWrite.h"
+#include "view/SheetPictureFile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -174,13 +174,7 @@ bool DocumentCommands::saveSchemeAs()
 
 void DocumentCommands::writeBitmap(const QString &fileName)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!m_editor.sheet.image().convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
-        throw AppError(
-            QStringLiteral("Cannot write file \"%1\". The picture cannot be encoded.").arg(fileName));
-    writeFileSafely(fileName, bytes);
+    saveSheetPicture(m_editor.sheet.image(), fileName, "BMP");
 }
 
 void DocumentCommands::sbNewClick()

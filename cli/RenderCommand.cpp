@@ -43,7 +43,7 @@ int renderCommand(const QString &in, const QString &out, QTextStream &err)
         SheetBitmap sheet;
         sheet.CreateBitmap(scheme.width, scheme.height);
         UpdateImageModel(scheme.tables, sheet.canvas(), TextList());
-        saveSheetPicture(sheet.image(), out, format);
+        saveSheetPicture(sheet.image(), out, format, WriteMode::Fast);
     } catch (const AppError &error) {
         err << "grvlk: " << error.message() << '\n';
         return kGrvlkFailed;

@@ -2,17 +2,19 @@
 
 #include "toolkit/Errors.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 
-void saveSheetPicture(const QImage &sheet, const QString &fileName, const char *format)
+void saveSheetPicture(const QImage &sheet, const QString &fileName, const char *format, WriteMode mode)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
     // Qt writes an RGB32 image as 24-bit BMP and PNG as it is, so only other formats are
     // converted (a sheet-sized copy spared).
     const QImage picture =
         sheet.format() == QImage::Format_RGB32 ? sheet : sheet.convertToFormat(QImage::Format_RGB888);
-    if (!picture.save(&file, format) || !file.commit())
-        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, format))
+        throw AppError(
+            QStringLiteral("Cannot write file \"%1\". The picture cannot be encoded.").arg(fileName));
+    writeFileSafely(fileName, bytes, mode);
 }
