@@ -164,15 +164,19 @@ QPoint Monkey::randomPos()
         for (int r = 1; r < t->RowCount() - 1; ++r)
             if (auto x = tryStrToInt(t->Cells(ColX, r)), y = tryStrToInt(t->Cells(ColY, r)); x && y)
                 targets << QPoint(*x, *y);
-    QPoint p;
+    // Element centres may lie anywhere in the int range: offsets are added in 64 bits.
+    qint64 px = 0, py = 0;
     if (!targets.isEmpty() && chance(60)) {
         const QPoint c = targets.at(below(int(targets.size())));
         const int spread = chance(50) ? 4 : 30;
-        p = c + QPoint(below(2 * spread + 1) - spread, below(spread + 1) - spread / 2);
+        px = qint64(c.x()) + below(2 * spread + 1) - spread;
+        py = qint64(c.y()) + below(spread + 1) - spread / 2;
     } else {
-        p = QPoint(area.left() + below(area.width()), area.top() + below(area.height()));
+        px = area.left() + below(area.width());
+        py = area.top() + below(area.height());
     }
-    return QPoint(qBound(area.left(), p.x(), area.right()), qBound(area.top(), p.y(), area.bottom()));
+    return QPoint(int(qBound<qint64>(area.left(), px, area.right())),
+                  int(qBound<qint64>(area.top(), py, area.bottom())));
 }
 
 // A pixel of some line's arrow head (drawn at the line's middle), to select lines.
