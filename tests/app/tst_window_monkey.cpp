@@ -23,6 +23,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 int envInt(const char *name, int fallback)
@@ -175,8 +177,8 @@ QPoint Monkey::randomPos()
         px = area.left() + below(area.width());
         py = area.top() + below(area.height());
     }
-    return QPoint(int(qBound<qint64>(area.left(), px, area.right())),
-                  int(qBound<qint64>(area.top(), py, area.bottom())));
+    return QPoint(int(std::clamp<qint64>(px, area.left(), area.right())),
+                  int(std::clamp<qint64>(py, area.top(), area.bottom())));
 }
 
 // A pixel of some line's arrow head (drawn at the line's middle), to select lines.
