@@ -25,4 +25,4 @@ ensure_packages() {
 GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-wine fonts-dejavu-core)
 # What the test suite needs on top: benchmarks, the X server for real-window tests and the
 # screenshot tool, the formatter.
-GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick clang-format)
+GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick xdotool clang-format)

@@ -1,0 +1,65 @@
+#!/bin/bash
+# Starts the editor on an X display with a scheme file written with LF line ends, presses Ctrl+S
+# in the window and checks that the file now holds exactly the same scheme with CR LF ends.
+#   save_roundtrip.sh <gravelink binary> [build dir]
+set -euo pipefail
+BIN=$1
+WORK=$(mktemp -d)
+APP_PID=
+OWN_XVFB_PID=
+cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "$OWN_XVFB_PID" ] && kill "$OWN_XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+DISPLAY_NAME=${GRAVELINK_XVFB_DISPLAY:-}
+if [ -z "$DISPLAY_NAME" ]; then
+    for n in $(seq 151 180); do
+        if [ ! -e "/tmp/.X${n}-lock" ]; then
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            OWN_XVFB_PID=$!
+            DISPLAY_NAME=":$n"
+            for _ in $(seq 1 50); do
+                [ -e "/tmp/.X11-unix/X${n}" ] && break
+                sleep 0.1
+            done
+            break
+        fi
+    done
+fi
+export DISPLAY=$DISPLAY_NAME
+unset QT_QPA_PLATFORM
+
+# A locked scheme with a rectangle, a point and a line between them.
+LINES=(842 595 '[H]' 3 5 R1 120 100 Store '$0099FFFF' '[~]' '[P]' 3 5 P1 400 300 Gate '$00CCFFCC' '[~]'
+       '[E]' 3 4 R1-P1 260 200 '' '[~]' LOCK)
+printf '%s\n' "${LINES[@]}" >"$WORK/plan.grvlk"
+printf '%s\r\n' "${LINES[@]}" >"$WORK/expected.grvlk"
+
+GRAVELINK_PRINT_SHEET_POS=1 "$BIN" "$WORK/plan.grvlk" >"$WORK/out.txt" 2>"$WORK/err.txt" &
+APP_PID=$!
+for _ in $(seq 1 100); do
+    grep -q '^sheet ' "$WORK/out.txt" 2>/dev/null && break
+    sleep 0.2
+done
+sleep 1
+WINDOW=$(xdotool search --pid "$APP_PID" --name 'plan' | head -1 || true)
+if [ -z "$WINDOW" ]; then
+    echo "the editor window with the scheme's name in its caption was not found" >&2
+    cat "$WORK/err.txt" >&2
+    exit 1
+fi
+xdotool windowfocus --sync "$WINDOW"
+xdotool key --clearmodifiers ctrl+s
+for _ in $(seq 1 50); do
+    cmp -s "$WORK/plan.grvlk" "$WORK/expected.grvlk" && break
+    sleep 0.2
+done
+if ! cmp "$WORK/plan.grvlk" "$WORK/expected.grvlk"; then
+    echo "Ctrl+S did not write the scheme back as expected" >&2
+    od -c "$WORK/plan.grvlk" | head -20 >&2
+    exit 1
+fi
+echo "Ctrl+S wrote the opened scheme back byte for byte"
