@@ -1,0 +1,84 @@
+// Feeds bytes to the scheme reader; an accepted scheme is loaded into the editor, redrawn, hit at
+// a few points and saved, and the saved file must read back to the same tables.
+#include "../bench/BenchUi.h"
+#include "editor/Editor.h"
+#include "model/SchemeFile.h"
+#include "toolkit/Errors.h"
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+void require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "scheme editor fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+QGuiApplication &application()
+{
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char *argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }();
+    return *app;
+}
+
+// Sheets are kept small so that one input costs little; the drawing clips what lies beyond.
+constexpr int kMaxFuzzSide = 400;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    application();
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const SchemeReadResult r = readScheme(bytes);
+    if (!r.ok)
+        return 0;
+
+    BenchUi ui;
+    Editor editor(ui);
+    editor.tables = r.tables;
+    ui.setChecked(Ctl::Action_Lock, r.locked);
+    editor.sheet.CreateBitmap(std::min(r.width, kMaxFuzzSide), std::min(r.height, kMaxFuzzSide));
+    try {
+        editor.UpdateImageModel();
+        // Hit tests at element centres, the sheet's corners and points taken from the input.
+        QList<QPoint> probes{{0, 0}, {editor.sheet.width() - 1, editor.sheet.height() - 1}, {-5, 7}};
+        for (const StringGrid *g : {&editor.HGrid, &editor.PGrid, &editor.EGrid})
+            for (int row = 1; row < g->RowCount() - 1 && row < 8; ++row)
+                probes.append({g->Cells(ColX, row).toInt(), g->Cells(ColY, row).toInt()});
+        for (std::size_t i = 0; i + 4 <= size && i < 64; i += 4)
+            probes.append({(data[i] << 8 | data[i + 1]) % (kMaxFuzzSide + 20) - 10,
+                           (data[i + 2] << 8 | data[i + 3]) % (kMaxFuzzSide + 20) - 10});
+        for (const QPoint &p : probes) {
+            editor.Find_and_Select(p.x(), p.y());
+            require(editor.SelectedKind >= 0 && editor.SelectedKind <= 3, "selection kind out of range");
+            if (editor.SelectedKind != 0) {
+                const StringGrid &t = editor.SelectedKind == 1   ? editor.HGrid
+                                      : editor.SelectedKind == 2 ? editor.PGrid
+                                                                 : editor.EGrid;
+                require(!t.Cells(ColName, t.Row()).isEmpty(), "selection refers to an empty row");
+            }
+        }
+    } catch (const AppError &) {
+        require(false, "an accepted scheme failed to redraw or hit-test");
+    }
+    const QByteArray written = schemeBytes(r.width, r.height, editor.tables, ui.isChecked(Ctl::Action_Lock));
+    const SchemeReadResult again = readScheme(written);
+    require(again.ok, "saved scheme does not read");
+    require(sameCells(again.tables, editor.tables), "tables changed by saving");
+    return 0;
+}
