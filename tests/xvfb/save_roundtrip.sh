@@ -14,23 +14,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-DISPLAY_NAME=${GRAVELINK_XVFB_DISPLAY:-}
-if [ -z "$DISPLAY_NAME" ]; then
-    for n in $(seq 151 180); do
-        if [ ! -e "/tmp/.X${n}-lock" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            OWN_XVFB_PID=$!
-            DISPLAY_NAME=":$n"
-            for _ in $(seq 1 50); do
-                [ -e "/tmp/.X11-unix/X${n}" ] && break
-                sleep 0.1
-            done
-            break
-        fi
-    done
-fi
-export DISPLAY=$DISPLAY_NAME
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/../../tools/xvfb_display.sh"
+use_xvfb_display 151 180
 
 # A locked scheme with a rectangle, a point and a line between them.
 LINES=(842 595 '[H]' 3 5 R1 120 100 Store '$0099FFFF' '[~]' '[P]' 3 5 P1 400 300 Gate '$00CCFFCC' '[~]'

@@ -14,24 +14,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-DISPLAY_NAME=${GRAVELINK_XVFB_DISPLAY:-}
-if [ -z "$DISPLAY_NAME" ]; then
-    # Run on its own when no display was given.
-    for n in $(seq 121 150); do
-        if [ ! -e "/tmp/.X${n}-lock" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            OWN_XVFB_PID=$!
-            DISPLAY_NAME=":$n"
-            for _ in $(seq 1 50); do
-                [ -e "/tmp/.X11-unix/X${n}" ] && break
-                sleep 0.1
-            done
-            break
-        fi
-    done
-fi
-export DISPLAY=$DISPLAY_NAME
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/../../tools/xvfb_display.sh"
+use_xvfb_display 121 150
 
 # A window large enough to show the whole 842 x 595 sheet; the program prints where the sheet
 # lies on the screen.

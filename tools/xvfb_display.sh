@@ -1,0 +1,22 @@
+# Sourced by the real-window test scripts. Uses the display given in GRAVELINK_XVFB_DISPLAY, or
+# starts an Xvfb server of its own on the first free display number from $1 to $2 (its pid in
+# OWN_XVFB_PID, for the caller's cleanup). Exports DISPLAY and leaves Qt's platform to it.
+use_xvfb_display() {
+    local name=${GRAVELINK_XVFB_DISPLAY:-}
+    if [ -z "$name" ]; then
+        for n in $(seq "$1" "$2"); do
+            if [ ! -e "/tmp/.X${n}-lock" ]; then
+                Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+                OWN_XVFB_PID=$!
+                name=":$n"
+                for _ in $(seq 1 50); do
+                    [ -e "/tmp/.X11-unix/X${n}" ] && break
+                    sleep 0.1
+                done
+                break
+            fi
+        done
+    fi
+    export DISPLAY=$name
+    unset QT_QPA_PLATFORM
+}
