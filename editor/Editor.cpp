@@ -5,9 +5,9 @@
 
 #include <cstring>
 
-Editor::Editor(EditorUi &ui_)
-    : ui(ui_)
+Editor::Editor(EditorUi &ui_) : ui(ui_)
 {
+    overlay.setDamageLog(&overlayDamage);
 }
 
 bool Editor::getCountElements() const
@@ -91,14 +91,20 @@ void Editor::UpdateImageModel()
 
 void Editor::refreshOverlay()
 {
-    // The overlay's buffer is kept while the sheet keeps its size and layout: copying into it
-    // spares allocating and faulting in a new sheet-sized buffer on every refresh.
+    // The overlay's buffer is kept while the sheet keeps its size and layout; then only the
+    // areas the sheet or the last overlay drawing changed are copied back from the sheet.
     const QImage &picture = sheet.image();
+    DamageLog &sheetDamage = sheet.damage();
     if (!picture.isNull() && overlayImage.size() == picture.size() &&
-        overlayImage.format() == picture.format() && overlayImage.bytesPerLine() == picture.bytesPerLine())
-        std::memcpy(overlayImage.bits(), picture.constBits(), size_t(picture.sizeInBytes()));
-    else
+        overlayImage.format() == picture.format() && overlayImage.bytesPerLine() == picture.bytesPerLine()) {
+        copyDamage(sheetDamage, picture, overlayImage);
+        if (!sheetDamage.all())
+            copyDamage(overlayDamage, picture, overlayImage);
+    } else {
         overlayImage = picture.copy();
+    }
+    sheetDamage.clear();
+    overlayDamage.clear();
     overlay.setImage(&overlayImage);
     PaintBox1Paint();
     ui.overlayChanged();

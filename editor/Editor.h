@@ -28,9 +28,11 @@ public:
     TextList ListDist, ListNameEl, ListLoadsave, ListShiftObj;
 
     // The sheet bitmap (Image1) and the overlay (PaintBox1): the overlay image is the sheet
-    // picture with the overlay drawing on top, rebuilt by every refresh.
+    // picture with the overlay drawing on top, rebuilt by every refresh. A refresh copies back
+    // only what the sheet and the overlay drawing changed since the one before.
     SheetBitmap sheet;
     QImage overlayImage;
+    DamageLog overlayDamage{&overlayImage};
     Canvas overlay{&overlayImage};
 
     // Selection.

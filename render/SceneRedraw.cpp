@@ -195,6 +195,8 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
     QImage *image = sheetCanvas.image();
     bandRows += bandRows % 2;
     const bool inBands = image && !image->isNull() && bandRows > 0 && directPixels(image->format());
+    // The whole sheet is repainted (bands draw on views of it, which no damage log watches).
+    sheetCanvas.markAllDamaged();
     // In bands each band is filled white just before it is drawn, while it is in the cache.
     sheetCanvas.setBrushColor(clWhite);
     if (!inBands)

@@ -145,6 +145,12 @@ void drawLine(QImage *image, const Paint &paint, Coord x0, Coord y0, Coord x1, C
 Canvas::Canvas(QImage *image) : m_image(image)
 {}
 
+void Canvas::markAllDamaged()
+{
+    if (m_damage && m_image && m_damage->watched() == m_image)
+        m_damage->addAll();
+}
+
 int Canvas::width() const
 {
     return m_image ? m_image->width() : 0;
@@ -163,21 +169,25 @@ void Canvas::FillRect(Coord l, Coord t, Coord r, Coord b)
     if (!s.valid())
         return;
     l = pinCoord(l), t = pinCoord(t), r = pinCoord(r), b = pinCoord(b);
+    damaged(std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b));
     s.fillRect(std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b), toQRgb(m_brush.color));
 }
 
 void Canvas::Rectangle(Coord l, Coord t, Coord r, Coord b)
 {
+    damagedBox(l, t, r, b);
     drawShape(m_image, Paint(m_pen, m_brush), RowShape::rectangle(l, t, r, b));
 }
 
 void Canvas::RoundRect(Coord l, Coord t, Coord r, Coord b, Coord cornerW, Coord cornerH)
 {
+    damagedBox(l, t, r, b);
     drawShape(m_image, Paint(m_pen, m_brush), RowShape::roundRect(l, t, r, b, cornerW, cornerH));
 }
 
 void Canvas::Ellipse(Coord l, Coord t, Coord r, Coord b)
 {
+    damagedBox(l, t, r, b);
     drawShape(m_image, Paint(m_pen, m_brush), RowShape::ellipse(l, t, r, b));
 }
 
@@ -185,6 +195,14 @@ void Canvas::Polygon(std::span<const CanvasPoint> points)
 {
     if (points.empty())
         return;
+    {
+        Coord minX = points[0].x, maxX = minX, minY = points[0].y, maxY = minY;
+        for (const CanvasPoint &p : points) {
+            minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
+            minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+        }
+        damagedBox(minX, minY, maxX, maxY);
+    }
     const Paint paint(m_pen, m_brush);
     const PixelSurface s(m_image);
     if (s.valid() && paint.brushSolid) {
@@ -218,6 +236,7 @@ void Canvas::MoveTo(Coord x, Coord y)
 
 void Canvas::LineTo(Coord x, Coord y)
 {
+    damagedBox(m_penPos.x, m_penPos.y, x, y);
     drawLine(m_image, Paint(m_pen, m_brush), m_penPos.x, m_penPos.y, x, y, m_dotPhase);
     m_penPos = {x, y};
 }
@@ -233,5 +252,6 @@ void Canvas::setPixel(Coord x, Coord y, TColor color)
 {
     if (!m_image || x < 0 || y < 0 || x >= m_image->width() || y >= m_image->height())
         return;
+    damaged(x, y, x + 1, y + 1);
     PixelSurface(m_image).put(x, y, toQRgb(color));
 }

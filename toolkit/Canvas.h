@@ -1,11 +1,13 @@
 #pragma once
 
 #include "toolkit/Color.h"
+#include "toolkit/DamageLog.h"
 
 #include <QImage>
 #include <QSize>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -58,7 +60,9 @@ struct Font {
 //   the cell's top-right corner;
 // - an empty text measures 0 x 0; font "tahoma" is the caption font (toolkit/CaptionFont.h);
 // - every operation clips to the image and paints exactly the visible pixels of the unclipped
-//   shape; coordinates beyond +-2^60 are pinned to that bound.
+//   shape; coordinates beyond +-2^60 are pinned to that bound;
+// - with a damage log attached, every operation on the log's image adds an area holding all
+//   the pixels it may have changed.
 class Canvas {
 public:
     explicit Canvas(QImage *image = nullptr);
@@ -67,6 +71,13 @@ public:
     QImage *image() const { return m_image; }
     int width() const;
     int height() const;
+
+    // The log that records where this canvas (and its copies) draw; it counts only while the
+    // canvas draws on the image the log watches.
+    void setDamageLog(DamageLog *log) { m_damage = log; }
+    DamageLog *damageLog() const { return m_damage; }
+    // Records that the whole image may have changed.
+    void markAllDamaged();
 
     // Pen, brush and font. Giving the brush a colour makes it solid.
     Pen &pen() { return m_pen; }
@@ -108,7 +119,23 @@ public:
     void setPixel(Coord x, Coord y, TColor color);
 
 private:
+    // Columns [l, r) and rows [t, b) may have changed.
+    void damaged(Coord l, Coord t, Coord r, Coord b)
+    {
+        if (m_damage && m_image && m_damage->watched() == m_image)
+            m_damage->add(l, t, r, b);
+    }
+    // The box of (l, t) and (r, b) given in either order, both corners included.
+    void damagedBox(Coord l, Coord t, Coord r, Coord b)
+    {
+        static constexpr Coord kFar = Coord(1) << 62; // beyond any image; +1 cannot overflow
+        const auto pin = [](Coord v) { return std::clamp(v, -kFar, kFar); };
+        l = pin(l), t = pin(t), r = pin(r), b = pin(b);
+        damaged(std::min(l, r), std::min(t, b), std::max(l, r) + 1, std::max(t, b) + 1);
+    }
+
     QImage *m_image;
+    DamageLog *m_damage = nullptr;
     Pen m_pen;
     Brush m_brush;
     Font m_font;

@@ -62,6 +62,9 @@ void Canvas::TextOut(Coord x, Coord y, const QString &text)
     const Coord h = face.height();
     const PixelSurface s(m_image);
     if (s.valid()) {
+        // Shaped text drawn by QPainter may reach further than the cell's glyph margin.
+        const Coord reach = measured.simple ? face.margin() : face.height();
+        damaged(x - reach, y - reach, x + w + reach, y + h + reach);
         if (m_brush.style == BrushStyle::Solid)
             s.fillRect(x, y, x + w, y + h, toQRgb(m_brush.color));
         const int margin = face.margin();

@@ -9,9 +9,9 @@ bool sheetSizeAllowed(qint64 width, qint64 height)
            width * height <= kMaxSheetPixels;
 }
 
-SheetBitmap::SheetBitmap()
-    : m_canvas(&m_image)
+SheetBitmap::SheetBitmap() : m_canvas(&m_image)
 {
+    m_canvas.setDamageLog(&m_damage);
 }
 
 void SheetBitmap::CreateBitmap(int width, int height)
@@ -21,5 +21,7 @@ void SheetBitmap::CreateBitmap(int width, int height)
     else
         m_image.fill(Qt::white);
     m_canvas = Canvas(&m_image);
+    m_canvas.setDamageLog(&m_damage);
+    m_damage.addAll();
     DrawRelief(m_canvas, QRect(0, 0, width, height), 0x808080, 0x808080, 1, 1, 2);
 }

@@ -168,11 +168,28 @@ inline bool readableError(const QString &text)
     return text.contains(QLatin1Char(' '));
 }
 
+// The overlay is the sheet picture plus drawing in logged areas: restoring those areas from
+// the picture gives the picture back, so a refresh that copies only them shows the right sheet.
+inline QString checkOverlay(Editor &e)
+{
+    const QImage &picture = e.sheet.image();
+    if (picture.isNull() || e.overlayImage.size() != picture.size() ||
+        e.overlayImage.format() != picture.format())
+        return {}; // the next refresh copies the whole picture
+    QImage restored = e.overlayImage.copy();
+    copyDamage(e.sheet.damage(), picture, restored);
+    if (!e.sheet.damage().all())
+        copyDamage(e.overlayDamage, picture, restored);
+    if (restored != picture)
+        return QStringLiteral("the overlay differs from the sheet outside the logged areas");
+    return {};
+}
+
 inline QString checkAll(Editor &e)
 {
-    for (const QString &failure :
-         {checkTable(e.HGrid, "HGrid", true), checkTable(e.PGrid, "PGrid", true),
-          checkTable(e.EGrid, "EGrid", false), checkNames(e.tables), checkSelection(e), checkRoundTrip(e)})
+    for (const QString &failure : {checkTable(e.HGrid, "HGrid", true), checkTable(e.PGrid, "PGrid", true),
+                                   checkTable(e.EGrid, "EGrid", false), checkNames(e.tables),
+                                   checkSelection(e), checkRoundTrip(e), checkOverlay(e)})
         if (!failure.isEmpty())
             return failure;
     return {};

@@ -18,7 +18,7 @@ QSize captionExtent(const QString &caption)
 
 void paintPixel(Editor &e, int x, int y, TColor c)
 {
-    e.sheet.image().setPixel(x, y, toQRgb(c));
+    e.sheet.canvas().setPixel(x, y, c);
 }
 
 } // namespace

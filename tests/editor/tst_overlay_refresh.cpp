@@ -1,0 +1,156 @@
+#include "EditorRig.h"
+
+#include "toolkit/Errors.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+// A refresh copies back only what changed; it must show what a refresh from scratch shows.
+QString overlayMismatch(Editor &e)
+{
+    e.refreshOverlay();
+    const QImage incremental = e.overlayImage.copy();
+    e.overlayDamage.addAll();
+    e.refreshOverlay();
+    if (incremental.size() != e.overlayImage.size())
+        return QStringLiteral("size differs");
+    for (int y = 0; y < incremental.height(); ++y)
+        for (int x = 0; x < incremental.width(); ++x)
+            if (incremental.pixel(x, y) != e.overlayImage.pixel(x, y))
+                return QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y);
+    return {};
+}
+
+QPoint somewhere(QRandomGenerator &rng, const Editor &e)
+{
+    return {rng.bounded(-20, e.sheet.width() + 20), rng.bounded(-20, e.sheet.height() + 20)};
+}
+
+// A random element's centre, or a random place on an empty scheme.
+QPoint anElement(QRandomGenerator &rng, EditorRig &rig)
+{
+    StringGrid &t = rng.bounded(2) ? rig.e.HGrid : rig.e.PGrid;
+    if (t.RowCount() <= 2)
+        return somewhere(rng, rig.e);
+    return rig.centre(t.Cells(ColName, 1 + rng.bounded(t.RowCount() - 2)));
+}
+
+} // namespace
+
+class TestOverlayRefresh : public QObject {
+    Q_OBJECT
+private slots:
+    void incrementalRefreshMatchesFullRefresh_data();
+    void incrementalRefreshMatchesFullRefresh();
+    void ghostIsRemovedByTheNextRefresh();
+};
+
+void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed : {3u, 17u, 99u})
+        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+}
+
+// Random editing, selecting, ghosts, grid and lock changes and sheet resizes: after every step
+// the overlay equals the sheet picture with the overlay drawn on it afresh.
+void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator rng(seed);
+    EditorRig rig(400, 300);
+    Editor &e = rig.e;
+    const Ctl sides[] = {Ctl::sbCanvaTop, Ctl::sbCanvaBottom, Ctl::sbCanvaLeft, Ctl::sbCanvaRight};
+    int created = 0;
+    for (int step = 0; step < 400; ++step) {
+        if (e.locked() && rng.bounded(3) == 0)
+            e.Action_LockExecute(); // locked schemes take no edits: unlock soon
+        const int action = rng.bounded(12);
+        const int rowsBefore = e.HGrid.RowCount() + e.PGrid.RowCount();
+        const QPoint p = somewhere(rng, e);
+        try {
+            switch (action) {
+            case 0: // create a rectangle or a point
+                e.SelectedTool(rng.bounded(2) ? Ctl::sbH : Ctl::sbP);
+                e.PaintBox1MouseMove(0, p.x(), p.y());
+                rig.click(p.x(), p.y());
+                break;
+            case 1: // a ghost left on the overlay
+                e.SelectedTool(rng.bounded(2) ? Ctl::sbH : Ctl::sbP);
+                e.PaintBox1MouseMove(0, p.x(), p.y());
+                break;
+            case 2:
+                rig.click(p.x(), p.y(), rng.bounded(2) ? ShiftState(ssShift) : ShiftState(0));
+                break;
+            case 3: {
+                const QPoint from = anElement(rng, rig);
+                rig.drag(from.x(), from.y(), p.x(), p.y(),
+                         rng.bounded(3) == 0 ? ShiftState(ssShift) : ShiftState(0));
+                break;
+            }
+            case 4: { // a line between two elements, sometimes left half done
+                e.SelectedTool(Ctl::sbE);
+                const QPoint a = anElement(rng, rig);
+                rig.click(a.x(), a.y());
+                e.PaintBox1MouseMove(ssLeft, p.x(), p.y());
+                if (rng.bounded(3)) {
+                    const QPoint b = anElement(rng, rig);
+                    rig.click(b.x(), b.y());
+                }
+                break;
+            }
+            case 5:
+                e.ObjMoveOnCanvas(rng.bounded(4));
+                break;
+            case 6:
+                if (e.SelectedKind != 0)
+                    e.deleteElem1Click();
+                break;
+            case 7:
+                e.ActionSelectAllExecute();
+                break;
+            case 8:
+                if (rng.bounded(4) == 0)
+                    e.Action_LockExecute();
+                break;
+            case 9:
+                e.GridVisible = !e.GridVisible;
+                break;
+            case 10:
+                if (!e.locked() && rng.bounded(4) == 0)
+                    e.sbCanvaTopClick(sides[rng.bounded(4)]);
+                break;
+            case 11:
+                e.UpdateImageModel();
+                break;
+            }
+        } catch (const AppError &) {
+            // told to the user by the window; the picture must still be right
+        }
+        created += e.HGrid.RowCount() + e.PGrid.RowCount() > rowsBefore;
+        const QString mismatch = overlayMismatch(e);
+        if (!mismatch.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("step %1 (action %2): %3").arg(step).arg(action).arg(mismatch)));
+    }
+    QVERIFY2(created >= 15, qPrintable(QStringLiteral("only %1 elements were created").arg(created)));
+}
+
+// A creation ghost is gone after the next refresh, although the sheet did not change.
+void TestOverlayRefresh::ghostIsRemovedByTheNextRefresh()
+{
+    EditorRig rig;
+    rig.addRect(QStringLiteral("R1"), 200, 150);
+    rig.e.UpdateImageModel();
+    rig.click(200, 150);
+    rig.e.SelectedTool(Ctl::sbH);
+    const QImage armed = rig.e.overlayImage.copy();
+    rig.e.PaintBox1MouseMove(0, 500, 400);
+    QVERIFY(rig.e.overlayImage != armed);
+    rig.e.refreshOverlay();
+    QCOMPARE(rig.e.overlayImage, armed);
+}
+
+QTEST_MAIN(TestOverlayRefresh)
+#include "tst_overlay_refresh.moc"
