@@ -93,15 +93,22 @@ void Editor::refreshOverlay()
 {
     // The overlay's buffer is kept while the sheet keeps its size and layout; then only the
     // areas the sheet or the last overlay drawing changed are copied back from the sheet.
+    // The grid's dots are not logged: a paint that draws the grid puts them back unchanged,
+    // and one that does not starts from the whole picture.
     const QImage &picture = sheet.image();
     DamageLog &sheetDamage = sheet.damage();
     if (!picture.isNull() && overlayImage.size() == picture.size() &&
         overlayImage.format() == picture.format() && overlayImage.bytesPerLine() == picture.bytesPerLine()) {
-        copyDamage(sheetDamage, picture, overlayImage);
-        if (!sheetDamage.all())
-            copyDamage(overlayDamage, picture, overlayImage);
+        if (sheetDamage.all() || (m_gridOnOverlay && (locked() || !GridVisible)))
+            overlayDamage.addAll();
+        if (!overlayDamage.all())
+            copyDamage(sheetDamage, picture, overlayImage);
+        copyDamage(overlayDamage, picture, overlayImage);
+        if (overlayDamage.all())
+            m_gridOnOverlay = false;
     } else {
         overlayImage = picture.copy();
+        m_gridOnOverlay = false;
     }
     sheetDamage.clear();
     overlayDamage.clear();
@@ -126,5 +133,8 @@ void Editor::PaintBox1Paint()
     state.selY2 = SelY2;
     state.selCaption = SelCaption;
     state.currentColor = CurrentColor;
-    ::PaintBox1Paint(overlay, state);
+    overlay.setDamageLog(nullptr);
+    m_gridOnOverlay = paintOverlayGrid(overlay, state) || m_gridOnOverlay;
+    overlay.setDamageLog(&overlayDamage);
+    paintOverlaySelection(overlay, state);
 }

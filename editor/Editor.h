@@ -81,6 +81,8 @@ public:
     // Repaints the overlay at once: sheet picture, then PaintBox1Paint.
     void refreshOverlay();
     void PaintBox1Paint();
+    // Whether the overlay holds the grid, drawn without logging its dots.
+    bool gridOnOverlay() const { return m_gridOnOverlay; }
 
     // --- Hit testing and selection ---
     void Find_and_Select(int X, int Y);
@@ -127,5 +129,6 @@ public:
     void Action_view_navigatorExecute();
 
 private:
+    bool m_gridOnOverlay = false;      // the overlay holds grid dots that no damage log recorded
     StringGrid *m_lastTable = nullptr; // ChangePropSelection's table last used
 };

@@ -8,10 +8,22 @@ constexpr int kGridStep = 15;
 
 void PaintBox1Paint(Canvas &overlayCanvas, const OverlayState &state)
 {
+    paintOverlayGrid(overlayCanvas, state);
+    paintOverlaySelection(overlayCanvas, state);
+}
+
+bool paintOverlayGrid(Canvas &overlayCanvas, const OverlayState &state)
+{
+    if (state.locked || !state.gridVisible)
+        return false;
+    DrawPixelsOnPaintBox(overlayCanvas, kGridStep);
+    return true;
+}
+
+void paintOverlaySelection(Canvas &overlayCanvas, const OverlayState &state)
+{
     if (state.locked)
         return;
-    if (state.gridVisible)
-        DrawPixelsOnPaintBox(overlayCanvas, kGridStep);
     switch (state.selectedKind) {
     case KindRect:
     case KindPoint:
@@ -35,9 +47,5 @@ void DrawPixelsOnPaintBox(Canvas &overlayCanvas, int step)
 {
     if (step <= 0)
         return; // no grid rather than an endless loop
-    const int w = overlayCanvas.width();
-    const int h = overlayCanvas.height();
-    for (int y = 0; y < h; y += step)
-        for (int x = step; x < w; x += step)
-            overlayCanvas.setPixel(x, y, clGridDot);
+    overlayCanvas.setPixelGrid(step, 0, step, clGridDot);
 }

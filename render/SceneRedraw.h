@@ -21,6 +21,10 @@ struct OverlayState {
 
 // The overlay paint over a canvas that already holds the sheet picture: grid and selection.
 void PaintBox1Paint(Canvas &overlayCanvas, const OverlayState &state);
+// Its two parts: the grid, drawn when the state shows one (and then returns true), and the
+// selection. The grid depends only on the canvas size.
+bool paintOverlayGrid(Canvas &overlayCanvas, const OverlayState &state);
+void paintOverlaySelection(Canvas &overlayCanvas, const OverlayState &state);
 
 // Grey dots every `step` pixels: rows y = 0, step, ...; columns x = step, 2*step, ...
 void DrawPixelsOnPaintBox(Canvas &overlayCanvas, int step);

@@ -255,3 +255,25 @@ void Canvas::setPixel(Coord x, Coord y, TColor color)
     damaged(x, y, x + 1, y + 1);
     PixelSurface(m_image).put(x, y, toQRgb(color));
 }
+
+void Canvas::setPixelGrid(Coord x0, Coord y0, Coord step, TColor color)
+{
+    const PixelSurface s(m_image);
+    if (!s.valid() || step <= 0)
+        return;
+    // The first multiple of step at or after 0 in each direction.
+    const auto first = [step](Coord origin) {
+        return origin >= 0 ? origin : origin + ((-origin + step - 1) / step) * step;
+    };
+    const Coord left = first(pinCoord(x0));
+    const Coord top = first(pinCoord(y0));
+    if (left >= s.width() || top >= s.height())
+        return;
+    damaged(left, top, s.width(), s.height());
+    const std::uint32_t value = toQRgb(color);
+    for (Coord y = top; y < s.height(); y += step) {
+        std::uint32_t *row = s.row(y);
+        for (Coord x = left; x < s.width(); x += step)
+            row[x] = value;
+    }
+}

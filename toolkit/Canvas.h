@@ -117,6 +117,8 @@ public:
     // The colour at (x, y), or nothing when the point lies outside the image.
     std::optional<TColor> pixel(Coord x, Coord y) const;
     void setPixel(Coord x, Coord y, TColor color);
+    // Sets the pixels (x0 + i * step, y0 + j * step), i, j >= 0, that lie in the image.
+    void setPixelGrid(Coord x0, Coord y0, Coord step, TColor color);
 
 private:
     // Columns [l, r) and rows [t, b) may have changed.

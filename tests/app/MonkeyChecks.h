@@ -5,6 +5,7 @@
 #include "editor/Editor.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
+#include "render/SceneRedraw.h"
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
 
@@ -168,8 +169,9 @@ inline bool readableError(const QString &text)
     return text.contains(QLatin1Char(' '));
 }
 
-// The overlay is the sheet picture plus drawing in logged areas: restoring those areas from
-// the picture gives the picture back, so a refresh that copies only them shows the right sheet.
+// The overlay is the sheet picture plus drawing in logged areas and the grid: restoring those
+// areas from the picture gives the picture back (grid dots aside), so a refresh that copies
+// only them shows the right sheet.
 inline QString checkOverlay(Editor &e)
 {
     const QImage &picture = e.sheet.image();
@@ -180,7 +182,14 @@ inline QString checkOverlay(Editor &e)
     copyDamage(e.sheet.damage(), picture, restored);
     if (!e.sheet.damage().all())
         copyDamage(e.overlayDamage, picture, restored);
-    if (restored != picture)
+    QImage expected = picture.copy();
+    if (e.gridOnOverlay()) {
+        // Grid dots are put back by the next paint; compare everything else.
+        Canvas a(&restored), b(&expected);
+        paintOverlayGrid(a, OverlayState{});
+        paintOverlayGrid(b, OverlayState{});
+    }
+    if (restored != expected)
         return QStringLiteral("the overlay differs from the sheet outside the logged areas");
     return {};
 }

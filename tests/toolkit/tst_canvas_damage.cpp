@@ -64,6 +64,7 @@ void TestCanvasDamage::everyChangedPixelIsLogged_data()
     QTest::newRow("polyline") << 5;
     QTest::newRow("text") << 6;
     QTest::newRow("pixel") << 7;
+    QTest::newRow("pixel grid") << 8;
 }
 
 // Random shapes in random pens and brushes, on and off the image: the log covers every pixel
@@ -117,6 +118,9 @@ void TestCanvasDamage::everyChangedPixelIsLogged()
             break;
         case 7:
             canvas.setPixel(c(90), c(70), kPen);
+            break;
+        case 8:
+            canvas.setPixelGrid(c(90), c(70), rng.bounded(1, 40), kPen);
             break;
         }
         const int outside = changedOutsideLog(before, image, log);

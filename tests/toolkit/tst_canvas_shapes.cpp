@@ -70,6 +70,8 @@ class TestCanvasShapes : public QObject {
     Q_OBJECT
 
 private slots:
+    void pixelGridMatchesSinglePixels_data();
+    void pixelGridMatchesSinglePixels();
     void shapesCoverTheirBox_data();
     void shapesCoverTheirBox();
     void clearBrushKeepsInterior_data();
@@ -627,6 +629,38 @@ void TestCanvasShapes::sheetImages()
     c.LineTo(size.width(), size.height());
     QCOMPARE(at(image, 0, 0), kPen);
     QCOMPARE(at(copy, 0, 0), kBack); // the copy detached before the drawing
+}
+
+void TestCanvasShapes::pixelGridMatchesSinglePixels_data()
+{
+    QTest::addColumn<qint64>("x0");
+    QTest::addColumn<qint64>("y0");
+    QTest::addColumn<qint64>("step");
+    QTest::newRow("grid from (15, 0)") << qint64(15) << qint64(0) << qint64(15);
+    QTest::newRow("origin left of and above the image") << qint64(-7) << qint64(-3) << qint64(5);
+    QTest::newRow("step 1 fills") << qint64(0) << qint64(0) << qint64(1);
+    QTest::newRow("step wider than the image") << qint64(3) << qint64(4) << qint64(500);
+    QTest::newRow("origin beyond the image") << qint64(60) << qint64(2) << qint64(4);
+    QTest::newRow("far origin") << qint64(-4000000000000) << qint64(-1) << qint64(7);
+    QTest::newRow("no step") << qint64(0) << qint64(0) << qint64(0);
+}
+
+// The grid of dots sets exactly the pixels a loop of single pixels sets.
+void TestCanvasShapes::pixelGridMatchesSinglePixels()
+{
+    QFETCH(qint64, x0);
+    QFETCH(qint64, y0);
+    QFETCH(qint64, step);
+    QImage grid = blankImage(57, 41);
+    Canvas(&grid).setPixelGrid(x0, y0, step, kPen);
+    QImage single = blankImage(57, 41);
+    Canvas reference(&single);
+    if (step > 0)
+        for (qint64 y = 0; y < 41; ++y)
+            for (qint64 x = 0; x < 57; ++x)
+                if (x >= x0 && y >= y0 && (x - x0) % step == 0 && (y - y0) % step == 0)
+                    reference.setPixel(x, y, kPen);
+    QCOMPARE(grid, single);
 }
 
 QTEST_MAIN(TestCanvasShapes)
