@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 int GetNumberElement(const QString &prefix, const StringGrid &table)
 {
     // The names taken: numbers n with prefix+n equal to a row name without regard to case.
@@ -152,9 +154,8 @@ bool isDataRow(const StringGrid &table, int row)
 
 void ClearSelectedTable(StringGrid &table)
 {
-    for (int r = 1; r < table.RowCount(); ++r)
-        for (int c = 0; c < table.ColCount(); ++c)
-            table.setCell(c, r, QString());
+    // Dropping every row after the header and adding one back leaves the new row empty.
+    table.setRowCount(std::min(table.RowCount(), 1));
     table.setRowCount(2);
 }
 

@@ -13,47 +13,54 @@ StringGrid::StringGrid(int colCount, int rowCount) : m_colCount(std::max(colCoun
 
 void StringGrid::setRowCount(int rowCount)
 {
-    m_rows.resize(static_cast<size_t>(std::max(rowCount, 0)));
+    rowCount = std::max(rowCount, 0);
+    const bool shrinks = rowCount < m_rowCount;
+    m_rowCount = rowCount;
+    const size_t size = size_t(m_rowCount) * size_t(m_colCount);
+    m_cells.resize(size);
+    // A table cleared after holding many rows gives its room back.
+    if (shrinks && size < m_cells.capacity() / 4)
+        m_cells.shrink_to_fit();
+}
+
+void StringGrid::reserveRows(int rowCount)
+{
+    m_cells.reserve(size_t(std::max(rowCount, 0)) * size_t(m_colCount));
 }
 
 void StringGrid::setColCount(int colCount)
 {
-    m_colCount = std::max(colCount, 0);
-    for (auto &row : m_rows)
-        if (static_cast<int>(row.size()) > m_colCount)
-            row.resize(static_cast<size_t>(m_colCount));
+    colCount = std::max(colCount, 0);
+    if (colCount == m_colCount)
+        return;
+    std::vector<QString> cells(size_t(m_rowCount) * size_t(colCount));
+    const int kept = std::min(colCount, m_colCount);
+    for (int r = 0; r < m_rowCount; ++r) {
+        const auto from = m_cells.begin() + std::ptrdiff_t(at(0, r));
+        std::move(from, from + kept, cells.begin() + std::ptrdiff_t(size_t(r) * size_t(colCount)));
+    }
+    m_cells = std::move(cells);
+    m_colCount = colCount;
 }
 
 const QString &StringGrid::Cells(int col, int row) const
 {
-    if (row < 0 || row >= RowCount() || col < 0 || col >= m_colCount)
-        return kEmpty;
-    const auto &cells = m_rows[static_cast<size_t>(row)];
-    return col < static_cast<int>(cells.size()) ? cells[static_cast<size_t>(col)] : kEmpty;
+    return inside(col, row) ? m_cells[at(col, row)] : kEmpty;
 }
 
 void StringGrid::setCell(int col, int row, const QString &text)
 {
-    if (row < 0 || row >= RowCount() || col < 0 || col >= m_colCount)
-        return;
-    auto &cells = m_rows[static_cast<size_t>(row)];
-    if (col >= static_cast<int>(cells.size())) {
-        if (text.isEmpty())
-            return;
-        // Rows are filled column by column: room for the whole row at once.
-        cells.reserve(static_cast<size_t>(m_colCount));
-        cells.resize(static_cast<size_t>(col) + 1);
-    }
-    cells[static_cast<size_t>(col)] = text;
+    if (inside(col, row))
+        m_cells[at(col, row)] = text;
 }
 
 void StringGrid::copyRow(int from, int to)
 {
-    if (to < 0 || to >= RowCount())
+    if (to < 0 || to >= m_rowCount || from == to)
         return;
-    if (from < 0 || from >= RowCount()) {
-        m_rows[static_cast<size_t>(to)].clear();
-        return;
-    }
-    m_rows[static_cast<size_t>(to)] = m_rows[static_cast<size_t>(from)];
+    const auto target = m_cells.begin() + std::ptrdiff_t(at(0, to));
+    if (from < 0 || from >= m_rowCount)
+        std::fill(target, target + m_colCount, QString());
+    else
+        std::copy_n(m_cells.begin() + std::ptrdiff_t(at(0, from)), m_colCount, target);
 }

@@ -10,8 +10,10 @@ class StringGrid {
 public:
     StringGrid(int colCount, int rowCount);
 
-    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    int RowCount() const { return m_rowCount; }
     void setRowCount(int rowCount);
+    // Makes room for rowCount rows without changing the table.
+    void reserveRows(int rowCount);
     int ColCount() const { return m_colCount; }
     void setColCount(int colCount);
 
@@ -25,7 +27,15 @@ public:
     void copyRow(int from, int to);
 
 private:
+    bool inside(int col, int row) const
+    {
+        return row >= 0 && row < m_rowCount && col >= 0 && col < m_colCount;
+    }
+    size_t at(int col, int row) const { return size_t(row) * size_t(m_colCount) + size_t(col); }
+
     int m_colCount;
+    int m_rowCount = 0;
     int m_row = 1;
-    std::vector<std::vector<QString>> m_rows;
+    // Row after row, m_colCount cells each: one block for the whole table.
+    std::vector<QString> m_cells;
 };
