@@ -126,6 +126,10 @@ void TestConversions::otherColourTexts_data()
     QTest::newRow("short hex") << "$FF" << 0xFFu;
     QTest::newRow("hex lower") << "$00f0fbff" << 0x00F0FBFFu;
     QTest::newRow("grey") << "$00808080" << 0x808080u;
+    QTest::newRow("hex prefix") << "0x00FF00FF" << 0x00FF00FFu;
+    QTest::newRow("upper hex prefix") << "0X1f" << 0x1Fu;
+    QTest::newRow("blanks before hex") << "  $FF" << 0xFFu;
+    QTest::newRow("blank before decimal") << " 255" << 255u;
 }
 
 void TestConversions::otherColourTexts()
@@ -145,6 +149,13 @@ void TestConversions::badColourText_data()
     QTest::newRow("bad hex digit") << "$00GGFFFF";
     QTest::newRow("unknown name") << "clOrange";
     QTest::newRow("too many digits") << "$0123456789";
+    QTest::newRow("blank before a name") << " clRed";
+    QTest::newRow("blank after a name") << "clRed ";
+    QTest::newRow("hex prefix only") << "0x";
+    QTest::newRow("blank inside hex") << "$ FF";
+    QTest::newRow("latin-1 letter in hex") << QString::fromUtf8("$00\u00C4F");
+    QTest::newRow("fullwidth hex digits") << QString::fromUtf8("$\uFF11\uFF12");
+    QTest::newRow("cyrillic name") << QString::fromUtf8("\u0441lRed");
 }
 
 void TestConversions::badColourText()
