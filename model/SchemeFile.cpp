@@ -133,6 +133,7 @@ private:
         ClearSelectedTable(grid);
         grid.setColCount(*colCount);
         ++i;
+        grid.reserveRows(namedRowsFrom(i, *colCount) + 2);
         for (;;) {
             if (i >= m_n)
                 failAtEnd(marker);
@@ -151,6 +152,17 @@ private:
             }
             i += *colCount;
         }
+    }
+
+    // How many rows with a name follow from line `first` up to the section's end: room for
+    // the table in one piece instead of growing it row by row.
+    int namedRowsFrom(int first, int colCount) const
+    {
+        int rows = 0;
+        for (int i = first; i < m_n && m_lines.at(i) != kEndMarker && colCount <= m_n - i; i += colCount)
+            if (!m_lines.at(i + ColName).isEmpty())
+                ++rows;
+        return rows;
     }
 
     static void checkRow(std::span<const QString> cells, int first, bool hasColor)
@@ -179,22 +191,39 @@ bool schemeSheetAllowed(qint64 width, qint64 height)
            width * height <= kSchemeMaxSheetPixels;
 }
 
+namespace {
+
+// Lines of a table's section body: the two counts, the cells of the named rows and "[~]".
+qsizetype sectionLineCount(const StringGrid &grid)
+{
+    qsizetype rows = 0;
+    for (int r = 1; r < grid.RowCount(); ++r)
+        if (!grid.Cells(ColName, r).isEmpty())
+            ++rows;
+    return 3 + rows * grid.ColCount();
+}
+
+} // namespace
+
 void AddValuesInList(TextList &list, const StringGrid &grid)
 {
-    list.add(IntToStr(grid.RowCount()));
-    list.add(IntToStr(grid.ColCount()));
+    QStringList &lines = list.items();
+    lines.append(IntToStr(grid.RowCount()));
+    lines.append(IntToStr(grid.ColCount()));
     for (int r = 1; r < grid.RowCount(); ++r) {
         if (grid.Cells(ColName, r).isEmpty())
             continue;
         for (int c = 0; c < grid.ColCount(); ++c)
-            list.add(lineSafe(grid.Cells(c, r)));
+            lines.append(lineSafe(grid.Cells(c, r)));
     }
-    list.add(kEndMarker);
+    lines.append(kEndMarker);
 }
 
 void writeScheme(TextList &list, int width, int height, const ElementTables &tables, bool locked)
 {
     list.clear();
+    list.items().reserve(6 + sectionLineCount(tables.HGrid) + sectionLineCount(tables.PGrid) +
+                         sectionLineCount(tables.EGrid) + (locked ? 1 : 0));
     list.add(IntToStr(width));
     list.add(IntToStr(height));
     list.add(QStringLiteral("[H]"));

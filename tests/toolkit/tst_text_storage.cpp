@@ -4,6 +4,7 @@
 #include "toolkit/TextList.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,6 +19,7 @@ private slots:
     void gridCellsOutsideReadEmpty();
     void gridRowCountChanges();
     void gridColCountChanges();
+    void gridColCountKeepsCellsInPlace();
     void gridCopyRow();
     void listIndexOf_data();
     void listIndexOf();
@@ -25,6 +27,7 @@ private slots:
     void listReadsLines_data();
     void listReadsLines();
     void listCyrillicRoundTrip();
+    void listRepeatedLinesReadAsWritten();
     void listSaveToMissingFolder();
     void listFailedSaveKeepsOldFile();
     void listLoadMissingFile();
@@ -84,6 +87,36 @@ void TestTextStorage::gridColCountChanges()
     QCOMPARE(grid.Cells(4, 1), QString());
     grid.setColCount(5); // the dropped cell stays dropped
     QCOMPARE(grid.Cells(4, 1), QString());
+}
+
+void TestTextStorage::gridColCountKeepsCellsInPlace()
+{
+    StringGrid grid(3, 4);
+    grid.reserveRows(50);
+    QCOMPARE(grid.RowCount(), 4);
+    const auto text = [](int c, int r) { return QStringLiteral("%1,%2").arg(c).arg(r); };
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 3; ++c)
+            grid.setCell(c, r, text(c, r));
+    grid.setColCount(5);
+    grid.setCell(4, 2, QStringLiteral("new"));
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(grid.Cells(c, r), text(c, r));
+        QCOMPARE(grid.Cells(3, r), QString());
+    }
+    QCOMPARE(grid.Cells(4, 2), QStringLiteral("new"));
+    grid.setColCount(2);
+    grid.setRowCount(5);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 2; ++c)
+            QCOMPARE(grid.Cells(c, r), text(c, r));
+    QCOMPARE(grid.Cells(0, 4), QString());
+    grid.setColCount(0);
+    QCOMPARE(grid.RowCount(), 5);
+    grid.setCell(0, 1, QStringLiteral("x")); // no column to write to
+    grid.setColCount(1);
+    QCOMPARE(grid.Cells(0, 1), QString());
 }
 
 void TestTextStorage::gridCopyRow()
@@ -183,6 +216,51 @@ void TestTextStorage::listCyrillicRoundTrip()
     TextList back;
     back.loadFromFile(path);
     QCOMPARE(back.items(), list.items());
+}
+
+// Lines that come back many times share their text; every line must still read exactly as
+// its own bytes decode, whatever the lines before it were.
+void TestTextStorage::listRepeatedLinesReadAsWritten()
+{
+    QRandomGenerator rng(7);
+    const QByteArray alphabet("0123456789$-RPAB \xB8\xA8\xC0\xFF\x98\x80\xE0");
+    QList<QByteArray> pool;
+    for (int i = 0; i < 300; ++i) {
+        QByteArray line;
+        // Some lines differ only late, after a long common beginning.
+        if (i % 3 == 0) {
+            pool << "$0099FFF" + QByteArray::number(1000 + rng.bounded(9000));
+            continue;
+        }
+        const int size = rng.bounded(i < 20 ? 3 : 22);
+        for (int k = 0; k < size; ++k)
+            line += alphabet.at(rng.bounded(int(alphabet.size())));
+        pool << line;
+    }
+    const QList<QByteArray> breaks{"\r\n", "\n", "\r"};
+    // A short file has a small table, where different lines often meet in one slot.
+    for (const int count : {150, 20000}) {
+        QByteArray bytes;
+        QStringList expected;
+        for (int i = 0; i < count; ++i) {
+            const QByteArray &line = pool.at(rng.bounded(int(pool.size())));
+            bytes += line;
+            expected << decodeCodePage(line);
+            // "\r" then "\n" would make one break of two lines' ends.
+            bytes += breaks.at(rng.bounded(bytes.endsWith('\r') ? 1 : 3));
+        }
+        TextList list;
+        list.setFromBytes(bytes);
+        QCOMPARE(list.count(), expected.size());
+        for (int i = 0; i < list.count(); ++i) {
+            QCOMPARE(list.item(i), expected.at(i));
+            QCOMPARE(list.item(i).isNull(), expected.at(i).isNull());
+        }
+        QByteArray written;
+        for (const QString &line : expected)
+            written += encodeCodePage(line) + "\r\n";
+        QCOMPARE(list.toBytes(), written);
+    }
 }
 
 void TestTextStorage::listSaveToMissingFolder()
