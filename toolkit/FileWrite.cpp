@@ -17,18 +17,28 @@ namespace {
     throw AppError(QStringLiteral("Cannot %1 file \"%2\". %3").arg(QLatin1String(what), path, reason));
 }
 
-void writeAll(QIODevice &file, const QString &path, const QByteArray &bytes)
+void writeAll(QIODevice &file, const QString &path, const char *data, qsizetype size)
 {
     qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+    while (done < size) {
+        const qint64 n = file.write(data + done, size - done);
         if (n <= 0)
             fail("write", path, file.errorString());
         done += n;
     }
 }
 
-void writeDurable(const QString &path, const QByteArray &bytes)
+// Writes the file's body: everything the source hands out.
+void writeAll(QIODevice &file, const QString &path, const ByteSource &source)
+{
+    QByteArray buffer(kByteSourceCapacity, Qt::Uninitialized);
+    while (const qsizetype n = source(buffer.data(), buffer.size()))
+        writeAll(file, path, buffer.constData(), n);
+}
+
+using Body = std::function<void(QIODevice &)>;
+
+void writeDurable(const QString &path, const Body &writeBody)
 {
     QSaveFile file(path);
     // Unbuffered, so that a short write (a full disk, a size limit) is seen here instead of
@@ -36,7 +46,7 @@ void writeDurable(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail("create", path, file.errorString());
     try {
-        writeAll(file, path, bytes);
+        writeBody(file);
     } catch (...) {
         file.cancelWriting();
         throw;
@@ -45,14 +55,14 @@ void writeDurable(const QString &path, const QByteArray &bytes)
         fail("write", path, file.errorString());
 }
 
-void writeFast(const QString &path, const QByteArray &bytes)
+void writeFast(const QString &path, const Body &writeBody)
 {
     if (QFileInfo(path).isDir())
         fail("create", path, QStringLiteral("Is a directory"));
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     if (!file.open())
         fail("create", path, file.errorString());
-    writeAll(file, path, bytes);
+    writeBody(file);
     if (!file.flush())
         fail("write", path, file.errorString());
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
@@ -63,12 +73,24 @@ void writeFast(const QString &path, const QByteArray &bytes)
     file.setAutoRemove(false);
 }
 
+void writeWith(const QString &path, const Body &writeBody, WriteMode mode)
+{
+    if (mode == WriteMode::Durable)
+        writeDurable(path, writeBody);
+    else
+        writeFast(path, writeBody);
+}
+
 } // namespace
 
 void writeFileSafely(const QString &path, const QByteArray &bytes, WriteMode mode)
 {
-    if (mode == WriteMode::Durable)
-        writeDurable(path, bytes);
-    else
-        writeFast(path, bytes);
+    writeWith(
+        path, [&](QIODevice &file) { writeAll(file, path, bytes.constData(), bytes.size()); }, mode);
+}
+
+void writeFileSafely(const QString &path, const ByteSource &source, WriteMode mode)
+{
+    writeWith(
+        path, [&](QIODevice &file) { writeAll(file, path, source); }, mode);
 }

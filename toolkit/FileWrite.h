@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // How a replaced file reaches the disk: Durable waits until the data is on the disk before the
 // new file takes the old one's place (the editor's saves); Fast leaves that to the system (the
 // command-line tool's pictures, which can be made again).
@@ -12,3 +14,11 @@ enum class WriteMode { Durable, Fast };
 // the file's place only when every byte was written. Throws AppError naming the file and the
 // system's reason otherwise; the file keeps its previous content and no temporary file is left.
 void writeFileSafely(const QString &path, const QByteArray &bytes, WriteMode mode = WriteMode::Durable);
+
+// Hands out a file's bytes piece by piece: writes at most `capacity` bytes (1 MB) to `buffer`
+// and returns how many; 0 ends the file.
+using ByteSource = std::function<qsizetype(char *buffer, qsizetype capacity)>;
+constexpr qsizetype kByteSourceCapacity = 1 << 20;
+
+// The same for bytes handed out by a source, so that a large file never needs to be held whole.
+void writeFileSafely(const QString &path, const ByteSource &source, WriteMode mode = WriteMode::Durable);

@@ -438,6 +438,29 @@ private slots:
         QCOMPARE(r.ui.clipboard, r.e.sheet.image());
     }
 
+    // A bitmap written in pieces that fails part-way leaves the previous picture whole and
+    // no piece of the new one behind.
+    void failingBitmapSaveKeepsTheFile()
+    {
+        Rig r;
+        r.e.sheet.CreateBitmap(2380, 3368); // a 24 MB picture
+        r.addScheme();
+        const QString target = r.path(QStringLiteral("sheet.bmp"));
+        const QByteArray old("an older picture");
+        writeFile(target, old);
+        r.ui.onSave = [&] { return target; };
+        QString message;
+        try {
+            FileSizeLimit limit(3 << 20); // beyond the first pieces, short of the whole picture
+            r.doc.Action_save_bitmapExecute();
+        } catch (const AppError &error) {
+            message = error.message();
+        }
+        QVERIFY2(message.contains(target), qPrintable(message));
+        QCOMPARE(readAll(target), old);
+        QCOMPARE(QDir(r.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.bmp")});
+    }
+
     void commandLineStart_data()
     {
         QTest::addColumn<QString>("name");
