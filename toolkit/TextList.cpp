@@ -5,61 +5,9 @@
 #include "toolkit/FileWrite.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
-#include <vector>
 
 #include <QFile>
-
-namespace {
-
-// Scheme files repeat many short lines (coordinates, colours, captions): a line met again
-// shares the text decoded the first time instead of a copy of its own. A small table keyed
-// by the bytes remembers the latest line of each key's slot.
-class RepeatedLines {
-public:
-    explicit RepeatedLines(qsizetype lineCount)
-    {
-        int bits = 6;
-        while (bits < 14 && (qsizetype(1) << (bits + 2)) < lineCount)
-            ++bits;
-        m_shift = 64 - bits;
-        m_slots.resize(size_t(1) << bits);
-    }
-
-    QString decode(QByteArrayView bytes)
-    {
-        const qsizetype n = bytes.size();
-        if (n == 0 || n > 16)
-            return decodeCodePage(bytes);
-        std::uint64_t a = 0;
-        std::uint64_t b = 0;
-        std::memcpy(&a, bytes.data(), size_t(std::min<qsizetype>(n, 8)));
-        if (n > 8)
-            std::memcpy(&b, bytes.data() + 8, size_t(n - 8));
-        const std::uint64_t hash = (a ^ std::uint64_t(n)) * 0x9E3779B97F4A7C15u + b * 0xC2B2AE3D27D4EB4Fu;
-        Slot &slot = m_slots[size_t(hash >> m_shift)];
-        if (slot.size != n || slot.a != a || slot.b != b) {
-            slot.text = decodeCodePage(bytes);
-            slot.size = n;
-            slot.a = a;
-            slot.b = b;
-        }
-        return slot.text;
-    }
-
-private:
-    struct Slot {
-        std::uint64_t a = 0;
-        std::uint64_t b = 0;
-        qsizetype size = 0; // 0: empty slot
-        QString text;
-    };
-    int m_shift = 0;
-    std::vector<Slot> m_slots;
-};
-
-} // namespace
 
 int TextList::indexOf(const QString &text) const
 {
@@ -105,15 +53,13 @@ void TextList::setFromBytes(const QByteArray &bytes)
     if (end < 0)
         end = bytes.size();
     const QByteArrayView text(bytes.constData(), end);
-    const qsizetype lineCount = std::count(text.begin(), text.end(), '\n') + 1;
-    m_items.reserve(lineCount);
-    RepeatedLines lines(lineCount);
+    m_items.reserve(std::count(text.begin(), text.end(), '\n') + 1);
     qsizetype start = 0;
     qsizetype i = 0;
     while (i < end) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
-            m_items.append(lines.decode(text.sliced(start, i - start)));
+            m_items.append(decodeCodePage(text.sliced(start, i - start)));
             if (c == '\r' && i + 1 < end && text[i + 1] == '\n')
                 ++i;
             start = i + 1;
@@ -121,7 +67,7 @@ void TextList::setFromBytes(const QByteArray &bytes)
         ++i;
     }
     if (start < end)
-        m_items.append(lines.decode(text.sliced(start, end - start)));
+        m_items.append(decodeCodePage(text.sliced(start, end - start)));
 }
 
 void TextList::saveToFile(const QString &path) const
