@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -28,9 +27,11 @@ QGuiApplication &application()
     static int argc = 1;
     static char name[] = "fuzz";
     static char *argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app = [] {
+    // Never destroyed: libFuzzer leaves through exit(), after Qt's thread storage is gone, and
+    // destroying the application then crashes inside Qt.
+    static QGuiApplication *app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QGuiApplication>(argc, argv);
+        return new QGuiApplication(argc, argv);
     }();
     return *app;
 }
