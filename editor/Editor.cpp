@@ -3,8 +3,6 @@
 #include "model/TableOps.h"
 #include "render/SceneRedraw.h"
 
-#include <cstring>
-
 Editor::Editor(EditorUi &ui_) : ui(ui_)
 {
     overlay.setDamageLog(&overlayDamage);

@@ -20,3 +20,20 @@ use_xvfb_display() {
     export DISPLAY=$name
     unset QT_QPA_PLATFORM
 }
+
+# Sets up a real-window test: a work folder in WORK, the editor's pid to be kept in APP_PID,
+# and cleanup on exit of the editor, an Xvfb server of our own and the work folder; then the
+# display as use_xvfb_display gives it.
+start_window_test() {
+    WORK=$(mktemp -d)
+    APP_PID=
+    OWN_XVFB_PID=
+    trap 'window_test_cleanup' EXIT
+    use_xvfb_display "$1" "$2"
+}
+
+window_test_cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "$OWN_XVFB_PID" ] && kill "$OWN_XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}

@@ -4,18 +4,8 @@
 #   save_roundtrip.sh <gravelink binary> [build dir]
 set -euo pipefail
 BIN=$1
-WORK=$(mktemp -d)
-APP_PID=
-OWN_XVFB_PID=
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "$OWN_XVFB_PID" ] && kill "$OWN_XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/../../tools/xvfb_display.sh"
-use_xvfb_display 151 180
+start_window_test 151 180
 
 # A locked scheme with a rectangle, a point and a line between them.
 LINES=(842 595 '[H]' 3 5 R1 120 100 Store '$0099FFFF' '[~]' '[P]' 3 5 P1 400 300 Gate '$00CCFFCC' '[~]'

@@ -4,18 +4,8 @@
 #   startup_screenshot.sh <gravelink binary> [build dir]
 set -euo pipefail
 BIN=$1
-WORK=$(mktemp -d)
-APP_PID=
-OWN_XVFB_PID=
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "$OWN_XVFB_PID" ] && kill "$OWN_XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/../../tools/xvfb_display.sh"
-use_xvfb_display 121 150
+start_window_test 121 150
 
 # A window large enough to show the whole 842 x 595 sheet; the program prints where the sheet
 # lies on the screen.
