@@ -3,7 +3,7 @@
 #include "model/SchemeFile.h"
 #include "toolkit/Errors.h"
 #include "toolkit/FileWrite.h"
-#include "view/SheetPictureFile.h"
+#include "render/SheetPictureFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -93,7 +93,7 @@ void DocumentCommands::LoadModel(const QString &fileName)
         e.tables = std::move(scheme.tables);
         if (scheme.ok) {
             if (scheme.locked) {
-                e.ui.setChecked(Ctl::Action_Lock, true);
+                e.ui.setChecked(Ctl::LockAction, true);
                 e.InstrumEnabled(false);
             }
             e.Modified = false;
@@ -116,7 +116,7 @@ void DocumentCommands::LoadModel(const QString &fileName)
     e.GridVisible = true;
     e.refreshOverlay();
     e.SetStateLine();
-    e.ui.setEnabled(Ctl::ActionSelectAll, e.getCountElements());
+    e.ui.setEnabled(Ctl::SelectAllAction, e.getCountElements());
     if (!failure.isEmpty())
         e.ui.showError(failure);
 }
@@ -177,7 +177,7 @@ void DocumentCommands::writeBitmap(const QString &fileName)
     saveSheetPicture(m_editor.sheet.image(), fileName, "BMP");
 }
 
-void DocumentCommands::sbNewClick()
+void DocumentCommands::newScheme()
 {
     Editor &e = m_editor;
     e.MenuPopped = false;
@@ -199,7 +199,7 @@ void DocumentCommands::sbNewClick()
     e.UpdateImageModel();
 }
 
-void DocumentCommands::sbOpenClick()
+void DocumentCommands::openScheme()
 {
     m_editor.MenuPopped = false;
     CheckFileSave();
@@ -210,19 +210,19 @@ void DocumentCommands::sbOpenClick()
     LoadModel(path);
 }
 
-void DocumentCommands::Save1Click()
+void DocumentCommands::save()
 {
     m_editor.MenuPopped = false;
     saveScheme();
 }
 
-void DocumentCommands::Action_saveAsExecute()
+void DocumentCommands::saveAs()
 {
     m_editor.MenuPopped = false;
     saveSchemeAs();
 }
 
-void DocumentCommands::Action_save_bitmapExecute()
+void DocumentCommands::saveAsBitmap()
 {
     Editor &e = m_editor;
     e.MenuPopped = false;
@@ -237,12 +237,12 @@ void DocumentCommands::Action_save_bitmapExecute()
     writeBitmap(path);
 }
 
-void DocumentCommands::Action_copyExecute()
+void DocumentCommands::copyImage()
 {
     m_editor.ui.copyImageToClipboard(m_editor.sheet.image());
 }
 
-void DocumentCommands::FormCloseQuery(bool &canClose)
+void DocumentCommands::closeQuery(bool &canClose)
 {
     try {
         CheckFileSave();

@@ -22,15 +22,15 @@ public:
     // Throws SilentAbort when the user cancels (or when Yes did not save).
     void CheckFileSave();
 
-    void sbNewClick();
-    void sbOpenClick();
-    void Save1Click();
-    void Action_saveAsExecute();
-    void Action_save_bitmapExecute();
-    void Action_copyExecute();
+    void newScheme();
+    void openScheme();
+    void save();
+    void saveAs();
+    void saveAsBitmap();
+    void copyImage();
     // Never throws: a cancelled question or a failed save (shown in an error box) keep the
     // window open.
-    void FormCloseQuery(bool &canClose);
+    void closeQuery(bool &canClose);
     // `arguments`: the command-line arguments after the program's own path.
     void FormShow(const QStringList &arguments);
 

@@ -1,6 +1,6 @@
 #include "app/ModalProvider.h"
 
-#include "app/NewSheetDialog.h"
+#include "dialogs/NewSheetDialog.h"
 
 #include <QFileDialog>
 #include <QMenu>
@@ -67,9 +67,9 @@ QString QtModalProvider::chooseSaveFile(QWidget *parent, const QString &filter, 
     return runFileDialog(parent, QFileDialog::AcceptSave, filter, defaultSuffix, startDir);
 }
 
-bool QtModalProvider::runNewSheetDialog(QWidget *dialog, int &width, int &height)
+bool QtModalProvider::runNewSheetDialog(NewSheetDialog *dialog, int &width, int &height)
 {
-    return showNewSheetDialog(dialog, width, height);
+    return dialog && dialog->execFor(width, height);
 }
 
 void QtModalProvider::popupMenu(QMenu *menu, const QPoint &screenPos)

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QString>
 
+class NewSheetDialog;
 class QMenu;
 class QWidget;
 
@@ -24,7 +25,7 @@ public:
     virtual QString chooseSaveFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                                    const QString &startDir) = 0;
     // `dialog` is the window's new-sheet dialog (null while there is none).
-    virtual bool runNewSheetDialog(QWidget *dialog, int &width, int &height) = 0;
+    virtual bool runNewSheetDialog(NewSheetDialog *dialog, int &width, int &height) = 0;
     // Shows the menu at the screen point; returns when it has closed.
     virtual void popupMenu(QMenu *menu, const QPoint &screenPos) = 0;
 };
@@ -39,7 +40,7 @@ public:
                            const QString &startDir) override;
     QString chooseSaveFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                            const QString &startDir) override;
-    bool runNewSheetDialog(QWidget *dialog, int &width, int &height) override;
+    bool runNewSheetDialog(NewSheetDialog *dialog, int &width, int &height) override;
     void popupMenu(QMenu *menu, const QPoint &screenPos) override;
 };
 

@@ -77,7 +77,7 @@ void BM_CreateElement(benchmark::State &state)
     int i = 0;
     for (auto _ : state) {
         e.ToolMode = 1;
-        e.PaintBox1MouseDown(mbLeft, 0, 100 + (i * 53) % 2000, 100 + (i * 71) % 3000);
+        e.sheetPress(mbLeft, 0, 100 + (i * 53) % 2000, 100 + (i * 71) % 3000);
         ++i;
         state.PauseTiming();
         if (e.SelectedKind != 1)

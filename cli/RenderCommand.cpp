@@ -3,8 +3,8 @@
 #include "model/SchemeFile.h"
 #include "render/SceneRedraw.h"
 #include "toolkit/Errors.h"
-#include "view/SheetBitmap.h"
-#include "view/SheetPictureFile.h"
+#include "render/SheetBitmap.h"
+#include "render/SheetPictureFile.h"
 
 #include <QFileInfo>
 

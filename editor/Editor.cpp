@@ -16,17 +16,17 @@ bool Editor::getCountElements() const
 void Editor::DeleteElementModel(int row, StringGrid &table)
 {
     deleteElementRows(tables, row, table, Modified);
-    ui.setText(Ctl::edCaption, QString());
-    ui.setText(Ctl::edXc, QString());
-    ui.setText(Ctl::edYc, QString());
+    ui.setText(Ctl::CaptionEdit, QString());
+    ui.setText(Ctl::XEdit, QString());
+    ui.setText(Ctl::YEdit, QString());
     SelectedKind = 0;
     refreshOverlay();
-    ui.setEnabled(Ctl::deleteElem1, false);
-    ui.setEnabled(Ctl::Action_delete, false);
-    ui.setEnabled(Ctl::sbArrowChange, false);
-    ui.setEnabled(Ctl::Action_ChangeLine, false);
+    ui.setEnabled(Ctl::DeleteButton, false);
+    ui.setEnabled(Ctl::DeleteAction, false);
+    ui.setEnabled(Ctl::ReverseLineButton, false);
+    ui.setEnabled(Ctl::ReverseLineAction, false);
     SetStateLine();
-    ui.setEnabled(Ctl::ActionSelectAll, getCountElements());
+    ui.setEnabled(Ctl::SelectAllAction, getCountElements());
 }
 
 void Editor::ClearAll()
@@ -42,13 +42,13 @@ void Editor::ClearAll()
     ListLoadsave.clear();
     ListNameEl.clear();
     ListDist.clear();
-    ui.setEnabled(Ctl::deleteElem1, false);
-    ui.setEnabled(Ctl::Action_delete, false);
-    ui.setEnabled(Ctl::sbArrowChange, false);
-    ui.setEnabled(Ctl::Action_ChangeLine, false);
-    ui.setEnabled(Ctl::ActionSelectAll, false);
+    ui.setEnabled(Ctl::DeleteButton, false);
+    ui.setEnabled(Ctl::DeleteAction, false);
+    ui.setEnabled(Ctl::ReverseLineButton, false);
+    ui.setEnabled(Ctl::ReverseLineAction, false);
+    ui.setEnabled(Ctl::SelectAllAction, false);
     ui.setWindowCaption(AppTitle);
-    ui.setChecked(Ctl::Action_Lock, false);
+    ui.setChecked(Ctl::LockAction, false);
     InstrumEnabled(true);
     PanStepX = PanStepY = PanAnchorX = PanAnchorY = 0;
     sheet.left = 0;
@@ -61,16 +61,16 @@ void Editor::ClearAll()
 void Editor::InstrumEnabled(bool enabled)
 {
     SelectedKind = 0;
-    for (Ctl c : {Ctl::sbCursor, Ctl::sbH, Ctl::sbP, Ctl::sbE, Ctl::ColorBox1, Ctl::edCaption, Ctl::edXc,
-                  Ctl::edYc, Ctl::sbCanvaTop, Ctl::sbCanvaBottom, Ctl::sbCanvaLeft, Ctl::sbCanvaRight,
-                  Ctl::lbText, Ctl::lbXc, Ctl::lbYc})
+    for (Ctl c : {Ctl::CursorTool, Ctl::RectangleTool, Ctl::PointTool, Ctl::LineTool, Ctl::ColorList, Ctl::CaptionEdit, Ctl::XEdit,
+                  Ctl::YEdit, Ctl::HeightMinus, Ctl::HeightPlus, Ctl::WidthMinus, Ctl::WidthPlus,
+                  Ctl::CaptionLabel, Ctl::XLabel, Ctl::YLabel})
         ui.setEnabled(c, enabled);
-    ui.setVisible(Ctl::Panel_btn_vert, enabled);
-    ui.setVisible(Ctl::Panel_btn_horiz, enabled);
-    ui.setEnabled(Ctl::sbArrowChange, false);
-    ui.setEnabled(Ctl::Action_ChangeLine, false);
-    ui.setEnabled(Ctl::deleteElem1, false);
-    ui.setEnabled(Ctl::Action_delete, false);
+    ui.setVisible(Ctl::HeightButtons, enabled);
+    ui.setVisible(Ctl::WidthButtons, enabled);
+    ui.setEnabled(Ctl::ReverseLineButton, false);
+    ui.setEnabled(Ctl::ReverseLineAction, false);
+    ui.setEnabled(Ctl::DeleteButton, false);
+    ui.setEnabled(Ctl::DeleteAction, false);
     SetStateLine();
 }
 
@@ -78,7 +78,7 @@ void Editor::SetStateLine()
 {
     if (locked())
         return;
-    ui.setEnabled(Ctl::sbE, PGrid.RowCount() + HGrid.RowCount() - 2 >= 4);
+    ui.setEnabled(Ctl::LineTool, PGrid.RowCount() + HGrid.RowCount() - 2 >= 4);
 }
 
 void Editor::UpdateImageModel()
@@ -111,11 +111,11 @@ void Editor::refreshOverlay()
     sheetDamage.clear();
     overlayDamage.clear();
     overlay.setImage(&overlayImage);
-    PaintBox1Paint();
+    paintOverlay();
     ui.overlayChanged();
 }
 
-void Editor::PaintBox1Paint()
+void Editor::paintOverlay()
 {
     // The overlay canvas starts each paint with a white brush and the window's caption font.
     overlay.setBrushColor(clWhite);

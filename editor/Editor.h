@@ -1,11 +1,11 @@
 #pragma once
 
 #include "editor/EditorUi.h"
-#include "editor/ShiftState.h"
+#include "toolkit/ShiftState.h"
 #include "model/ElementTables.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/TextList.h"
-#include "view/SheetBitmap.h"
+#include "render/SheetBitmap.h"
 
 #include <QImage>
 #include <QString>
@@ -65,7 +65,7 @@ public:
     QString AppTitle;
     bool MenuPopped = false;
 
-    bool locked() const { return ui.isChecked(Ctl::Action_Lock); }
+    bool locked() const { return ui.isChecked(Ctl::LockAction); }
 
     // --- Element tables (UI steps) ---
     bool getCountElements() const;
@@ -78,9 +78,9 @@ public:
 
     // --- Scene redraw and overlay ---
     void UpdateImageModel();
-    // Repaints the overlay at once: sheet picture, then PaintBox1Paint.
+    // Repaints the overlay at once: sheet picture, then paintOverlay.
     void refreshOverlay();
-    void PaintBox1Paint();
+    void paintOverlay();
     // Whether the overlay holds the grid, drawn without logging its dots.
     bool gridOnOverlay() const { return m_gridOnOverlay; }
 
@@ -90,43 +90,43 @@ public:
     int GetNumRowRect(int X, int Y, StringGrid &table);
     int GetNumRow_onMinValue();
     void SelectAllObjects();
-    void ActionSelectAllExecute();
+    void selectAllCommand();
     void ShowProperties(int row, StringGrid &table);
 
     // --- Tools and mouse gestures ---
-    void SelectedTool(Ctl sender);
-    void PaintBox1MouseDown(MouseButton button, ShiftState shift, int X, int Y);
-    void PaintBox1MouseMove(ShiftState shift, int X, int Y);
-    void PaintBox1MouseUp(MouseButton button, ShiftState shift, int X, int Y);
-    void PaintBox1DblClick();
+    void selectTool(Ctl sender);
+    void sheetPress(MouseButton button, ShiftState shift, int X, int Y);
+    void sheetMove(ShiftState shift, int X, int Y);
+    void sheetRelease(MouseButton button, ShiftState shift, int X, int Y);
+    void sheetDoubleClick();
     void ChangeCoordObj(qint64 dx, qint64 dy);
 
     // --- Element editing commands ---
     // Key filters: return the character to type, or 0 to discard it.
-    QChar edCaptionKeyPress(QChar key);
-    QChar edXcKeyPress(QChar key);
-    void ColorBox1Change();
+    QChar captionKeyFilter(QChar key);
+    QChar coordinateKeyFilter(QChar key);
+    void colorChosen();
     void ChangePropSelection(qint64 dx, qint64 dy, bool keepStyle);
     void ChangePropElement(int row, StringGrid &table, qint64 dx, qint64 dy, bool keepStyle);
     void ObjMoveOnCanvas(int direction);
-    void ActMoveLeftExecute() { ObjMoveOnCanvas(0); }
-    void ActMoveTopExecute() { ObjMoveOnCanvas(1); }
-    void ActMoveRightExecute() { ObjMoveOnCanvas(2); }
-    void ActMoveBottomExecute() { ObjMoveOnCanvas(3); }
-    void deleteElem1Click();
-    void sbArrowChangeClick();
-    void Action_LockExecute();
+    void moveSelectionLeft() { ObjMoveOnCanvas(0); }
+    void moveSelectionUp() { ObjMoveOnCanvas(1); }
+    void moveSelectionRight() { ObjMoveOnCanvas(2); }
+    void moveSelectionDown() { ObjMoveOnCanvas(3); }
+    void deleteSelection();
+    void reverseSelectedLine();
+    void toggleLock();
 
     // --- Sheet size ---
-    void sbCanvaTopClick(Ctl sender);
+    void stepSheetSize(Ctl sender);
 
     // --- Viewport navigation ---
     void MoveSheet(int X, int Y);
-    void ActMoveSheetLeftExecute();
-    void ActMoveSheetRightExecute();
-    void ActMoveSheetTopExecute();
-    void ActMoveSheetDownExecute();
-    void Action_view_navigatorExecute();
+    void scrollSheetLeft();
+    void scrollSheetRight();
+    void scrollSheetUp();
+    void scrollSheetDown();
+    void toggleNavigator();
 
 private:
     bool m_gridOnOverlay = false;      // the overlay holds grid dots that no damage log recorded

@@ -7,17 +7,17 @@
 // The controls of the main window that the editing logic reads and drives.
 enum class Ctl {
     // tool buttons and toolbar
-    sbCursor, sbH, sbP, sbE, ColorBox1, edCaption, edXc, edYc, lbText, lbXc, lbYc,
-    sbArrowChange, deleteElem1,
+    CursorTool, RectangleTool, PointTool, LineTool, ColorList, CaptionEdit, XEdit, YEdit,
+    CaptionLabel, XLabel, YLabel, ReverseLineButton, DeleteButton,
     // sheet-size buttons and their panels, the navigator
-    sbCanvaTop, sbCanvaBottom, sbCanvaLeft, sbCanvaRight, Panel_btn_vert, Panel_btn_horiz, PanelView,
+    HeightMinus, HeightPlus, WidthMinus, WidthPlus, HeightButtons, WidthButtons, Navigator,
     // actions and menu entries with a state of their own
-    Action_delete, Action_ChangeLine, ChangeLine1, ActionSelectAll, Action_Lock, Action_view_navigator,
+    DeleteAction, ReverseLineAction, ReverseLineItem, SelectAllAction, LockAction, NavigatorAction,
 };
 
 enum class SaveAnswer { Yes, No, Cancel };
 
-// What the editing logic needs of the window. TForm1 implements it with widgets; tests may
+// What the editing logic needs of the window. MainWindow implements it with widgets; tests may
 // implement it with plain fields.
 class EditorUi {
 public:

@@ -2,7 +2,7 @@
 #include "editor/Editor.h"
 #include "model/TableOps.h"
 
-void Editor::deleteElem1Click()
+void Editor::deleteSelection()
 {
     if (ListShiftObj.count() >= 2) {
         // Lines attached to a deleted member go with it; a later listed line is then not found
@@ -24,7 +24,7 @@ void Editor::deleteElem1Click()
     MenuPopped = false;
 }
 
-void Editor::sbArrowChangeClick()
+void Editor::reverseSelectedLine()
 {
     if (SelectedKind == 3) {
         const int row = EGrid.Row();
@@ -40,12 +40,12 @@ void Editor::sbArrowChangeClick()
     MenuPopped = false;
 }
 
-void Editor::Action_LockExecute()
+void Editor::toggleLock()
 {
-    const bool nowLocked = !ui.isChecked(Ctl::Action_Lock);
-    ui.setChecked(Ctl::Action_Lock, nowLocked);
+    const bool nowLocked = !ui.isChecked(Ctl::LockAction);
+    ui.setChecked(Ctl::LockAction, nowLocked);
     InstrumEnabled(!nowLocked);
-    ui.setEnabled(Ctl::ActionSelectAll, getCountElements());
+    ui.setEnabled(Ctl::SelectAllAction, getCountElements());
     ListShiftObj.clear();
     Modified = true;
     MenuPopped = false;

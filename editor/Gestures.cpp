@@ -21,12 +21,12 @@ QString coordText(qint64 value)
 
 } // namespace
 
-void Editor::PaintBox1MouseMove(ShiftState shift, int X, int Y)
+void Editor::sheetMove(ShiftState shift, int X, int Y)
 {
     if (!locked()) {
         if (SelectedKind == 0) {
-            ui.setText(Ctl::edXc, coordText(X));
-            ui.setText(Ctl::edYc, coordText(Y));
+            ui.setText(Ctl::XEdit, coordText(X));
+            ui.setText(Ctl::YEdit, coordText(Y));
         }
         overlay.setPenStyle(PenStyle::Dot);
 
@@ -65,13 +65,13 @@ void Editor::PaintBox1MouseMove(ShiftState shift, int X, int Y)
                 GrabOffsetY = clampToInt(qint64(SelY) - MouseDownY);
                 const qint64 gx = qint64(X) + GrabOffsetX;
                 const qint64 gy = qint64(Y) + GrabOffsetY;
-                ui.setText(Ctl::edXc, coordText(gx));
-                ui.setText(Ctl::edYc, coordText(gy));
+                ui.setText(Ctl::XEdit, coordText(gx));
+                ui.setText(Ctl::YEdit, coordText(gy));
                 DrawToolElement(gx, gy, SelCaption, overlay, CurrentColor, clBlack, false, true, 1);
             } else {
                 DrawToolElement(X, Y, SelCaption, overlay, clPointFill, clPointGhostPen, false, true, 2);
-                ui.setText(Ctl::edXc, coordText(X));
-                ui.setText(Ctl::edYc, coordText(Y));
+                ui.setText(Ctl::XEdit, coordText(X));
+                ui.setText(Ctl::YEdit, coordText(Y));
             }
             ui.overlayChanged();
         }
@@ -82,7 +82,7 @@ void Editor::PaintBox1MouseMove(ShiftState shift, int X, int Y)
         MoveSheet(X, Y);
 }
 
-void Editor::PaintBox1MouseUp(MouseButton button, ShiftState shift, int X, int Y)
+void Editor::sheetRelease(MouseButton button, ShiftState shift, int X, int Y)
 {
     if (!locked()) {
         DragDistX = clampToInt(absDiff(MouseDownX, X));
@@ -111,7 +111,7 @@ void Editor::PaintBox1MouseUp(MouseButton button, ShiftState shift, int X, int Y
         MouseHeld = false;
     }
 
-    if (ui.isEnabled(Ctl::edCaption))
+    if (ui.isEnabled(Ctl::CaptionEdit))
         ui.focusCaptionSelectAll();
 
     if (!locked()) {
@@ -126,7 +126,7 @@ void Editor::PaintBox1MouseUp(MouseButton button, ShiftState shift, int X, int Y
         UpdateImageModel();
 
         const bool single = ListShiftObj.count() < 2;
-        for (Ctl c : {Ctl::lbXc, Ctl::edXc, Ctl::lbYc, Ctl::edYc})
+        for (Ctl c : {Ctl::XLabel, Ctl::XEdit, Ctl::YLabel, Ctl::YEdit})
             ui.setEnabled(c, single);
     }
 }

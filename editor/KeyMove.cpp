@@ -32,8 +32,8 @@ void Editor::ObjMoveOnCanvas(int direction)
 {
     if ((SelectedKind != 1 && SelectedKind != 2) || locked())
         return;
-    const qint64 oldX = StrToInt(ui.text(Ctl::edXc));
-    const qint64 oldY = StrToInt(ui.text(Ctl::edYc));
+    const qint64 oldX = StrToInt(ui.text(Ctl::XEdit));
+    const qint64 oldY = StrToInt(ui.text(Ctl::YEdit));
     qint64 x = oldX;
     qint64 y = oldY;
     switch (direction) {
@@ -58,10 +58,10 @@ void Editor::ObjMoveOnCanvas(int direction)
     const qint64 dx = oldX - x;
     const qint64 dy = oldY - y;
     if (ListShiftObj.count() >= 2)
-        checkGroupMove(tables, ListShiftObj, !ui.text(Ctl::edCaption).isEmpty(), dx, dy);
+        checkGroupMove(tables, ListShiftObj, !ui.text(Ctl::CaptionEdit).isEmpty(), dx, dy);
 
-    ui.setText(Ctl::edXc, IntToStr(x));
-    ui.setText(Ctl::edYc, IntToStr(y));
+    ui.setText(Ctl::XEdit, IntToStr(x));
+    ui.setText(Ctl::YEdit, IntToStr(y));
     KeyMoveScope scope(KeyMoveActive);
     ChangePropSelection(dx, dy, true);
 }

@@ -34,7 +34,7 @@ void Editor::MoveSheet(int X, int Y)
     ui.sheetGeometryChanged();
 }
 
-void Editor::ActMoveSheetLeftExecute()
+void Editor::scrollSheetLeft()
 {
     const qint64 L = sheet.left;
     PanStepX = 20;
@@ -44,7 +44,7 @@ void Editor::ActMoveSheetLeftExecute()
     MoveSheet(clampToInt(L + 20), 0);
 }
 
-void Editor::ActMoveSheetRightExecute()
+void Editor::scrollSheetRight()
 {
     const qint64 L = sheet.left;
     PanStepX = 20;
@@ -54,7 +54,7 @@ void Editor::ActMoveSheetRightExecute()
     MoveSheet(clampToInt(L - 20), 0);
 }
 
-void Editor::ActMoveSheetTopExecute()
+void Editor::scrollSheetUp()
 {
     const qint64 T = sheet.top;
     PanStepX = 0;
@@ -64,7 +64,7 @@ void Editor::ActMoveSheetTopExecute()
     MoveSheet(0, sheet.top);
 }
 
-void Editor::ActMoveSheetDownExecute()
+void Editor::scrollSheetDown()
 {
     const qint64 T = sheet.top;
     PanStepX = 0;
@@ -74,9 +74,9 @@ void Editor::ActMoveSheetDownExecute()
     MoveSheet(0, sheet.top);
 }
 
-void Editor::Action_view_navigatorExecute()
+void Editor::toggleNavigator()
 {
-    const bool show = !ui.isChecked(Ctl::Action_view_navigator);
-    ui.setChecked(Ctl::Action_view_navigator, show);
-    ui.setVisible(Ctl::PanelView, show);
+    const bool show = !ui.isChecked(Ctl::NavigatorAction);
+    ui.setChecked(Ctl::NavigatorAction, show);
+    ui.setVisible(Ctl::Navigator, show);
 }

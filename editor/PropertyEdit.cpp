@@ -20,7 +20,7 @@ constexpr QChar kBackspace(8);
 
 } // namespace
 
-QChar Editor::edCaptionKeyPress(QChar key)
+QChar Editor::captionKeyFilter(QChar key)
 {
     if (key != kEnter)
         return key;
@@ -29,19 +29,19 @@ QChar Editor::edCaptionKeyPress(QChar key)
     return QChar(0);
 }
 
-QChar Editor::edXcKeyPress(QChar key)
+QChar Editor::coordinateKeyFilter(QChar key)
 {
     if (key == kBackspace || (key >= QLatin1Char('0') && key <= QLatin1Char('9')))
         return key;
     if (key == kEnter) {
         KeyMoveActive = false;
-        if ((SelectedKind == 1 && !ui.text(Ctl::edCaption).isEmpty()) || SelectedKind == 2)
+        if ((SelectedKind == 1 && !ui.text(Ctl::CaptionEdit).isEmpty()) || SelectedKind == 2)
             ChangePropSelection(0, 0, false);
     }
     return QChar(0);
 }
 
-void Editor::ColorBox1Change()
+void Editor::colorChosen()
 {
     const int index = ui.colorIndex();
     if (index < 0 || index >= colorBoxItems().size())
@@ -59,7 +59,7 @@ void Editor::ColorBox1Change()
 void Editor::ChangePropSelection(qint64 dx, qint64 dy, bool keepStyle)
 {
     m_lastTable = nullptr;
-    const bool captionEmpty = ui.text(Ctl::edCaption).isEmpty();
+    const bool captionEmpty = ui.text(Ctl::CaptionEdit).isEmpty();
 
     if (ListShiftObj.count() <= 1) {
         switch (SelectedKind) {
@@ -116,8 +116,8 @@ void Editor::ChangePropElement(int row, StringGrid &table, qint64 dx, qint64 dy,
         if (ListShiftObj.count() <= 1) {
             // The boxes take only digits, but may be empty or hold pasted text: a position
             // cell always holds an integer, so such a box leaves the position as it is.
-            const std::optional<int> x = tryStrToInt(ui.text(Ctl::edXc));
-            const std::optional<int> y = tryStrToInt(ui.text(Ctl::edYc));
+            const std::optional<int> x = tryStrToInt(ui.text(Ctl::XEdit));
+            const std::optional<int> y = tryStrToInt(ui.text(Ctl::YEdit));
             if (x && y) {
                 table.setCell(ColX, row, IntToStr(*x));
                 table.setCell(ColY, row, IntToStr(*y));
@@ -130,8 +130,8 @@ void Editor::ChangePropElement(int row, StringGrid &table, qint64 dx, qint64 dy,
         if (!keepStyle)
             table.setCell(ColColor, row, ColorToString(CurrentColor));
     }
-    if (ui.hasFocus(Ctl::edCaption) && !keepStyle) {
-        const QString caption = ui.text(Ctl::edCaption);
+    if (ui.hasFocus(Ctl::CaptionEdit) && !keepStyle) {
+        const QString caption = ui.text(Ctl::CaptionEdit);
         if (caption.isEmpty() && &table == &HGrid)
             table.setCell(ColCaption, row, table.Cells(ColName, row));
         else

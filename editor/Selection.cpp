@@ -84,19 +84,19 @@ void Editor::Find_and_Select(int X, int Y)
     refreshOverlay();
 
     if (SelectedKind != 0) {
-        ui.setEnabled(Ctl::deleteElem1, true);
-        ui.setEnabled(Ctl::Action_delete, true);
+        ui.setEnabled(Ctl::DeleteButton, true);
+        ui.setEnabled(Ctl::DeleteAction, true);
         const bool line = SelectedKind == 3;
-        ui.setEnabled(Ctl::sbArrowChange, line);
-        ui.setEnabled(Ctl::Action_ChangeLine, line);
-        ui.setEnabled(Ctl::ChangeLine1, line);
+        ui.setEnabled(Ctl::ReverseLineButton, line);
+        ui.setEnabled(Ctl::ReverseLineAction, line);
+        ui.setEnabled(Ctl::ReverseLineItem, line);
     } else {
-        ui.setEnabled(Ctl::deleteElem1, false);
-        ui.setEnabled(Ctl::Action_delete, false);
-        ui.setEnabled(Ctl::sbArrowChange, false);
-        ui.setEnabled(Ctl::Action_ChangeLine, false);
-        ui.setEnabled(Ctl::ChangeLine1, false);
-        ui.setText(Ctl::edCaption, QString());
+        ui.setEnabled(Ctl::DeleteButton, false);
+        ui.setEnabled(Ctl::DeleteAction, false);
+        ui.setEnabled(Ctl::ReverseLineButton, false);
+        ui.setEnabled(Ctl::ReverseLineAction, false);
+        ui.setEnabled(Ctl::ReverseLineItem, false);
+        ui.setText(Ctl::CaptionEdit, QString());
         FoundName.clear();
         ListShiftObj.clear();
     }
@@ -197,21 +197,21 @@ void Editor::SelectAllObjects()
             if (rowInUse(*table, r))
                 ListShiftObj.add(table->Cells(ColName, r));
     if (ListShiftObj.count() > 0) {
-        ui.setEnabled(Ctl::Action_delete, true);
-        ui.setEnabled(Ctl::deleteElem1, true);
+        ui.setEnabled(Ctl::DeleteAction, true);
+        ui.setEnabled(Ctl::DeleteButton, true);
     }
     UpdateImageModel();
 }
 
-void Editor::ActionSelectAllExecute()
+void Editor::selectAllCommand()
 {
     SelectAllObjects();
 }
 
 void Editor::ShowProperties(int row, StringGrid &table)
 {
-    ui.setText(Ctl::edCaption, QString());
-    ui.setText(Ctl::edCaption, table.Cells(ColCaption, row));
-    ui.setText(Ctl::edXc, table.Cells(ColX, row));
-    ui.setText(Ctl::edYc, table.Cells(ColY, row));
+    ui.setText(Ctl::CaptionEdit, QString());
+    ui.setText(Ctl::CaptionEdit, table.Cells(ColCaption, row));
+    ui.setText(Ctl::XEdit, table.Cells(ColX, row));
+    ui.setText(Ctl::YEdit, table.Cells(ColY, row));
 }

@@ -8,23 +8,23 @@ constexpr int SheetStep = 50;
 
 } // namespace
 
-void Editor::sbCanvaTopClick(Ctl sender)
+void Editor::stepSheetSize(Ctl sender)
 {
     const qint64 width = sheet.width();
     const qint64 height = sheet.height();
     qint64 newWidth = width;
     qint64 newHeight = height;
     switch (sender) {
-    case Ctl::sbCanvaTop:
+    case Ctl::HeightMinus:
         newHeight -= SheetStep;
         break;
-    case Ctl::sbCanvaBottom:
+    case Ctl::HeightPlus:
         newHeight += SheetStep;
         break;
-    case Ctl::sbCanvaLeft:
+    case Ctl::WidthMinus:
         newWidth -= SheetStep;
         break;
-    case Ctl::sbCanvaRight:
+    case Ctl::WidthPlus:
         newWidth += SheetStep;
         break;
     default:

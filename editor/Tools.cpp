@@ -16,7 +16,7 @@ void createElement(Editor &e, int kind, int X, int Y)
     StringGrid &table = kind == 1 ? e.HGrid : e.PGrid;
 
     const QString name = prefix + QString::number(GetNumberElement(prefix, table));
-    const QString typed = e.ui.text(Ctl::edCaption);
+    const QString typed = e.ui.text(Ctl::CaptionEdit);
     const QString caption = typed.isEmpty() ? name : typed;
     int index = e.ui.colorIndex();
     if (index < 0 || index >= colorBoxItems().size())
@@ -35,14 +35,14 @@ void createElement(Editor &e, int kind, int X, int Y)
     DrawToolElement(X, Y, caption, e.sheet.canvas(), e.CurrentColor, clBlack, false, false, kind);
     e.Find_and_Select(X, Y);
 
-    e.ui.setToolDown(Ctl::sbCursor);
+    e.ui.setToolDown(Ctl::CursorTool);
     e.ToolMode = 0;
     e.Modified = true;
 }
 
 void leaveLineTool(Editor &e)
 {
-    e.ui.setToolDown(Ctl::sbCursor);
+    e.ui.setToolDown(Ctl::CursorTool);
     e.ToolMode = 0;
     e.Modified = true;
 }
@@ -109,16 +109,16 @@ void linePress(Editor &e, int X, int Y)
 
 } // namespace
 
-void Editor::SelectedTool(Ctl sender)
+void Editor::selectTool(Ctl sender)
 {
     switch (sender) {
-    case Ctl::sbH:
+    case Ctl::RectangleTool:
         ToolMode = 1;
         break;
-    case Ctl::sbP:
+    case Ctl::PointTool:
         ToolMode = 2;
         break;
-    case Ctl::sbE:
+    case Ctl::LineTool:
         ToolMode = 3;
         break;
     default:
@@ -127,22 +127,22 @@ void Editor::SelectedTool(Ctl sender)
     }
     SelectedKind = 0;
     for (Ctl c :
-         {Ctl::deleteElem1, Ctl::Action_delete, Ctl::sbArrowChange, Ctl::Action_ChangeLine, Ctl::ChangeLine1})
+         {Ctl::DeleteButton, Ctl::DeleteAction, Ctl::ReverseLineButton, Ctl::ReverseLineAction, Ctl::ReverseLineItem})
         ui.setEnabled(c, false);
-    ui.setText(Ctl::edXc, QString());
-    ui.setText(Ctl::edYc, QString());
+    ui.setText(Ctl::XEdit, QString());
+    ui.setText(Ctl::YEdit, QString());
     overlay.setPenColor(clBlack);
     overlay.setPenWidth(1);
     refreshOverlay();
     LineStartX = -1;
     LineStartY = -1;
-    const QString typed = ui.text(Ctl::edCaption);
+    const QString typed = ui.text(Ctl::CaptionEdit);
     SelCaption = typed.isEmpty() ? QStringLiteral("RP") : typed;
     ListShiftObj.clear();
     UpdateImageModel();
 }
 
-void Editor::PaintBox1MouseDown(MouseButton button, ShiftState, int X, int Y)
+void Editor::sheetPress(MouseButton button, ShiftState, int X, int Y)
 {
     PanAnchorX = X;
     PanAnchorY = Y;
@@ -170,22 +170,22 @@ void Editor::PaintBox1MouseDown(MouseButton button, ShiftState, int X, int Y)
 
         // The right button arms the rectangle tool, the middle one the point tool.
         if (button == mbRight) {
-            SelectedTool(Ctl::sbH);
-            ui.setToolDown(Ctl::sbH);
+            selectTool(Ctl::RectangleTool);
+            ui.setToolDown(Ctl::RectangleTool);
             refreshOverlay();
         } else if (button == mbMiddle) {
-            SelectedTool(Ctl::sbP);
-            ui.setToolDown(Ctl::sbP);
+            selectTool(Ctl::PointTool);
+            ui.setToolDown(Ctl::PointTool);
             refreshOverlay();
         }
     }
-    ui.setEnabled(Ctl::ActionSelectAll, getCountElements());
+    ui.setEnabled(Ctl::SelectAllAction, getCountElements());
 }
 
-void Editor::PaintBox1DblClick()
+void Editor::sheetDoubleClick()
 {
-    if (locked() || !ui.isEnabled(Ctl::sbE))
+    if (locked() || !ui.isEnabled(Ctl::LineTool))
         return;
-    SelectedTool(Ctl::sbE);
-    ui.setToolDown(Ctl::sbE);
+    selectTool(Ctl::LineTool);
+    ui.setToolDown(Ctl::LineTool);
 }

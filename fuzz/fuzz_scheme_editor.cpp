@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     BenchUi ui;
     Editor editor(ui);
     editor.tables = r.tables;
-    ui.setChecked(Ctl::Action_Lock, r.locked);
+    ui.setChecked(Ctl::LockAction, r.locked);
     editor.sheet.CreateBitmap(std::min(r.width, kMaxFuzzSide), std::min(r.height, kMaxFuzzSide));
     try {
         editor.UpdateImageModel();
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const AppError &) {
         require(false, "an accepted scheme failed to redraw or hit-test");
     }
-    const QByteArray written = schemeBytes(r.width, r.height, editor.tables, ui.isChecked(Ctl::Action_Lock));
+    const QByteArray written = schemeBytes(r.width, r.height, editor.tables, ui.isChecked(Ctl::LockAction));
     const SchemeReadResult again = readScheme(written);
     require(again.ok, "saved scheme does not read");
     require(sameCells(again.tables, editor.tables), "tables changed by saving");

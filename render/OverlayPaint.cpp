@@ -6,7 +6,7 @@ constexpr TColor clGridDot = 0x00808080;
 constexpr int kGridStep = 15;
 } // namespace
 
-void PaintBox1Paint(Canvas &overlayCanvas, const OverlayState &state)
+void paintOverlay(Canvas &overlayCanvas, const OverlayState &state)
 {
     paintOverlayGrid(overlayCanvas, state);
     paintOverlaySelection(overlayCanvas, state);

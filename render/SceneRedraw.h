@@ -20,7 +20,7 @@ struct OverlayState {
 };
 
 // The overlay paint over a canvas that already holds the sheet picture: grid and selection.
-void PaintBox1Paint(Canvas &overlayCanvas, const OverlayState &state);
+void paintOverlay(Canvas &overlayCanvas, const OverlayState &state);
 // Its two parts: the grid, drawn when the state shows one (and then returns true), and the
 // selection. The grid depends only on the canvas size.
 bool paintOverlayGrid(Canvas &overlayCanvas, const OverlayState &state);

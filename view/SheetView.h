@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/ShiftState.h"
+#include "toolkit/ShiftState.h"
 
 #include <QImage>
 #include <QWidget>

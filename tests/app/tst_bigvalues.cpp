@@ -191,7 +191,7 @@ void TestBigValues::keyboardMoveAtTheIntEdges()
     appendRow(rig.editor.PGrid, {"P1", QString::number(x), "100", "edge", "$0099FFFF"});
     appendRow(rig.editor.PGrid, {"P2", "10", "10", "other", "$0099FFFF"});
     rig.select(rig.editor.PGrid, 1);
-    QCOMPARE(rig.ui.texts[Ctl::edXc], QString::number(x));
+    QCOMPARE(rig.ui.texts[Ctl::XEdit], QString::number(x));
 
     bool refused = false;
     try {
@@ -225,12 +225,12 @@ void TestBigValues::typedHugeCoordinateIsNotApplied()
     rig.select(rig.editor.PGrid, 1);
     for (const QString &typed : {QStringLiteral("123456789012"), QStringLiteral("2147483648"),
                                  QStringLiteral("99999999999999999999999999999999")}) {
-        rig.ui.texts[Ctl::edXc] = typed;
-        rig.editor.edXcKeyPress(QChar(13));
+        rig.ui.texts[Ctl::XEdit] = typed;
+        rig.editor.coordinateKeyFilter(QChar(13));
         QCOMPARE(rig.editor.PGrid.Cells(ColX, 1), QStringLiteral("50"));
     }
-    rig.ui.texts[Ctl::edXc] = QStringLiteral("2147483647");
-    rig.editor.edXcKeyPress(QChar(13));
+    rig.ui.texts[Ctl::XEdit] = QStringLiteral("2147483647");
+    rig.editor.coordinateKeyFilter(QChar(13));
     QCOMPARE(rig.editor.PGrid.Cells(ColX, 1), QStringLiteral("2147483647"));
     QVERIFY(rig.ui.errors.isEmpty());
 }
@@ -250,18 +250,18 @@ void TestBigValues::dragWithHugeGrabOffsetStaysInRange()
     QVERIFY(half > 1'000'000);
     const int grabX = kIntMax - half + 100;
 
-    rig.editor.PaintBox1MouseDown(mbLeft, ssLeft, grabX, 100);
+    rig.editor.sheetPress(mbLeft, ssLeft, grabX, 100);
     QCOMPARE(rig.editor.SelectedKind, 1);
-    rig.editor.PaintBox1MouseMove(ssLeft, grabX + 50, 100);
+    rig.editor.sheetMove(ssLeft, grabX + 50, 100);
     QVERIFY(rig.editor.GrabOffsetX > 1'000'000);
     // Released further right: the new centre would pass int max and stops there.
-    rig.editor.PaintBox1MouseUp(mbLeft, 0, grabX + 50, 100);
+    rig.editor.sheetRelease(mbLeft, 0, grabX + 50, 100);
     QCOMPARE(rig.cell("R1", ColX), QString::number(kIntMax));
 
     // Dragged far left, to the int minimum: the centre follows with the grab offset.
-    rig.editor.PaintBox1MouseDown(mbLeft, ssLeft, grabX, 100);
-    rig.editor.PaintBox1MouseMove(ssLeft, kIntMin, 100);
-    rig.editor.PaintBox1MouseUp(mbLeft, 0, kIntMin, 100);
+    rig.editor.sheetPress(mbLeft, ssLeft, grabX, 100);
+    rig.editor.sheetMove(ssLeft, kIntMin, 100);
+    rig.editor.sheetRelease(mbLeft, 0, kIntMin, 100);
     QCOMPARE(rig.cell("R1", ColX), QString::number(qint64(kIntMin) + (qint64(kIntMax) - grabX)));
     QVERIFY(rig.ui.errors.isEmpty());
 }
@@ -275,10 +275,10 @@ void TestBigValues::groupDragClampsEveryMember()
     rig.editor.ListShiftObj.add(QStringLiteral("P1"));
     rig.editor.ListShiftObj.add(QStringLiteral("P2"));
     // Drag P1 to the left by 1000: P2 would pass the int minimum.
-    rig.editor.PaintBox1MouseDown(mbLeft, ssShift | ssLeft, 400, 300);
+    rig.editor.sheetPress(mbLeft, ssShift | ssLeft, 400, 300);
     QCOMPARE(rig.editor.FoundName, QStringLiteral("P1"));
-    rig.editor.PaintBox1MouseMove(ssShift | ssLeft, 0, 300);
-    rig.editor.PaintBox1MouseUp(mbLeft, ssShift, 0, 300);
+    rig.editor.sheetMove(ssShift | ssLeft, 0, 300);
+    rig.editor.sheetRelease(mbLeft, ssShift, 0, 300);
     QCOMPARE(rig.cell("P1", ColX), QStringLiteral("0"));
     QCOMPARE(rig.cell("P2", ColX), QString::number(kIntMin));
 }

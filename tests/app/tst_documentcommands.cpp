@@ -92,14 +92,14 @@ bool runAsker(Rig &r, Asker which)
     try {
         switch (which) {
         case Asker::New:
-            r.doc.sbNewClick();
+            r.doc.newScheme();
             return r.ui.newSheetDialogs > 0;
         case Asker::Open:
-            r.doc.sbOpenClick();
+            r.doc.openScheme();
             return !r.ui.opens.isEmpty();
         case Asker::Close: {
             bool canClose = true;
-            r.doc.FormCloseQuery(canClose);
+            r.doc.closeQuery(canClose);
             return canClose;
         }
         }
@@ -176,7 +176,7 @@ private slots:
             h = 300;
             return true;
         };
-        r.doc.sbNewClick();
+        r.doc.newScheme();
         QCOMPARE(r.e.HGrid.RowCount(), 2);
         QCOMPARE(r.e.sheet.width(), 600);
         QCOMPARE(r.e.sheet.height(), 300);
@@ -221,7 +221,7 @@ private slots:
         const QString target = r.path(QStringLiteral("kept.grvlk"));
         r.ui.onSave = [&] { return target; };
         bool canClose = true;
-        r.doc.FormCloseQuery(canClose);
+        r.doc.closeQuery(canClose);
         QVERIFY(canClose);
         QVERIFY(!r.e.Modified);
         QVERIFY(readScheme(readAll(target)).ok);
@@ -234,7 +234,7 @@ private slots:
         r.addScheme();
         const QString target = r.path(QStringLiteral("plan.grvlk"));
         r.ui.onSave = [&] { return target; };
-        r.doc.Save1Click();
+        r.doc.save();
         QCOMPARE(r.ui.saves.size(), 1);
         QCOMPARE(r.ui.saves[0].filter, QStringLiteral("Gravelink file (*.grvlk)|*.grvlk"));
         QCOMPARE(r.ui.saves[0].suffix, QStringLiteral("grvlk"));
@@ -246,7 +246,7 @@ private slots:
         // The next Save writes there without a dialog; the dialogs now start in its folder.
         appendRow(r.e.PGrid, {"P2", "1", "2", "", "$00CCFFCC"});
         r.e.Modified = true;
-        r.doc.Save1Click();
+        r.doc.save();
         QCOMPARE(r.ui.saves.size(), 1);
         QCOMPARE(readScheme(readAll(target)).tables.PGrid.RowCount(), 4);
         QCOMPARE(r.doc.dialogFolder(), QFileInfo(target).absolutePath());
@@ -258,20 +258,20 @@ private slots:
         const QString file = r.path(QStringLiteral("plan.v2.grvlk"));
         writeFile(file, exampleFile());
         r.ui.onOpen = [&] { return file; };
-        r.doc.sbOpenClick();
+        r.doc.openScheme();
         QCOMPARE(r.ui.opens.size(), 1);
         QCOMPARE(r.ui.opens[0].filter, QStringLiteral("Gravelink file (*.grvlk)|*.grvlk"));
         QCOMPARE(r.ui.caption, QStringLiteral("[plan.v2]-Gravelink"));
         QCOMPARE(r.e.sheet.width(), 500);
         QCOMPARE(r.e.HGrid.Cells(ColCaption, 1), QStringLiteral("Store"));
         QVERIFY(r.e.GridVisible);
-        QVERIFY(r.ui.isEnabled(Ctl::ActionSelectAll));
-        QVERIFY(r.ui.isEnabled(Ctl::sbE));
+        QVERIFY(r.ui.isEnabled(Ctl::SelectAllAction));
+        QVERIFY(r.ui.isEnabled(Ctl::LineTool));
         QVERIFY(!r.e.Modified);
 
         appendRow(r.e.HGrid, {"R2", "10", "10", "New", "$0099FFFF"});
         r.e.Modified = true;
-        r.doc.Save1Click();
+        r.doc.save();
         QVERIFY(r.ui.saves.isEmpty());
         QCOMPARE(readScheme(readAll(file)).tables.HGrid.Cells(ColName, 2), QStringLiteral("R2"));
     }
@@ -283,12 +283,12 @@ private slots:
         writeFile(file, exampleFile(true));
         r.e.Modified = true;
         r.doc.LoadModel(file);
-        QVERIFY(r.ui.isChecked(Ctl::Action_Lock));
-        QVERIFY(!r.ui.isEnabled(Ctl::sbH));
-        QVERIFY(!r.ui.isEnabled(Ctl::ActionSelectAll));
+        QVERIFY(r.ui.isChecked(Ctl::LockAction));
+        QVERIFY(!r.ui.isEnabled(Ctl::RectangleTool));
+        QVERIFY(!r.ui.isEnabled(Ctl::SelectAllAction));
         QVERIFY(!r.e.Modified);
         // Saving it keeps the lock.
-        r.doc.Save1Click();
+        r.doc.save();
         QVERIFY(readScheme(readAll(file)).locked);
     }
 
@@ -318,7 +318,7 @@ private slots:
             writeFile(file, content);
         r.ui.onAsk = [](const QString &) { return SaveAnswer::No; };
         r.ui.onOpen = [&] { return file; };
-        r.doc.sbOpenClick();
+        r.doc.openScheme();
         QCOMPARE(r.ui.errors.size(), 1);
         QVERIFY2(r.ui.errors[0].contains(expected), qPrintable(r.ui.errors[0]));
         QVERIFY(r.ui.errors[0].contains(QStringLiteral("bad.grvlk")));
@@ -329,7 +329,7 @@ private slots:
         QCOMPARE(r.ui.caption, QStringLiteral("Gravelink"));
         QVERIFY(r.e.Modified); // as before the load
         QVERIFY(r.e.GridVisible);
-        QVERIFY(!r.ui.isChecked(Ctl::Action_Lock));
+        QVERIFY(!r.ui.isChecked(Ctl::LockAction));
         // The sheet shows what the tables hold: the old rectangle is gone.
         QVERIFY(r.e.sheet.image().pixel(120, 100) != toQRgb(0x0099FFFF));
     }
@@ -345,7 +345,7 @@ private slots:
         QString message;
         try {
             FileSizeLimit limit(old.size());
-            r.doc.Save1Click();
+            r.doc.save();
         } catch (const AppError &error) {
             message = error.message();
         }
@@ -355,7 +355,7 @@ private slots:
 
         // Save as to a place that cannot be written keeps the scheme's name.
         r.ui.onSave = [&] { return r.path(QStringLiteral("no/such/folder/x.grvlk")); };
-        QVERIFY_THROWS_EXCEPTION(AppError, r.doc.Action_saveAsExecute());
+        QVERIFY_THROWS_EXCEPTION(AppError, r.doc.saveAs());
         QCOMPARE(r.e.CurrentFileName, file);
 
         // During the close query the failure is shown and the window stays open.
@@ -363,7 +363,7 @@ private slots:
         bool canClose = true;
         {
             FileSizeLimit limit(old.size());
-            r.doc.FormCloseQuery(canClose);
+            r.doc.closeQuery(canClose);
         }
         QVERIFY(!canClose);
         QCOMPARE(r.ui.errors.size(), 1);
@@ -395,9 +395,9 @@ private slots:
         const QString target = r.path(name);
         r.ui.onSave = [&] { return target; };
         if (viaSaveAs)
-            r.doc.Action_saveAsExecute();
+            r.doc.saveAs();
         else
-            r.doc.Action_save_bitmapExecute();
+            r.doc.saveAsBitmap();
         if (!viaSaveAs) {
             QCOMPARE(r.ui.saves[0].filter, QStringLiteral("Bitmap (*.bmp)|*.bmp"));
             QCOMPARE(r.ui.saves[0].suffix, QStringLiteral("bmp"));
@@ -423,7 +423,7 @@ private slots:
         r.e.refreshOverlay();
         const QString target = r.path(QStringLiteral("sheet.bmp"));
         r.ui.onSave = [&] { return target; };
-        r.doc.Action_save_bitmapExecute();
+        r.doc.saveAsBitmap();
         const QByteArray bytes = readAll(target);
         QVERIFY(bytes.size() > 54);
         QCOMPARE(int(quint8(bytes[28])) | int(quint8(bytes[29])) << 8, 24); // bits per pixel
@@ -434,7 +434,7 @@ private slots:
                  r.e.sheet.image().convertToFormat(QImage::Format_RGB32));
         QVERIFY(r.e.overlayImage != r.e.sheet.image());
 
-        r.doc.Action_copyExecute();
+        r.doc.copyImage();
         QCOMPARE(r.ui.clipboard, r.e.sheet.image());
     }
 
@@ -452,7 +452,7 @@ private slots:
         QString message;
         try {
             FileSizeLimit limit(3 << 20); // beyond the first pieces, short of the whole picture
-            r.doc.Action_save_bitmapExecute();
+            r.doc.saveAsBitmap();
         } catch (const AppError &error) {
             message = error.message();
         }
@@ -499,12 +499,12 @@ private slots:
         r.ui.onAsk = [](const QString &) { return SaveAnswer::No; };
 
         // Cancelled: nothing changes.
-        r.doc.sbNewClick();
+        r.doc.newScheme();
         QCOMPARE(r.e.HGrid.RowCount(), 3);
         QVERIFY(r.e.Modified);
         QCOMPARE(r.e.CurrentFileName, r.path(QStringLiteral("a.grvlk")));
 
-        r.ui.checked[Ctl::Action_Lock] = true;
+        r.ui.checked[Ctl::LockAction] = true;
         QSize offered;
         r.ui.onNewSheet = [&](int &w, int &h) {
             offered = QSize(w, h);
@@ -512,7 +512,7 @@ private slots:
             h = 842;
             return true;
         };
-        r.doc.sbNewClick();
+        r.doc.newScheme();
         QCOMPARE(offered, QSize(842, 595));
         QCOMPARE(r.e.sheet.width(), 1191);
         QCOMPARE(r.e.sheet.height(), 842);
@@ -521,11 +521,11 @@ private slots:
         QVERIFY(!r.e.Modified);
         QVERIFY(r.e.CurrentFileName.isEmpty());
         QCOMPARE(r.ui.caption, QStringLiteral("Gravelink"));
-        QVERIFY(!r.ui.isChecked(Ctl::Action_Lock));
+        QVERIFY(!r.ui.isChecked(Ctl::LockAction));
         QCOMPARE(r.e.sheet.image().pixel(600, 400), qRgb(255, 255, 255));
 
         // The next Save asks for a name, starting in the folder last used.
-        r.doc.Save1Click();
+        r.doc.save();
         QCOMPARE(r.ui.saves.size(), 1);
         QCOMPARE(r.ui.saves[0].folder, QDir::currentPath());
     }
@@ -538,12 +538,12 @@ private slots:
         const QString file = r.path(QStringLiteral("sub/x.grvlk"));
         writeFile(file, exampleFile());
         r.ui.onOpen = [&] { return file; };
-        r.doc.sbOpenClick();
+        r.doc.openScheme();
         QCOMPARE(r.doc.dialogFolder(), r.path(QStringLiteral("sub")));
         // A failed open still remembers where the user looked.
         writeFile(r.path(QStringLiteral("bad.grvlk")), "x\r\n");
         r.ui.onOpen = [&] { return r.path(QStringLiteral("bad.grvlk")); };
-        r.doc.sbOpenClick();
+        r.doc.openScheme();
         QVERIFY(r.e.CurrentFileName.isEmpty());
         QCOMPARE(r.doc.dialogFolder(), QDir(r.dir.path()).absolutePath());
     }

@@ -1,6 +1,6 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "app/ColorBox.h"
-#include "app/Form1Fixture.h"
+#include "support/MainWindowFixture.h"
 #include "app/Panels.h"
 #include "model/TableOps.h"
 #include "toolkit/Errors.h"
@@ -46,32 +46,32 @@ private slots:
 
 void TestMainWindow::startupState()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QCOMPARE(w.windowTitle(), QStringLiteral("Gravelink"));
     QCOMPARE(f.editor().AppTitle, QStringLiteral("Gravelink"));
-    QVERIFY(w.sbCursor->isChecked());
-    for (QToolButton *b : {w.sbH, w.sbP, w.sbE})
+    QVERIFY(w.controls().cursorTool->isChecked());
+    for (QToolButton *b : {w.controls().rectangleTool, w.controls().pointTool, w.controls().lineTool})
         QVERIFY(!b->isChecked());
-    for (Ctl c : {Ctl::sbE, Ctl::sbArrowChange, Ctl::deleteElem1, Ctl::Action_delete, Ctl::Action_ChangeLine,
-                  Ctl::ChangeLine1, Ctl::ActionSelectAll})
+    for (Ctl c : {Ctl::LineTool, Ctl::ReverseLineButton, Ctl::DeleteButton, Ctl::DeleteAction, Ctl::ReverseLineAction,
+                  Ctl::ReverseLineItem, Ctl::SelectAllAction})
         QVERIFY2(!w.isEnabled(c), qPrintable(QString::number(int(c))));
-    for (Ctl c : {Ctl::sbCursor, Ctl::sbH, Ctl::sbP, Ctl::ColorBox1, Ctl::edCaption, Ctl::edXc, Ctl::edYc,
-                  Ctl::sbCanvaTop, Ctl::sbCanvaBottom, Ctl::sbCanvaLeft, Ctl::sbCanvaRight})
+    for (Ctl c : {Ctl::CursorTool, Ctl::RectangleTool, Ctl::PointTool, Ctl::ColorList, Ctl::CaptionEdit, Ctl::XEdit, Ctl::YEdit,
+                  Ctl::HeightMinus, Ctl::HeightPlus, Ctl::WidthMinus, Ctl::WidthPlus})
         QVERIFY(w.isEnabled(c));
-    QCOMPARE(w.text(Ctl::edCaption), QStringLiteral("Name"));
-    QCOMPARE(w.text(Ctl::edXc), QStringLiteral("0"));
-    QCOMPARE(w.text(Ctl::edYc), QStringLiteral("0"));
+    QCOMPARE(w.text(Ctl::CaptionEdit), QStringLiteral("Name"));
+    QCOMPARE(w.text(Ctl::XEdit), QStringLiteral("0"));
+    QCOMPARE(w.text(Ctl::YEdit), QStringLiteral("0"));
     QCOMPARE(w.colorIndex(), 0);
-    QVERIFY(w.isChecked(Ctl::Action_view_navigator));
-    QVERIFY(w.Viewnavigator1->isChecked());
-    QVERIFY(!w.isChecked(Ctl::Action_Lock));
-    QVERIFY(!w.Lock1->isChecked());
-    QVERIFY(w.isVisible(Ctl::PanelView));
-    QVERIFY(w.isVisible(Ctl::Panel_btn_vert));
+    QVERIFY(w.isChecked(Ctl::NavigatorAction));
+    QVERIFY(w.controls().navigatorItem->isChecked());
+    QVERIFY(!w.isChecked(Ctl::LockAction));
+    QVERIFY(!w.controls().lockItem->isChecked());
+    QVERIFY(w.isVisible(Ctl::Navigator));
+    QVERIFY(w.isVisible(Ctl::HeightButtons));
     QCOMPARE(f.editor().sheet.width(), 842);
     QCOMPARE(f.editor().sheet.height(), 595);
-    QCOMPARE(w.PaintBox1->geometry(), QRect(0, 0, 842, 595));
+    QCOMPARE(w.controls().sheetView->geometry(), QRect(0, 0, 842, 595));
     QCOMPARE(f.editor().overlayImage.size(), QSize(842, 595));
     // The sheet's grey frame: columns 1 and 840, rows 1 and 593.
     const QImage &sheet = f.editor().sheet.image();
@@ -81,75 +81,75 @@ void TestMainWindow::startupState()
     QCOMPARE(sheet.pixel(400, 593), qRgb(128, 128, 128));
     QCOMPARE(f.editor().PanAnchorX + f.editor().PanAnchorY + f.editor().PanStepX + f.editor().PanStepY, 0);
     QVERIFY(!f.editor().Modified);
-    QVERIFY(w.NewFileDlg && w.NewFileDlg->isHidden());
+    QVERIFY(w.newSheetDialog() && w.newSheetDialog()->isHidden());
     // The shortcuts given at creation.
-    QCOMPARE(w.Quit->shortcut(), QKeySequence(Qt::Key_Escape));
-    QCOMPARE(w.ActMoveLeft->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Left));
-    QCOMPARE(w.ActMoveSheetDown->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_Down));
+    QCOMPARE(w.controls().quitAction->shortcut(), QKeySequence(Qt::Key_Escape));
+    QCOMPARE(w.controls().moveLeftAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Left));
+    QCOMPARE(w.controls().scrollDownAction->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_Down));
 }
 
 void TestMainWindow::startupLayout()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QCOMPARE(w.size(), QSize(700, 540));
-    QCOMPARE(w.Panel3->height(), 29);
+    QCOMPARE(w.controls().toolbar->height(), 29);
     const QSize area = w.drawingAreaClientSize();
     QCOMPARE(area, QSize(698, 509));
-    QCOMPARE(w.PanelSheet->size(), QSize(35, 25));
-    QCOMPARE(w.PanelView->geometry(), QRect(2, area.height() - 25 - 2, 35, 25));
-    QCOMPARE(w.shVisible->geometry(), QRect(0, 0, 29, 21));
-    QCOMPARE(w.Shape1->geometry(), QRect(0, 0, 35, 25));
-    QCOMPARE(w.Panel_btn_horiz->pos(), QPoint(area.width() - 31 - 2, 2));
-    QCOMPARE(w.Panel_btn_vert->pos(), QPoint(area.width() - 25 - 2, area.height() - 31 - 2));
-    QCOMPARE(w.sbMenu->geometry(), QRect(2, 2, 22, 22));
-    QCOMPARE(w.ColorBox1->geometry(), QRect(138, 2, 39, 22));
-    QCOMPARE(w.sbCanvaTop->geometry(), QRect(2, 2, 21, 13));
-    QCOMPARE(w.sbCanvaRight->geometry(), QRect(16, 2, 13, 20));
+    QCOMPARE(w.controls().navigatorSheet->size(), QSize(35, 25));
+    QCOMPARE(w.controls().navigator->geometry(), QRect(2, area.height() - 25 - 2, 35, 25));
+    QCOMPARE(w.controls().navigatorVisiblePart->geometry(), QRect(0, 0, 29, 21));
+    QCOMPARE(w.controls().navigatorSheetShape->geometry(), QRect(0, 0, 35, 25));
+    QCOMPARE(w.controls().widthButtons->pos(), QPoint(area.width() - 31 - 2, 2));
+    QCOMPARE(w.controls().heightButtons->pos(), QPoint(area.width() - 25 - 2, area.height() - 31 - 2));
+    QCOMPARE(w.controls().menuButton->geometry(), QRect(2, 2, 22, 22));
+    QCOMPARE(w.controls().colorBox->geometry(), QRect(138, 2, 39, 22));
+    QCOMPARE(w.controls().heightMinus->geometry(), QRect(2, 2, 21, 13));
+    QCOMPARE(w.controls().widthPlus->geometry(), QRect(16, 2, 13, 20));
     // The small panels lie above the sheet.
-    const QObjectList kids = w.Panel2->children();
-    QVERIFY(kids.indexOf(w.PaintBox1) < kids.indexOf(w.PanelView));
-    QVERIFY(kids.indexOf(w.PaintBox1) < kids.indexOf(w.Panel_btn_vert));
+    const QObjectList kids = w.controls().drawingArea->children();
+    QVERIFY(kids.indexOf(w.controls().sheetView) < kids.indexOf(w.controls().navigator));
+    QVERIFY(kids.indexOf(w.controls().sheetView) < kids.indexOf(w.controls().heightButtons));
 }
 
 void TestMainWindow::toolbarHints()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     const std::pair<QWidget *, const char *> hints[] = {
-        {w.sbMenu, "Menu"},
-        {w.sbCursor, "Cursor"},
-        {w.sbH, "Rectangle (Right click)"},
-        {w.sbP, "Point (middle mouse button)"},
-        {w.sbE, "Line (Double click)"},
-        {w.ColorBox1, "Select color rectangle"},
-        {w.edCaption, "Text + [ENTER]"},
-        {w.sbArrowChange, "Change line"},
-        {w.deleteElem1, "Delete element"},
-        {w.sbCanvaTop, "Height -"},
-        {w.sbCanvaBottom, "Height +"},
-        {w.sbCanvaLeft, "Width -"},
-        {w.sbCanvaRight, "Width +"},
-        {w.Shape1, "Navigator"},
-        {w.shVisible, "Navigator"},
+        {w.controls().menuButton, "Menu"},
+        {w.controls().cursorTool, "Cursor"},
+        {w.controls().rectangleTool, "Rectangle (Right click)"},
+        {w.controls().pointTool, "Point (middle mouse button)"},
+        {w.controls().lineTool, "Line (Double click)"},
+        {w.controls().colorBox, "Select color rectangle"},
+        {w.controls().captionEdit, "Text + [ENTER]"},
+        {w.controls().reverseLineButton, "Change line"},
+        {w.controls().deleteButton, "Delete element"},
+        {w.controls().heightMinus, "Height -"},
+        {w.controls().heightPlus, "Height +"},
+        {w.controls().widthMinus, "Width -"},
+        {w.controls().widthPlus, "Width +"},
+        {w.controls().navigatorSheetShape, "Navigator"},
+        {w.controls().navigatorVisiblePart, "Navigator"},
     };
     for (const auto &[widget, hint] : hints)
         QCOMPARE(widget->toolTip(), QString::fromLatin1(hint));
-    for (QToolButton *b : {w.sbMenu, w.sbCursor, w.sbH, w.sbP, w.sbE, w.sbArrowChange, w.deleteElem1}) {
+    for (QToolButton *b : {w.controls().menuButton, w.controls().cursorTool, w.controls().rectangleTool, w.controls().pointTool, w.controls().lineTool, w.controls().reverseLineButton, w.controls().deleteButton}) {
         QCOMPARE(b->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(b->focusPolicy(), Qt::NoFocus);
     }
-    QCOMPARE(w.lbText->text(), QStringLiteral("Text:"));
-    QCOMPARE(w.lbXc->text(), QStringLiteral("Xc:"));
-    QCOMPARE(w.lbYc->text(), QStringLiteral("Yc:"));
-    QVERIFY(!w.shVisible->isEnabled());
+    QCOMPARE(w.controls().captionLabel->text(), QStringLiteral("Text:"));
+    QCOMPARE(w.controls().xLabel->text(), QStringLiteral("Xc:"));
+    QCOMPARE(w.controls().yLabel->text(), QStringLiteral("Yc:"));
+    QVERIFY(!w.controls().navigatorVisiblePart->isEnabled());
 }
 
 void TestMainWindow::menuItems()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     QStringList shown;
-    for (QAction *item : f.form->Menu1->actions())
+    for (QAction *item : f.form->controls().popupMenu->actions())
         shown << (item->isSeparator() ? QStringLiteral("-") : item->text());
     const QStringList expected{
         QStringLiteral("New\tCtrl+N"),
@@ -170,32 +170,32 @@ void TestMainWindow::menuItems()
     };
     QCOMPARE(shown, expected);
     for (QAction *withPicture :
-         {f.form->New1, f.form->Open1, f.form->Save2, f.form->Saveas2, f.form->CopyImage1,
-          f.form->SaveasBitmap1, f.form->Delete1, f.form->ChangeLine1})
+         {f.form->controls().newItem, f.form->controls().openItem, f.form->controls().saveItem, f.form->controls().saveAsItem, f.form->controls().copyImageItem,
+          f.form->controls().saveBitmapItem, f.form->controls().deleteItem, f.form->controls().reverseLineItem})
         QVERIFY(!withPicture->icon().isNull());
-    QVERIFY(f.form->SelectAll1->icon().isNull());
+    QVERIFY(f.form->controls().selectAllItem->icon().isNull());
 }
 
 void TestMainWindow::resizeStretchesToolbarAndMovesCorners()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QVERIFY(f.show());
     w.resize(1000, 800);
     QTRY_COMPARE(w.drawingAreaClientSize(), QSize(998, 769));
     const int dx = 998 - 688;
-    QCOMPARE(w.edCaption->geometry(), QRect(207, 3, 316 + dx, 21));
-    QCOMPARE(w.edXc->geometry(), QRect(548 + dx, 3, 29, 21));
-    QCOMPARE(w.deleteElem1->geometry(), QRect(665 + dx, 2, 22, 22));
+    QCOMPARE(w.controls().captionEdit->geometry(), QRect(207, 3, 316 + dx, 21));
+    QCOMPARE(w.controls().xEdit->geometry(), QRect(548 + dx, 3, 29, 21));
+    QCOMPARE(w.controls().deleteButton->geometry(), QRect(665 + dx, 2, 22, 22));
     // FormResize re-sizes the navigator: the whole sheet is visible now.
-    QCOMPARE(w.shVisible->size(), QSize(35, 25));
-    QCOMPARE(w.PanelView->pos(), QPoint(2, 769 - 25 - 2));
-    QCOMPARE(w.Panel_btn_vert->pos(), QPoint(998 - 25 - 2, 769 - 31 - 2));
+    QCOMPARE(w.controls().navigatorVisiblePart->size(), QSize(35, 25));
+    QCOMPARE(w.controls().navigator->pos(), QPoint(2, 769 - 25 - 2));
+    QCOMPARE(w.controls().heightButtons->pos(), QPoint(998 - 25 - 2, 769 - 31 - 2));
 }
 
 void TestMainWindow::minimumSize()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     QCOMPARE(f.form->minimumSize(), QSize(700, 540));
     f.form->resize(500, 400);
     QCOMPARE(f.form->size(), QSize(700, 540));
@@ -203,9 +203,9 @@ void TestMainWindow::minimumSize()
 
 void TestMainWindow::aboutText()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     f.editor().MenuPopped = true;
-    f.form->Action_about->trigger();
+    f.form->controls().aboutAction->trigger();
     const QString expected = QStringLiteral(
         "Gravelink - version 1.1\r\n\r\nProgram for schematic notes.\r\n\r\n\r\n"
         "Rectangle - Right click\r\nPoint - Middle mouse button\r\nLine - Double click on a object\r\n\r\n"
@@ -219,15 +219,15 @@ void TestMainWindow::aboutText()
 
 void TestMainWindow::aboutKeepsStartupTitle()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     f.form->setWindowCaption(QStringLiteral("[plan]-Gravelink"));
-    f.form->Action_about->trigger();
+    f.form->controls().aboutAction->trigger();
     QVERIFY(f.modal.infos.value(0).startsWith(QStringLiteral("Gravelink - version 1.1\r\n")));
 }
 
 void TestMainWindow::captionSetsApplicationTitle()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     f.form->setWindowCaption(QStringLiteral("[plan]-Gravelink"));
     QCOMPARE(f.form->windowTitle(), QStringLiteral("[plan]-Gravelink"));
     QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("[plan]-Gravelink"));
@@ -235,36 +235,36 @@ void TestMainWindow::captionSetsApplicationTitle()
 
 void TestMainWindow::menuLatch()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QVERIFY(f.show());
-    QTest::mouseClick(w.sbMenu, Qt::LeftButton);
+    QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
     QCOMPARE(f.modal.menuPopups, 1);
     QCOMPARE(f.modal.lastMenuPos, w.mapToGlobal(QPoint(0, 27)));
     QVERIFY(f.editor().MenuPopped);
     // The click that closes the open menu leaves it closed.
-    QTest::mouseClick(w.sbMenu, Qt::LeftButton);
+    QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
     QCOMPARE(f.modal.menuPopups, 1);
     QVERIFY(!f.editor().MenuPopped);
-    QTest::mouseClick(w.sbMenu, Qt::LeftButton);
+    QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
     QCOMPARE(f.modal.menuPopups, 2);
     // A move over a label of the toolbar does not re-arm the button; over the toolbar's own
     // surface it does.
-    QTest::mouseMove(w.Panel3, w.lbText->geometry().center());
+    QTest::mouseMove(w.controls().toolbar, w.controls().captionLabel->geometry().center());
     QVERIFY(f.editor().MenuPopped);
-    QTest::mouseMove(w.Panel3, QPoint(131, 14));
+    QTest::mouseMove(w.controls().toolbar, QPoint(131, 14));
     QVERIFY(!f.editor().MenuPopped);
-    QTest::mouseClick(w.sbMenu, Qt::LeftButton);
+    QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
     QCOMPARE(f.modal.menuPopups, 3);
 }
 
 void TestMainWindow::menuCommandRunsAfterPopupReturns()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QVERIFY(f.show());
-    f.modal.onMenu = [&w](QMenu *) { w.About1->trigger(); };
-    w.sbMenuClick();
+    f.modal.onMenu = [&w](QMenu *) { w.controls().aboutItem->trigger(); };
+    w.menuButtonClick();
     QVERIFY(f.modal.infos.isEmpty());
     QVERIFY(f.editor().MenuPopped);
     QTRY_COMPARE(f.modal.infos.size(), 1);
@@ -287,36 +287,36 @@ void TestMainWindow::shortcutRule_data()
     // The field holds "Name" with the cursor after "Na" and nothing selected, except where the
     // key is about cutting (all selected).
     QTest::newRow("Ctrl+X, ChangeLine disabled: cuts")
-        << "edCaption"
-        << "Action_ChangeLine" << false << int(Qt::Key_X) << ctrl << ""
+        << "captionEdit"
+        << "reverseLineAction" << false << int(Qt::Key_X) << ctrl << ""
         << "";
     QTest::newRow("Ctrl+X, ChangeLine enabled: runs it")
-        << "edCaption"
-        << "Action_ChangeLine" << true << int(Qt::Key_X) << ctrl << "Name"
+        << "captionEdit"
+        << "reverseLineAction" << true << int(Qt::Key_X) << ctrl << "Name"
         << "Name";
     QTest::newRow("Ctrl+A, Select All disabled: selects the text")
-        << "edCaption"
-        << "ActionSelectAll" << false << int(Qt::Key_A) << ctrl << "Name"
+        << "captionEdit"
+        << "selectAllAction" << false << int(Qt::Key_A) << ctrl << "Name"
         << "Name";
     QTest::newRow("Ctrl+A, Select All enabled: runs it")
-        << "edCaption"
-        << "ActionSelectAll" << true << int(Qt::Key_A) << ctrl << "Name"
+        << "captionEdit"
+        << "selectAllAction" << true << int(Qt::Key_A) << ctrl << "Name"
         << "";
     QTest::newRow("Ctrl+Left moves the element, not the cursor")
-        << "edCaption"
-        << "ActMoveLeft" << true << int(Qt::Key_Left) << ctrl << "Name"
+        << "captionEdit"
+        << "moveLeftAction" << true << int(Qt::Key_Left) << ctrl << "Name"
         << "";
     QTest::newRow("Shift+Left pans, selects nothing")
-        << "edXc"
-        << "ActMoveSheetLeft" << true << int(Qt::Key_Left) << shift << "Name"
+        << "xEdit"
+        << "scrollLeftAction" << true << int(Qt::Key_Left) << shift << "Name"
         << "";
     QTest::newRow("Ctrl+Delete, Delete disabled: edits")
-        << "edCaption"
-        << "Action_delete" << false << int(Qt::Key_Delete) << ctrl << "Na"
+        << "captionEdit"
+        << "deleteAction" << false << int(Qt::Key_Delete) << ctrl << "Na"
         << "";
     QTest::newRow("Ctrl+Delete, Delete enabled: runs it")
-        << "edYc"
-        << "Action_delete" << true << int(Qt::Key_Delete) << ctrl << "Name"
+        << "yEdit"
+        << "deleteAction" << true << int(Qt::Key_Delete) << ctrl << "Name"
         << "";
 }
 
@@ -330,14 +330,14 @@ void TestMainWindow::shortcutRule()
     QFETCH(QString, textAfter);
     QFETCH(QString, selectedAfter);
 
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QVERIFY(f.show());
     auto *edit = w.findChild<QLineEdit *>(QString(), Qt::FindChildrenRecursively);
-    for (QLineEdit *e : {w.edCaption, w.edXc, w.edYc})
-        if ((field == QLatin1String("edCaption") && e == w.edCaption) ||
-            (field == QLatin1String("edXc") && e == w.edXc) ||
-            (field == QLatin1String("edYc") && e == w.edYc))
+    for (QLineEdit *e : {w.controls().captionEdit, w.controls().xEdit, w.controls().yEdit})
+        if ((field == QLatin1String("captionEdit") && e == w.controls().captionEdit) ||
+            (field == QLatin1String("xEdit") && e == w.controls().xEdit) ||
+            (field == QLatin1String("yEdit") && e == w.controls().yEdit))
             edit = e;
     auto *act = w.findChild<QAction *>(action);
     QVERIFY(act);
@@ -363,13 +363,13 @@ void TestMainWindow::shortcutRule()
 
 void TestMainWindow::escQuitsFromAField()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QVERIFY(f.show());
-    QSignalSpy quit(w.Quit, &QAction::triggered);
-    w.edXc->setFocus();
-    QTRY_VERIFY(w.edXc->hasFocus());
-    QTest::keyClick(w.edXc, Qt::Key_Escape);
+    QSignalSpy quit(w.controls().quitAction, &QAction::triggered);
+    w.controls().xEdit->setFocus();
+    QTRY_VERIFY(w.controls().xEdit->hasFocus());
+    QTest::keyClick(w.controls().xEdit, Qt::Key_Escape);
     QCOMPARE(quit.count(), 1);
     // An unmodified scheme closes without a question.
     QTRY_VERIFY(!w.QWidget::isVisible());
@@ -382,19 +382,19 @@ void TestMainWindow::pasteFilters_data()
     QTest::addColumn<QString>("clip");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("digits into Xc") << "edXc"
+    QTest::newRow("digits into Xc") << "xEdit"
                                     << "125"
                                     << "125";
-    QTest::newRow("letters into Xc are refused") << "edXc"
+    QTest::newRow("letters into Xc are refused") << "xEdit"
                                                  << "12a"
                                                  << "";
-    QTest::newRow("minus inside a number is refused") << "edYc"
+    QTest::newRow("minus inside a number is refused") << "yEdit"
                                                       << "1-2"
                                                       << "";
     QTest::newRow("Cyrillic into the caption")
-        << "edCaption" << QString::fromUtf8("Насос 1") << QString::fromUtf8("Насос 1");
+        << "captionEdit" << QString::fromUtf8("Насос 1") << QString::fromUtf8("Насос 1");
     QTest::newRow("what cp1251 cannot hold is dropped")
-        << "edCaption" << QString::fromUtf8("A\u4e2dB\u00e9C") << "ABC";
+        << "captionEdit" << QString::fromUtf8("A\u4e2dB\u00e9C") << "ABC";
 }
 
 void TestMainWindow::pasteFilters()
@@ -402,12 +402,12 @@ void TestMainWindow::pasteFilters()
     QFETCH(QString, field);
     QFETCH(QString, clip);
     QFETCH(QString, after);
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QVERIFY(f.show());
-    QLineEdit *edit = field == QLatin1String("edXc")   ? w.edXc
-                      : field == QLatin1String("edYc") ? w.edYc
-                                                       : w.edCaption;
+    QLineEdit *edit = field == QLatin1String("xEdit")   ? w.controls().xEdit
+                      : field == QLatin1String("yEdit") ? w.controls().yEdit
+                                                       : w.controls().captionEdit;
     edit->clear();
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
@@ -418,18 +418,18 @@ void TestMainWindow::pasteFilters()
 
 void TestMainWindow::captionLimit()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QVERIFY(f.show());
-    QCOMPARE(w.edCaption->maxLength(), 128);
-    w.edCaption->clear();
-    w.edCaption->setFocus();
-    QTRY_VERIFY(w.edCaption->hasFocus());
+    QCOMPARE(w.controls().captionEdit->maxLength(), 128);
+    w.controls().captionEdit->clear();
+    w.controls().captionEdit->setFocus();
+    QTRY_VERIFY(w.controls().captionEdit->hasFocus());
     QGuiApplication::clipboard()->setText(QString(200, QLatin1Char('x')));
-    QTest::keyClick(w.edCaption, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(w.edCaption->text().size(), 128);
-    QTest::keyClick(w.edCaption, Qt::Key_Y);
-    QCOMPARE(w.edCaption->text().size(), 128);
+    QTest::keyClick(w.controls().captionEdit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w.controls().captionEdit->text().size(), 128);
+    QTest::keyClick(w.controls().captionEdit, Qt::Key_Y);
+    QCOMPARE(w.controls().captionEdit->text().size(), 128);
 }
 
 void TestMainWindow::typedKeys_data()
@@ -439,19 +439,19 @@ void TestMainWindow::typedKeys_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("Xc takes digits only") << "edXc"
+    QTest::newRow("Xc takes digits only") << "xEdit"
                                           << ""
                                           << "a5-b7 "
                                           << "57";
-    QTest::newRow("Yc takes digits only") << "edYc"
+    QTest::newRow("Yc takes digits only") << "yEdit"
                                           << "1"
                                           << "x2"
                                           << "12";
-    QTest::newRow("caption takes letters") << "edCaption"
+    QTest::newRow("caption takes letters") << "captionEdit"
                                            << ""
                                            << "Pump 2"
                                            << "Pump 2";
-    QTest::newRow("caption drops what cp1251 cannot hold") << "edCaption"
+    QTest::newRow("caption drops what cp1251 cannot hold") << "captionEdit"
                                                            << "A" << QString::fromUtf8("\u4e2dB") << "AB";
 }
 
@@ -461,12 +461,12 @@ void TestMainWindow::typedKeys()
     QFETCH(QString, start);
     QFETCH(QString, typed);
     QFETCH(QString, after);
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QVERIFY(f.show());
-    QLineEdit *edit = field == QLatin1String("edXc")   ? w.edXc
-                      : field == QLatin1String("edYc") ? w.edYc
-                                                       : w.edCaption;
+    QLineEdit *edit = field == QLatin1String("xEdit")   ? w.controls().xEdit
+                      : field == QLatin1String("yEdit") ? w.controls().yEdit
+                                                       : w.controls().captionEdit;
     edit->setText(start);
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
@@ -485,41 +485,41 @@ void TestMainWindow::typedKeys()
 
 void TestMainWindow::colorIndexFromProgramIsSilent()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
-    QSignalSpy user(w.ColorBox1, &ColorBox::userChanged);
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
+    QSignalSpy user(w.controls().colorBox, &ColorBox::userChanged);
     w.setColorIndex(4);
     QCOMPARE(w.colorIndex(), 4);
     QCOMPARE(user.count(), 0);
     QVERIFY(f.show());
-    w.ColorBox1->setFocus();
-    QTRY_VERIFY(w.ColorBox1->hasFocus());
-    QTest::keyClick(w.ColorBox1, Qt::Key_Down);
+    w.controls().colorBox->setFocus();
+    QTRY_VERIFY(w.controls().colorBox->hasFocus());
+    QTest::keyClick(w.controls().colorBox, Qt::Key_Down);
     QCOMPARE(w.colorIndex(), 5);
     QCOMPARE(user.count(), 1);
 }
 
 void TestMainWindow::toolGroupHasOneDown()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
-    w.setToolDown(Ctl::sbP);
-    QVERIFY(w.sbP->isChecked());
-    QCOMPARE(w.toolGroup->checkedButton(), w.sbP);
-    w.setToolDown(Ctl::sbH);
-    QCOMPARE(w.toolGroup->checkedButton(), w.sbH);
-    QVERIFY(!w.sbP->isChecked());
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
+    w.setToolDown(Ctl::PointTool);
+    QVERIFY(w.controls().pointTool->isChecked());
+    QCOMPARE(w.controls().toolGroup->checkedButton(), w.controls().pointTool);
+    w.setToolDown(Ctl::RectangleTool);
+    QCOMPARE(w.controls().toolGroup->checkedButton(), w.controls().rectangleTool);
+    QVERIFY(!w.controls().pointTool->isChecked());
     // A click on the button that is down keeps it down.
     QVERIFY(f.show());
-    QTest::mouseClick(w.sbH, Qt::LeftButton);
-    QCOMPARE(w.toolGroup->checkedButton(), w.sbH);
-    QTest::mouseClick(w.sbCursor, Qt::LeftButton);
-    QCOMPARE(w.toolGroup->checkedButton(), w.sbCursor);
+    QTest::mouseClick(w.controls().rectangleTool, Qt::LeftButton);
+    QCOMPARE(w.controls().toolGroup->checkedButton(), w.controls().rectangleTool);
+    QTest::mouseClick(w.controls().cursorTool, Qt::LeftButton);
+    QCOMPARE(w.controls().toolGroup->checkedButton(), w.controls().cursorTool);
 }
 
 void TestMainWindow::guardShowsErrorsAndSwallowsAborts()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     bool rest = false;
     QVERIFY(!f.form->guard([&] {
         throw ConvertError(QStringLiteral("'x' is not a valid integer value"));
@@ -536,53 +536,53 @@ void TestMainWindow::failureInAClickShowsTheErrorBox()
 {
     // A rectangle whose x cell is not a number: the redraw of a tool click fails, the error box
     // shows the conversion message and the window goes on.
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     appendRow(f.editor().HGrid, {QStringLiteral("R1"), QStringLiteral("abc"), QStringLiteral("20"),
                                  QStringLiteral("R1"), QStringLiteral("$0099FFFF")});
     QVERIFY(f.show());
-    QTest::mouseClick(w.sbH, Qt::LeftButton);
+    QTest::mouseClick(w.controls().rectangleTool, Qt::LeftButton);
     QCOMPARE(f.modal.errors, QStringList{notAnIntegerMessage(QStringLiteral("abc"))});
     QVERIFY(w.QWidget::isVisible());
     f.editor().HGrid.setCell(1, 1, QStringLiteral("40"));
-    QTest::mouseClick(w.sbCursor, Qt::LeftButton);
+    QTest::mouseClick(w.controls().cursorTool, Qt::LeftButton);
     QCOMPARE(f.modal.errors.size(), 1);
 }
 
 void TestMainWindow::menuItemFollowsActionButKeepsOwnState()
 {
-    Form1Fixture f;
-    TForm1 &w = *f.form;
-    w.setEnabled(Ctl::Action_ChangeLine, true);
-    QVERIFY(w.ChangeLine1->isEnabled());
-    w.setEnabled(Ctl::ChangeLine1, false);
-    QVERIFY(!w.isEnabled(Ctl::ChangeLine1));
-    QVERIFY(w.isEnabled(Ctl::Action_ChangeLine));
-    w.setEnabled(Ctl::Action_ChangeLine, false);
-    w.setEnabled(Ctl::Action_ChangeLine, true);
-    QVERIFY(w.ChangeLine1->isEnabled());
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
+    w.setEnabled(Ctl::ReverseLineAction, true);
+    QVERIFY(w.controls().reverseLineItem->isEnabled());
+    w.setEnabled(Ctl::ReverseLineItem, false);
+    QVERIFY(!w.isEnabled(Ctl::ReverseLineItem));
+    QVERIFY(w.isEnabled(Ctl::ReverseLineAction));
+    w.setEnabled(Ctl::ReverseLineAction, false);
+    w.setEnabled(Ctl::ReverseLineAction, true);
+    QVERIFY(w.controls().reverseLineItem->isEnabled());
 
-    w.setChecked(Ctl::Action_Lock, true);
-    QVERIFY(w.Lock1->isChecked());
-    QVERIFY(w.Lock1->text().startsWith(QStringLiteral("Lock")));
+    w.setChecked(Ctl::LockAction, true);
+    QVERIFY(w.controls().lockItem->isChecked());
+    QVERIFY(w.controls().lockItem->text().startsWith(QStringLiteral("Lock")));
     // Choosing a checkable item does not change the check mark by itself.
-    w.Viewnavigator1->trigger();
-    QVERIFY(w.Viewnavigator1->isChecked() == w.isChecked(Ctl::Action_view_navigator));
+    w.controls().navigatorItem->trigger();
+    QVERIFY(w.controls().navigatorItem->isChecked() == w.isChecked(Ctl::NavigatorAction));
 }
 
 void TestMainWindow::doubleClickReachesTheSheet()
 {
     // The double click on the sheet reaches the overlay's handlers in the platform's order;
     // the window routes them (the probe replaces the handlers on the same widget).
-    Form1Fixture f;
-    TForm1 &w = *f.form;
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
     QVERIFY(f.show());
     QStringList log;
-    w.PaintBox1->onDblClick = [&] { log << QStringLiteral("dbl"); };
-    w.PaintBox1->onMouseDown = [&](MouseButton, ShiftState s, int x, int y) {
+    w.controls().sheetView->onDblClick = [&] { log << QStringLiteral("dbl"); };
+    w.controls().sheetView->onMouseDown = [&](MouseButton, ShiftState s, int x, int y) {
         log << QStringLiteral("down%1 %2,%3").arg((s & ssDouble) ? "+dbl" : "").arg(x).arg(y);
     };
-    w.PaintBox1->onMouseUp = [&](MouseButton, ShiftState, int, int) { log << QStringLiteral("up"); };
+    w.controls().sheetView->onMouseUp = [&](MouseButton, ShiftState, int, int) { log << QStringLiteral("up"); };
     f.doubleClick(QPoint(100, 60));
     QCOMPARE(log, (QStringList{"down 100,60", "up", "dbl", "down+dbl 100,60", "up"}));
 }

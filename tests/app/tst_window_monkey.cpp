@@ -5,7 +5,7 @@
 //   GRAVELINK_MONKEY_SEEDS   comma-separated seeds (default five fixed ones)
 //   GRAVELINK_MONKEY_LOG     file that receives the event sequence of a failing run
 #define QTEST_QPA_MOUSE_HANDLING
-#include "app/Form1Fixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "app/ColorBox.h"
 #include "app/MonkeyChecks.h"
@@ -77,7 +77,7 @@ QString shown(const QString &text)
 // One user session on the window, driven by a seeded generator.
 class Monkey {
 public:
-    Monkey(Form1Fixture &fx, quint32 seed, const QString &dir)
+    Monkey(MainWindowFixture &fx, quint32 seed, const QString &dir)
         : m_fx(fx), m_form(*fx.form), m_rng(seed), m_dir(dir)
     {
         QFile bad(m_dir + QStringLiteral("/bad.grvlk"));
@@ -105,8 +105,8 @@ private:
     Qt::KeyboardModifiers randomMods();
     QString editName(const QLineEdit *edit) const
     {
-        return edit == m_form.edCaption ? QStringLiteral("edCaption")
-               : edit == m_form.edXc    ? QStringLiteral("edXc")
+        return edit == m_form.controls().captionEdit ? QStringLiteral("edCaption")
+               : edit == m_form.controls().xEdit    ? QStringLiteral("edXc")
                                         : QStringLiteral("edYc");
     }
     QPoint randomPos();
@@ -130,8 +130,8 @@ private:
     Allowed menuCommand();
     void reshowIfClosed();
 
-    Form1Fixture &m_fx;
-    TForm1 &m_form;
+    MainWindowFixture &m_fx;
+    MainWindow &m_form;
     QRandomGenerator m_rng;
     QString m_dir;
     Qt::MouseButtons m_held;
@@ -159,8 +159,8 @@ Qt::KeyboardModifiers Monkey::randomMods()
 // A point of the drawing area in sheet coordinates; often near an element, to hit it.
 QPoint Monkey::randomPos()
 {
-    const QRect area(m_form.PaintBox1->mapFrom(m_form.Panel2, QPoint(2, 2)),
-                     m_form.Panel2->size() - QSize(4, 4));
+    const QRect area(m_form.controls().sheetView->mapFrom(m_form.controls().drawingArea, QPoint(2, 2)),
+                     m_form.controls().drawingArea->size() - QSize(4, 4));
     QList<QPoint> targets;
     for (const StringGrid *t : {&ed().HGrid, &ed().PGrid, &ed().EGrid})
         for (int r = 1; r < t->RowCount() - 1; ++r)
@@ -198,8 +198,8 @@ QPoint Monkey::arrowHeadPos()
         for (int dx = -10; dx <= 10; ++dx)
             if (sheet.pixel(qint64(*mx) + dx, qint64(*my) + dy) == std::optional<TColor>(clArrowFill))
                 head << QPoint(*mx + dx, *my + dy);
-    const QRect area(m_form.PaintBox1->mapFrom(m_form.Panel2, QPoint(2, 2)),
-                     m_form.Panel2->size() - QSize(4, 4));
+    const QRect area(m_form.controls().sheetView->mapFrom(m_form.controls().drawingArea, QPoint(2, 2)),
+                     m_form.controls().drawingArea->size() - QSize(4, 4));
     if (head.isEmpty() || !area.contains(head.first()))
         return randomPos();
     return head.at(below(int(head.size())));
@@ -283,7 +283,7 @@ void Monkey::scriptDialogs()
         return m_saved.at(below(int(m_saved.size())));
     };
     const int sheet = below(6);
-    m.onNewSheet = [sheet](QWidget *, int &w, int &h) {
+    m.onNewSheet = [sheet](NewSheetDialog *, int &w, int &h) {
         static const QSize sizes[] = {{842, 595}, {300, 200}, {1190, 842}, {60, 60}, {595, 842}};
         if (sheet == 5)
             return false;
@@ -332,7 +332,7 @@ void Monkey::mouseMove()
     const Qt::KeyboardModifiers mods = randomMods();
     const QPoint p = randomPos();
     record(QStringLiteral("move %1to (%2,%3)").arg(modsText(mods)).arg(p.x()).arg(p.y()));
-    QTest::mouseEvent(QTest::MouseMove, m_form.PaintBox1, Qt::NoButton, mods, p);
+    QTest::mouseEvent(QTest::MouseMove, m_form.controls().sheetView, Qt::NoButton, mods, p);
 }
 
 void Monkey::click()
@@ -365,7 +365,7 @@ void Monkey::drag()
     m_fx.press(from, b, mods);
     const int moves = 1 + below(4);
     for (int i = 1; i <= moves; ++i)
-        QTest::mouseEvent(QTest::MouseMove, m_form.PaintBox1, Qt::NoButton, mods,
+        QTest::mouseEvent(QTest::MouseMove, m_form.controls().sheetView, Qt::NoButton, mods,
                           from + (to - from) * i / moves);
     m_fx.release(to, b, mods);
 }
@@ -381,7 +381,7 @@ void Monkey::doubleClick()
                .arg(buttonText(b), modsText(mods))
                .arg(p.x())
                .arg(p.y()));
-    QTest::mouseDClick(m_form.PaintBox1, b, mods, p);
+    QTest::mouseDClick(m_form.controls().sheetView, b, mods, p);
 }
 
 // The line gesture: a double click on one element, then a click on another.
@@ -389,8 +389,8 @@ void Monkey::makeLine()
 {
     if (m_held)
         return mouseRelease();
-    const QRect area(m_form.PaintBox1->mapFrom(m_form.Panel2, QPoint(2, 2)),
-                     m_form.Panel2->size() - QSize(4, 4));
+    const QRect area(m_form.controls().sheetView->mapFrom(m_form.controls().drawingArea, QPoint(2, 2)),
+                     m_form.controls().drawingArea->size() - QSize(4, 4));
     QList<QPoint> centres;
     for (const StringGrid *t : {&ed().HGrid, &ed().PGrid})
         for (int r = 1; r < t->RowCount() - 1; ++r)
@@ -406,13 +406,13 @@ void Monkey::makeLine()
                .arg(from.y())
                .arg(to.x())
                .arg(to.y()));
-    QTest::mouseDClick(m_form.PaintBox1, Qt::LeftButton, {}, from);
+    QTest::mouseDClick(m_form.controls().sheetView, Qt::LeftButton, {}, from);
     m_fx.click(to);
 }
 
 void Monkey::typeInto()
 {
-    QLineEdit *edits[] = {m_form.edCaption, m_form.edCaption, m_form.edXc, m_form.edYc};
+    QLineEdit *edits[] = {m_form.controls().captionEdit, m_form.controls().captionEdit, m_form.controls().xEdit, m_form.controls().yEdit};
     QLineEdit *edit = edits[below(4)];
     const QString name = editName(edit);
     if (!edit->isEnabled()) {
@@ -432,7 +432,7 @@ void Monkey::typeInto()
             QTest::keyClick(edit, Qt::Key_Backspace);
     }
     const QString before = edit->text();
-    const bool coordinate = edit != m_form.edCaption;
+    const bool coordinate = edit != m_form.controls().captionEdit;
     for (int i = 0; i < text.size(); ++i) {
         QString ch(text.at(i));
         if (text.at(i).isHighSurrogate() && i + 1 < text.size())
@@ -454,7 +454,7 @@ void Monkey::typeInto()
 
 void Monkey::paste()
 {
-    QLineEdit *edits[] = {m_form.edCaption, m_form.edXc, m_form.edYc};
+    QLineEdit *edits[] = {m_form.controls().captionEdit, m_form.controls().xEdit, m_form.controls().yEdit};
     QLineEdit *edit = edits[below(3)];
     if (!edit->isEnabled())
         return;
@@ -469,15 +469,15 @@ void Monkey::paste()
 
 void Monkey::colourChoice()
 {
-    if (!m_form.ColorBox1->isEnabled())
+    if (!m_form.controls().colorBox->isEnabled())
         return;
     static const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End};
     const Qt::Key key = keys[below(4)];
     record(QStringLiteral("colour box key %1 (index %2)")
                .arg(int(key), 0, 16)
-               .arg(m_form.ColorBox1->currentIndex()));
-    m_form.ColorBox1->setFocus();
-    QTest::keyClick(m_form.ColorBox1, key);
+               .arg(m_form.controls().colorBox->currentIndex()));
+    m_form.controls().colorBox->setFocus();
+    QTest::keyClick(m_form.controls().colorBox, key);
 }
 
 Monkey::Allowed Monkey::shortcut()
@@ -512,7 +512,7 @@ Monkey::Allowed Monkey::shortcut()
     if (k.key == Qt::Key_Escape)
         m_fx.modal.onAsk = [](const QString &) { return SaveAnswer::Cancel; };
     record(QStringLiteral("key %1 (boxes '%2','%3')")
-               .arg(QLatin1String(k.name), shown(m_form.edXc->text()), shown(m_form.edYc->text())));
+               .arg(QLatin1String(k.name), shown(m_form.controls().xEdit->text()), shown(m_form.controls().yEdit->text())));
     m_fx.key(k.key, k.mods);
     m_fx.settle();
     return pick >= 9 && pick <= 12 ? Allowed::KeyMove : Allowed::None;
@@ -520,10 +520,10 @@ Monkey::Allowed Monkey::shortcut()
 
 void Monkey::button()
 {
-    QToolButton *buttons[] = {m_form.sbCursor,     m_form.sbH,           m_form.sbP,
-                              m_form.sbE,          m_form.deleteElem1,   m_form.sbArrowChange,
-                              m_form.sbCanvaTop,   m_form.sbCanvaBottom, m_form.sbCanvaLeft,
-                              m_form.sbCanvaRight, m_form.sbCanvaRight,  m_form.sbCanvaBottom};
+    QToolButton *buttons[] = {m_form.controls().cursorTool,     m_form.controls().rectangleTool,           m_form.controls().pointTool,
+                              m_form.controls().lineTool,          m_form.controls().deleteButton,   m_form.controls().reverseLineButton,
+                              m_form.controls().heightMinus,   m_form.controls().heightPlus, m_form.controls().widthMinus,
+                              m_form.controls().widthPlus, m_form.controls().widthPlus,  m_form.controls().heightPlus};
     QToolButton *b = buttons[below(int(std::size(buttons)))];
     if (!b->isVisibleTo(&m_form) || !b->isEnabled()) {
         record(QStringLiteral("button %1 not available").arg(b->toolTip()));
@@ -546,12 +546,12 @@ Monkey::Allowed Monkey::menuCommand()
             return;
         QAction *a = items.at(pick % items.size());
         chosen = a->objectName();
-        if (a == m_form.Close2)
+        if (a == m_form.controls().quitItem)
             m_fx.modal.onAsk = [](const QString &) { return SaveAnswer::Cancel; };
         a->trigger();
     };
     m_form.editor().MenuPopped = false;
-    QTest::mouseClick(m_form.sbMenu, Qt::LeftButton);
+    QTest::mouseClick(m_form.controls().menuButton, Qt::LeftButton);
     m_fx.settle();
     record(QStringLiteral("menu item %1").arg(chosen.isEmpty() ? QStringLiteral("(none)") : chosen));
     return Allowed::None;
@@ -683,7 +683,7 @@ void TestWindowMonkey::randomSessions()
     const int steps = envInt("GRAVELINK_MONKEY_STEPS", 1000);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    Form1Fixture fx;
+    MainWindowFixture fx;
     QVERIFY(fx.show());
     Monkey monkey(fx, seed, dir.path());
     QElapsedTimer timer;
@@ -727,15 +727,15 @@ void TestWindowMonkey::randomSessions()
 void TestWindowMonkey::longPastedCoordinateErrorIsShort()
 {
     // Seed 7: 5000 pasted digits in a coordinate box, then Ctrl+Up, put all 5000 into the error box.
-    Form1Fixture fx;
+    MainWindowFixture fx;
     QVERIFY(fx.show());
     fx.click(QPoint(100, 100), Qt::RightButton);
     fx.click(QPoint(100, 100));
     QCOMPARE(fx.editor().SelectedKind, 1);
     QGuiApplication::clipboard()->setText(QString(5000, QLatin1Char('9')));
-    fx.form->edYc->setFocus();
-    QTest::keyClick(fx.form->edYc, Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(fx.form->edYc->text().size() > 5000);
+    fx.form->controls().yEdit->setFocus();
+    QTest::keyClick(fx.form->controls().yEdit, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(fx.form->controls().yEdit->text().size() > 5000);
     fx.key(Qt::Key_Up, Qt::ControlModifier);
     QCOMPARE(fx.modal.errors.size(), 1);
     const QString error = fx.modal.errors.first();
@@ -758,7 +758,7 @@ void TestWindowMonkey::lineToDeletedFirstEnd()
     // Seed 7: the line tool's first end was deleted before the second press, which then made a
     // line to the missing element.
     QFETCH(bool, byShortcut);
-    Form1Fixture fx;
+    MainWindowFixture fx;
     QVERIFY(fx.show());
     fx.click(QPoint(200, 200), Qt::RightButton);
     fx.click(QPoint(200, 200));
@@ -771,7 +771,7 @@ void TestWindowMonkey::lineToDeletedFirstEnd()
     if (byShortcut)
         fx.key(Qt::Key_Delete, Qt::ControlModifier);
     else
-        QTest::mouseClick(fx.form->deleteElem1, Qt::LeftButton);
+        QTest::mouseClick(fx.form->controls().deleteButton, Qt::LeftButton);
     QCOMPARE(fx.editor().HGrid.RowCount(), 2);
     fx.click(QPoint(500, 300));
     QCOMPARE(fx.editor().EGrid.RowCount(), 2);
@@ -784,7 +784,7 @@ void TestWindowMonkey::lineToItsOwnMovedElement()
 {
     // Seed 7: the first end moved by Ctrl+Right between the presses, then the second press on the
     // same element made the line R1-R1.
-    Form1Fixture fx;
+    MainWindowFixture fx;
     QVERIFY(fx.show());
     fx.click(QPoint(200, 200), Qt::RightButton);
     fx.click(QPoint(200, 200));
@@ -805,13 +805,13 @@ void TestWindowMonkey::pastedEmojiLeavesNoHalfCharacter()
 {
     // Seed 31337: a pasted emoji left half of itself in the caption box; the new rectangle's
     // caption then came back from the file as '?'.
-    Form1Fixture fx;
+    MainWindowFixture fx;
     QVERIFY(fx.show());
-    fx.form->edCaption->setFocus();
-    fx.form->edCaption->clear();
+    fx.form->controls().captionEdit->setFocus();
+    fx.form->controls().captionEdit->clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("A😀B"));
-    QTest::keyClick(fx.form->edCaption, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(fx.form->edCaption->text(), QStringLiteral("AB"));
+    QTest::keyClick(fx.form->controls().captionEdit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(fx.form->controls().captionEdit->text(), QStringLiteral("AB"));
     fx.click(QPoint(200, 200), Qt::RightButton);
     fx.click(QPoint(200, 200));
     QCOMPARE(fx.editor().HGrid.Cells(ColCaption, 1), QStringLiteral("AB"));
@@ -823,9 +823,9 @@ void TestWindowMonkey::lineBreakInCaptionReadsBack()
 {
     // Seeds 113, 114, 118, 119 of the long run: a pasted line break in the caption box reached the
     // element; the file stores it as a blank, so the scheme read back differed from the one saved.
-    Form1Fixture fx;
+    MainWindowFixture fx;
     QVERIFY(fx.show());
-    QLineEdit *caption = fx.form->edCaption;
+    QLineEdit *caption = fx.form->controls().captionEdit;
     caption->setFocus();
     caption->clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("line\nbreak\r\n"));
@@ -855,7 +855,7 @@ void TestWindowMonkey::unexpectedFailuresAreWorded()
     // thrown value escape the event handler.
     QFETCH(int, kind);
     QFETCH(QString, expected);
-    Form1Fixture fx;
+    MainWindowFixture fx;
     const bool finished = fx.form->guard([kind] {
         if (kind == 0)
             throw std::bad_alloc();
@@ -871,7 +871,7 @@ void TestWindowMonkey::intEdgeFromTheToolbar()
 {
     // The largest coordinate typed into the box, then one step further by the keyboard: the
     // move is refused in words, nothing overflows and the scheme still saves and reads back.
-    Form1Fixture fx;
+    MainWindowFixture fx;
     QVERIFY(fx.show());
     fx.click(QPoint(300, 200), Qt::MiddleButton);
     fx.click(QPoint(300, 200));
@@ -883,7 +883,7 @@ void TestWindowMonkey::intEdgeFromTheToolbar()
     // A rectangle is found off the sheet too (by its extent, not by a pixel), so it stays selected.
     fx.click(QPoint(100, 100));
     QCOMPARE(fx.editor().FoundName, QStringLiteral("R1"));
-    QLineEdit *x = fx.form->edXc;
+    QLineEdit *x = fx.form->controls().xEdit;
     x->setFocus();
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("2147483647"));

@@ -66,7 +66,7 @@ void editorSaveAsBitmap(const QString &scheme, const QString &bitmap)
     doc.LoadModel(scheme);
     QVERIFY2(ui.errors.isEmpty(), qPrintable(ui.errors.join('\n')));
     ui.onSave = [&] { return bitmap; };
-    doc.Action_save_bitmapExecute();
+    doc.saveAsBitmap();
 }
 
 QStringList entries(const QString &dir)

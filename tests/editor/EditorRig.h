@@ -43,20 +43,20 @@ struct EditorRig {
     // A full left click (press and release at the same place).
     void click(int x, int y, ShiftState keys = 0)
     {
-        e.PaintBox1MouseDown(mbLeft, keys | ssLeft, x, y);
-        e.PaintBox1MouseUp(mbLeft, keys, x, y);
+        e.sheetPress(mbLeft, keys | ssLeft, x, y);
+        e.sheetRelease(mbLeft, keys, x, y);
     }
     void press(MouseButton b, int x, int y, ShiftState keys = 0)
     {
         const ShiftState held = b == mbLeft ? ssLeft : b == mbRight ? ssRight : ssMiddle;
-        e.PaintBox1MouseDown(b, keys | held, x, y);
+        e.sheetPress(b, keys | held, x, y);
     }
     // A left drag from one place to another through the given number of moves, then release.
     void drag(int x0, int y0, int x1, int y1, ShiftState keys = 0, int steps = 3)
     {
-        e.PaintBox1MouseDown(mbLeft, keys | ssLeft, x0, y0);
+        e.sheetPress(mbLeft, keys | ssLeft, x0, y0);
         for (int i = 1; i <= steps; ++i)
-            e.PaintBox1MouseMove(keys | ssLeft, x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps);
-        e.PaintBox1MouseUp(mbLeft, keys, x1, y1);
+            e.sheetMove(keys | ssLeft, x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps);
+        e.sheetRelease(mbLeft, keys, x1, y1);
     }
 };

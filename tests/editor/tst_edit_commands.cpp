@@ -78,8 +78,8 @@ private slots:
     void keyFilters_data()
     {
         QTest::addColumn<QChar>("key");
-        QTest::addColumn<QChar>("coordinate"); // what edXcKeyPress lets through
-        QTest::addColumn<QChar>("caption");    // what edCaptionKeyPress lets through
+        QTest::addColumn<QChar>("coordinate"); // what coordinateKeyFilter lets through
+        QTest::addColumn<QChar>("caption");    // what captionKeyFilter lets through
         QTest::newRow("digit") << QChar('7') << QChar('7') << QChar('7');
         QTest::newRow("zero") << QChar('0') << QChar('0') << QChar('0');
         QTest::newRow("backspace") << QChar(8) << QChar(8) << QChar(8);
@@ -95,8 +95,8 @@ private slots:
         QFETCH(QChar, coordinate);
         QFETCH(QChar, caption);
         Rig rig;
-        QCOMPARE(rig.e.edXcKeyPress(key), coordinate);
-        QCOMPARE(rig.e.edCaptionKeyPress(key), caption);
+        QCOMPARE(rig.e.coordinateKeyFilter(key), coordinate);
+        QCOMPARE(rig.e.captionKeyFilter(key), caption);
         QVERIFY(!rig.e.Modified); // nothing selected: Enter applies nothing
     }
 
@@ -107,12 +107,12 @@ private slots:
         rig.rect("R2", 120, 80, "Pump", "$00123456");
         rig.select(120, 80);
         QCOMPARE(rig.e.SelectedKind, 1);
-        QCOMPARE(rig.ui.text(Ctl::edCaption), QStringLiteral("Pump"));
-        QCOMPARE(rig.ui.text(Ctl::edXc), QStringLiteral("120"));
+        QCOMPARE(rig.ui.text(Ctl::CaptionEdit), QStringLiteral("Pump"));
+        QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("120"));
         rig.e.CurrentColor = 0x00CCFFCC;
-        rig.ui.focused = Ctl::edXc;
-        rig.ui.texts[Ctl::edXc] = "200";
-        QCOMPARE(rig.e.edXcKeyPress(kEnter), QChar(0));
+        rig.ui.focused = Ctl::XEdit;
+        rig.ui.texts[Ctl::XEdit] = "200";
+        QCOMPARE(rig.e.coordinateKeyFilter(kEnter), QChar(0));
 
         QCOMPARE(rig.centre("R2"), QPoint(200, 80));
         QCOMPARE(rig.cell("R2", ColColor), QStringLiteral("$00CCFFCC"));
@@ -149,10 +149,10 @@ private slots:
         QCOMPARE(rig.e.FoundName, name);
         rig.e.Modified = false;
         const auto before = rig.snapshot();
-        rig.ui.texts[Ctl::edCaption] = QString();
-        rig.ui.texts[Ctl::edXc] = "150";
-        rig.ui.focused = fromCaptionBox ? Ctl::edCaption : Ctl::edXc;
-        fromCaptionBox ? rig.e.edCaptionKeyPress(kEnter) : rig.e.edXcKeyPress(kEnter);
+        rig.ui.texts[Ctl::CaptionEdit] = QString();
+        rig.ui.texts[Ctl::XEdit] = "150";
+        rig.ui.focused = fromCaptionBox ? Ctl::CaptionEdit : Ctl::XEdit;
+        fromCaptionBox ? rig.e.captionKeyFilter(kEnter) : rig.e.coordinateKeyFilter(kEnter);
         if (rectangle) {
             QCOMPARE(rig.snapshot(), before);
             QVERIFY(!rig.e.Modified);
@@ -186,20 +186,20 @@ private slots:
         Rig rig;
         rig.point("P1", 100, 100);
         rig.select(100, 100);
-        rig.ui.texts[Ctl::edXc] = x;
-        rig.ui.texts[Ctl::edYc] = y;
-        rig.ui.texts[Ctl::edCaption] = "New";
-        rig.ui.focused = Ctl::edCaption;
+        rig.ui.texts[Ctl::XEdit] = x;
+        rig.ui.texts[Ctl::YEdit] = y;
+        rig.ui.texts[Ctl::CaptionEdit] = "New";
+        rig.ui.focused = Ctl::CaptionEdit;
         rig.e.CurrentColor = 0x00FFCCFF;
-        rig.e.edCaptionKeyPress(kEnter);
+        rig.e.captionKeyFilter(kEnter);
         QCOMPARE(rig.cell("P1", ColX), QStringLiteral("100"));
         QCOMPARE(rig.cell("P1", ColY), QStringLiteral("100"));
         QCOMPARE(rig.cell("P1", ColCaption), QStringLiteral("New"));
         QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00FFCCFF"));
         rig.e.UpdateImageModel(); // every later redraw still reads the position
-        rig.ui.texts[Ctl::edXc] = "int max";
-        rig.ui.focused = Ctl::edXc;
-        rig.e.edXcKeyPress(kEnter);
+        rig.ui.texts[Ctl::XEdit] = "int max";
+        rig.ui.focused = Ctl::XEdit;
+        rig.e.coordinateKeyFilter(kEnter);
         QCOMPARE(rig.cell("P1", ColX), QStringLiteral("100"));
     }
 
@@ -225,9 +225,9 @@ private slots:
             rig.selectLine(lineRow);
         QCOMPARE(rig.e.SelectedKind, kind);
         rig.e.Modified = false;
-        rig.ui.focused = Ctl::ColorBox1;
+        rig.ui.focused = Ctl::ColorList;
         rig.ui.color = 1;
-        rig.e.ColorBox1Change();
+        rig.e.colorChosen();
         QCOMPARE(rig.cell("P1", ColColor), stored);
         QCOMPARE(rig.cell("R1", ColColor), QStringLiteral("$0099FFFF"));
         QCOMPARE(rig.cell("P1-R1", ColCaption), QStringLiteral("t"));
@@ -247,12 +247,12 @@ private slots:
         rig.select(100, 100);
         for (const char *name : {"R1", "P1", "R1-P1"})
             rig.e.ListShiftObj.add(name);
-        rig.ui.texts[Ctl::edCaption] = "A";
-        rig.ui.texts[Ctl::edXc] = "5"; // a multi-selection keeps positions whatever the boxes hold
-        rig.ui.texts[Ctl::edYc] = "5";
-        rig.ui.focused = Ctl::edCaption;
+        rig.ui.texts[Ctl::CaptionEdit] = "A";
+        rig.ui.texts[Ctl::XEdit] = "5"; // a multi-selection keeps positions whatever the boxes hold
+        rig.ui.texts[Ctl::YEdit] = "5";
+        rig.ui.focused = Ctl::CaptionEdit;
         rig.e.CurrentColor = 0x00FFCCCC;
-        rig.e.edCaptionKeyPress(kEnter);
+        rig.e.captionKeyFilter(kEnter);
         for (const char *name : {"R1", "P1", "R1-P1"})
             QCOMPARE(rig.cell(name, ColCaption), QStringLiteral("A"));
         QCOMPARE(rig.cell("R1", ColColor), QStringLiteral("$00FFCCCC"));
@@ -285,7 +285,7 @@ private slots:
         rig.ui.color = 0;
         rig.e.ObjMoveOnCanvas(direction);
         QCOMPARE(rig.centre("P1"), expected);
-        QCOMPARE(rig.ui.text(Ctl::edXc), QString::number(expected.x()));
+        QCOMPARE(rig.ui.text(Ctl::XEdit), QString::number(expected.x()));
         QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00CCCCFF")); // style kept
         QVERIFY(!rig.e.KeyMoveActive);
         QVERIFY(rig.e.Modified);
@@ -304,7 +304,7 @@ private slots:
             rig.e.ListShiftObj.add(name);
         rig.e.UpdateImageModel();
         const QPoint mid = rig.centre("R1-P1");
-        rig.e.ActMoveRightExecute();
+        rig.e.moveSelectionRight();
         QCOMPARE(rig.centre("R1"), QPoint(101, 100));
         QCOMPARE(rig.centre("P1"), QPoint(301, 200));
         QCOMPARE(rig.centre("P2"), QPoint(500, 400));
@@ -313,8 +313,8 @@ private slots:
         QCOMPARE(rig.e.ListShiftObj.count(), 3);
 
         // With the caption box empty the rectangles stay; the points still move.
-        rig.ui.texts[Ctl::edCaption] = QString();
-        rig.e.ActMoveBottomExecute();
+        rig.ui.texts[Ctl::CaptionEdit] = QString();
+        rig.e.moveSelectionDown();
         QCOMPARE(rig.centre("R1"), QPoint(101, 100));
         QCOMPARE(rig.centre("P1"), QPoint(301, 201));
     }
@@ -324,9 +324,9 @@ private slots:
         Rig rig;
         rig.rect("R1", 100, 100, "Box");
         rig.select(100, 100);
-        rig.ui.texts[Ctl::edCaption] = QString();
-        rig.e.ActMoveLeftExecute();
-        QCOMPARE(rig.ui.text(Ctl::edXc), QStringLiteral("99"));
+        rig.ui.texts[Ctl::CaptionEdit] = QString();
+        rig.e.moveSelectionLeft();
+        QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("99"));
         QCOMPARE(rig.centre("R1"), QPoint(100, 100));
     }
 
@@ -348,7 +348,7 @@ private slots:
         rig.point("P1", 100, 100);
         rig.select(100, 100);
         rig.e.Modified = false;
-        rig.ui.texts[Ctl::edXc] = xBox;
+        rig.ui.texts[Ctl::XEdit] = xBox;
         const auto before = rig.snapshot();
         try {
             rig.e.ObjMoveOnCanvas(direction);
@@ -357,7 +357,7 @@ private slots:
             QCOMPARE(error.message(), message);
         }
         QCOMPARE(rig.snapshot(), before);
-        QCOMPARE(rig.ui.text(Ctl::edXc), xBox);
+        QCOMPARE(rig.ui.text(Ctl::XEdit), xBox);
         QVERIFY(!rig.e.Modified);
         QVERIFY(!rig.e.KeyMoveActive);
     }
@@ -371,9 +371,9 @@ private slots:
         rig.e.ListShiftObj.add("P1");
         rig.e.ListShiftObj.add("P2");
         const auto before = rig.snapshot();
-        QVERIFY_THROWS_EXCEPTION(ConvertError, rig.e.ActMoveRightExecute());
+        QVERIFY_THROWS_EXCEPTION(ConvertError, rig.e.moveSelectionRight());
         QCOMPARE(rig.snapshot(), before);
-        QCOMPARE(rig.ui.text(Ctl::edXc), QStringLiteral("100"));
+        QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("100"));
     }
 
     void keyboardMoveNeedsUnlockedRectangleOrPoint()
@@ -384,11 +384,11 @@ private slots:
         const int lineRow = rig.line("P1-P2");
         rig.selectLine(lineRow);
         const auto before = rig.snapshot();
-        rig.e.ActMoveRightExecute();
+        rig.e.moveSelectionRight();
         QCOMPARE(rig.snapshot(), before);
         rig.select(100, 100);
-        rig.ui.checked[Ctl::Action_Lock] = true;
-        rig.e.ActMoveRightExecute();
+        rig.ui.checked[Ctl::LockAction] = true;
+        rig.e.moveSelectionRight();
         QCOMPARE(rig.snapshot(), before);
     }
 
@@ -400,19 +400,19 @@ private slots:
         const int row = rig.line("R1-P2", "flow");
         rig.selectLine(row);
         rig.e.MenuPopped = true;
-        rig.e.sbArrowChangeClick();
+        rig.e.reverseSelectedLine();
         QCOMPARE(rig.e.EGrid.Cells(ColName, row), QStringLiteral("P2-R1"));
         QCOMPARE(rig.e.EGrid.Cells(ColCaption, row), QStringLiteral("flow"));
         QVERIFY(rig.e.Modified);
         QVERIFY(!rig.e.MenuPopped);
-        rig.e.sbArrowChangeClick();
+        rig.e.reverseSelectedLine();
         QCOMPARE(rig.e.EGrid.Cells(ColName, row), QStringLiteral("R1-P2"));
 
         // Without a selected line nothing changes, but the menu latch is still cleared.
         rig.select(100, 100);
         rig.e.Modified = false;
         rig.e.MenuPopped = true;
-        rig.e.sbArrowChangeClick();
+        rig.e.reverseSelectedLine();
         QCOMPARE(rig.e.EGrid.Cells(ColName, row), QStringLiteral("R1-P2"));
         QVERIFY(!rig.e.Modified);
         QVERIFY(!rig.e.MenuPopped);
@@ -434,50 +434,50 @@ private slots:
         rig.select(100, 100);
         rig.e.SelectAllObjects();
         rig.e.MenuPopped = true;
-        const QList<Ctl> editing{Ctl::sbCursor,
-                                 Ctl::sbH,
-                                 Ctl::sbP,
-                                 Ctl::sbE,
-                                 Ctl::ColorBox1,
-                                 Ctl::edCaption,
-                                 Ctl::edXc,
-                                 Ctl::edYc,
-                                 Ctl::sbCanvaTop,
-                                 Ctl::sbCanvaBottom,
-                                 Ctl::sbCanvaLeft,
-                                 Ctl::sbCanvaRight,
-                                 Ctl::lbText,
-                                 Ctl::lbXc,
-                                 Ctl::lbYc,
-                                 Ctl::deleteElem1,
-                                 Ctl::Action_delete,
-                                 Ctl::sbArrowChange,
-                                 Ctl::Action_ChangeLine,
-                                 Ctl::ActionSelectAll};
-        rig.e.Action_LockExecute();
-        QVERIFY(rig.ui.isChecked(Ctl::Action_Lock));
+        const QList<Ctl> editing{Ctl::CursorTool,
+                                 Ctl::RectangleTool,
+                                 Ctl::PointTool,
+                                 Ctl::LineTool,
+                                 Ctl::ColorList,
+                                 Ctl::CaptionEdit,
+                                 Ctl::XEdit,
+                                 Ctl::YEdit,
+                                 Ctl::HeightMinus,
+                                 Ctl::HeightPlus,
+                                 Ctl::WidthMinus,
+                                 Ctl::WidthPlus,
+                                 Ctl::CaptionLabel,
+                                 Ctl::XLabel,
+                                 Ctl::YLabel,
+                                 Ctl::DeleteButton,
+                                 Ctl::DeleteAction,
+                                 Ctl::ReverseLineButton,
+                                 Ctl::ReverseLineAction,
+                                 Ctl::SelectAllAction};
+        rig.e.toggleLock();
+        QVERIFY(rig.ui.isChecked(Ctl::LockAction));
         for (Ctl c : editing)
             QVERIFY2(!rig.ui.isEnabled(c), qPrintable(QString::number(int(c))));
-        QVERIFY(!rig.ui.isVisible(Ctl::Panel_btn_vert));
-        QVERIFY(!rig.ui.isVisible(Ctl::Panel_btn_horiz));
-        QVERIFY(rig.ui.isVisible(Ctl::PanelView));
+        QVERIFY(!rig.ui.isVisible(Ctl::HeightButtons));
+        QVERIFY(!rig.ui.isVisible(Ctl::WidthButtons));
+        QVERIFY(rig.ui.isVisible(Ctl::Navigator));
         QCOMPARE(rig.e.SelectedKind, 0);
         QCOMPARE(rig.e.ListShiftObj.count(), 0);
         QVERIFY(rig.e.Modified);
         QVERIFY(!rig.e.MenuPopped);
 
         rig.e.Modified = false;
-        rig.e.Action_LockExecute();
-        QVERIFY(!rig.ui.isChecked(Ctl::Action_Lock));
+        rig.e.toggleLock();
+        QVERIFY(!rig.ui.isChecked(Ctl::LockAction));
         for (Ctl c : editing) {
-            const bool expected = c == Ctl::sbE ? elements == 2
-                                  : c == Ctl::deleteElem1 || c == Ctl::Action_delete ||
-                                          c == Ctl::sbArrowChange || c == Ctl::Action_ChangeLine
+            const bool expected = c == Ctl::LineTool ? elements == 2
+                                  : c == Ctl::DeleteButton || c == Ctl::DeleteAction ||
+                                          c == Ctl::ReverseLineButton || c == Ctl::ReverseLineAction
                                       ? false
                                       : true;
             QVERIFY2(rig.ui.isEnabled(c) == expected, qPrintable(QString::number(int(c))));
         }
-        QVERIFY(rig.ui.isVisible(Ctl::Panel_btn_vert));
+        QVERIFY(rig.ui.isVisible(Ctl::HeightButtons));
         QVERIFY(rig.e.Modified);
     }
 
@@ -500,8 +500,8 @@ private slots:
         QFETCH(int, button);
         QFETCH(QSize, expected);
         Rig rig(sheet.width(), sheet.height());
-        const Ctl buttons[] = {Ctl::sbCanvaTop, Ctl::sbCanvaBottom, Ctl::sbCanvaLeft, Ctl::sbCanvaRight};
-        rig.e.sbCanvaTopClick(buttons[button]);
+        const Ctl buttons[] = {Ctl::HeightMinus, Ctl::HeightPlus, Ctl::WidthMinus, Ctl::WidthPlus};
+        rig.e.stepSheetSize(buttons[button]);
         QCOMPARE(QSize(rig.e.sheet.width(), rig.e.sheet.height()), expected);
         QCOMPARE(rig.e.overlayImage.size(), expected);
         QCOMPARE(rig.e.Modified, expected != sheet);
@@ -517,7 +517,7 @@ private slots:
         rig.e.UpdateImageModel();
         const TColor rectPixel = rig.pixel(100, 100);
         const TColor pointPixel = rig.pixel(835, 300);
-        rig.e.sbCanvaTopClick(Ctl::sbCanvaRight);
+        rig.e.stepSheetSize(Ctl::WidthPlus);
         QCOMPARE(QSize(rig.e.sheet.width(), rig.e.sheet.height()), QSize(892, 595));
         QCOMPARE(rig.centre("R1"), QPoint(100, 100));
         QCOMPARE(rig.pixel(100, 100), rectPixel);
@@ -537,7 +537,7 @@ private slots:
         rig.line("P1-P2");
         rig.select(100, 100);
         rig.e.MenuPopped = true;
-        rig.e.deleteElem1Click();
+        rig.e.deleteSelection();
         QCOMPARE(GetRowObjByName(rig.e.tables, "R1"), -1);
         QCOMPARE(rig.e.EGrid.RowCount(), 3);
         QCOMPARE(rig.e.EGrid.Cells(ColName, 1), QStringLiteral("P1-P2"));
@@ -566,7 +566,7 @@ private slots:
         rig.select(100, 100);
         for (const QString &name : members)
             rig.e.ListShiftObj.add(name);
-        rig.e.deleteElem1Click();
+        rig.e.deleteSelection();
         for (const QString &name : members)
             QCOMPARE(GetRowObjByName(rig.e.tables, name), -1);
         QVERIFY(GetRowObjByName(rig.e.tables, "P3") != -1);
@@ -583,10 +583,10 @@ private slots:
         rig.e.UpdateImageModel();
         rig.e.SelectAllObjects();
         QCOMPARE(rig.e.SelectedKind, 0);
-        QVERIFY(rig.ui.isEnabled(Ctl::deleteElem1));
-        rig.e.deleteElem1Click();
+        QVERIFY(rig.ui.isEnabled(Ctl::DeleteButton));
+        rig.e.deleteSelection();
         QCOMPARE(rig.e.PGrid.RowCount(), 2);
-        QVERIFY(!rig.ui.isEnabled(Ctl::deleteElem1));
+        QVERIFY(!rig.ui.isEnabled(Ctl::DeleteButton));
         QVERIFY(rig.e.Modified);
     }
 
@@ -598,7 +598,7 @@ private slots:
         rig.e.HGrid.setRow(1);
         rig.e.PGrid.setRow(1);
         const auto before = rig.snapshot();
-        rig.e.deleteElem1Click();
+        rig.e.deleteSelection();
         QCOMPARE(rig.snapshot(), before);
         QVERIFY(!rig.e.Modified);
     }

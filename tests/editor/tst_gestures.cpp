@@ -76,14 +76,14 @@ void TestGestures::rightPressArmsLeftPressCreates()
     QFETCH(QString, colourText);
 
     EditorRig rig;
-    rig.ui.texts[Ctl::edCaption] = typed;
+    rig.ui.texts[Ctl::CaptionEdit] = typed;
     rig.ui.color = colourIndex;
     const bool rect = armButton == mbRight;
 
     rig.press(MouseButton(armButton), 50, 50);
-    rig.e.PaintBox1MouseUp(MouseButton(armButton), 0, 50, 50);
+    rig.e.sheetRelease(MouseButton(armButton), 0, 50, 50);
     QCOMPARE(rig.e.ToolMode, rect ? 1 : 2);
-    QCOMPARE(rig.ui.toolDown, rect ? Ctl::sbH : Ctl::sbP);
+    QCOMPARE(rig.ui.toolDown, rect ? Ctl::RectangleTool : Ctl::PointTool);
     QCOMPARE(rig.e.SelCaption, typed.isEmpty() ? QStringLiteral("RP") : typed);
     QVERIFY(!rig.e.Modified);
 
@@ -96,13 +96,13 @@ void TestGestures::rightPressArmsLeftPressCreates()
     QCOMPARE(t.Cells(ColCaption, 1), caption);
     QCOMPARE(t.Cells(ColColor, 1), colourText);
     QCOMPARE(rig.e.ToolMode, 0);
-    QCOMPARE(rig.ui.toolDown, Ctl::sbCursor);
+    QCOMPARE(rig.ui.toolDown, Ctl::CursorTool);
     QVERIFY(rig.e.Modified);
     // The new element is on the sheet and selected.
     QCOMPARE(rig.e.SelectedKind, rect ? 1 : 2);
     QCOMPARE(rig.e.FoundName, name);
-    QCOMPARE(rig.ui.text(Ctl::edCaption), caption);
-    QCOMPARE(rig.ui.text(Ctl::edXc), QStringLiteral("200"));
+    QCOMPARE(rig.ui.text(Ctl::CaptionEdit), caption);
+    QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("200"));
     QVERIFY(rig.ui.captionSelectedAll);
     QCOMPARE(rig.e.ListShiftObj.items(), QStringList({name}));
 }
@@ -112,7 +112,7 @@ void TestGestures::repeatedRightPressesPlaceOneEach()
     EditorRig rig;
     for (int x : {100, 200, 300}) {
         rig.press(mbRight, x, 100);
-        rig.e.PaintBox1MouseUp(mbRight, 0, x, 100);
+        rig.e.sheetRelease(mbRight, 0, x, 100);
     }
     QCOMPARE(rig.e.HGrid.RowCount(), 4); // R1 at 200, R2 at 300
     QCOMPARE(rig.e.HGrid.Cells(ColName, 2), QStringLiteral("R2"));
@@ -124,7 +124,7 @@ void TestGestures::repeatedRightPressesPlaceOneEach()
     QCOMPARE(rig.e.HGrid.Cells(ColName, 3), QStringLiteral("R3"));
     QCOMPARE(rig.e.ToolMode, 0);
     QCOMPARE(rig.e.FoundName, QStringLiteral("R3"));
-    QVERIFY(rig.ui.isEnabled(Ctl::sbE));
+    QVERIFY(rig.ui.isEnabled(Ctl::LineTool));
 }
 
 void TestGestures::creationOnTopOfExistingElement()
@@ -134,11 +134,11 @@ void TestGestures::creationOnTopOfExistingElement()
     rig.addPoint(QStringLiteral("P1"), 400, 300);
     rig.e.UpdateImageModel();
 
-    rig.e.SelectedTool(Ctl::sbH);
+    rig.e.selectTool(Ctl::RectangleTool);
     rig.click(200, 150);
     QCOMPARE(rig.e.FoundName, QStringLiteral("R2")); // the later rectangle lies on top
 
-    rig.e.SelectedTool(Ctl::sbP);
+    rig.e.selectTool(Ctl::PointTool);
     rig.click(400, 300);
     QCOMPARE(rig.e.PGrid.Cells(ColName, 2), QStringLiteral("P2"));
     QCOMPARE(rig.e.FoundName, QStringLiteral("P1")); // equal distance: the earlier point wins
@@ -148,13 +148,13 @@ void TestGestures::creationGhostFollowsPointer()
 {
     EditorRig rig;
     rig.e.GridVisible = false; // compare the ghost alone with the sheet
-    rig.e.SelectedTool(Ctl::sbH);
-    rig.e.PaintBox1MouseMove(0, 500, 400);
+    rig.e.selectTool(Ctl::RectangleTool);
+    rig.e.sheetMove(0, 500, 400);
     QVERIFY(overlayMarks(rig.e, QRect(470, 380, 60, 40)) > 0);
-    QCOMPARE(rig.ui.text(Ctl::edXc), QStringLiteral("500"));
+    QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("500"));
     QVERIFY(rig.ui.overlayChanges > 0);
 
-    rig.e.PaintBox1MouseMove(0, 100, 100); // the ghost moves along; the old one is wiped
+    rig.e.sheetMove(0, 100, 100); // the ghost moves along; the old one is wiped
     QCOMPARE(overlayMarks(rig.e, QRect(470, 380, 60, 40)), 0);
     QVERIFY(overlayMarks(rig.e, QRect(70, 80, 60, 40)) > 0);
 }
@@ -206,18 +206,18 @@ void TestGestures::lineTool()
     rig.e.UpdateImageModel();
     const int lines = rig.e.EGrid.RowCount();
 
-    rig.e.SelectedTool(Ctl::sbE);
+    rig.e.selectTool(Ctl::LineTool);
     rig.click(first.x(), first.y());
     QCOMPARE(rig.e.LineClickCount, 1);
     QCOMPARE(rig.e.ToolMode, 3);
     // The rubber line runs from the first end's centre to the pointer.
-    rig.e.PaintBox1MouseMove(0, 450, 250);
+    rig.e.sheetMove(0, 450, 250);
     QVERIFY(overlayMarks(rig.e, QRect(435, 238, 15, 20)) > 0);
 
     rig.click(second.x(), second.y());
     QCOMPARE(rig.e.ToolMode, 0);
     QCOMPARE(rig.e.LineClickCount, 0);
-    QCOMPARE(rig.ui.toolDown, Ctl::sbCursor);
+    QCOMPARE(rig.ui.toolDown, Ctl::CursorTool);
     QVERIFY(rig.e.Modified);
     QCOMPARE(rig.ui.infos, message.isEmpty() ? QStringList() : QStringList({message}));
     if (created.isEmpty()) {
@@ -239,7 +239,7 @@ void TestGestures::doubleClickEntersLineTool()
     one.e.UpdateImageModel();
     one.e.SetStateLine();
     one.click(100, 100);
-    one.e.PaintBox1DblClick();
+    one.e.sheetDoubleClick();
     one.click(100, 100, ssDouble);
     QCOMPARE(one.e.ToolMode, 0);
     QCOMPARE(one.e.FoundName, QStringLiteral("R1"));
@@ -249,11 +249,11 @@ void TestGestures::doubleClickEntersLineTool()
     rig.addPoint(QStringLiteral("P1"), 200, 300);
     rig.e.UpdateImageModel();
     rig.e.SetStateLine();
-    QVERIFY(rig.ui.isEnabled(Ctl::sbE));
+    QVERIFY(rig.ui.isEnabled(Ctl::LineTool));
     // Press, release, double click, press, release; then the second end.
     rig.click(100, 100);
-    rig.e.PaintBox1DblClick();
-    QCOMPARE(rig.ui.toolDown, Ctl::sbE);
+    rig.e.sheetDoubleClick();
+    QCOMPARE(rig.ui.toolDown, Ctl::LineTool);
     rig.click(100, 100, ssDouble);
     QCOMPARE(rig.e.LineClickCount, 1);
     rig.click(200, 300);
@@ -263,7 +263,7 @@ void TestGestures::doubleClickEntersLineTool()
     // On empty sheet the line tool is entered and left again at once.
     rig.e.Modified = false;
     rig.click(600, 500);
-    rig.e.PaintBox1DblClick();
+    rig.e.sheetDoubleClick();
     rig.click(600, 500, ssDouble);
     QCOMPARE(rig.e.ToolMode, 0);
     QCOMPARE(rig.e.LineClickCount, 0);
@@ -302,13 +302,13 @@ void TestGestures::dragKeepsGrabOffset()
     rig.e.UpdateImageModel();
     const QString name = rect ? QStringLiteral("R1") : QStringLiteral("P1");
 
-    rig.e.PaintBox1MouseDown(mbLeft, ssLeft, pressAt.x(), pressAt.y());
+    rig.e.sheetPress(mbLeft, ssLeft, pressAt.x(), pressAt.y());
     QCOMPARE(rig.e.FoundName, name);
-    rig.e.PaintBox1MouseMove(ssLeft, releaseAt.x(), releaseAt.y());
+    rig.e.sheetMove(ssLeft, releaseAt.x(), releaseAt.y());
     const bool moved = centre != rig.centre(name);
     if (moved) // the boxes follow the ghost's centre
-        QCOMPARE(rig.ui.text(Ctl::edXc), QString::number(centre.x()));
-    rig.e.PaintBox1MouseUp(mbLeft, 0, releaseAt.x(), releaseAt.y());
+        QCOMPARE(rig.ui.text(Ctl::XEdit), QString::number(centre.x()));
+    rig.e.sheetRelease(mbLeft, 0, releaseAt.x(), releaseAt.y());
 
     QCOMPARE(rig.centre(name), centre);
     QCOMPARE(rig.e.Modified, moved);
@@ -329,14 +329,14 @@ void TestGestures::shiftClickAddsNeverRemoves()
     rig.click(300, 100, ssShift);
     rig.click(100, 100, ssShift);
     QCOMPARE(rig.e.ListShiftObj.items(), QStringList({"R1", "R2"}));
-    QVERIFY(!rig.ui.isEnabled(Ctl::edXc));
-    QVERIFY(!rig.ui.isEnabled(Ctl::lbYc));
+    QVERIFY(!rig.ui.isEnabled(Ctl::XEdit));
+    QVERIFY(!rig.ui.isEnabled(Ctl::YLabel));
     rig.click(200, 300, ssShift);
     QCOMPARE(rig.e.ListShiftObj.items(), QStringList({"R1", "R2", "P1"}));
     // Ctrl+Shift is not exactly Shift: the click restarts the list.
     rig.click(300, 100, ssShift | ssCtrl);
     QCOMPARE(rig.e.ListShiftObj.items(), QStringList({"R2"}));
-    QVERIFY(rig.ui.isEnabled(Ctl::edXc));
+    QVERIFY(rig.ui.isEnabled(Ctl::XEdit));
     rig.click(100, 100, ssShift);
     rig.click(600, 500, ssShift); // nothing there: the list is emptied by the hit test
     QCOMPARE(rig.e.ListShiftObj.count(), 0);
@@ -398,9 +398,9 @@ void TestGestures::panningByDraggingEmptySheet()
     QFETCH(QPoint, offset);
 
     EditorRig rig; // 842 x 595 in a 688 x 473 area
-    rig.ui.checked[Ctl::Action_Lock] = locked;
-    rig.e.PaintBox1MouseDown(mbLeft, keys | ssLeft, 300, 300);
-    rig.e.PaintBox1MouseMove(keys | ssLeft, 290, 294);
+    rig.ui.checked[Ctl::LockAction] = locked;
+    rig.e.sheetPress(mbLeft, keys | ssLeft, 300, 300);
+    rig.e.sheetMove(keys | ssLeft, 290, 294);
     QCOMPARE(QPoint(rig.e.sheet.left, rig.e.sheet.top), offset);
     QCOMPARE(rig.ui.navigateCalls, offset.isNull() ? 0 : 1);
 }
@@ -410,19 +410,19 @@ void TestGestures::lockedPressOnlyRecordsAnchor()
     EditorRig rig;
     rig.addRect(QStringLiteral("R1"), 100, 100);
     rig.e.UpdateImageModel();
-    rig.ui.checked[Ctl::Action_Lock] = true;
-    rig.ui.enabled[Ctl::edCaption] = false;
-    rig.ui.enabled[Ctl::ActionSelectAll] = true;
+    rig.ui.checked[Ctl::LockAction] = true;
+    rig.ui.enabled[Ctl::CaptionEdit] = false;
+    rig.ui.enabled[Ctl::SelectAllAction] = true;
 
     rig.press(mbRight, 100, 100);
-    rig.e.PaintBox1MouseUp(mbRight, 0, 100, 100);
+    rig.e.sheetRelease(mbRight, 0, 100, 100);
     rig.click(100, 100);
     QCOMPARE(QPoint(rig.e.PanAnchorX, rig.e.PanAnchorY), QPoint(100, 100));
     QCOMPARE(rig.e.ToolMode, 0);
     QCOMPARE(rig.e.SelectedKind, 0);
     QCOMPARE(rig.e.HGrid.RowCount(), 3);
     QVERIFY(!rig.e.MouseHeld);
-    QVERIFY(!rig.ui.isEnabled(Ctl::ActionSelectAll));
+    QVERIFY(!rig.ui.isEnabled(Ctl::SelectAllAction));
     QVERIFY(!rig.ui.captionSelectedAll);
 }
 

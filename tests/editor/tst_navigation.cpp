@@ -23,7 +23,7 @@ void TestNavigation::shiftRightStepsToTheLimitAndBack()
     EditorRig rig; // 842 x 595 sheet, area 688 wide: limit 688 - 842 = -154
     QList<int> offsets;
     for (int i = 0; i < 10; ++i) {
-        rig.e.ActMoveSheetRightExecute();
+        rig.e.scrollSheetRight();
         offsets << rig.e.sheet.left;
     }
     QCOMPARE(offsets, QList<int>({-20, -40, -60, -80, -100, -120, -140, -154, -154, -154}));
@@ -32,7 +32,7 @@ void TestNavigation::shiftRightStepsToTheLimitAndBack()
 
     offsets.clear();
     for (int i = 0; i < 10; ++i) {
-        rig.e.ActMoveSheetLeftExecute();
+        rig.e.scrollSheetLeft();
         offsets << rig.e.sheet.left;
     }
     QCOMPARE(offsets, QList<int>({-134, -114, -94, -74, -54, -34, -14, 0, 0, 0}));
@@ -41,26 +41,26 @@ void TestNavigation::shiftRightStepsToTheLimitAndBack()
 void TestNavigation::shiftDownStepsToTheLimitAndBack()
 {
     EditorRig rig;                           // 595 high in a 473 high area: limit -122
-    rig.ui.checked[Ctl::Action_Lock] = true; // the keys work while locked
+    rig.ui.checked[Ctl::LockAction] = true; // the keys work while locked
     for (int i = 0; i < 8; ++i)
-        rig.e.ActMoveSheetDownExecute();
+        rig.e.scrollSheetDown();
     QCOMPARE(rig.e.sheet.top, -122);
     QCOMPARE(rig.e.sheet.left, 0);
-    rig.e.ActMoveSheetTopExecute();
+    rig.e.scrollSheetUp();
     QCOMPARE(rig.e.sheet.top, -102);
     for (int i = 0; i < 8; ++i)
-        rig.e.ActMoveSheetTopExecute();
+        rig.e.scrollSheetUp();
     QCOMPARE(rig.e.sheet.top, 0);
 }
 
 void TestNavigation::sheetSmallerThanAreaStays()
 {
     EditorRig rig(400, 300);
-    rig.e.ActMoveSheetRightExecute();
-    rig.e.ActMoveSheetDownExecute();
+    rig.e.scrollSheetRight();
+    rig.e.scrollSheetDown();
     QCOMPARE(QPoint(rig.e.sheet.left, rig.e.sheet.top), QPoint(0, 0));
-    rig.e.ActMoveSheetLeftExecute();
-    rig.e.ActMoveSheetTopExecute();
+    rig.e.scrollSheetLeft();
+    rig.e.scrollSheetUp();
     QCOMPARE(QPoint(rig.e.sheet.left, rig.e.sheet.top), QPoint(0, 0));
 }
 
@@ -87,8 +87,8 @@ void TestNavigation::dragThreshold()
     EditorRig rig;
     rig.e.sheet.left = -100;
     rig.e.sheet.top = -50;
-    rig.e.PaintBox1MouseDown(mbLeft, ssLeft, 300, 300);
-    rig.e.PaintBox1MouseMove(ssLeft, to.x(), to.y());
+    rig.e.sheetPress(mbLeft, ssLeft, 300, 300);
+    rig.e.sheetMove(ssLeft, to.x(), to.y());
     QCOMPARE(QPoint(rig.e.sheet.left, rig.e.sheet.top), offset);
     QCOMPARE(rig.ui.navigateCalls, offset == QPoint(-100, -50) ? 0 : 1);
 }
@@ -97,24 +97,24 @@ void TestNavigation::verticalStepReappliesHorizontalLimit()
 {
     EditorRig rig;
     rig.e.sheet.left = -300; // beyond the limit, e.g. after the sheet was made smaller
-    rig.e.ActMoveSheetDownExecute();
+    rig.e.scrollSheetDown();
     QCOMPARE(rig.e.sheet.left, -154);
     rig.e.sheet.left = -300;
-    rig.e.ActMoveSheetRightExecute();
+    rig.e.scrollSheetRight();
     QCOMPARE(rig.e.sheet.left, -154);
     rig.e.sheet.top = -300;
-    rig.e.ActMoveSheetLeftExecute(); // a horizontal step leaves the top alone
+    rig.e.scrollSheetLeft(); // a horizontal step leaves the top alone
     QCOMPARE(rig.e.sheet.top, -300);
 }
 
 void TestNavigation::anchorAtOriginUsesStoredSteps()
 {
     EditorRig rig;
-    rig.e.PaintBox1MouseDown(mbLeft, ssLeft, 300, 300);
-    rig.e.PaintBox1MouseMove(ssLeft, 290, 300); // steps (10, 0)
+    rig.e.sheetPress(mbLeft, ssLeft, 300, 300);
+    rig.e.sheetMove(ssLeft, 290, 300); // steps (10, 0)
     QCOMPARE(rig.e.sheet.left, -10);
-    rig.e.PaintBox1MouseDown(mbLeft, ssLeft, 0, 0);
-    rig.e.PaintBox1MouseMove(ssLeft, 1, 1); // no reference point: the steps stay (10, 0)
+    rig.e.sheetPress(mbLeft, ssLeft, 0, 0);
+    rig.e.sheetMove(ssLeft, 1, 1); // no reference point: the steps stay (10, 0)
     QCOMPARE(QPoint(rig.e.PanStepX, rig.e.PanStepY), QPoint(10, 0));
     QCOMPARE(rig.e.sheet.left, 0);
 }
@@ -138,12 +138,12 @@ void TestNavigation::farCoordinatesDoNotOverflow()
 void TestNavigation::navigatorToggles()
 {
     EditorRig rig;
-    rig.e.Action_view_navigatorExecute();
-    QVERIFY(!rig.ui.isChecked(Ctl::Action_view_navigator));
-    QVERIFY(!rig.ui.isVisible(Ctl::PanelView));
-    rig.e.Action_view_navigatorExecute();
-    QVERIFY(rig.ui.isChecked(Ctl::Action_view_navigator));
-    QVERIFY(rig.ui.isVisible(Ctl::PanelView));
+    rig.e.toggleNavigator();
+    QVERIFY(!rig.ui.isChecked(Ctl::NavigatorAction));
+    QVERIFY(!rig.ui.isVisible(Ctl::Navigator));
+    rig.e.toggleNavigator();
+    QVERIFY(rig.ui.isChecked(Ctl::NavigatorAction));
+    QVERIFY(rig.ui.isVisible(Ctl::Navigator));
 }
 
 QTEST_MAIN(TestNavigation)

@@ -62,24 +62,24 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
     QRandomGenerator rng(seed);
     EditorRig rig(400, 300);
     Editor &e = rig.e;
-    const Ctl sides[] = {Ctl::sbCanvaTop, Ctl::sbCanvaBottom, Ctl::sbCanvaLeft, Ctl::sbCanvaRight};
+    const Ctl sides[] = {Ctl::HeightMinus, Ctl::HeightPlus, Ctl::WidthMinus, Ctl::WidthPlus};
     int created = 0;
     for (int step = 0; step < 400; ++step) {
         if (e.locked() && rng.bounded(3) == 0)
-            e.Action_LockExecute(); // locked schemes take no edits: unlock soon
+            e.toggleLock(); // locked schemes take no edits: unlock soon
         const int action = rng.bounded(12);
         const int rowsBefore = e.HGrid.RowCount() + e.PGrid.RowCount();
         const QPoint p = somewhere(rng, e);
         try {
             switch (action) {
             case 0: // create a rectangle or a point
-                e.SelectedTool(rng.bounded(2) ? Ctl::sbH : Ctl::sbP);
-                e.PaintBox1MouseMove(0, p.x(), p.y());
+                e.selectTool(rng.bounded(2) ? Ctl::RectangleTool : Ctl::PointTool);
+                e.sheetMove(0, p.x(), p.y());
                 rig.click(p.x(), p.y());
                 break;
             case 1: // a ghost left on the overlay
-                e.SelectedTool(rng.bounded(2) ? Ctl::sbH : Ctl::sbP);
-                e.PaintBox1MouseMove(0, p.x(), p.y());
+                e.selectTool(rng.bounded(2) ? Ctl::RectangleTool : Ctl::PointTool);
+                e.sheetMove(0, p.x(), p.y());
                 break;
             case 2:
                 rig.click(p.x(), p.y(), rng.bounded(2) ? ShiftState(ssShift) : ShiftState(0));
@@ -91,10 +91,10 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
                 break;
             }
             case 4: { // a line between two elements, sometimes left half done
-                e.SelectedTool(Ctl::sbE);
+                e.selectTool(Ctl::LineTool);
                 const QPoint a = anElement(rng, rig);
                 rig.click(a.x(), a.y());
-                e.PaintBox1MouseMove(ssLeft, p.x(), p.y());
+                e.sheetMove(ssLeft, p.x(), p.y());
                 if (rng.bounded(3)) {
                     const QPoint b = anElement(rng, rig);
                     rig.click(b.x(), b.y());
@@ -106,21 +106,21 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
                 break;
             case 6:
                 if (e.SelectedKind != 0)
-                    e.deleteElem1Click();
+                    e.deleteSelection();
                 break;
             case 7:
-                e.ActionSelectAllExecute();
+                e.selectAllCommand();
                 break;
             case 8:
                 if (rng.bounded(4) == 0)
-                    e.Action_LockExecute();
+                    e.toggleLock();
                 break;
             case 9:
                 e.GridVisible = !e.GridVisible;
                 break;
             case 10:
                 if (!e.locked() && rng.bounded(4) == 0)
-                    e.sbCanvaTopClick(sides[rng.bounded(4)]);
+                    e.stepSheetSize(sides[rng.bounded(4)]);
                 break;
             case 11:
                 e.UpdateImageModel();
@@ -144,9 +144,9 @@ void TestOverlayRefresh::ghostIsRemovedByTheNextRefresh()
     rig.addRect(QStringLiteral("R1"), 200, 150);
     rig.e.UpdateImageModel();
     rig.click(200, 150);
-    rig.e.SelectedTool(Ctl::sbH);
+    rig.e.selectTool(Ctl::RectangleTool);
     const QImage armed = rig.e.overlayImage.copy();
-    rig.e.PaintBox1MouseMove(0, 500, 400);
+    rig.e.sheetMove(0, 500, 400);
     QVERIFY(rig.e.overlayImage != armed);
     rig.e.refreshOverlay();
     QCOMPARE(rig.e.overlayImage, armed);

@@ -78,10 +78,10 @@ void TestSelection::dispatchByPixelColour()
     rig.e.Find_and_Select(100, 100);
     QCOMPARE(rig.e.SelectedKind, kind);
     QCOMPARE(rig.e.FoundName, found);
-    QCOMPARE(rig.ui.isEnabled(Ctl::deleteElem1), kind != 0);
-    QCOMPARE(rig.ui.isEnabled(Ctl::Action_delete), kind != 0);
-    QCOMPARE(rig.ui.isEnabled(Ctl::sbArrowChange), kind == 3);
-    QCOMPARE(rig.ui.isEnabled(Ctl::Action_ChangeLine), kind == 3);
+    QCOMPARE(rig.ui.isEnabled(Ctl::DeleteButton), kind != 0);
+    QCOMPARE(rig.ui.isEnabled(Ctl::DeleteAction), kind != 0);
+    QCOMPARE(rig.ui.isEnabled(Ctl::ReverseLineButton), kind == 3);
+    QCOMPARE(rig.ui.isEnabled(Ctl::ReverseLineAction), kind == 3);
 }
 
 void TestSelection::findingNothingClearsSelectionState()
@@ -93,15 +93,15 @@ void TestSelection::findingNothingClearsSelectionState()
     rig.click(100, 100);
     rig.click(300, 100, ssShift);
     QCOMPARE(rig.e.ListShiftObj.items(), QStringList({"R1", "R2"}));
-    QCOMPARE(rig.ui.text(Ctl::edCaption), QStringLiteral("Name"));
+    QCOMPARE(rig.ui.text(Ctl::CaptionEdit), QStringLiteral("Name"));
 
     rig.e.Find_and_Select(500, 400); // empty sheet, no arrow near
     QCOMPARE(rig.e.SelectedKind, 0);
     QVERIFY(rig.e.FoundName.isEmpty());
-    QVERIFY(rig.ui.text(Ctl::edCaption).isEmpty());
+    QVERIFY(rig.ui.text(Ctl::CaptionEdit).isEmpty());
     QCOMPARE(rig.e.ListShiftObj.count(), 0);
-    QVERIFY(!rig.ui.isEnabled(Ctl::deleteElem1));
-    QVERIFY(!rig.ui.isEnabled(Ctl::Action_delete));
+    QVERIFY(!rig.ui.isEnabled(Ctl::DeleteButton));
+    QVERIFY(!rig.ui.isEnabled(Ctl::DeleteAction));
 }
 
 void TestSelection::selectedLineTakesItsEndCentres()
@@ -127,11 +127,11 @@ void TestSelection::selectedLineTakesItsEndCentres()
     rig.e.Find_and_Select(px, arrow.y());
     QCOMPARE(rig.e.SelectedKind, 3);
     QCOMPARE(rig.e.FoundName, QStringLiteral("R1-P1"));
-    QCOMPARE(rig.ui.text(Ctl::edCaption), QStringLiteral("to"));
-    QCOMPARE(rig.ui.text(Ctl::edXc), QStringLiteral("300"));
+    QCOMPARE(rig.ui.text(Ctl::CaptionEdit), QStringLiteral("to"));
+    QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("300"));
     QCOMPARE(QList<int>({rig.e.SelX, rig.e.SelY, rig.e.SelX2, rig.e.SelY2}),
              QList<int>({100, 100, 500, 300}));
-    QVERIFY(rig.ui.isEnabled(Ctl::sbArrowChange));
+    QVERIFY(rig.ui.isEnabled(Ctl::ReverseLineButton));
 }
 
 void TestSelection::rectangleBoxFromMeasuredCaption_data()
@@ -218,7 +218,7 @@ void TestSelection::nearestPointEarlierRowWinsTies()
     QCOMPARE(rig.e.FoundName, found);
     QCOMPARE(rig.e.PGrid.Cells(ColName, rig.e.PGrid.Row()), found);
     QCOMPARE(rig.e.SelCaption, QStringLiteral("Pt"));
-    QCOMPARE(rig.ui.text(Ctl::edXc), rig.e.PGrid.Cells(ColX, rig.e.PGrid.Row()));
+    QCOMPARE(rig.ui.text(Ctl::XEdit), rig.e.PGrid.Cells(ColX, rig.e.PGrid.Row()));
 }
 
 void TestSelection::emptyNameRowsBetweenPoints()
@@ -309,10 +309,10 @@ void TestSelection::selectAllListsPointsThenRectangles()
     rig.addLine(QStringLiteral("R1-P2"));
     rig.e.SelectedKind = 2;
 
-    rig.e.ActionSelectAllExecute();
+    rig.e.selectAllCommand();
     QCOMPARE(rig.e.ListShiftObj.items(), QStringList({"P2", "P1", "R1"}));
-    QVERIFY(rig.ui.isEnabled(Ctl::Action_delete));
-    QVERIFY(rig.ui.isEnabled(Ctl::deleteElem1));
+    QVERIFY(rig.ui.isEnabled(Ctl::DeleteAction));
+    QVERIFY(rig.ui.isEnabled(Ctl::DeleteButton));
     QCOMPARE(rig.e.SelectedKind, 2);
     // Members are marked on the sheet: white dots on R1's outline.
     bool whiteOnOutline = false;
@@ -324,7 +324,7 @@ void TestSelection::selectAllListsPointsThenRectangles()
     EditorRig empty;
     empty.e.SelectAllObjects();
     QCOMPARE(empty.e.ListShiftObj.count(), 0);
-    QVERIFY(!empty.ui.isEnabled(Ctl::Action_delete));
+    QVERIFY(!empty.ui.isEnabled(Ctl::DeleteAction));
 }
 
 QTEST_MAIN(TestSelection)

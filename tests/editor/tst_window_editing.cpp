@@ -1,9 +1,9 @@
 #define QTEST_QPA_MOUSE_HANDLING
-#include "app/Form1Fixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "app/ColorBox.h"
 #include "app/Panels.h"
-#include "dialogs/Unit_new.h"
+#include "dialogs/NewSheetDialog.h"
 #include "model/TableOps.h"
 
 #include <QAction>
@@ -19,8 +19,8 @@
 class TestWindowEditing : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Form1Fixture> fx;
-    TForm1 *form = nullptr;
+    std::unique_ptr<MainWindowFixture> fx;
+    MainWindow *form = nullptr;
 
     Editor &ed() { return form->editor(); }
     QString cell(const QString &name, int col)
@@ -56,7 +56,7 @@ class TestWindowEditing : public QObject {
 private slots:
     void init()
     {
-        fx = std::make_unique<Form1Fixture>();
+        fx = std::make_unique<MainWindowFixture>();
         form = fx->form.get();
         QVERIFY(fx->show());
     }
@@ -72,19 +72,19 @@ private slots:
         addRect("R1", 400, 300, "Other");
         addRect("R2", 120, 80, "Pump");
         clickSheet(120, 80);
-        QCOMPARE(form->edCaption->text(), QStringLiteral("Pump"));
-        QCOMPARE(form->edXc->text(), QStringLiteral("120"));
-        retype(form->edXc, "2x-0a0");
-        QCOMPARE(form->edXc->text(), QStringLiteral("200")); // letters and minus are not typed
-        QTest::keyClick(form->edXc, Qt::Key_Return);
+        QCOMPARE(form->controls().captionEdit->text(), QStringLiteral("Pump"));
+        QCOMPARE(form->controls().xEdit->text(), QStringLiteral("120"));
+        retype(form->controls().xEdit, "2x-0a0");
+        QCOMPARE(form->controls().xEdit->text(), QStringLiteral("200")); // letters and minus are not typed
+        QTest::keyClick(form->controls().xEdit, Qt::Key_Return);
         QCOMPARE(centre("R2"), QPoint(200, 80));
         QCOMPARE(cell("R2", ColCaption), QStringLiteral("Pump"));
         QCOMPARE(ed().FoundName, QStringLiteral("R2"));
-        QCOMPARE(form->edXc->text(), QStringLiteral("200"));
+        QCOMPARE(form->controls().xEdit->text(), QStringLiteral("200"));
 
         // An emptied box applies no position.
-        retype(form->edYc, QString());
-        QTest::keyClick(form->edYc, Qt::Key_Return);
+        retype(form->controls().yEdit, QString());
+        QTest::keyClick(form->controls().yEdit, Qt::Key_Return);
         QCOMPARE(centre("R2"), QPoint(200, 80));
         QVERIFY(fx->modal.errors.isEmpty());
     }
@@ -93,9 +93,9 @@ private slots:
     {
         addPoint("P1", 300, 200);
         clickSheet(300, 200);
-        QVERIFY(form->edCaption->hasFocus()); // a release gives the caption box the focus
-        QTest::keyClicks(form->edCaption, "Valve");
-        QTest::keyClick(form->edCaption, Qt::Key_Return);
+        QVERIFY(form->controls().captionEdit->hasFocus()); // a release gives the caption box the focus
+        QTest::keyClicks(form->controls().captionEdit, "Valve");
+        QTest::keyClick(form->controls().captionEdit, Qt::Key_Return);
         QCOMPARE(cell("P1", ColCaption), QStringLiteral("Valve"));
         QVERIFY(ed().Modified);
     }
@@ -108,9 +108,9 @@ private slots:
         ctrl(Qt::Key_Right);
         ctrl(Qt::Key_Up);
         QCOMPARE(centre("P1"), QPoint(302, 199));
-        QCOMPARE(form->edXc->text(), QStringLiteral("302"));
+        QCOMPARE(form->controls().xEdit->text(), QStringLiteral("302"));
 
-        retype(form->edXc, QString());
+        retype(form->controls().xEdit, QString());
         ctrl(Qt::Key_Left);
         QCOMPARE(fx->modal.errors, QStringList{"'' is not a valid integer value"});
         QCOMPARE(centre("P1"), QPoint(302, 199));
@@ -120,9 +120,9 @@ private slots:
     {
         addPoint("P1", 300, 200);
         clickSheet(300, 200);
-        form->ColorBox1->setFocus();
-        QTest::keyClick(form->ColorBox1, Qt::Key_Down);
-        QCOMPARE(form->ColorBox1->currentIndex(), 1);
+        form->controls().colorBox->setFocus();
+        QTest::keyClick(form->controls().colorBox, Qt::Key_Down);
+        QCOMPARE(form->controls().colorBox->currentIndex(), 1);
         QCOMPARE(cell("P1", ColColor), QStringLiteral("$00CCFFCC"));
     }
 
@@ -136,22 +136,22 @@ private slots:
         const QPoint mid = centre("R1-P1");
         ed().Find_and_Select(mid.x(), mid.y());
         QCOMPARE(ed().SelectedKind, 3);
-        QVERIFY(form->sbArrowChange->isEnabled());
-        QTest::mouseClick(form->sbArrowChange, Qt::LeftButton);
+        QVERIFY(form->controls().reverseLineButton->isEnabled());
+        QTest::mouseClick(form->controls().reverseLineButton, Qt::LeftButton);
         QCOMPARE(ed().EGrid.Cells(ColName, 1), QStringLiteral("P1-R1"));
-        form->Action_ChangeLine->trigger();
+        form->controls().reverseLineAction->trigger();
         QCOMPARE(ed().EGrid.Cells(ColName, 1), QStringLiteral("R1-P1"));
 
         clickSheet(100, 100);
         QCOMPARE(ed().FoundName, QStringLiteral("R1"));
-        QTest::mouseClick(form->deleteElem1, Qt::LeftButton);
+        QTest::mouseClick(form->controls().deleteButton, Qt::LeftButton);
         QCOMPARE(ed().HGrid.RowCount(), 2);
         QCOMPARE(ed().EGrid.RowCount(), 2);
-        QVERIFY(!form->deleteElem1->isEnabled());
+        QVERIFY(!form->controls().deleteButton->isEnabled());
 
         // Select All on the one remaining element enables Delete, which deletes it.
         ctrl(Qt::Key_A);
-        QVERIFY(form->deleteElem1->isEnabled());
+        QVERIFY(form->controls().deleteButton->isEnabled());
         fx->key(Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(ed().PGrid.RowCount(), 2);
     }
@@ -162,14 +162,14 @@ private slots:
         addPoint("P1", 400, 300);
         clickSheet(100, 100);
         ctrl(Qt::Key_L);
-        QVERIFY(form->Lock1->isChecked());
+        QVERIFY(form->controls().lockItem->isChecked());
         for (QWidget *w : std::initializer_list<QWidget *>{
-                 form->sbCursor, form->sbH, form->sbP, form->sbE, form->ColorBox1, form->edCaption,
-                 form->edXc, form->edYc, form->deleteElem1, form->sbArrowChange})
+                 form->controls().cursorTool, form->controls().rectangleTool, form->controls().pointTool, form->controls().lineTool, form->controls().colorBox, form->controls().captionEdit,
+                 form->controls().xEdit, form->controls().yEdit, form->controls().deleteButton, form->controls().reverseLineButton})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(!form->Panel_btn_vert->isVisible());
-        QVERIFY(!form->Panel_btn_horiz->isVisible());
-        QVERIFY(!form->ActionSelectAll->isEnabled());
+        QVERIFY(!form->controls().heightButtons->isVisible());
+        QVERIFY(!form->controls().widthButtons->isVisible());
+        QVERIFY(!form->controls().selectAllAction->isEnabled());
 
         // A keyboard move does nothing while locked.
         ed().SelectedKind = 1;
@@ -177,21 +177,21 @@ private slots:
         QCOMPARE(centre("R1"), QPoint(100, 100));
 
         ctrl(Qt::Key_L);
-        QVERIFY(!form->Lock1->isChecked());
-        QVERIFY(form->edCaption->isEnabled());
-        QVERIFY(form->sbE->isEnabled());
-        QVERIFY(!form->deleteElem1->isEnabled());
-        QVERIFY(!form->sbArrowChange->isEnabled());
-        QVERIFY(form->Panel_btn_vert->isVisible());
+        QVERIFY(!form->controls().lockItem->isChecked());
+        QVERIFY(form->controls().captionEdit->isEnabled());
+        QVERIFY(form->controls().lineTool->isEnabled());
+        QVERIFY(!form->controls().deleteButton->isEnabled());
+        QVERIFY(!form->controls().reverseLineButton->isEnabled());
+        QVERIFY(form->controls().heightButtons->isVisible());
     }
 
     void sheetSizeButtons()
     {
         addRect("R1", 100, 100, "Box");
-        QTest::mouseClick(form->sbCanvaRight, Qt::LeftButton);
+        QTest::mouseClick(form->controls().widthPlus, Qt::LeftButton);
         QCOMPARE(ed().sheet.width(), 892);
-        QCOMPARE(form->PaintBox1->size(), QSize(892, 595));
-        QTest::mouseClick(form->sbCanvaTop, Qt::LeftButton);
+        QCOMPARE(form->controls().sheetView->size(), QSize(892, 595));
+        QTest::mouseClick(form->controls().heightMinus, Qt::LeftButton);
         QCOMPARE(ed().sheet.height(), 545);
         QCOMPARE(centre("R1"), QPoint(100, 100));
         QVERIFY(ed().Modified);
@@ -201,15 +201,14 @@ private slots:
         addRect("R1", 100, 100, "Box");
         ed().Modified = false;
         QSize shown;
-        fx->modal.onNewSheet = [&shown](QWidget *dialog, int &width, int &height) {
-            auto *dlg = qobject_cast<TNewFileDlg *>(dialog);
+        fx->modal.onNewSheet = [&shown](NewSheetDialog *dlg, int &width, int &height) {
             if (!dlg)
                 return false;
             QTimer::singleShot(0, dlg, [dlg, &shown] {
                 shown = {dlg->sheetWidth(), dlg->sheetHeight()};
-                QTest::keyClick(dlg->FormatBox, Qt::Key_Down); // A5, landscape
-                QTest::mouseClick(dlg->rbBook, Qt::LeftButton);
-                QTest::keyClick(dlg->WidthEdit, Qt::Key_Return);
+                QTest::keyClick(dlg->formatList, Qt::Key_Down); // A5, landscape
+                QTest::mouseClick(dlg->portraitButton, Qt::LeftButton);
+                QTest::keyClick(dlg->widthField, Qt::Key_Return);
             });
             return dlg->execFor(width, height);
         };

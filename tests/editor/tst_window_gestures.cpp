@@ -1,5 +1,5 @@
 #define QTEST_QPA_MOUSE_HANDLING
-#include "app/Form1Fixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "toolkit/Color.h"
 
@@ -20,7 +20,7 @@ private slots:
     void panByShiftArrows();
 
 private:
-    static void createRect(Form1Fixture &f, QPoint at)
+    static void createRect(MainWindowFixture &f, QPoint at)
     {
         f.click(at, Qt::RightButton);
         f.click(at);
@@ -29,25 +29,25 @@ private:
 
 namespace {
 
-QRgb shownAt(TForm1 &w, QPoint p)
+QRgb shownAt(MainWindow &w, QPoint p)
 {
-    return w.PaintBox1->grab().toImage().pixel(p);
+    return w.controls().sheetView->grab().toImage().pixel(p);
 }
 
 } // namespace
 
 void TestWindowGestures::rightThenLeftPressCreatesSelectedRectangle()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     QVERIFY(f.show());
-    TForm1 &w = *f.form;
+    MainWindow &w = *f.form;
     Editor &e = f.editor();
 
     f.click(QPoint(200, 150), Qt::RightButton);
-    QVERIFY(w.sbH->isChecked());
+    QVERIFY(w.controls().rectangleTool->isChecked());
     QCOMPARE(e.HGrid.RowCount(), 2);
     f.move(QPoint(300, 200)); // the placement ghost follows the pointer
-    QCOMPARE(w.edXc->text(), QStringLiteral("300"));
+    QCOMPARE(w.controls().xEdit->text(), QStringLiteral("300"));
 
     f.click(QPoint(200, 150));
     QCOMPARE(e.HGrid.RowCount(), 3);
@@ -56,13 +56,13 @@ void TestWindowGestures::rightThenLeftPressCreatesSelectedRectangle()
     QCOMPARE(e.HGrid.Cells(ColColor, 1), QStringLiteral("$0099FFFF"));
     QCOMPARE(e.SelectedKind, 1);
     QCOMPARE(e.FoundName, QStringLiteral("R1"));
-    QVERIFY(w.sbCursor->isChecked());
+    QVERIFY(w.controls().cursorTool->isChecked());
     QVERIFY(e.Modified);
-    QVERIFY(w.deleteElem1->isEnabled());
+    QVERIFY(w.controls().deleteButton->isEnabled());
     // Ready for a new caption: the field has the focus with its text selected.
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.edCaption));
-    QCOMPARE(w.edCaption->selectedText(), QStringLiteral("Name"));
-    QCOMPARE(w.edXc->text(), QStringLiteral("200"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.controls().captionEdit));
+    QCOMPARE(w.controls().captionEdit->selectedText(), QStringLiteral("Name"));
+    QCOMPARE(w.controls().xEdit->text(), QStringLiteral("200"));
     // On screen: the rectangle's fill colour inside its box, left of the caption.
     const int left = 200 - e.sheet.canvas().TextWidth(QStringLiteral("Name")) / 2 - 8;
     QCOMPARE(shownAt(w, QPoint(left + 3, 150)), toQRgb(0x0099FFFF));
@@ -70,11 +70,11 @@ void TestWindowGestures::rightThenLeftPressCreatesSelectedRectangle()
 
 void TestWindowGestures::middleThenLeftPressCreatesPoint()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     QVERIFY(f.show());
-    f.form->edCaption->clear();
+    f.form->controls().captionEdit->clear();
     f.click(QPoint(300, 250), Qt::MiddleButton);
-    QVERIFY(f.form->sbP->isChecked());
+    QVERIFY(f.form->controls().pointTool->isChecked());
     f.click(QPoint(300, 250));
     Editor &e = f.editor();
     QCOMPARE(e.PGrid.Cells(ColName, 1), QStringLiteral("P1"));
@@ -85,7 +85,7 @@ void TestWindowGestures::middleThenLeftPressCreatesPoint()
 
 void TestWindowGestures::dragKeepsGrabOffset()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     QVERIFY(f.show());
     Editor &e = f.editor();
     createRect(f, QPoint(200, 150));
@@ -94,7 +94,7 @@ void TestWindowGestures::dragKeepsGrabOffset()
     f.press(QPoint(205, 153));
     f.move(QPoint(220, 160));
     f.move(QPoint(250, 180));
-    QCOMPARE(f.form->edXc->text(), QStringLiteral("245")); // the ghost's centre
+    QCOMPARE(f.form->controls().xEdit->text(), QStringLiteral("245")); // the ghost's centre
     f.release(QPoint(250, 180));
     QCOMPARE(e.HGrid.Cells(ColX, 1), QStringLiteral("245"));
     QCOMPARE(e.HGrid.Cells(ColY, 1), QStringLiteral("177"));
@@ -111,7 +111,7 @@ void TestWindowGestures::dragKeepsGrabOffset()
 
 void TestWindowGestures::shiftClickBuildsMultiSelection()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     QVERIFY(f.show());
     Editor &e = f.editor();
     createRect(f, QPoint(200, 150));
@@ -121,7 +121,7 @@ void TestWindowGestures::shiftClickBuildsMultiSelection()
     f.click(QPoint(400, 150), Qt::LeftButton, Qt::ShiftModifier);
     f.click(QPoint(200, 150), Qt::LeftButton, Qt::ShiftModifier);
     QCOMPARE(e.ListShiftObj.items(), QStringList({"R1", "R2"}));
-    QVERIFY(!f.form->edXc->isEnabled());
+    QVERIFY(!f.form->controls().xEdit->isEnabled());
     // Both members are marked on the sheet: white dots on their top outlines.
     const int top = 150 - e.sheet.canvas().TextHeight(QStringLiteral("Name"));
     for (int cx : {200, 400}) {
@@ -133,28 +133,28 @@ void TestWindowGestures::shiftClickBuildsMultiSelection()
 
     f.click(QPoint(400, 150));
     QCOMPARE(e.ListShiftObj.items(), QStringList({"R2"}));
-    QVERIFY(f.form->edXc->isEnabled());
+    QVERIFY(f.form->controls().xEdit->isEnabled());
 }
 
 void TestWindowGestures::lineByDoubleClickThenPress()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     QVERIFY(f.show());
     Editor &e = f.editor();
     createRect(f, QPoint(200, 150));
     f.click(QPoint(400, 300), Qt::MiddleButton);
     f.click(QPoint(400, 300));
-    QVERIFY(f.form->sbE->isEnabled());
+    QVERIFY(f.form->controls().lineTool->isEnabled());
 
     f.doubleClick(QPoint(200, 150));
-    QVERIFY(f.form->sbE->isChecked());
+    QVERIFY(f.form->controls().lineTool->isChecked());
     QCOMPARE(e.LineClickCount, 1);
     f.move(QPoint(300, 220)); // rubber line from R1's centre to the pointer
     f.click(QPoint(400, 300));
     QCOMPARE(e.EGrid.RowCount(), 3);
     QCOMPARE(e.EGrid.Cells(ColName, 1), QStringLiteral("R1-P1"));
     QCOMPARE(e.EGrid.Cells(ColX, 1), QStringLiteral("300"));
-    QVERIFY(f.form->sbCursor->isChecked());
+    QVERIFY(f.form->controls().cursorTool->isChecked());
     QVERIFY(f.modal.infos.isEmpty());
 
     // The same line again, the other way round.
@@ -166,15 +166,15 @@ void TestWindowGestures::lineByDoubleClickThenPress()
 
 void TestWindowGestures::doubleClickWithOneElementSelectsIt()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     QVERIFY(f.show());
     Editor &e = f.editor();
     createRect(f, QPoint(200, 150));
-    QVERIFY(!f.form->sbE->isEnabled());
+    QVERIFY(!f.form->controls().lineTool->isEnabled());
 
     f.doubleClick(QPoint(200, 150));
     QCOMPARE(e.ToolMode, 0);
-    QVERIFY(f.form->sbCursor->isChecked());
+    QVERIFY(f.form->controls().cursorTool->isChecked());
     QCOMPARE(e.SelectedKind, 1);
     QCOMPARE(e.HGrid.RowCount(), 3);
     QVERIFY(f.modal.infos.isEmpty());
@@ -182,7 +182,7 @@ void TestWindowGestures::doubleClickWithOneElementSelectsIt()
 
 void TestWindowGestures::panByDraggingEmptySheet()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     f.form->resize(640, 480);
     QVERIFY(f.show());
     Editor &e = f.editor();
@@ -195,36 +195,36 @@ void TestWindowGestures::panByDraggingEmptySheet()
     f.release(QPoint(270, 285));
     QVERIFY(e.sheet.left < 0);
     QVERIFY(e.sheet.top < 0);
-    QCOMPARE(f.form->PaintBox1->pos(), QPoint(e.sheet.left, e.sheet.top));
+    QCOMPARE(f.form->controls().sheetView->pos(), QPoint(e.sheet.left, e.sheet.top));
 
     // Far beyond the limits: the sheet's right and bottom edges stop at the area's edges.
     f.press(QPoint(500, 450));
     f.move(QPoint(100, 100));
     f.release(QPoint(100, 100));
     QCOMPARE(QPoint(e.sheet.left, e.sheet.top), QPoint(area.width() - 842, area.height() - 595));
-    QCOMPARE(f.form->PaintBox1->pos(), QPoint(e.sheet.left, e.sheet.top));
+    QCOMPARE(f.form->controls().sheetView->pos(), QPoint(e.sheet.left, e.sheet.top));
 }
 
 void TestWindowGestures::panByShiftArrows()
 {
-    Form1Fixture f;
+    MainWindowFixture f;
     f.form->resize(640, 480);
     QVERIFY(f.show());
     Editor &e = f.editor();
     const int limit = f.form->drawingAreaClientSize().width() - 842;
-    const QPoint mark = f.form->shVisible->pos();
+    const QPoint mark = f.form->controls().navigatorVisiblePart->pos();
 
     f.key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(e.sheet.left, -20);
     for (int i = 0; i < 20; ++i)
         f.key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(e.sheet.left, limit);
-    QCOMPARE(f.form->PaintBox1->x(), limit);
-    QVERIFY(f.form->shVisible->x() > mark.x()); // the navigator's mark follows
+    QCOMPARE(f.form->controls().sheetView->x(), limit);
+    QVERIFY(f.form->controls().navigatorVisiblePart->x() > mark.x()); // the navigator's mark follows
     for (int i = 0; i < 20; ++i)
         f.key(Qt::Key_Left, Qt::ShiftModifier);
     QCOMPARE(e.sheet.left, 0);
-    QCOMPARE(f.form->shVisible->pos(), mark);
+    QCOMPARE(f.form->controls().navigatorVisiblePart->pos(), mark);
 
     f.key(Qt::Key_Down, Qt::ShiftModifier);
     QCOMPARE(e.sheet.top, -20);

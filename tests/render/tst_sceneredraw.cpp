@@ -166,7 +166,7 @@ QImage paintOverlay(const QImage &sheet, const OverlayState &state)
     QImage overlay = sheet.copy();
     Canvas canvas(&overlay);
     canvas.setBrushColor(clWhite);
-    PaintBox1Paint(canvas, state);
+    paintOverlay(canvas, state);
     return overlay;
 }
 

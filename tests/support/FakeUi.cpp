@@ -2,11 +2,11 @@
 
 FakeUi::FakeUi()
 {
-    for (Ctl c : {Ctl::sbE, Ctl::sbArrowChange, Ctl::deleteElem1, Ctl::Action_delete, Ctl::Action_ChangeLine,
-                  Ctl::ChangeLine1, Ctl::ActionSelectAll})
+    for (Ctl c : {Ctl::LineTool, Ctl::ReverseLineButton, Ctl::DeleteButton, Ctl::DeleteAction, Ctl::ReverseLineAction,
+                  Ctl::ReverseLineItem, Ctl::SelectAllAction})
         enabled[c] = false;
-    checked[Ctl::Action_view_navigator] = true;
-    texts[Ctl::edCaption] = QStringLiteral("Name");
-    texts[Ctl::edXc] = QStringLiteral("0");
-    texts[Ctl::edYc] = QStringLiteral("0");
+    checked[Ctl::NavigatorAction] = true;
+    texts[Ctl::CaptionEdit] = QStringLiteral("Name");
+    texts[Ctl::XEdit] = QStringLiteral("0");
+    texts[Ctl::YEdit] = QStringLiteral("0");
 }

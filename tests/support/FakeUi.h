@@ -16,10 +16,10 @@ public:
 
     QMap<Ctl, bool> enabled, visible, checked;
     QMap<Ctl, QString> texts;
-    Ctl focused = Ctl::sbCursor;
+    Ctl focused = Ctl::CursorTool;
     bool captionSelectedAll = false;
     int color = 0;
-    Ctl toolDown = Ctl::sbCursor;
+    Ctl toolDown = Ctl::CursorTool;
     QSize clientSize{688, 473};
     QString caption = QStringLiteral("Gravelink");
     QStringList infos, errors, questions;
@@ -45,7 +45,7 @@ public:
     bool hasFocus(Ctl c) const override { return focused == c; }
     void focusCaptionSelectAll() override
     {
-        focused = Ctl::edCaption;
+        focused = Ctl::CaptionEdit;
         captionSelectedAll = true;
     }
     int colorIndex() const override { return color; }

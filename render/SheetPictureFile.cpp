@@ -1,4 +1,4 @@
-#include "view/SheetPictureFile.h"
+#include "render/SheetPictureFile.h"
 
 #include "toolkit/BmpEncoder.h"
 #include "toolkit/Errors.h"

@@ -18,14 +18,14 @@ class QSpinBox;
 //
 // Use: dialog.execFor(width, height) resets the dialog, shows it modally and, on OK, gives a
 // size of 1 to 3368 pixels each way; it returns false on Cancel.
-class TNewFileDlg : public QDialog {
+class NewSheetDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kMaxSide = 3368;
 
     // drawingAreaSize gives the client size of the main window's drawing area, read when the
     // format "Fit" is chosen.
-    explicit TNewFileDlg(QWidget *parent = nullptr, std::function<QSize()> drawingAreaSize = {});
+    explicit NewSheetDialog(QWidget *parent = nullptr, std::function<QSize()> drawingAreaSize = {});
 
     void setDrawingAreaSize(std::function<QSize()> drawingAreaSize);
 
@@ -40,24 +40,24 @@ public:
     QString hint() const { return m_hint; }
 
     // A choice in the format list (by the user only).
-    void FormatBoxChange();
-    // Runs when rbBook or rbAlbum becomes checked.
-    void rbAlbumClick(QObject *sender);
+    void formatChosen();
+    // Runs when portraitButton or landscapeButton becomes checked.
+    void orientationChosen(QObject *sender);
 
     void accept() override;
 
-    QPushButton *OKBtn;
-    QPushButton *CancelBtn;
-    QFrame *Bevel1;
-    QSpinBox *WidthEdit;
-    QSpinBox *HeightEdit;
-    QLabel *Label1;
-    QLabel *Label2;
-    QComboBox *FormatBox;
-    QLabel *Label3;
-    QRadioButton *rbBook;
-    QRadioButton *rbAlbum;
-    QFrame *Shape1;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
+    QFrame *bevel;
+    QSpinBox *widthField;
+    QSpinBox *heightField;
+    QLabel *widthLabel;
+    QLabel *heightLabel;
+    QComboBox *formatList;
+    QLabel *formatLabel;
+    QRadioButton *portraitButton;
+    QRadioButton *landscapeButton;
+    QFrame *preview;
 
 private:
     void swapFields();

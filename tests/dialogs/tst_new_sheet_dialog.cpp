@@ -1,4 +1,4 @@
-#include "dialogs/Unit_new.h"
+#include "dialogs/NewSheetDialog.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -10,12 +10,12 @@
 #include <QTimer>
 #include <QtTest>
 
-class TestNewFileDlg : public QObject {
+class TestNewSheetDialog : public QObject {
     Q_OBJECT
 
     QSize m_area{688, 473};
 
-    static QSize fields(const TNewFileDlg &dlg) { return {dlg.sheetWidth(), dlg.sheetHeight()}; }
+    static QSize fields(const NewSheetDialog &dlg) { return {dlg.sheetWidth(), dlg.sheetHeight()}; }
     static void type(QSpinBox *field, const QString &text)
     {
         field->setFocus();
@@ -26,7 +26,7 @@ class TestNewFileDlg : public QObject {
 private slots:
     void layoutAndItemTexts()
     {
-        TNewFileDlg dlg;
+        NewSheetDialog dlg;
         QCOMPARE(dlg.size(), QSize(291, 176));
         QCOMPARE(dlg.minimumSize(), dlg.maximumSize());
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Dialog"));
@@ -44,36 +44,36 @@ private slots:
             "Ledger (17\"x11\")      792x1224",
             "Fit",
         };
-        QCOMPARE(dlg.FormatBox->count(), expected.size());
+        QCOMPARE(dlg.formatList->count(), expected.size());
         for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(dlg.FormatBox->itemText(i), expected.at(i));
-        QVERIFY(!dlg.FormatBox->isEditable());
-        QCOMPARE(dlg.OKBtn->text(), QStringLiteral("OK"));
-        QVERIFY(dlg.OKBtn->isDefault());
-        QCOMPARE(dlg.CancelBtn->text(), QStringLiteral("Cancel"));
-        QCOMPARE(dlg.WidthEdit->minimum(), 0);
-        QCOMPARE(dlg.WidthEdit->maximum(), 3368);
-        QCOMPARE(dlg.HeightEdit->maximum(), 3368);
-        QCOMPARE(dlg.WidthEdit->findChild<QLineEdit *>()->maxLength(), 4);
-        QCOMPARE(dlg.Shape1->geometry(), QRect(208, 54, 57, 33));
-        QCOMPARE(dlg.Bevel1->geometry(), QRect(8, 8, 273, 121));
+            QCOMPARE(dlg.formatList->itemText(i), expected.at(i));
+        QVERIFY(!dlg.formatList->isEditable());
+        QCOMPARE(dlg.okButton->text(), QStringLiteral("OK"));
+        QVERIFY(dlg.okButton->isDefault());
+        QCOMPARE(dlg.cancelButton->text(), QStringLiteral("Cancel"));
+        QCOMPARE(dlg.widthField->minimum(), 0);
+        QCOMPARE(dlg.widthField->maximum(), 3368);
+        QCOMPARE(dlg.heightField->maximum(), 3368);
+        QCOMPARE(dlg.widthField->findChild<QLineEdit *>()->maxLength(), 4);
+        QCOMPARE(dlg.preview->geometry(), QRect(208, 54, 57, 33));
+        QCOMPARE(dlg.bevel->geometry(), QRect(8, 8, 273, 121));
     }
 
     void prepareResetsEveryShowing()
     {
-        TNewFileDlg dlg;
-        dlg.rbBook->setChecked(true);
+        NewSheetDialog dlg;
+        dlg.portraitButton->setChecked(true);
         choose(dlg, 0);
         dlg.setWindowTitle("x");
         dlg.prepare();
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         QCOMPARE(dlg.windowTitle(), QStringLiteral("New canvas"));
-        QCOMPARE(dlg.FormatBox->currentText(), QStringLiteral("A4       595x842"));
-        QVERIFY(dlg.rbAlbum->isChecked());
-        QCOMPARE(dlg.focusWidget(), static_cast<QWidget *>(dlg.WidthEdit));
+        QCOMPARE(dlg.formatList->currentText(), QStringLiteral("A4       595x842"));
+        QVERIFY(dlg.landscapeButton->isChecked());
+        QCOMPARE(dlg.focusWidget(), static_cast<QWidget *>(dlg.widthField));
         QCOMPARE(fields(dlg), QSize(842, 595));
-        QCOMPARE(dlg.Shape1->size(), QSize(57, 33));
+        QCOMPARE(dlg.preview->size(), QSize(57, 33));
     }
 
     void formats_data()
@@ -95,44 +95,44 @@ private slots:
         QFETCH(bool, book);
         QFETCH(int, index);
         QFETCH(QSize, expected);
-        TNewFileDlg dlg(nullptr, [this] { return m_area; });
+        NewSheetDialog dlg(nullptr, [this] { return m_area; });
         dlg.prepare();
         if (book)
-            dlg.rbBook->setChecked(true);
+            dlg.portraitButton->setChecked(true);
         choose(dlg, index);
         QCOMPARE(fields(dlg), expected);
     }
 
     void orientationSwapsWhateverTheFieldsHold()
     {
-        TNewFileDlg dlg;
+        NewSheetDialog dlg;
         dlg.prepare();
         choose(dlg, 3);
         QCOMPARE(fields(dlg), QSize(1190, 842));
-        QTest::mouseClick(dlg.rbBook, Qt::LeftButton);
+        QTest::mouseClick(dlg.portraitButton, Qt::LeftButton);
         QCOMPARE(fields(dlg), QSize(842, 1190));
-        QCOMPARE(dlg.Shape1->size(), QSize(25, 33));
+        QCOMPARE(dlg.preview->size(), QSize(25, 33));
         choose(dlg, 0);
         QCOMPARE(fields(dlg), QSize(2380, 3368));
 
         dlg.prepare();
-        type(dlg.WidthEdit, "700");
-        type(dlg.HeightEdit, "500");
-        QTest::mouseClick(dlg.rbBook, Qt::LeftButton);
+        type(dlg.widthField, "700");
+        type(dlg.heightField, "500");
+        QTest::mouseClick(dlg.portraitButton, Qt::LeftButton);
         QCOMPARE(fields(dlg), QSize(500, 700));
-        QTest::mouseClick(dlg.rbAlbum, Qt::LeftButton);
+        QTest::mouseClick(dlg.landscapeButton, Qt::LeftButton);
         QCOMPARE(fields(dlg), QSize(700, 500));
-        QCOMPARE(dlg.Shape1->size(), QSize(57, 33));
+        QCOMPARE(dlg.preview->size(), QSize(57, 33));
         // Clicking the button that is already checked exchanges nothing.
-        QTest::mouseClick(dlg.rbAlbum, Qt::LeftButton);
+        QTest::mouseClick(dlg.landscapeButton, Qt::LeftButton);
         QCOMPARE(fields(dlg), QSize(700, 500));
     }
 
     void programSelectionAppliesNothing()
     {
-        TNewFileDlg dlg;
+        NewSheetDialog dlg;
         dlg.prepare();
-        dlg.FormatBox->setCurrentIndex(0);
+        dlg.formatList->setCurrentIndex(0);
         QCOMPARE(fields(dlg), QSize(842, 595));
     }
 
@@ -147,22 +147,22 @@ private slots:
     {
         QFETCH(QSize, area);
         QFETCH(QSize, expected);
-        TNewFileDlg dlg(nullptr, [area] { return area; });
+        NewSheetDialog dlg(nullptr, [area] { return area; });
         dlg.prepare();
-        dlg.rbBook->setChecked(true);
+        dlg.portraitButton->setChecked(true);
         choose(dlg, 11);
         QCOMPARE(fields(dlg), expected);
     }
 
     void typedValuesAreBroughtIntoRange()
     {
-        TNewFileDlg dlg;
+        NewSheetDialog dlg;
         dlg.prepare();
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        type(dlg.WidthEdit, "9999");
-        type(dlg.HeightEdit, "-5");
-        QTest::keyClick(dlg.HeightEdit, Qt::Key_Return);
+        type(dlg.widthField, "9999");
+        type(dlg.heightField, "-5");
+        QTest::keyClick(dlg.heightField, Qt::Key_Return);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QVERIFY(dlg.sheetWidth() >= 1 && dlg.sheetWidth() <= 3368);
         QVERIFY(dlg.sheetHeight() >= 1 && dlg.sheetHeight() <= 3368);
@@ -177,11 +177,11 @@ private slots:
     void zeroSideRefusesOk()
     {
         QFETCH(bool, width);
-        TNewFileDlg dlg;
+        NewSheetDialog dlg;
         dlg.prepare();
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        QSpinBox *field = width ? dlg.WidthEdit : dlg.HeightEdit;
+        QSpinBox *field = width ? dlg.widthField : dlg.heightField;
         type(field, "0");
         QString warned;
         QTimer::singleShot(0, &dlg, [&warned] {
@@ -191,13 +191,13 @@ private slots:
                 box->accept();
             }
         });
-        QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
+        QTest::mouseClick(dlg.okButton, Qt::LeftButton);
         QCOMPARE(warned, dlg.hint());
         QVERIFY(dlg.isVisible());
         QVERIFY(dlg.hint().contains(width ? "width" : "height"));
         QCOMPARE(dlg.focusWidget(), static_cast<QWidget *>(field));
         type(field, "1");
-        QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
+        QTest::mouseClick(dlg.okButton, Qt::LeftButton);
         QVERIFY(!dlg.isVisible());
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QVERIFY(dlg.hint().isEmpty());
@@ -216,15 +216,15 @@ private slots:
     {
         QFETCH(int, how);
         QFETCH(bool, accepted);
-        TNewFileDlg dlg;
-        dlg.rbBook->setChecked(true); // reset by the showing
+        NewSheetDialog dlg;
+        dlg.portraitButton->setChecked(true); // reset by the showing
         QTimer::singleShot(0, &dlg, [&dlg, how] {
             QTRY_VERIFY(dlg.isVisible());
             choose(dlg, 5);
             if (how == 0)
-                QTest::keyClick(dlg.WidthEdit, Qt::Key_Return);
+                QTest::keyClick(dlg.widthField, Qt::Key_Return);
             else if (how == 1)
-                dlg.CancelBtn->click();
+                dlg.cancelButton->click();
             else if (how == 2)
                 QTest::keyClick(&dlg, Qt::Key_Escape);
             else
@@ -236,12 +236,12 @@ private slots:
     }
 
 private:
-    static void choose(TNewFileDlg &dlg, int index)
+    static void choose(NewSheetDialog &dlg, int index)
     {
-        dlg.FormatBox->setCurrentIndex(index);
-        emit dlg.FormatBox->activated(index);
+        dlg.formatList->setCurrentIndex(index);
+        emit dlg.formatList->activated(index);
     }
 };
 
-QTEST_MAIN(TestNewFileDlg)
-#include "tst_new_file_dlg.moc"
+QTEST_MAIN(TestNewSheetDialog)
+#include "tst_new_sheet_dialog.moc"

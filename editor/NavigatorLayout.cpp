@@ -1,4 +1,4 @@
-#include "view/Navigator.h"
+#include "editor/NavigatorLayout.h"
 
 #include <cmath>
 #include <cstdlib>

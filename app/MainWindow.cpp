@@ -1,7 +1,7 @@
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 
 #include "app/ColorBox.h"
-#include "app/NewSheetDialog.h"
+#include "dialogs/NewSheetDialog.h"
 #include "app/Panels.h"
 #include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
@@ -17,7 +17,7 @@
 
 #include <new>
 
-TForm1::TForm1(QWidget *parent) : QWidget(parent), m_editor(*this), m_documents(m_editor)
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_editor(*this), m_documents(m_editor)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Gravelink"));
@@ -28,7 +28,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent), m_editor(*this), m_documents(
     setMinimumSize(700, 540);
     resize(700, 540);
 
-    Panel1 = new Panel(this);
+    m_ui.mainPanel = new Panel(this);
     buildToolbar();
     buildDrawingArea();
     buildActions();
@@ -36,35 +36,35 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent), m_editor(*this), m_documents(
     layoutPanels();
 
     // Toolbar clicks.
-    connect(sbMenu, &QToolButton::clicked, this, [this] { guard([this] { sbMenuClick(); }); });
+    connect(m_ui.menuButton, &QToolButton::clicked, this, [this] { guard([this] { menuButtonClick(); }); });
     const std::pair<QToolButton *, Ctl> tools[] = {
-        {sbCursor, Ctl::sbCursor}, {sbH, Ctl::sbH}, {sbP, Ctl::sbP}, {sbE, Ctl::sbE}};
+        {m_ui.cursorTool, Ctl::CursorTool}, {m_ui.rectangleTool, Ctl::RectangleTool}, {m_ui.pointTool, Ctl::PointTool}, {m_ui.lineTool, Ctl::LineTool}};
     for (const auto &[button, id] : tools)
         connect(button, &QToolButton::clicked, this,
-                [this, id] { guard([this, id] { m_editor.SelectedTool(id); }); });
-    connect(ColorBox1, &ColorBox::userChanged, this,
-            [this] { guard([this] { m_editor.ColorBox1Change(); }); });
-    connect(sbArrowChange, &QToolButton::clicked, this,
-            [this] { guard([this] { m_editor.sbArrowChangeClick(); }); });
-    connect(deleteElem1, &QToolButton::clicked, this,
-            [this] { guard([this] { m_editor.deleteElem1Click(); }); });
-    const std::pair<QToolButton *, Ctl> sizeButtons[] = {{sbCanvaTop, Ctl::sbCanvaTop},
-                                                         {sbCanvaBottom, Ctl::sbCanvaBottom},
-                                                         {sbCanvaLeft, Ctl::sbCanvaLeft},
-                                                         {sbCanvaRight, Ctl::sbCanvaRight}};
+                [this, id] { guard([this, id] { m_editor.selectTool(id); }); });
+    connect(m_ui.colorBox, &ColorBox::userChanged, this,
+            [this] { guard([this] { m_editor.colorChosen(); }); });
+    connect(m_ui.reverseLineButton, &QToolButton::clicked, this,
+            [this] { guard([this] { m_editor.reverseSelectedLine(); }); });
+    connect(m_ui.deleteButton, &QToolButton::clicked, this,
+            [this] { guard([this] { m_editor.deleteSelection(); }); });
+    const std::pair<QToolButton *, Ctl> sizeButtons[] = {{m_ui.heightMinus, Ctl::HeightMinus},
+                                                         {m_ui.heightPlus, Ctl::HeightPlus},
+                                                         {m_ui.widthMinus, Ctl::WidthMinus},
+                                                         {m_ui.widthPlus, Ctl::WidthPlus}};
     for (const auto &[button, id] : sizeButtons)
         connect(button, &QToolButton::clicked, this,
-                [this, id] { guard([this, id] { m_editor.sbCanvaTopClick(id); }); });
+                [this, id] { guard([this, id] { m_editor.stepSheetSize(id); }); });
 
     // The overlay's mouse events; each Qt event is one unit behind the failure boundary.
-    PaintBox1->boundary = [this](const std::function<void()> &handling) { guard(handling); };
-    PaintBox1->onDblClick = [this] { m_editor.PaintBox1DblClick(); };
-    PaintBox1->onMouseDown = [this](MouseButton b, ShiftState s, int x, int y) {
-        m_editor.PaintBox1MouseDown(b, s, x, y);
+    m_ui.sheetView->boundary = [this](const std::function<void()> &handling) { guard(handling); };
+    m_ui.sheetView->onDblClick = [this] { m_editor.sheetDoubleClick(); };
+    m_ui.sheetView->onMouseDown = [this](MouseButton b, ShiftState s, int x, int y) {
+        m_editor.sheetPress(b, s, x, y);
     };
-    PaintBox1->onMouseMove = [this](ShiftState s, int x, int y) { m_editor.PaintBox1MouseMove(s, x, y); };
-    PaintBox1->onMouseUp = [this](MouseButton b, ShiftState s, int x, int y) {
-        m_editor.PaintBox1MouseUp(b, s, x, y);
+    m_ui.sheetView->onMouseMove = [this](ShiftState s, int x, int y) { m_editor.sheetMove(s, x, y); };
+    m_ui.sheetView->onMouseUp = [this](MouseButton b, ShiftState s, int x, int y) {
+        m_editor.sheetRelease(b, s, x, y);
     };
 
     // Centred on the screen.
@@ -77,20 +77,20 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent), m_editor(*this), m_documents(
     m_created = true;
 }
 
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     // The controls go first, while the editor they show and call into still exists.
-    PaintBox1->setImage(nullptr);
-    delete Panel1;
-    Panel1 = nullptr;
+    m_ui.sheetView->setImage(nullptr);
+    delete m_ui.mainPanel;
+    m_ui.mainPanel = nullptr;
 }
 
-void TForm1::setModalProvider(ModalProvider *provider)
+void MainWindow::setModalProvider(ModalProvider *provider)
 {
     m_modal = provider ? provider : &m_toolkitModal;
 }
 
-bool TForm1::guard(const std::function<void()> &handling)
+bool MainWindow::guard(const std::function<void()> &handling)
 {
     try {
         handling();
@@ -110,63 +110,65 @@ bool TForm1::guard(const std::function<void()> &handling)
     return false;
 }
 
-void TForm1::FormCreate()
+void MainWindow::FormCreate()
 {
-    Quit->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_ui.quitAction->setShortcut(QKeySequence(Qt::Key_Escape));
     m_editor.AppTitle = QGuiApplication::applicationDisplayName();
     m_editor.sheet.CreateBitmap(842, 595);
     sheetGeometryChanged();
     navigateView(true, true);
     m_editor.PanStepX = m_editor.PanStepY = m_editor.PanAnchorX = m_editor.PanAnchorY = 0;
-    ActMoveLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
-    ActMoveTop->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
-    ActMoveRight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
-    ActMoveBottom->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
-    ActMoveSheetLeft->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Left));
-    ActMoveSheetTop->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Up));
-    ActMoveSheetRight->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Right));
-    ActMoveSheetDown->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Down));
+    m_ui.moveLeftAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
+    m_ui.moveUpAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
+    m_ui.moveRightAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
+    m_ui.moveDownAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+    m_ui.scrollLeftAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Left));
+    m_ui.scrollUpAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Up));
+    m_ui.scrollRightAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Right));
+    m_ui.scrollDownAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Down));
     // The overlay shows the new sheet from the start.
     m_editor.refreshOverlay();
 }
 
-void TForm1::createNewFileDlg()
+void MainWindow::createNewSheetDialog()
 {
-    if (!NewFileDlg)
-        NewFileDlg = createNewSheetDialog(this, [this] { return drawingAreaClientSize(); });
+    if (!m_newSheetDialog) {
+        m_newSheetDialog = new NewSheetDialog(this, [this] { return drawingAreaClientSize(); });
+        m_newSheetDialog->hide();
+    }
 }
 
-void TForm1::FormShow(const QStringList &arguments)
+void MainWindow::FormShow(const QStringList &arguments)
 {
     guard([&] { m_documents.FormShow(arguments); });
 }
 
-void TForm1::FormResize()
+void MainWindow::FormResize()
 {
     navigateView(true, false);
 }
 
-QPoint TForm1::menuPopupPoint() const
+QPoint MainWindow::menuPopupPoint() const
 {
-    return mapToGlobal(QPoint(Panel3->x(), Panel3->y() + sbMenu->height() + 5));
+    return mapToGlobal(QPoint(m_ui.toolbar->x(), m_ui.toolbar->y() + m_ui.menuButton->height() + 5));
 }
 
-void TForm1::sbMenuClick()
+void MainWindow::menuButtonClick()
 {
     if (!m_editor.MenuPopped) {
-        modal().popupMenu(Menu1, menuPopupPoint());
+        modal().popupMenu(m_ui.popupMenu, menuPopupPoint());
         m_editor.MenuPopped = true;
     } else {
         m_editor.MenuPopped = false;
     }
 }
 
-void TForm1::Panel3MouseMove()
+void MainWindow::toolbarHover()
 {
     m_editor.MenuPopped = false;
 }
 
-QString TForm1::aboutText(const QString &appTitle)
+QString MainWindow::aboutText(const QString &appTitle)
 {
     const QStringList lines{
         appTitle + QStringLiteral(" - version 1.1"),
@@ -186,29 +188,29 @@ QString TForm1::aboutText(const QString &appTitle)
     return lines.join(QStringLiteral("\r\n"));
 }
 
-void TForm1::Action_aboutExecute()
+void MainWindow::showAbout()
 {
     showInfo(aboutText(m_editor.AppTitle));
     m_editor.MenuPopped = false;
 }
 
-void TForm1::QuitExecute()
+void MainWindow::quit()
 {
     close();
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool canClose = true;
-    if (!guard([&] { m_documents.FormCloseQuery(canClose); }))
+    if (!guard([&] { m_documents.closeQuery(canClose); }))
         canClose = false;
     event->setAccepted(canClose);
 }
 
-void TForm1::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (!Panel1)
+    if (!m_ui.mainPanel)
         return;
     layoutPanels();
     if (m_created)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DocumentCommands.h"
+#include "app/MainWindowControls.h"
 #include "app/ModalProvider.h"
 #include "editor/Editor.h"
 #include "editor/EditorUi.h"
@@ -11,6 +12,7 @@
 #include <functional>
 
 class ColorBox;
+class NewSheetDialog;
 class Panel;
 class QAction;
 class QButtonGroup;
@@ -23,11 +25,11 @@ class SheetView;
 // The main window: owns the controls, the actions and the popup menu, implements what the
 // editing logic needs of the window, and routes every event to its handler through one
 // failure boundary (guard).
-class TForm1 : public QWidget, public EditorUi {
+class MainWindow : public QWidget, public EditorUi {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     Editor &editor() { return m_editor; }
     DocumentCommands &documents() { return m_documents; }
@@ -38,9 +40,9 @@ public:
     ModalProvider &modal() const { return *m_modal; }
 
     // The new-sheet dialog (a child of the window), shown by runNewSheetDialog; made by
-    // createNewFileDlg after the window, hidden until New.
-    QWidget *NewFileDlg = nullptr;
-    void createNewFileDlg();
+    // createNewSheetDialog after the window, hidden until New.
+    NewSheetDialog *newSheetDialog() const { return m_newSheetDialog; }
+    void createNewSheetDialog();
 
     // Runs the handling of one event. An AppError (or other exception) is shown in the error
     // box and ends the handling; a SilentAbort ends it without a message. False when the
@@ -51,10 +53,10 @@ public:
     void FormCreate();
     void FormShow(const QStringList &arguments);
     void FormResize();
-    void sbMenuClick();
-    void Panel3MouseMove();
-    void Action_aboutExecute();
-    void QuitExecute();
+    void menuButtonClick();
+    void toolbarHover();
+    void showAbout();
+    void quit();
     static QString aboutText(const QString &appTitle);
     // The screen point at which the Menu button pops the menu up.
     QPoint menuPopupPoint() const;
@@ -94,78 +96,8 @@ public:
     void copyImageToClipboard(const QImage &image) override;
     void closeWindow() override;
 
-    // --- Controls ---
-    Panel *Panel1 = nullptr;
-    Panel *Panel3 = nullptr; // toolbar row
-    Panel *Panel4 = nullptr;
-    Panel *Panel2 = nullptr; // drawing area
-    QToolButton *sbMenu = nullptr;
-    QToolButton *sbCursor = nullptr;
-    QToolButton *sbH = nullptr;
-    QToolButton *sbP = nullptr;
-    QToolButton *sbE = nullptr;
-    QButtonGroup *toolGroup = nullptr;
-    ColorBox *ColorBox1 = nullptr;
-    QLabel *lbText = nullptr;
-    QLineEdit *edCaption = nullptr;
-    QLabel *lbXc = nullptr;
-    QLineEdit *edXc = nullptr;
-    QLabel *lbYc = nullptr;
-    QLineEdit *edYc = nullptr;
-    QToolButton *sbArrowChange = nullptr;
-    QToolButton *deleteElem1 = nullptr;
-    SheetView *PaintBox1 = nullptr;
-    Panel *Panel_btn_vert = nullptr;
-    QToolButton *sbCanvaTop = nullptr;
-    QToolButton *sbCanvaBottom = nullptr;
-    Panel *Panel_btn_horiz = nullptr;
-    QToolButton *sbCanvaLeft = nullptr;
-    QToolButton *sbCanvaRight = nullptr;
-    Panel *PanelView = nullptr;
-    Panel *PanelSheet = nullptr;
-    QWidget *Shape1 = nullptr;
-    QWidget *shVisible = nullptr;
-
-    // --- Actions (ActionManager1) ---
-    QAction *Action_new = nullptr;
-    QAction *Action_open = nullptr;
-    QAction *Action_save = nullptr;
-    QAction *Action_delete = nullptr;
-    QAction *Action_ChangeLine = nullptr;
-    QAction *Action_about = nullptr;
-    QAction *Quit = nullptr;
-    QAction *Action_Lock = nullptr;
-    QAction *ActMoveLeft = nullptr;
-    QAction *ActMoveTop = nullptr;
-    QAction *ActMoveRight = nullptr;
-    QAction *ActMoveBottom = nullptr;
-    QAction *ActMoveSheetDown = nullptr;
-    QAction *ActMoveSheetTop = nullptr;
-    QAction *ActMoveSheetLeft = nullptr;
-    QAction *ActMoveSheetRight = nullptr;
-    QAction *Action_saveAs = nullptr;
-    QAction *Action_copy = nullptr;
-    QAction *Action_save_bitmap = nullptr;
-    QAction *Action_view_navigator = nullptr;
-    QAction *ActionSelectAll = nullptr;
-
-    // --- Popup menu Menu1 and its items ---
-    QMenu *Menu1 = nullptr;
-    QAction *New1 = nullptr;
-    QAction *Open1 = nullptr;
-    QAction *Save2 = nullptr;
-    QAction *Saveas2 = nullptr;
-    QAction *CopyImage1 = nullptr;
-    QAction *SaveasBitmap1 = nullptr;
-    QAction *N1 = nullptr;
-    QAction *Delete1 = nullptr;
-    QAction *ChangeLine1 = nullptr;
-    QAction *SelectAll1 = nullptr;
-    QAction *N2 = nullptr;
-    QAction *Viewnavigator1 = nullptr;
-    QAction *Lock1 = nullptr;
-    QAction *About1 = nullptr;
-    QAction *Close2 = nullptr;
+    // The controls, reached by tests and the start-up code.
+    const MainWindowControls &controls() const { return m_ui; }
 
     // The action whose shortcut is `keys` and that is enabled, or null.
     QAction *enabledActionFor(const QKeySequence &keys) const;
@@ -189,6 +121,8 @@ private:
     QWidget *widgetOf(Ctl control) const;
     QAction *actionOf(Ctl control) const;
 
+    MainWindowControls m_ui;
+    NewSheetDialog *m_newSheetDialog = nullptr;
     Editor m_editor;
     DocumentCommands m_documents;
     QtModalProvider m_toolkitModal;

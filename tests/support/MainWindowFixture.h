@@ -6,7 +6,8 @@
 
 #include "app/Application.h"
 #include "app/ModalProvider.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
+#include "dialogs/NewSheetDialog.h"
 #include "view/SheetView.h"
 
 #include <QApplication>
@@ -33,7 +34,7 @@ public:
     std::function<QString(const FileCall &)> onOpen = [](const FileCall &) { return QString(); };
     std::function<QString(const FileCall &)> onSave = [](const FileCall &) { return QString(); };
     // Gets the window's dialog (may be null); return true with a size for OK.
-    std::function<bool(QWidget *, int &, int &)> onNewSheet = [](QWidget *, int &, int &) { return false; };
+    std::function<bool(NewSheetDialog *, int &, int &)> onNewSheet = [](NewSheetDialog *, int &, int &) { return false; };
     // Runs while the menu is "open", e.g. to choose an item: [](QMenu *m) { item->trigger(); }.
     std::function<void(QMenu *)> onMenu;
 
@@ -56,7 +57,7 @@ public:
         saveCalls << FileCall{filter, suffix, dir};
         return onSave(saveCalls.last());
     }
-    bool runNewSheetDialog(QWidget *dialog, int &width, int &height) override
+    bool runNewSheetDialog(NewSheetDialog *dialog, int &width, int &height) override
     {
         ++newSheetCalls;
         return onNewSheet(dialog, width, height);
@@ -72,18 +73,18 @@ public:
 
 // The main window as the program starts it (title, FormCreate, the new-sheet dialog), with a
 // scripted modal provider. The window is not shown until show() is called.
-struct Form1Fixture {
+struct MainWindowFixture {
     ScriptedModal modal;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
-    Form1Fixture()
+    MainWindowFixture()
     {
         QGuiApplication::setApplicationDisplayName(applicationTitle());
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->setModalProvider(&modal);
-        form->createNewFileDlg();
+        form->createNewSheetDialog();
     }
-    ~Form1Fixture()
+    ~MainWindowFixture()
     {
         form.reset();
         QGuiApplication::setApplicationDisplayName(applicationTitle());
@@ -111,21 +112,21 @@ struct Form1Fixture {
     // Mouse on the sheet, in sheet (overlay) coordinates.
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
     {
-        QTest::mouseClick(form->PaintBox1, button, mods, at);
+        QTest::mouseClick(form->controls().sheetView, button, mods, at);
     }
     void doubleClick(QPoint at, Qt::KeyboardModifiers mods = {})
     {
-        QTest::mouseDClick(form->PaintBox1, Qt::LeftButton, mods, at);
+        QTest::mouseDClick(form->controls().sheetView, Qt::LeftButton, mods, at);
     }
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
     {
-        QTest::mousePress(form->PaintBox1, button, mods, at);
+        QTest::mousePress(form->controls().sheetView, button, mods, at);
     }
     void release(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
     {
-        QTest::mouseRelease(form->PaintBox1, button, mods, at);
+        QTest::mouseRelease(form->controls().sheetView, button, mods, at);
     }
-    void move(QPoint at) { QTest::mouseMove(form->PaintBox1, at); }
+    void move(QPoint at) { QTest::mouseMove(form->controls().sheetView, at); }
 
     // Runs a queued menu command (menu items post their command).
     static void settle() { QCoreApplication::processEvents(); }

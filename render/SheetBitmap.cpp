@@ -1,4 +1,4 @@
-#include "view/SheetBitmap.h"
+#include "render/SheetBitmap.h"
 
 #include "render/Relief.h"
 #include "toolkit/SheetImage.h"

@@ -1,0 +1,210 @@
+// The action list with its shortcuts, the popup menu, and the keyboard routing of the edits.
+#include "app/ColorBox.h"
+#include "app/Glyphs.h"
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+QAction *MainWindow::makeAction(const char *name, const QString &caption, const std::function<void()> &handler)
+{
+    auto *a = new QAction(caption, this);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcutContext(Qt::WindowShortcut);
+    addAction(a);
+    connect(a, &QAction::triggered, this, [this, handler] { guard(handler); });
+    return a;
+}
+
+void MainWindow::buildActions()
+{
+    Editor &e = m_editor;
+    DocumentCommands &d = m_documents;
+    m_ui.newAction = makeAction("newAction", QStringLiteral("New"), [&d] { d.newScheme(); });
+    m_ui.newAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_ui.openAction = makeAction("openAction", QStringLiteral("Open"), [&d] { d.openScheme(); });
+    m_ui.openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_ui.saveAction = makeAction("saveAction", QStringLiteral("Save"), [&d] { d.save(); });
+    m_ui.saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_ui.deleteAction = makeAction("deleteAction", QStringLiteral("Delete"), [&e] { e.deleteSelection(); });
+    m_ui.deleteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    m_ui.deleteAction->setEnabled(false);
+    m_ui.reverseLineAction =
+        makeAction("reverseLineAction", QStringLiteral("ChangeLine"), [&e] { e.reverseSelectedLine(); });
+    m_ui.reverseLineAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    m_ui.reverseLineAction->setEnabled(false);
+    m_ui.aboutAction = makeAction("aboutAction", QStringLiteral("About"), [this] { showAbout(); });
+    m_ui.aboutAction->setShortcut(QKeySequence(Qt::Key_F1));
+    m_ui.quitAction = makeAction("quitAction", QStringLiteral("Quit"), [this] { quit(); });
+    m_ui.lockAction = makeAction("lockAction", QStringLiteral("LockSet"), [&e] { e.toggleLock(); });
+    m_ui.lockAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_ui.moveLeftAction = makeAction("moveLeftAction", QStringLiteral("ActMoveLeft"), [&e] { e.moveSelectionLeft(); });
+    m_ui.moveUpAction = makeAction("moveUpAction", QStringLiteral("ActMoveTop"), [&e] { e.moveSelectionUp(); });
+    m_ui.moveRightAction =
+        makeAction("moveRightAction", QStringLiteral("ActMoveRight"), [&e] { e.moveSelectionRight(); });
+    m_ui.moveDownAction =
+        makeAction("moveDownAction", QStringLiteral("ActMoveBottom"), [&e] { e.moveSelectionDown(); });
+    m_ui.scrollDownAction = makeAction("scrollDownAction", QStringLiteral("ActMoveSheetDown"),
+                                  [&e] { e.scrollSheetDown(); });
+    m_ui.scrollUpAction = makeAction("scrollUpAction", QStringLiteral("ActMoveSheetTop"),
+                                 [&e] { e.scrollSheetUp(); });
+    m_ui.scrollLeftAction = makeAction("scrollLeftAction", QStringLiteral("ActMoveSheetLeft"),
+                                  [&e] { e.scrollSheetLeft(); });
+    m_ui.scrollRightAction = makeAction("scrollRightAction", QStringLiteral("ActMoveSheetRight"),
+                                   [&e] { e.scrollSheetRight(); });
+    m_ui.saveAsAction =
+        makeAction("saveAsAction", QStringLiteral("Save as"), [&d] { d.saveAs(); });
+    m_ui.copyImageAction = makeAction("copyImageAction", QStringLiteral("Copy Image"), [&d] { d.copyImage(); });
+    m_ui.saveBitmapAction = makeAction("saveBitmapAction", QStringLiteral("Save as Bitmap"),
+                                    [&d] { d.saveAsBitmap(); });
+    m_ui.navigatorAction = makeAction("navigatorAction", QStringLiteral("View navigator"),
+                                       [&e] { e.toggleNavigator(); });
+    m_ui.selectAllAction =
+        makeAction("selectAllAction", QStringLiteral("Select All"), [&e] { e.selectAllCommand(); });
+    m_ui.selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    m_ui.selectAllAction->setEnabled(false);
+
+    m_checked[m_ui.lockAction] = false;
+    m_checked[m_ui.navigatorAction] = true;
+}
+
+void MainWindow::syncItem(QAction *item)
+{
+    QAction *action = m_itemAction.value(item);
+    if (!action)
+        return;
+    const QKeySequence keys = action->shortcut();
+    QString caption = item->property("ownCaption").toString();
+    if (caption.isEmpty())
+        caption = action->text();
+    if (!keys.isEmpty())
+        caption += QLatin1Char('\t') + keys.toString(QKeySequence::NativeText);
+    item->setText(caption);
+    // The item follows changes of the action's enabled state; m_ui.reverseLineItem can also be
+    // switched on its own in between.
+    if (m_itemFollowedEnabled.value(item) != action->isEnabled()) {
+        m_itemFollowedEnabled[item] = action->isEnabled();
+        item->setEnabled(action->isEnabled());
+    }
+    if (m_checked.contains(action)) {
+        item->setCheckable(true);
+        item->setChecked(m_checked.value(action));
+    }
+}
+
+QAction *MainWindow::makeItem(const char *name, QAction *action, const QString &ownCaption)
+{
+    auto *item = new QAction(m_ui.popupMenu);
+    item->setObjectName(QString::fromLatin1(name));
+    item->setProperty("ownCaption", ownCaption);
+    m_itemAction[item] = action;
+    m_itemFollowedEnabled[item] = action->isEnabled();
+    item->setEnabled(action->isEnabled());
+    m_ui.popupMenu->addAction(item);
+    syncItem(item);
+    connect(action, &QAction::changed, item, [this, item] { syncItem(item); });
+    // Qt toggles a checkable item by itself: put back the action's state at once.
+    connect(item, &QAction::triggered, this, [this, item] { syncItem(item); });
+    // The chosen command runs after the menu call has returned, as a posted command would.
+    connect(
+        item, &QAction::triggered, this, [action] { action->trigger(); }, Qt::QueuedConnection);
+    return item;
+}
+
+void MainWindow::buildMenu()
+{
+    m_ui.popupMenu = new QMenu(this);
+    m_ui.popupMenu->setObjectName(QStringLiteral("popupMenu"));
+    m_ui.newItem = makeItem("newItem", m_ui.newAction);
+    m_ui.newItem->setIcon(QIcon(glyphPixmap(Glyph::NewPage)));
+    m_ui.openItem = makeItem("openItem", m_ui.openAction);
+    m_ui.openItem->setIcon(QIcon(glyphPixmap(Glyph::OpenFolder)));
+    m_ui.saveItem = makeItem("saveItem", m_ui.saveAction);
+    m_ui.saveItem->setIcon(QIcon(glyphPixmap(Glyph::Save)));
+    m_ui.saveAsItem = makeItem("saveAsItem", m_ui.saveAsAction);
+    m_ui.saveAsItem->setIcon(QIcon(glyphPixmap(Glyph::SaveAs)));
+    m_ui.copyImageItem = makeItem("copyImageItem", m_ui.copyImageAction);
+    m_ui.copyImageItem->setIcon(QIcon(glyphPixmap(Glyph::CopyImage)));
+    m_ui.saveBitmapItem = makeItem("saveBitmapItem", m_ui.saveBitmapAction);
+    m_ui.saveBitmapItem->setIcon(QIcon(glyphPixmap(Glyph::SaveAs)));
+    m_ui.popupMenu->addSeparator();
+    m_ui.deleteItem = makeItem("deleteItem", m_ui.deleteAction);
+    m_ui.deleteItem->setIcon(QIcon(glyphPixmap(Glyph::Delete)));
+    m_ui.reverseLineItem = makeItem("reverseLineItem", m_ui.reverseLineAction);
+    m_ui.reverseLineItem->setIcon(QIcon(glyphPixmap(Glyph::ChangeLine)));
+    m_ui.selectAllItem = makeItem("selectAllItem", m_ui.selectAllAction);
+    m_ui.popupMenu->addSeparator();
+    m_ui.navigatorItem = makeItem("navigatorItem", m_ui.navigatorAction);
+    m_ui.lockItem = makeItem("lockItem", m_ui.lockAction, QStringLiteral("Lock"));
+    m_ui.aboutItem = makeItem("aboutItem", m_ui.aboutAction, QStringLiteral("Help"));
+    m_ui.quitItem = makeItem("quitItem", m_ui.quitAction);
+}
+
+QAction *MainWindow::enabledActionFor(const QKeySequence &keys) const
+{
+    if (keys.isEmpty())
+        return nullptr;
+    const QList<QAction *> list = actions();
+    for (QAction *a : list)
+        if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == keys)
+            return a;
+    return nullptr;
+}
+
+bool MainWindow::routeKeyPress(QLineEdit *edit, QKeyEvent *event)
+{
+    QString typed;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        typed = QChar(13);
+    else if (event->key() == Qt::Key_Backspace)
+        typed = QChar(8);
+    else {
+        // Ctrl with a key is a command for the edit (copy, paste...), not a typed character.
+        const Qt::KeyboardModifiers mods = event->modifiers();
+        if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier))
+            return false;
+        typed = event->text();
+        if (typed.isEmpty())
+            return false;
+        for (QChar c : typed)
+            if (!c.isPrint())
+                return false; // control keys (Ctrl+V, Ctrl+C...) go to the edit as they are
+    }
+
+    QString kept;
+    const bool finished = guard([&] {
+        for (QChar c : typed) {
+            const QChar r = edit == m_ui.captionEdit ? m_editor.captionKeyFilter(c) : m_editor.coordinateKeyFilter(c);
+            if (!r.isNull())
+                kept += r;
+        }
+    });
+    if (!finished || kept.isEmpty())
+        return true; // discarded
+    if (kept == typed)
+        return false; // typed normally
+    if (kept != QString(QChar(13)) && kept != QString(QChar(8)))
+        edit->insert(kept);
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        // An enabled action's shortcut comes before the focused control's own use of the key.
+        auto *ke = static_cast<QKeyEvent *>(event);
+        const QKeySequence keys(ke->keyCombination().toCombined() & ~int(Qt::KeypadModifier));
+        if (enabledActionFor(keys)) {
+            event->ignore();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        if (watched == m_ui.captionEdit || watched == m_ui.xEdit || watched == m_ui.yEdit)
+            return routeKeyPress(static_cast<QLineEdit *>(watched), static_cast<QKeyEvent *>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}

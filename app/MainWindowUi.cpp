@@ -1,0 +1,280 @@
+// What the editing logic reads and drives of the window (EditorUi).
+#include "app/ColorBox.h"
+#include "app/ModalProvider.h"
+#include "app/Panels.h"
+#include "app/MainWindow.h"
+#include "editor/NavigatorLayout.h"
+#include "view/SheetView.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+QWidget *MainWindow::widgetOf(Ctl control) const
+{
+    switch (control) {
+    case Ctl::CursorTool:
+        return m_ui.cursorTool;
+    case Ctl::RectangleTool:
+        return m_ui.rectangleTool;
+    case Ctl::PointTool:
+        return m_ui.pointTool;
+    case Ctl::LineTool:
+        return m_ui.lineTool;
+    case Ctl::ColorList:
+        return m_ui.colorBox;
+    case Ctl::CaptionEdit:
+        return m_ui.captionEdit;
+    case Ctl::XEdit:
+        return m_ui.xEdit;
+    case Ctl::YEdit:
+        return m_ui.yEdit;
+    case Ctl::CaptionLabel:
+        return m_ui.captionLabel;
+    case Ctl::XLabel:
+        return m_ui.xLabel;
+    case Ctl::YLabel:
+        return m_ui.yLabel;
+    case Ctl::ReverseLineButton:
+        return m_ui.reverseLineButton;
+    case Ctl::DeleteButton:
+        return m_ui.deleteButton;
+    case Ctl::HeightMinus:
+        return m_ui.heightMinus;
+    case Ctl::HeightPlus:
+        return m_ui.heightPlus;
+    case Ctl::WidthMinus:
+        return m_ui.widthMinus;
+    case Ctl::WidthPlus:
+        return m_ui.widthPlus;
+    case Ctl::HeightButtons:
+        return m_ui.heightButtons;
+    case Ctl::WidthButtons:
+        return m_ui.widthButtons;
+    case Ctl::Navigator:
+        return m_ui.navigator;
+    default:
+        return nullptr;
+    }
+}
+
+QAction *MainWindow::actionOf(Ctl control) const
+{
+    switch (control) {
+    case Ctl::DeleteAction:
+        return m_ui.deleteAction;
+    case Ctl::ReverseLineAction:
+        return m_ui.reverseLineAction;
+    case Ctl::ReverseLineItem:
+        return m_ui.reverseLineItem;
+    case Ctl::SelectAllAction:
+        return m_ui.selectAllAction;
+    case Ctl::LockAction:
+        return m_ui.lockAction;
+    case Ctl::NavigatorAction:
+        return m_ui.navigatorAction;
+    default:
+        return nullptr;
+    }
+}
+
+void MainWindow::setEnabled(Ctl control, bool enabled)
+{
+    if (QWidget *w = widgetOf(control))
+        w->setEnabled(enabled);
+    else if (QAction *a = actionOf(control))
+        a->setEnabled(enabled);
+}
+
+bool MainWindow::isEnabled(Ctl control) const
+{
+    if (QWidget *w = widgetOf(control))
+        return w->isEnabled();
+    if (QAction *a = actionOf(control))
+        return a->isEnabled();
+    return false;
+}
+
+void MainWindow::setVisible(Ctl control, bool visible)
+{
+    if (QWidget *w = widgetOf(control))
+        w->setHidden(!visible);
+    else if (QAction *a = actionOf(control))
+        a->setVisible(visible);
+}
+
+bool MainWindow::isVisible(Ctl control) const
+{
+    // The control's own Visible property, whether or not the window is shown.
+    if (QWidget *w = widgetOf(control))
+        return !w->isHidden();
+    if (QAction *a = actionOf(control))
+        return a->isVisible();
+    return false;
+}
+
+void MainWindow::setChecked(Ctl control, bool checked)
+{
+    QAction *a = actionOf(control);
+    if (!a)
+        return;
+    if (a == m_ui.reverseLineItem) {
+        a->setCheckable(true);
+        a->setChecked(checked);
+        return;
+    }
+    m_checked[a] = checked;
+    for (auto it = m_itemAction.cbegin(); it != m_itemAction.cend(); ++it)
+        if (it.value() == a)
+            syncItem(it.key());
+}
+
+bool MainWindow::isChecked(Ctl control) const
+{
+    QAction *a = actionOf(control);
+    if (!a)
+        return false;
+    if (a == m_ui.reverseLineItem)
+        return a->isChecked();
+    return m_checked.value(a, false);
+}
+
+QString MainWindow::text(Ctl edit) const
+{
+    if (auto *e = qobject_cast<QLineEdit *>(widgetOf(edit)))
+        return e->text();
+    if (auto *l = qobject_cast<QLabel *>(widgetOf(edit)))
+        return l->text();
+    return {};
+}
+
+void MainWindow::setText(Ctl edit, const QString &text)
+{
+    if (auto *e = qobject_cast<QLineEdit *>(widgetOf(edit)))
+        e->setText(text);
+    else if (auto *l = qobject_cast<QLabel *>(widgetOf(edit)))
+        l->setText(text);
+}
+
+bool MainWindow::hasFocus(Ctl control) const
+{
+    // The window's focused control, also while the window itself is not active.
+    QWidget *w = widgetOf(control);
+    return w && focusWidget() == w;
+}
+
+void MainWindow::focusCaptionSelectAll()
+{
+    if (!m_ui.captionEdit->isEnabled())
+        return;
+    m_ui.captionEdit->setFocus(Qt::OtherFocusReason);
+    m_ui.captionEdit->selectAll();
+}
+
+int MainWindow::colorIndex() const
+{
+    return m_ui.colorBox->currentIndex();
+}
+
+void MainWindow::setColorIndex(int index)
+{
+    m_ui.colorBox->setIndex(index);
+}
+
+void MainWindow::setToolDown(Ctl button)
+{
+    if (auto *b = qobject_cast<QToolButton *>(widgetOf(button)))
+        b->setChecked(true);
+}
+
+void MainWindow::overlayChanged()
+{
+    const QImage &img = m_editor.overlayImage;
+    if (!img.isNull() && img.size() != m_ui.sheetView->size())
+        m_ui.sheetView->resize(img.size());
+    m_ui.sheetView->repaint();
+}
+
+void MainWindow::sheetGeometryChanged()
+{
+    const SheetBitmap &s = m_editor.sheet;
+    m_ui.sheetView->setGeometry(s.left, s.top, s.width(), s.height());
+}
+
+QSize MainWindow::drawingAreaClientSize() const
+{
+    return m_ui.drawingArea->size();
+}
+
+void MainWindow::navigateView(bool resizeNavigator, bool placeVisiblePart)
+{
+    NavigatorInput in;
+    in.sheetWidth = m_editor.sheet.width();
+    in.sheetHeight = m_editor.sheet.height();
+    in.sheetLeft = m_editor.sheet.left;
+    in.sheetTop = m_editor.sheet.top;
+    in.areaClient = drawingAreaClientSize();
+    in.sheetPanel = m_ui.navigatorSheet->size();
+    in.btnHorizPanel = m_ui.widthButtons->size();
+    in.btnVertPanel = m_ui.heightButtons->size();
+    const NavigatorLayout out = NavigateView(in, resizeNavigator, placeVisiblePart);
+
+    m_ui.navigatorSheet->setGeometry(QRect(QPoint(0, 0), out.sheetPanel));
+    m_ui.navigatorSheetShape->setGeometry(QRect(QPoint(0, 0), out.sheetPanel));
+    if (out.visibleSize)
+        m_ui.navigatorVisiblePart->resize(*out.visibleSize);
+    if (out.visiblePos)
+        m_ui.navigatorVisiblePart->move(*out.visiblePos);
+    m_ui.widthButtons->move(out.btnHorizPos);
+    m_ui.heightButtons->move(out.btnVertPos);
+    m_ui.navigator->setGeometry(QRect(out.viewPos, out.sheetPanel));
+}
+
+void MainWindow::setWindowCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    QGuiApplication::setApplicationDisplayName(caption);
+}
+
+void MainWindow::showInfo(const QString &text)
+{
+    modal().showInfo(this, QGuiApplication::applicationDisplayName(), text);
+}
+
+void MainWindow::showError(const QString &text)
+{
+    modal().showError(this, QGuiApplication::applicationDisplayName(), text);
+}
+
+SaveAnswer MainWindow::askSaveChanges(const QString &question)
+{
+    return modal().askSaveChanges(this, QGuiApplication::applicationDisplayName(), question);
+}
+
+QString MainWindow::chooseOpenFile(const QString &filter, const QString &defaultSuffix, const QString &startDir)
+{
+    return modal().chooseOpenFile(this, qtFileFilter(filter), defaultSuffix, startDir);
+}
+
+QString MainWindow::chooseSaveFile(const QString &filter, const QString &defaultSuffix, const QString &startDir)
+{
+    return modal().chooseSaveFile(this, qtFileFilter(filter), defaultSuffix, startDir);
+}
+
+bool MainWindow::runNewSheetDialog(int &width, int &height)
+{
+    return modal().runNewSheetDialog(m_newSheetDialog, width, height);
+}
+
+void MainWindow::copyImageToClipboard(const QImage &image)
+{
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+void MainWindow::closeWindow()
+{
+    close();
+}
