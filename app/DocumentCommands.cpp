@@ -1,9 +1,9 @@
 #include "app/DocumentCommands.h"
 
 #include "model/SchemeFile.h"
+#include "render/SheetPictureFile.h"
 #include "toolkit/Errors.h"
 #include "toolkit/FileWrite.h"
-#include "render/SheetPictureFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,8 +47,8 @@ QString DocumentCommands::fileExtension(const QString &path)
 
 QString DocumentCommands::dialogFolder() const
 {
-    if (!m_editor.CurrentFileName.isEmpty())
-        return QFileInfo(m_editor.CurrentFileName).absolutePath();
+    if (!m_editor.doc.fileName().isEmpty())
+        return QFileInfo(m_editor.doc.fileName()).absolutePath();
     if (!m_lastFolder.isEmpty())
         return m_lastFolder;
     return QDir::currentPath();
@@ -61,7 +61,7 @@ void DocumentCommands::rememberFolder(const QString &path)
 
 void DocumentCommands::showFileCaption()
 {
-    m_editor.ui.setWindowCaption(QLatin1Char('[') + get_Shortfilename(m_editor.CurrentFileName) +
+    m_editor.ui.setWindowCaption(QLatin1Char('[') + get_Shortfilename(m_editor.doc.fileName()) +
                                  QStringLiteral("]-") + m_editor.AppTitle);
 }
 
@@ -70,34 +70,35 @@ void DocumentCommands::SaveModel(const QString &fileName)
     if (fileName.isEmpty())
         return;
     Editor &e = m_editor;
-    writeScheme(e.ListLoadsave, e.sheet.width(), e.sheet.height(), e.tables, e.locked());
+    writeScheme(e.ListLoadsave, e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked());
     writeFileSafely(fileName, e.ListLoadsave.toBytes());
-    e.Modified = false;
+    e.doc.setModified(false);
 }
 
 void DocumentCommands::LoadModel(const QString &fileName)
 {
     Editor &e = m_editor;
-    e.GridVisible = false;
+    e.view.gridVisible = false;
     QString failure;
     try {
         e.ClearAll();
         e.ListLoadsave.loadFromFile(fileName);
         SchemeReadResult scheme = readScheme(e.ListLoadsave);
         if (scheme.sizeRead) {
-            e.sheet.CreateBitmap(scheme.width, scheme.height);
+            e.doc.createSheet(scheme.width, scheme.height);
             e.ui.sheetGeometryChanged();
             e.ui.navigateView(true, true);
         }
         // A failed read keeps the rows read before the failure, drawn as they stand.
-        e.tables = std::move(scheme.tables);
+        e.doc.adoptTables(std::move(scheme.tables));
         if (scheme.ok) {
             if (scheme.locked) {
+                e.doc.setLocked(true);
                 e.ui.setChecked(Ctl::LockAction, true);
                 e.InstrumEnabled(false);
             }
-            e.Modified = false;
-            e.CurrentFileName = fileName;
+            e.doc.setModified(false);
+            e.doc.setFileName(fileName);
             showFileCaption();
         } else {
             failure = QStringLiteral("Cannot open the scheme \"%1\".\n%2")
@@ -113,7 +114,7 @@ void DocumentCommands::LoadModel(const QString &fileName)
         if (failure.isEmpty())
             failure = error.message();
     }
-    e.GridVisible = true;
+    e.view.gridVisible = true;
     e.refreshOverlay();
     e.SetStateLine();
     e.ui.setEnabled(Ctl::SelectAllAction, e.getCountElements());
@@ -123,7 +124,7 @@ void DocumentCommands::LoadModel(const QString &fileName)
 
 void DocumentCommands::CheckFileSave()
 {
-    if (!m_editor.Modified)
+    if (!m_editor.doc.modified())
         return;
     switch (m_editor.ui.askSaveChanges(QStringLiteral("Do you save the scheme?"))) {
     case SaveAnswer::Cancel:
@@ -141,8 +142,8 @@ void DocumentCommands::CheckFileSave()
 
 bool DocumentCommands::saveScheme()
 {
-    if (!m_editor.CurrentFileName.isEmpty()) {
-        SaveModel(m_editor.CurrentFileName);
+    if (!m_editor.doc.fileName().isEmpty()) {
+        SaveModel(m_editor.doc.fileName());
         return true;
     }
     return saveSchemeAs();
@@ -160,12 +161,12 @@ bool DocumentCommands::saveSchemeAs()
         return false;
     }
     // The scheme takes the new name only once it has been written there.
-    const QString previous = e.CurrentFileName;
-    e.CurrentFileName = path;
+    const QString previous = e.doc.fileName();
+    e.doc.setFileName(path);
     try {
         SaveModel(path);
     } catch (...) {
-        e.CurrentFileName = previous;
+        e.doc.setFileName(previous);
         throw;
     }
     showFileCaption();
@@ -174,7 +175,7 @@ bool DocumentCommands::saveSchemeAs()
 
 void DocumentCommands::writeBitmap(const QString &fileName)
 {
-    saveSheetPicture(m_editor.sheet.image(), fileName, "BMP");
+    saveSheetPicture(m_editor.doc.sheet().image(), fileName, "BMP");
 }
 
 void DocumentCommands::newScheme()
@@ -188,14 +189,14 @@ void DocumentCommands::newScheme()
         if (!sheetSizeAllowed(width, height))
             throw AppError(
                 QStringLiteral("A sheet of %1 x %2 pixels cannot be created.").arg(width).arg(height));
-        e.Modified = false;
-        e.sheet.CreateBitmap(width, height);
+        e.doc.setModified(false);
+        e.doc.createSheet(width, height);
         e.ui.sheetGeometryChanged();
         e.ClearAll();
         e.ui.navigateView(true, true);
         e.SetStateLine();
     }
-    e.GridVisible = true;
+    e.view.gridVisible = true;
     e.UpdateImageModel();
 }
 
@@ -239,7 +240,7 @@ void DocumentCommands::saveAsBitmap()
 
 void DocumentCommands::copyImage()
 {
-    m_editor.ui.copyImageToClipboard(m_editor.sheet.image());
+    m_editor.ui.copyImageToClipboard(m_editor.doc.sheet().image());
 }
 
 void DocumentCommands::closeQuery(bool &canClose)

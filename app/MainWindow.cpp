@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
 #include "app/ColorBox.h"
-#include "dialogs/NewSheetDialog.h"
 #include "app/Panels.h"
+#include "dialogs/NewSheetDialog.h"
 #include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
 #include "view/SheetView.h"
@@ -37,8 +37,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_editor(*this), m_do
 
     // Toolbar clicks.
     connect(m_ui.menuButton, &QToolButton::clicked, this, [this] { guard([this] { menuButtonClick(); }); });
-    const std::pair<QToolButton *, Ctl> tools[] = {
-        {m_ui.cursorTool, Ctl::CursorTool}, {m_ui.rectangleTool, Ctl::RectangleTool}, {m_ui.pointTool, Ctl::PointTool}, {m_ui.lineTool, Ctl::LineTool}};
+    const std::pair<QToolButton *, Tool> tools[] = {{m_ui.cursorTool, Tool::Cursor},
+                                                    {m_ui.rectangleTool, Tool::Rectangle},
+                                                    {m_ui.pointTool, Tool::Point},
+                                                    {m_ui.lineTool, Tool::Line}};
     for (const auto &[button, id] : tools)
         connect(button, &QToolButton::clicked, this,
                 [this, id] { guard([this, id] { m_editor.selectTool(id); }); });
@@ -48,10 +50,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_editor(*this), m_do
             [this] { guard([this] { m_editor.reverseSelectedLine(); }); });
     connect(m_ui.deleteButton, &QToolButton::clicked, this,
             [this] { guard([this] { m_editor.deleteSelection(); }); });
-    const std::pair<QToolButton *, Ctl> sizeButtons[] = {{m_ui.heightMinus, Ctl::HeightMinus},
-                                                         {m_ui.heightPlus, Ctl::HeightPlus},
-                                                         {m_ui.widthMinus, Ctl::WidthMinus},
-                                                         {m_ui.widthPlus, Ctl::WidthPlus}};
+    const std::pair<QToolButton *, SheetEdge> sizeButtons[] = {{m_ui.heightMinus, SheetEdge::HeightMinus},
+                                                               {m_ui.heightPlus, SheetEdge::HeightPlus},
+                                                               {m_ui.widthMinus, SheetEdge::WidthMinus},
+                                                               {m_ui.widthPlus, SheetEdge::WidthPlus}};
     for (const auto &[button, id] : sizeButtons)
         connect(button, &QToolButton::clicked, this,
                 [this, id] { guard([this, id] { m_editor.stepSheetSize(id); }); });
@@ -114,10 +116,10 @@ void MainWindow::FormCreate()
 {
     m_ui.quitAction->setShortcut(QKeySequence(Qt::Key_Escape));
     m_editor.AppTitle = QGuiApplication::applicationDisplayName();
-    m_editor.sheet.CreateBitmap(842, 595);
+    m_editor.doc.createSheet(842, 595);
     sheetGeometryChanged();
     navigateView(true, true);
-    m_editor.PanStepX = m_editor.PanStepY = m_editor.PanAnchorX = m_editor.PanAnchorY = 0;
+    m_editor.view.panStepX = m_editor.view.panStepY = m_editor.view.panAnchorX = m_editor.view.panAnchorY = 0;
     m_ui.moveLeftAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
     m_ui.moveUpAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     m_ui.moveRightAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));

@@ -8,7 +8,8 @@
 #include <QLineEdit>
 #include <QMenu>
 
-QAction *MainWindow::makeAction(const char *name, const QString &caption, const std::function<void()> &handler)
+QAction *MainWindow::makeAction(const char *name, const QString &caption,
+                                const std::function<void()> &handler)
 {
     auto *a = new QAction(caption, this);
     a->setObjectName(QString::fromLatin1(name));
@@ -40,27 +41,29 @@ void MainWindow::buildActions()
     m_ui.quitAction = makeAction("quitAction", QStringLiteral("Quit"), [this] { quit(); });
     m_ui.lockAction = makeAction("lockAction", QStringLiteral("LockSet"), [&e] { e.toggleLock(); });
     m_ui.lockAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    m_ui.moveLeftAction = makeAction("moveLeftAction", QStringLiteral("ActMoveLeft"), [&e] { e.moveSelectionLeft(); });
-    m_ui.moveUpAction = makeAction("moveUpAction", QStringLiteral("ActMoveTop"), [&e] { e.moveSelectionUp(); });
+    m_ui.moveLeftAction =
+        makeAction("moveLeftAction", QStringLiteral("ActMoveLeft"), [&e] { e.moveSelectionLeft(); });
+    m_ui.moveUpAction =
+        makeAction("moveUpAction", QStringLiteral("ActMoveTop"), [&e] { e.moveSelectionUp(); });
     m_ui.moveRightAction =
         makeAction("moveRightAction", QStringLiteral("ActMoveRight"), [&e] { e.moveSelectionRight(); });
     m_ui.moveDownAction =
         makeAction("moveDownAction", QStringLiteral("ActMoveBottom"), [&e] { e.moveSelectionDown(); });
-    m_ui.scrollDownAction = makeAction("scrollDownAction", QStringLiteral("ActMoveSheetDown"),
-                                  [&e] { e.scrollSheetDown(); });
-    m_ui.scrollUpAction = makeAction("scrollUpAction", QStringLiteral("ActMoveSheetTop"),
-                                 [&e] { e.scrollSheetUp(); });
-    m_ui.scrollLeftAction = makeAction("scrollLeftAction", QStringLiteral("ActMoveSheetLeft"),
-                                  [&e] { e.scrollSheetLeft(); });
-    m_ui.scrollRightAction = makeAction("scrollRightAction", QStringLiteral("ActMoveSheetRight"),
-                                   [&e] { e.scrollSheetRight(); });
-    m_ui.saveAsAction =
-        makeAction("saveAsAction", QStringLiteral("Save as"), [&d] { d.saveAs(); });
-    m_ui.copyImageAction = makeAction("copyImageAction", QStringLiteral("Copy Image"), [&d] { d.copyImage(); });
-    m_ui.saveBitmapAction = makeAction("saveBitmapAction", QStringLiteral("Save as Bitmap"),
-                                    [&d] { d.saveAsBitmap(); });
-    m_ui.navigatorAction = makeAction("navigatorAction", QStringLiteral("View navigator"),
-                                       [&e] { e.toggleNavigator(); });
+    m_ui.scrollDownAction =
+        makeAction("scrollDownAction", QStringLiteral("ActMoveSheetDown"), [&e] { e.scrollSheetDown(); });
+    m_ui.scrollUpAction =
+        makeAction("scrollUpAction", QStringLiteral("ActMoveSheetTop"), [&e] { e.scrollSheetUp(); });
+    m_ui.scrollLeftAction =
+        makeAction("scrollLeftAction", QStringLiteral("ActMoveSheetLeft"), [&e] { e.scrollSheetLeft(); });
+    m_ui.scrollRightAction =
+        makeAction("scrollRightAction", QStringLiteral("ActMoveSheetRight"), [&e] { e.scrollSheetRight(); });
+    m_ui.saveAsAction = makeAction("saveAsAction", QStringLiteral("Save as"), [&d] { d.saveAs(); });
+    m_ui.copyImageAction =
+        makeAction("copyImageAction", QStringLiteral("Copy Image"), [&d] { d.copyImage(); });
+    m_ui.saveBitmapAction =
+        makeAction("saveBitmapAction", QStringLiteral("Save as Bitmap"), [&d] { d.saveAsBitmap(); });
+    m_ui.navigatorAction =
+        makeAction("navigatorAction", QStringLiteral("View navigator"), [&e] { e.toggleNavigator(); });
     m_ui.selectAllAction =
         makeAction("selectAllAction", QStringLiteral("Select All"), [&e] { e.selectAllCommand(); });
     m_ui.selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
@@ -176,7 +179,8 @@ bool MainWindow::routeKeyPress(QLineEdit *edit, QKeyEvent *event)
     QString kept;
     const bool finished = guard([&] {
         for (QChar c : typed) {
-            const QChar r = edit == m_ui.captionEdit ? m_editor.captionKeyFilter(c) : m_editor.coordinateKeyFilter(c);
+            const QChar r =
+                edit == m_ui.captionEdit ? m_editor.captionKeyFilter(c) : m_editor.coordinateKeyFilter(c);
             if (!r.isNull())
                 kept += r;
         }

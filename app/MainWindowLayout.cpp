@@ -1,8 +1,8 @@
 // Controls of the main window and their placement.
 #include "app/ColorBox.h"
 #include "app/Glyphs.h"
-#include "app/Panels.h"
 #include "app/MainWindow.h"
+#include "app/Panels.h"
 #include "toolkit/CaptionFont.h"
 #include "toolkit/CodePage.h"
 #include "view/SheetView.h"
@@ -81,9 +81,11 @@ void MainWindow::buildToolbar()
 
     m_ui.cursorTool = speedButton(m_ui.toolbar, QStringLiteral("Cursor"), Glyph::Cursor, true);
     m_ui.cursorTool->setGeometry(33, 2, 22, 22);
-    m_ui.rectangleTool = speedButton(m_ui.toolbar, QStringLiteral("Rectangle (Right click)"), Glyph::Rectangle, true);
+    m_ui.rectangleTool =
+        speedButton(m_ui.toolbar, QStringLiteral("Rectangle (Right click)"), Glyph::Rectangle, true);
     m_ui.rectangleTool->setGeometry(57, 2, 22, 22);
-    m_ui.pointTool = speedButton(m_ui.toolbar, QStringLiteral("Point (middle mouse button)"), Glyph::Point, true);
+    m_ui.pointTool =
+        speedButton(m_ui.toolbar, QStringLiteral("Point (middle mouse button)"), Glyph::Point, true);
     m_ui.pointTool->setGeometry(81, 2, 22, 22);
     m_ui.lineTool = speedButton(m_ui.toolbar, QStringLiteral("Line (Double click)"), Glyph::Line, true);
     m_ui.lineTool->setGeometry(105, 2, 22, 22);
@@ -118,7 +120,8 @@ void MainWindow::buildToolbar()
     m_ui.xEdit->setValidator(new QRegularExpressionValidator(number, m_ui.xEdit));
     m_ui.yEdit->setValidator(new QRegularExpressionValidator(number, m_ui.yEdit));
 
-    m_ui.reverseLineButton = speedButton(m_ui.toolbar, QStringLiteral("Change line"), Glyph::ChangeLine, false);
+    m_ui.reverseLineButton =
+        speedButton(m_ui.toolbar, QStringLiteral("Change line"), Glyph::ChangeLine, false);
     m_ui.reverseLineButton->setEnabled(false);
     m_ui.deleteButton = speedButton(m_ui.toolbar, QStringLiteral("Delete element"), Glyph::Delete, false);
     m_ui.deleteButton->setEnabled(false);

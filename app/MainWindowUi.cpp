@@ -1,8 +1,8 @@
 // What the editing logic reads and drives of the window (EditorUi).
 #include "app/ColorBox.h"
+#include "app/MainWindow.h"
 #include "app/ModalProvider.h"
 #include "app/Panels.h"
-#include "app/MainWindow.h"
 #include "editor/NavigatorLayout.h"
 #include "view/SheetView.h"
 
@@ -200,7 +200,7 @@ void MainWindow::overlayChanged()
 
 void MainWindow::sheetGeometryChanged()
 {
-    const SheetBitmap &s = m_editor.sheet;
+    const SheetBitmap &s = m_editor.doc.sheet();
     m_ui.sheetView->setGeometry(s.left, s.top, s.width(), s.height());
 }
 
@@ -212,10 +212,10 @@ QSize MainWindow::drawingAreaClientSize() const
 void MainWindow::navigateView(bool resizeNavigator, bool placeVisiblePart)
 {
     NavigatorInput in;
-    in.sheetWidth = m_editor.sheet.width();
-    in.sheetHeight = m_editor.sheet.height();
-    in.sheetLeft = m_editor.sheet.left;
-    in.sheetTop = m_editor.sheet.top;
+    in.sheetWidth = m_editor.doc.sheet().width();
+    in.sheetHeight = m_editor.doc.sheet().height();
+    in.sheetLeft = m_editor.doc.sheet().left;
+    in.sheetTop = m_editor.doc.sheet().top;
     in.areaClient = drawingAreaClientSize();
     in.sheetPanel = m_ui.navigatorSheet->size();
     in.btnHorizPanel = m_ui.widthButtons->size();
@@ -254,12 +254,14 @@ SaveAnswer MainWindow::askSaveChanges(const QString &question)
     return modal().askSaveChanges(this, QGuiApplication::applicationDisplayName(), question);
 }
 
-QString MainWindow::chooseOpenFile(const QString &filter, const QString &defaultSuffix, const QString &startDir)
+QString MainWindow::chooseOpenFile(const QString &filter, const QString &defaultSuffix,
+                                   const QString &startDir)
 {
     return modal().chooseOpenFile(this, qtFileFilter(filter), defaultSuffix, startDir);
 }
 
-QString MainWindow::chooseSaveFile(const QString &filter, const QString &defaultSuffix, const QString &startDir)
+QString MainWindow::chooseSaveFile(const QString &filter, const QString &defaultSuffix,
+                                   const QString &startDir)
 {
     return modal().chooseSaveFile(this, qtFileFilter(filter), defaultSuffix, startDir);
 }

@@ -22,8 +22,10 @@ struct EditorRig {
         SchemeOptions options;
         options.elements = count;
         options.lines = lines < 0 ? count : lines;
-        generateScheme(e.tables, options);
-        e.sheet.CreateBitmap(options.sheet.width(), options.sheet.height());
+        ElementTables tables;
+        generateScheme(tables, options);
+        e.doc.adoptTables(std::move(tables));
+        e.doc.createSheet(options.sheet.width(), options.sheet.height());
         e.UpdateImageModel();
     }
 };
@@ -32,7 +34,7 @@ struct EditorRig {
 std::vector<QPoint> probePoints(const Editor &e)
 {
     std::vector<QPoint> points;
-    for (const StringGrid *table : {&e.HGrid, &e.PGrid})
+    for (const StringGrid *table : {&e.doc.rectangles(), &e.doc.points()})
         for (int r = 1; r < std::min(table->RowCount() - 1, 33); ++r)
             points.emplace_back(StrToInt(table->Cells(ColX, r)), StrToInt(table->Cells(ColY, r)));
     for (int i = 0; i < 32; ++i)
@@ -49,7 +51,7 @@ void BM_FindAndSelect(benchmark::State &state)
     for (auto _ : state) {
         const QPoint p = points[i++ % points.size()];
         rig.e.Find_and_Select(p.x(), p.y());
-        benchmark::DoNotOptimize(rig.e.SelectedKind);
+        benchmark::DoNotOptimize(rig.e.sel.kind);
     }
 }
 
@@ -62,9 +64,9 @@ void BM_HitTestSearch(benchmark::State &state)
     size_t i = 0;
     for (auto _ : state) {
         const QPoint p = points[i % points.size()];
-        rig.e.GetRecHPE_on_Coord(p.x(), p.y(), i % 2 ? rig.e.PGrid : rig.e.HGrid);
+        rig.e.GetRecHPE_on_Coord(p.x(), p.y(), i % 2 ? rig.e.doc.points() : rig.e.doc.rectangles());
         ++i;
-        benchmark::DoNotOptimize(rig.e.SelectedKind);
+        benchmark::DoNotOptimize(rig.e.sel.kind);
     }
 }
 
@@ -73,16 +75,16 @@ void BM_CreateElement(benchmark::State &state)
 {
     EditorRig rig(int(state.range(0)));
     Editor &e = rig.e;
-    bool modified = false;
     int i = 0;
     for (auto _ : state) {
-        e.ToolMode = 1;
+        e.gesture.tool = Tool::Rectangle;
         e.sheetPress(mbLeft, 0, 100 + (i * 53) % 2000, 100 + (i * 71) % 3000);
         ++i;
         state.PauseTiming();
-        if (e.SelectedKind != 1)
+        if (e.sel.kind != ElementKind::Rectangle)
             state.SkipWithError("the new rectangle was not selected");
-        DeleteRowFromGrid(e.HGrid.RowCount() - 2, e.HGrid, modified);
+        e.doc.removeRow(e.doc.rectangles(), e.doc.rectangles().RowCount() - 2);
+        e.doc.takeChanges();
         state.ResumeTiming();
     }
 }
@@ -93,12 +95,12 @@ void BM_DeletePointWithLines(benchmark::State &state)
     const int lines = int(state.range(0));
     EditorRig rig(10000, 10000);
     Editor &e = rig.e;
-    const QString hub = e.PGrid.Cells(ColName, 1);
+    const QString hub = e.doc.points().Cells(ColName, 1);
     for (int k = 0; k < lines; ++k) {
-        const StringGrid &table = k % 2 ? e.PGrid : e.HGrid;
-        appendRow(e.EGrid, {hub + '-' + table.Cells(ColName, 2 + k / 2), "0", "0", QString()});
+        const StringGrid &table = k % 2 ? e.doc.points() : e.doc.rectangles();
+        e.doc.appendRow(e.doc.lines(), {hub + '-' + table.Cells(ColName, 2 + k / 2), "0", "0", QString()});
     }
-    const ElementTables before = e.tables;
+    const ElementTables before = e.doc.tables();
     int attached = 0;
     for (int r = 1; r < before.EGrid.RowCount() - 1; ++r) {
         const QString &name = before.EGrid.Cells(ColName, r);
@@ -106,12 +108,15 @@ void BM_DeletePointWithLines(benchmark::State &state)
     }
     for (auto _ : state) {
         state.PauseTiming();
-        e.tables = before;
+        e.doc.adoptTables(ElementTables(before));
         state.ResumeTiming();
-        e.DeleteElementModel(1, e.PGrid);
-        benchmark::DoNotOptimize(e.EGrid.RowCount());
+        e.DeleteElementModel(1, e.doc.points());
+        state.PauseTiming();
+        e.doc.takeChanges();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(e.doc.lines().RowCount());
     }
-    if (e.EGrid.RowCount() != before.EGrid.RowCount() - attached)
+    if (e.doc.lines().RowCount() != before.EGrid.RowCount() - attached)
         state.SkipWithError("not every line of the point was deleted");
 }
 

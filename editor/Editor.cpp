@@ -10,16 +10,16 @@ Editor::Editor(EditorUi &ui_) : ui(ui_)
 
 bool Editor::getCountElements() const
 {
-    return !locked() && (PGrid.RowCount() > 2 || HGrid.RowCount() > 2);
+    return !locked() && (doc.points().RowCount() > 2 || doc.rectangles().RowCount() > 2);
 }
 
-void Editor::DeleteElementModel(int row, StringGrid &table)
+void Editor::DeleteElementModel(int row, const StringGrid &table)
 {
-    deleteElementRows(tables, row, table, Modified);
+    doc.deleteElement(row, table);
     ui.setText(Ctl::CaptionEdit, QString());
     ui.setText(Ctl::XEdit, QString());
     ui.setText(Ctl::YEdit, QString());
-    SelectedKind = 0;
+    sel.kind = ElementKind::None;
     refreshOverlay();
     ui.setEnabled(Ctl::DeleteButton, false);
     ui.setEnabled(Ctl::DeleteAction, false);
@@ -31,14 +31,12 @@ void Editor::DeleteElementModel(int row, StringGrid &table)
 
 void Editor::ClearAll()
 {
-    ClearSelectedTable(HGrid);
-    ClearSelectedTable(PGrid);
-    ClearSelectedTable(EGrid);
-    SelX = SelY = SelX2 = SelY2 = -1;
-    SelCaption = QStringLiteral("HP");
-    SelectedKind = 0;
+    doc.clearTables();
+    sel.selX = sel.selY = sel.selX2 = sel.selY2 = -1;
+    sel.selCaption = QStringLiteral("HP");
+    sel.kind = ElementKind::None;
     refreshOverlay();
-    CurrentFileName.clear();
+    doc.setFileName(QString());
     ListLoadsave.clear();
     ListNameEl.clear();
     ListDist.clear();
@@ -48,22 +46,23 @@ void Editor::ClearAll()
     ui.setEnabled(Ctl::ReverseLineAction, false);
     ui.setEnabled(Ctl::SelectAllAction, false);
     ui.setWindowCaption(AppTitle);
+    doc.setLocked(false);
     ui.setChecked(Ctl::LockAction, false);
     InstrumEnabled(true);
-    PanStepX = PanStepY = PanAnchorX = PanAnchorY = 0;
-    sheet.left = 0;
-    sheet.top = 0;
+    view.panStepX = view.panStepY = view.panAnchorX = view.panAnchorY = 0;
+    doc.sheet().left = 0;
+    doc.sheet().top = 0;
     ui.sheetGeometryChanged();
-    ListShiftObj.clear();
+    multi.clear();
     refreshOverlay();
 }
 
 void Editor::InstrumEnabled(bool enabled)
 {
-    SelectedKind = 0;
-    for (Ctl c : {Ctl::CursorTool, Ctl::RectangleTool, Ctl::PointTool, Ctl::LineTool, Ctl::ColorList, Ctl::CaptionEdit, Ctl::XEdit,
-                  Ctl::YEdit, Ctl::HeightMinus, Ctl::HeightPlus, Ctl::WidthMinus, Ctl::WidthPlus,
-                  Ctl::CaptionLabel, Ctl::XLabel, Ctl::YLabel})
+    sel.kind = ElementKind::None;
+    for (Ctl c : {Ctl::CursorTool, Ctl::RectangleTool, Ctl::PointTool, Ctl::LineTool, Ctl::ColorList,
+                  Ctl::CaptionEdit, Ctl::XEdit, Ctl::YEdit, Ctl::HeightMinus, Ctl::HeightPlus,
+                  Ctl::WidthMinus, Ctl::WidthPlus, Ctl::CaptionLabel, Ctl::XLabel, Ctl::YLabel})
         ui.setEnabled(c, enabled);
     ui.setVisible(Ctl::HeightButtons, enabled);
     ui.setVisible(Ctl::WidthButtons, enabled);
@@ -78,26 +77,27 @@ void Editor::SetStateLine()
 {
     if (locked())
         return;
-    ui.setEnabled(Ctl::LineTool, PGrid.RowCount() + HGrid.RowCount() - 2 >= 4);
+    ui.setEnabled(Ctl::LineTool, doc.points().RowCount() + doc.rectangles().RowCount() - 2 >= 4);
 }
 
 void Editor::UpdateImageModel()
 {
-    ::UpdateImageModel(tables, sheet.canvas(), ListShiftObj);
+    doc.redraw(multi.list());
+    multi.lookDrawn();
     refreshOverlay();
 }
 
 void Editor::refreshOverlay()
 {
-    // The overlay's buffer is kept while the sheet keeps its size and layout; then only the
-    // areas the sheet or the last overlay drawing changed are copied back from the sheet.
+    // The overlay's buffer is kept while the doc.sheet() keeps its size and layout; then only the
+    // areas the doc.sheet() or the last overlay drawing changed are copied back from the doc.sheet().
     // The grid's dots are not logged: a paint that draws the grid puts them back unchanged,
     // and one that does not starts from the whole picture.
-    const QImage &picture = sheet.image();
-    DamageLog &sheetDamage = sheet.damage();
+    const QImage &picture = doc.sheet().image();
+    DamageLog &sheetDamage = doc.sheet().damage();
     if (!picture.isNull() && overlayImage.size() == picture.size() &&
         overlayImage.format() == picture.format() && overlayImage.bytesPerLine() == picture.bytesPerLine()) {
-        if (sheetDamage.all() || (m_gridOnOverlay && (locked() || !GridVisible)))
+        if (sheetDamage.all() || (m_gridOnOverlay && (locked() || !view.gridVisible)))
             overlayDamage.addAll();
         if (!overlayDamage.all())
             copyDamage(sheetDamage, picture, overlayImage);
@@ -123,14 +123,14 @@ void Editor::paintOverlay()
     overlay.setFontSize(11);
     OverlayState state;
     state.locked = locked();
-    state.gridVisible = GridVisible;
-    state.selectedKind = SelectedKind;
-    state.selX = SelX;
-    state.selY = SelY;
-    state.selX2 = SelX2;
-    state.selY2 = SelY2;
-    state.selCaption = SelCaption;
-    state.currentColor = CurrentColor;
+    state.gridVisible = view.gridVisible;
+    state.selectedKind = sel.kind;
+    state.selX = sel.selX;
+    state.selY = sel.selY;
+    state.selX2 = sel.selX2;
+    state.selY2 = sel.selY2;
+    state.selCaption = sel.selCaption;
+    state.currentColor = sel.currentColor;
     overlay.setDamageLog(nullptr);
     m_gridOnOverlay = paintOverlayGrid(overlay, state) || m_gridOnOverlay;
     overlay.setDamageLog(&overlayDamage);

@@ -7,12 +7,34 @@
 // The controls of the main window that the editing logic reads and drives.
 enum class Ctl {
     // tool buttons and toolbar
-    CursorTool, RectangleTool, PointTool, LineTool, ColorList, CaptionEdit, XEdit, YEdit,
-    CaptionLabel, XLabel, YLabel, ReverseLineButton, DeleteButton,
+    CursorTool,
+    RectangleTool,
+    PointTool,
+    LineTool,
+    ColorList,
+    CaptionEdit,
+    XEdit,
+    YEdit,
+    CaptionLabel,
+    XLabel,
+    YLabel,
+    ReverseLineButton,
+    DeleteButton,
     // sheet-size buttons and their panels, the navigator
-    HeightMinus, HeightPlus, WidthMinus, WidthPlus, HeightButtons, WidthButtons, Navigator,
+    HeightMinus,
+    HeightPlus,
+    WidthMinus,
+    WidthPlus,
+    HeightButtons,
+    WidthButtons,
+    Navigator,
     // actions and menu entries with a state of their own
-    DeleteAction, ReverseLineAction, ReverseLineItem, SelectAllAction, LockAction, NavigatorAction,
+    DeleteAction,
+    ReverseLineAction,
+    ReverseLineItem,
+    SelectAllAction,
+    LockAction,
+    NavigatorAction,
 };
 
 enum class SaveAnswer { Yes, No, Cancel };

@@ -8,11 +8,6 @@
 
 namespace {
 
-bool elementSelected(int kind)
-{
-    return kind == 1 || kind == 2;
-}
-
 // Text of a coordinate sum, as the coordinate boxes show it.
 QString coordText(qint64 value)
 {
@@ -24,52 +19,56 @@ QString coordText(qint64 value)
 void Editor::sheetMove(ShiftState shift, int X, int Y)
 {
     if (!locked()) {
-        if (SelectedKind == 0) {
+        if (sel.kind == ElementKind::None) {
             ui.setText(Ctl::XEdit, coordText(X));
             ui.setText(Ctl::YEdit, coordText(Y));
         }
         overlay.setPenStyle(PenStyle::Dot);
 
-        if (ToolMode == 1 || ToolMode == 2) {
+        if (gesture.tool == Tool::Rectangle || gesture.tool == Tool::Point) {
             // The creation ghost follows the pointer.
             refreshOverlay();
             overlay.setPenColor(clBlack);
-            if (ToolMode == 1)
-                DrawToolElement(X, Y, SelCaption, overlay, CurrentColor, clBlack, false, true, 1);
+            if (gesture.tool == Tool::Rectangle)
+                DrawToolElement(X, Y, sel.selCaption, overlay, sel.currentColor, clBlack, false, true,
+                                ElementKind::Rectangle);
             else
-                DrawToolElement(X, Y, SelCaption, overlay, clPointFill, clPointGhostPen, false, true, 2);
+                DrawToolElement(X, Y, sel.selCaption, overlay, clPointFill, clPointGhostPen, false, true,
+                                ElementKind::Point);
             ui.overlayChanged();
         }
-        if (ToolMode == 3) {
+        if (gesture.tool == Tool::Line) {
             // The rubber line from the first end.
             refreshOverlay();
             overlay.setPenColor(clBlack);
             overlay.setPenStyle(PenStyle::Dot);
-            if (LineStartX != -1 && LineStartY != -1) {
-                overlay.MoveTo(LineStartX, LineStartY);
+            if (gesture.lineStartX != -1 && gesture.lineStartY != -1) {
+                overlay.MoveTo(gesture.lineStartX, gesture.lineStartY);
                 overlay.LineTo(X, Y);
             }
             ui.overlayChanged();
         }
 
-        DragDistX = clampToInt(absDiff(MouseDownX, X));
-        DragDistY = clampToInt(absDiff(MouseDownY, Y));
+        gesture.dragDistX = clampToInt(absDiff(gesture.mouseDownX, X));
+        gesture.dragDistY = clampToInt(absDiff(gesture.mouseDownY, Y));
 
-        if ((DragDistX >= 2 || DragDistY >= 2) && shift == ssLeft && MouseHeld &&
-            elementSelected(SelectedKind)) {
+        if ((gesture.dragDistX >= 2 || gesture.dragDistY >= 2) && shift == ssLeft && gesture.mouseHeld &&
+            sel.elementSelected()) {
             refreshOverlay();
             overlay.setPenColor(clBlack);
-            if (SelectedKind == 1) {
+            if (sel.kind == ElementKind::Rectangle) {
                 // The ghost keeps the grabbed point of the rectangle under the pointer.
-                GrabOffsetX = clampToInt(qint64(SelX) - MouseDownX);
-                GrabOffsetY = clampToInt(qint64(SelY) - MouseDownY);
-                const qint64 gx = qint64(X) + GrabOffsetX;
-                const qint64 gy = qint64(Y) + GrabOffsetY;
+                gesture.grabOffsetX = clampToInt(qint64(sel.selX) - gesture.mouseDownX);
+                gesture.grabOffsetY = clampToInt(qint64(sel.selY) - gesture.mouseDownY);
+                const qint64 gx = qint64(X) + gesture.grabOffsetX;
+                const qint64 gy = qint64(Y) + gesture.grabOffsetY;
                 ui.setText(Ctl::XEdit, coordText(gx));
                 ui.setText(Ctl::YEdit, coordText(gy));
-                DrawToolElement(gx, gy, SelCaption, overlay, CurrentColor, clBlack, false, true, 1);
+                DrawToolElement(gx, gy, sel.selCaption, overlay, sel.currentColor, clBlack, false, true,
+                                ElementKind::Rectangle);
             } else {
-                DrawToolElement(X, Y, SelCaption, overlay, clPointFill, clPointGhostPen, false, true, 2);
+                DrawToolElement(X, Y, sel.selCaption, overlay, clPointFill, clPointGhostPen, false, true,
+                                ElementKind::Point);
                 ui.setText(Ctl::XEdit, coordText(X));
                 ui.setText(Ctl::YEdit, coordText(Y));
             }
@@ -77,38 +76,39 @@ void Editor::sheetMove(ShiftState shift, int X, int Y)
         }
     }
 
-    // A plain left drag that starts on empty sheet pans the view, also while locked.
-    if (SelectedKind == 0 && shift == ssLeft)
+    // A plain left drag that starts on empty doc.sheet() pans the view, also while locked.
+    if (sel.kind == ElementKind::None && shift == ssLeft)
         MoveSheet(X, Y);
 }
 
 void Editor::sheetRelease(MouseButton button, ShiftState shift, int X, int Y)
 {
     if (!locked()) {
-        DragDistX = clampToInt(absDiff(MouseDownX, X));
-        DragDistY = clampToInt(absDiff(MouseDownY, Y));
+        gesture.dragDistX = clampToInt(absDiff(gesture.mouseDownX, X));
+        gesture.dragDistY = clampToInt(absDiff(gesture.mouseDownY, Y));
 
-        if ((DragDistX >= 2 || DragDistY >= 2) && MouseHeld && button == mbLeft &&
-            elementSelected(SelectedKind)) {
-            StringGrid &table = SelectedKind == 1 ? HGrid : PGrid;
+        if ((gesture.dragDistX >= 2 || gesture.dragDistY >= 2) && gesture.mouseHeld && button == mbLeft &&
+            sel.elementSelected()) {
+            const StringGrid &table = sel.kind == ElementKind::Rectangle ? doc.rectangles() : doc.points();
             const int r = table.Row();
             if (rowInUse(table, r)) {
                 // A rectangle keeps its grab offset; a point is centred on the pointer.
-                const bool rect = SelectedKind == 1;
-                const int newX = clampToInt(rect ? qint64(X) + GrabOffsetX : X);
-                const int newY = clampToInt(rect ? qint64(Y) + GrabOffsetY : Y);
-                const qint64 dx = qint64(FoundX) - newX;
-                const qint64 dy = qint64(FoundY) - newY;
-                table.setCell(ColX, r, QString::number(newX));
-                table.setCell(ColY, r, QString::number(newY));
-                if (ListShiftObj.count() >= 2)
+                const bool rect = sel.kind == ElementKind::Rectangle;
+                const int newX = clampToInt(rect ? qint64(X) + gesture.grabOffsetX : X);
+                const int newY = clampToInt(rect ? qint64(Y) + gesture.grabOffsetY : Y);
+                const qint64 dx = qint64(sel.foundX) - newX;
+                const qint64 dy = qint64(sel.foundY) - newY;
+                doc.setStepName(QStringLiteral("Move"));
+                doc.setCell(table, ColX, r, QString::number(newX));
+                doc.setCell(table, ColY, r, QString::number(newY));
+                if (multi.count() >= 2)
                     ChangeCoordObj(dx, dy);
-                Modified = true;
+                doc.setModified(true);
                 UpdateImageModel();
                 Find_and_Select(newX, newY);
             }
         }
-        MouseHeld = false;
+        gesture.mouseHeld = false;
     }
 
     if (ui.isEnabled(Ctl::CaptionEdit))
@@ -117,15 +117,15 @@ void Editor::sheetRelease(MouseButton button, ShiftState shift, int X, int Y)
     if (!locked()) {
         // Shift+click adds to the multi-selection (never removes); a plain click restarts it.
         if (shift == ssShift) {
-            if (!FoundName.isEmpty() && ListShiftObj.indexOf(FoundName) < 0)
-                ListShiftObj.add(FoundName);
-        } else if (!FoundName.isEmpty()) {
-            ListShiftObj.clear();
-            ListShiftObj.add(FoundName);
+            if (!sel.foundName.isEmpty() && multi.indexOf(sel.foundName) < 0)
+                multi.add(sel.foundName);
+        } else if (!sel.foundName.isEmpty()) {
+            multi.clear();
+            multi.add(sel.foundName);
         }
         UpdateImageModel();
 
-        const bool single = ListShiftObj.count() < 2;
+        const bool single = multi.count() < 2;
         for (Ctl c : {Ctl::XLabel, Ctl::XEdit, Ctl::YLabel, Ctl::YEdit})
             ui.setEnabled(c, single);
     }
@@ -133,17 +133,17 @@ void Editor::sheetRelease(MouseButton button, ShiftState shift, int X, int Y)
 
 void Editor::ChangeCoordObj(qint64 dx, qint64 dy)
 {
-    for (int i = 0; i < ListShiftObj.count(); ++i) {
-        const QString name = ListShiftObj.item(i);
-        if (name == FoundName || name.contains(QLatin1Char('-')))
+    for (int i = 0; i < multi.count(); ++i) {
+        const QString name = multi.item(i);
+        if (name == sel.foundName || name.contains(QLatin1Char('-')))
             continue; // the dragged element is already placed; lines follow their ends
-        StringGrid &table = name.contains(QLatin1Char('R')) ? HGrid : PGrid;
-        const int row = GetRowObjByName(tables, name);
+        const StringGrid &table = name.contains(QLatin1Char('R')) ? doc.rectangles() : doc.points();
+        const int row = GetRowObjByName(doc.tables(), name);
         if (row == -1)
             continue;
         const qint64 x = StrToInt(table.Cells(ColX, row));
         const qint64 y = StrToInt(table.Cells(ColY, row));
-        table.setCell(ColX, row, QString::number(clampToInt(x - dx)));
-        table.setCell(ColY, row, QString::number(clampToInt(y - dy)));
+        doc.setCell(table, ColX, row, QString::number(clampToInt(x - dx)));
+        doc.setCell(table, ColY, row, QString::number(clampToInt(y - dy)));
     }
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-// KeyMoveActive holds only while the move runs, also when the move fails half-way.
+// sel.keyMoveActive holds only while the move runs, also when the move fails half-way.
 class KeyMoveScope {
 public:
     explicit KeyMoveScope(bool &flag) : m_flag(flag) { m_flag = true; }
@@ -28,40 +28,39 @@ void requireInt(qint64 value)
 
 } // namespace
 
-void Editor::ObjMoveOnCanvas(int direction)
+void Editor::ObjMoveOnCanvas(Direction direction)
 {
-    if ((SelectedKind != 1 && SelectedKind != 2) || locked())
+    if (!sel.elementSelected() || locked())
         return;
     const qint64 oldX = StrToInt(ui.text(Ctl::XEdit));
     const qint64 oldY = StrToInt(ui.text(Ctl::YEdit));
     qint64 x = oldX;
     qint64 y = oldY;
     switch (direction) {
-    case 0:
+    case Direction::Left:
         --x;
         break;
-    case 1:
+    case Direction::Up:
         --y;
         break;
-    case 2:
+    case Direction::Right:
         ++x;
         break;
-    case 3:
+    case Direction::Down:
         ++y;
         break;
-    default:
-        return;
     }
     // A result beyond the int range is refused before anything changes.
     requireInt(x);
     requireInt(y);
     const qint64 dx = oldX - x;
     const qint64 dy = oldY - y;
-    if (ListShiftObj.count() >= 2)
-        checkGroupMove(tables, ListShiftObj, !ui.text(Ctl::CaptionEdit).isEmpty(), dx, dy);
+    if (multi.count() >= 2)
+        checkGroupMove(doc.tables(), multi.list(), !ui.text(Ctl::CaptionEdit).isEmpty(), dx, dy);
 
     ui.setText(Ctl::XEdit, IntToStr(x));
     ui.setText(Ctl::YEdit, IntToStr(y));
-    KeyMoveScope scope(KeyMoveActive);
+    doc.setStepName(QStringLiteral("Move"));
+    KeyMoveScope scope(sel.keyMoveActive);
     ChangePropSelection(dx, dy, true);
 }

@@ -1,4 +1,4 @@
-// Scrolling the sheet inside the drawing area and showing the navigator.
+// Scrolling the doc.sheet() inside the drawing area and showing the navigator.
 #include "editor/CoordMath.h"
 #include "editor/Editor.h"
 
@@ -6,29 +6,29 @@
 
 void Editor::MoveSheet(int X, int Y)
 {
-    if (PanAnchorX != 0 || PanAnchorY != 0) {
-        PanStepX = clampToInt(absDiff(PanAnchorX, X));
-        PanStepY = clampToInt(absDiff(PanAnchorY, Y));
+    if (view.panAnchorX != 0 || view.panAnchorY != 0) {
+        view.panStepX = clampToInt(absDiff(view.panAnchorX, X));
+        view.panStepY = clampToInt(absDiff(view.panAnchorY, Y));
     }
-    if (PanStepX < 5 && PanStepY < 5)
+    if (view.panStepX < 5 && view.panStepY < 5)
         return;
 
     const QSize client = ui.drawingAreaClientSize();
-    const qint64 W = sheet.width(), H = sheet.height();
+    const qint64 W = doc.sheet().width(), H = doc.sheet().height();
     const qint64 CW = client.width(), CH = client.height();
-    const qint64 L = sheet.left, T = sheet.top;
+    const qint64 L = doc.sheet().left, T = doc.sheet().top;
 
-    // The sheet's left and top edges never come inside the area, and a sheet larger than the
+    // The doc.sheet()'s left and top edges never come inside the area, and a doc.sheet() larger than the
     // area never leaves a gap on its right or bottom.
-    if (X > PanAnchorX)
-        sheet.left = clampToInt(std::min<qint64>(L + PanStepX, 0));
+    if (X > view.panAnchorX)
+        doc.sheet().left = clampToInt(std::min<qint64>(L + view.panStepX, 0));
     else if (W > CW)
-        sheet.left = clampToInt(std::max<qint64>(L - PanStepX, CW - W));
+        doc.sheet().left = clampToInt(std::max<qint64>(L - view.panStepX, CW - W));
 
-    if (Y >= PanAnchorY)
-        sheet.top = clampToInt(std::min<qint64>(T + PanStepY, 0));
+    if (Y >= view.panAnchorY)
+        doc.sheet().top = clampToInt(std::min<qint64>(T + view.panStepY, 0));
     else if (H > CH)
-        sheet.top = clampToInt(std::max<qint64>(T - PanStepY, CH - H));
+        doc.sheet().top = clampToInt(std::max<qint64>(T - view.panStepY, CH - H));
 
     ui.navigateView(false, true);
     ui.sheetGeometryChanged();
@@ -36,42 +36,42 @@ void Editor::MoveSheet(int X, int Y)
 
 void Editor::scrollSheetLeft()
 {
-    const qint64 L = sheet.left;
-    PanStepX = 20;
-    PanStepY = 0;
-    PanAnchorX = sheet.left;
-    PanAnchorY = 0;
+    const qint64 L = doc.sheet().left;
+    view.panStepX = 20;
+    view.panStepY = 0;
+    view.panAnchorX = doc.sheet().left;
+    view.panAnchorY = 0;
     MoveSheet(clampToInt(L + 20), 0);
 }
 
 void Editor::scrollSheetRight()
 {
-    const qint64 L = sheet.left;
-    PanStepX = 20;
-    PanStepY = 0;
-    PanAnchorX = sheet.left;
-    PanAnchorY = 0;
+    const qint64 L = doc.sheet().left;
+    view.panStepX = 20;
+    view.panStepY = 0;
+    view.panAnchorX = doc.sheet().left;
+    view.panAnchorY = 0;
     MoveSheet(clampToInt(L - 20), 0);
 }
 
 void Editor::scrollSheetUp()
 {
-    const qint64 T = sheet.top;
-    PanStepX = 0;
-    PanStepY = 20;
-    PanAnchorX = 0;
-    PanAnchorY = clampToInt(T - 20);
-    MoveSheet(0, sheet.top);
+    const qint64 T = doc.sheet().top;
+    view.panStepX = 0;
+    view.panStepY = 20;
+    view.panAnchorX = 0;
+    view.panAnchorY = clampToInt(T - 20);
+    MoveSheet(0, doc.sheet().top);
 }
 
 void Editor::scrollSheetDown()
 {
-    const qint64 T = sheet.top;
-    PanStepX = 0;
-    PanStepY = 20;
-    PanAnchorX = 0;
-    PanAnchorY = clampToInt(T + 20);
-    MoveSheet(0, sheet.top);
+    const qint64 T = doc.sheet().top;
+    view.panStepX = 0;
+    view.panStepY = 20;
+    view.panAnchorX = 0;
+    view.panAnchorY = clampToInt(T + 20);
+    MoveSheet(0, doc.sheet().top);
 }
 
 void Editor::toggleNavigator()

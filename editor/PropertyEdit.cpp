@@ -10,7 +10,6 @@
 #include "toolkit/Errors.h"
 #include "toolkit/IntText.h"
 
-#include <exception>
 #include <optional>
 
 namespace {
@@ -24,7 +23,8 @@ QChar Editor::captionKeyFilter(QChar key)
 {
     if (key != kEnter)
         return key;
-    KeyMoveActive = false;
+    sel.keyMoveActive = false;
+    doc.setStepName(QStringLiteral("Edit"));
     ChangePropSelection(0, 0, false);
     return QChar(0);
 }
@@ -34,9 +34,12 @@ QChar Editor::coordinateKeyFilter(QChar key)
     if (key == kBackspace || (key >= QLatin1Char('0') && key <= QLatin1Char('9')))
         return key;
     if (key == kEnter) {
-        KeyMoveActive = false;
-        if ((SelectedKind == 1 && !ui.text(Ctl::CaptionEdit).isEmpty()) || SelectedKind == 2)
+        sel.keyMoveActive = false;
+        if ((sel.kind == ElementKind::Rectangle && !ui.text(Ctl::CaptionEdit).isEmpty()) ||
+            sel.kind == ElementKind::Point) {
+            doc.setStepName(QStringLiteral("Edit"));
             ChangePropSelection(0, 0, false);
+        }
     }
     return QChar(0);
 }
@@ -46,12 +49,13 @@ void Editor::colorChosen()
     const int index = ui.colorIndex();
     if (index < 0 || index >= colorBoxItems().size())
         return;
-    // SelectedKind is read again after the first apply: the re-selection may change it.
-    for (int kind : {1, 2}) {
-        if (SelectedKind != kind)
+    // sel.kind is read again after the first apply: the re-selection may change it.
+    for (ElementKind kind : {ElementKind::Rectangle, ElementKind::Point}) {
+        if (sel.kind != kind)
             continue;
-        CurrentColor = StringToColor(colorBoxItems().at(index));
-        KeyMoveActive = false;
+        sel.currentColor = StringToColor(colorBoxItems().at(index));
+        sel.keyMoveActive = false;
+        doc.setStepName(QStringLiteral("Recolour"));
         ChangePropSelection(0, 0, false);
     }
 }
@@ -61,81 +65,82 @@ void Editor::ChangePropSelection(qint64 dx, qint64 dy, bool keepStyle)
     m_lastTable = nullptr;
     const bool captionEmpty = ui.text(Ctl::CaptionEdit).isEmpty();
 
-    if (ListShiftObj.count() <= 1) {
-        switch (SelectedKind) {
-        case 1:
+    if (multi.count() <= 1) {
+        switch (sel.kind) {
+        case ElementKind::Rectangle:
             if (!captionEmpty) {
-                ChangePropElement(HGrid.Row(), HGrid, 0, 0, keepStyle);
-                m_lastTable = &HGrid;
+                ChangePropElement(doc.rectangles().Row(), doc.rectangles(), 0, 0, keepStyle);
+                m_lastTable = &doc.rectangles();
             }
             break;
-        case 2:
-            ChangePropElement(PGrid.Row(), PGrid, 0, 0, keepStyle);
-            m_lastTable = &PGrid;
+        case ElementKind::Point:
+            ChangePropElement(doc.points().Row(), doc.points(), 0, 0, keepStyle);
+            m_lastTable = &doc.points();
             break;
-        case 3:
-            ChangePropElement(EGrid.Row(), EGrid, 0, 0, keepStyle);
-            m_lastTable = &EGrid;
+        case ElementKind::Line:
+            ChangePropElement(doc.lines().Row(), doc.lines(), 0, 0, keepStyle);
+            m_lastTable = &doc.lines();
             break;
         default:
             break;
         }
-    } else if (SelectedKind != 0) {
-        const QStringList names = ListShiftObj.items();
+    } else if (sel.kind != ElementKind::None) {
+        const QStringList names = multi.items();
         for (const QString &name : names) {
             if (name.isEmpty())
                 continue;
-            StringGrid &table = tables.tableForName(name);
-            const int row = GetRowObjByName(tables, name);
-            if (row != -1 && (&table != &HGrid || !captionEmpty))
+            const StringGrid &table = doc.tables().tableForName(name);
+            const int row = GetRowObjByName(doc.tables(), name);
+            if (row != -1 && (&table != &doc.rectangles() || !captionEmpty))
                 ChangePropElement(row, table, dx, dy, keepStyle);
             m_lastTable = &table;
         }
     }
 
-    if (SelectedKind == 0)
+    if (sel.kind == ElementKind::None)
         return;
     if (m_lastTable) {
-        // Select the element again at its possibly new place. The hit test reads the sheet
-        // picture, so the picture is brought up to date with the tables first.
+        // Select the element again at its possibly new place. The hit test reads the doc.sheet()
+        // picture, so the picture is brought up to date with the doc.tables() first.
         try {
-            ::UpdateImageModel(tables, sheet.canvas(), ListShiftObj);
+            doc.redraw(multi.list());
+            multi.lookDrawn();
             const int row = m_lastTable->Row();
             Find_and_Select(StrToInt(m_lastTable->Cells(ColX, row)), StrToInt(m_lastTable->Cells(ColY, row)));
-        } catch (const std::exception &) {
+        } catch (const ConvertError &) {
             // The redraw below shows what went wrong, if anything.
         }
     }
     UpdateImageModel();
-    KeyMoveActive = false;
+    sel.keyMoveActive = false;
 }
 
-void Editor::ChangePropElement(int row, StringGrid &table, qint64 dx, qint64 dy, bool keepStyle)
+void Editor::ChangePropElement(int row, const StringGrid &table, qint64 dx, qint64 dy, bool keepStyle)
 {
-    if (&table != &EGrid) {
-        if (ListShiftObj.count() <= 1) {
+    if (&table != &doc.lines()) {
+        if (multi.count() <= 1) {
             // The boxes take only digits, but may be empty or hold pasted text: a position
             // cell always holds an integer, so such a box leaves the position as it is.
             const std::optional<int> x = tryStrToInt(ui.text(Ctl::XEdit));
             const std::optional<int> y = tryStrToInt(ui.text(Ctl::YEdit));
             if (x && y) {
-                table.setCell(ColX, row, IntToStr(*x));
-                table.setCell(ColY, row, IntToStr(*y));
+                doc.setCell(table, ColX, row, IntToStr(*x));
+                doc.setCell(table, ColY, row, IntToStr(*y));
             }
         } else if (dx != 0 || dy != 0) {
             const QPoint moved = movedCentre(table, row, dx, dy);
-            table.setCell(ColX, row, IntToStr(moved.x()));
-            table.setCell(ColY, row, IntToStr(moved.y()));
+            doc.setCell(table, ColX, row, IntToStr(moved.x()));
+            doc.setCell(table, ColY, row, IntToStr(moved.y()));
         }
         if (!keepStyle)
-            table.setCell(ColColor, row, ColorToString(CurrentColor));
+            doc.setCell(table, ColColor, row, ColorToString(sel.currentColor));
     }
     if (ui.hasFocus(Ctl::CaptionEdit) && !keepStyle) {
         const QString caption = ui.text(Ctl::CaptionEdit);
-        if (caption.isEmpty() && &table == &HGrid)
-            table.setCell(ColCaption, row, table.Cells(ColName, row));
+        if (caption.isEmpty() && &table == &doc.rectangles())
+            doc.setCell(table, ColCaption, row, table.Cells(ColName, row));
         else
-            table.setCell(ColCaption, row, caption);
+            doc.setCell(table, ColCaption, row, caption);
     }
-    Modified = true;
+    doc.setModified(true);
 }

@@ -1,4 +1,4 @@
-// Hit testing on the sheet picture and the single selection.
+// Hit testing on the doc.sheet() picture and the single selection.
 #include "editor/ColorItems.h"
 #include "editor/Editor.h"
 #include "editor/SquaredDistance.h"
@@ -55,27 +55,28 @@ int inUseRowAt(const StringGrid &table, int position)
 
 void Editor::Find_and_Select(int X, int Y)
 {
-    SelectedKind = 0;
-    switch (searchFor(sheet.canvas().pixel(X, Y))) {
+    sel.kind = ElementKind::None;
+    switch (searchFor(doc.sheet().canvas().pixel(X, Y))) {
     case SearchKind::Lines: {
-        const QPoint arrow = getPixelLine(sheet.canvas(), X, Y);
+        const QPoint arrow = getPixelLine(doc.sheet().canvas(), X, Y);
         if (arrow.x() != -1 && arrow.y() != -1) {
-            GetRecHPE_on_Coord(arrow.x(), arrow.y(), EGrid);
-            if (SelectedKind == 3) {
-                const LineEnds ends = get_2points(tables, EGrid.Cells(ColName, EGrid.Row()));
-                SelX = ends.x1;
-                SelY = ends.y1;
-                SelX2 = ends.x2;
-                SelY2 = ends.y2;
+            GetRecHPE_on_Coord(arrow.x(), arrow.y(), doc.lines());
+            if (sel.kind == ElementKind::Line) {
+                const LineEnds ends =
+                    get_2points(doc.tables(), doc.lines().Cells(ColName, doc.lines().Row()));
+                sel.selX = ends.x1;
+                sel.selY = ends.y1;
+                sel.selX2 = ends.x2;
+                sel.selY2 = ends.y2;
             }
         }
         break;
     }
     case SearchKind::Points:
-        GetRecHPE_on_Coord(X, Y, PGrid);
+        GetRecHPE_on_Coord(X, Y, doc.points());
         break;
     case SearchKind::Rectangles:
-        GetRecHPE_on_Coord(X, Y, HGrid);
+        GetRecHPE_on_Coord(X, Y, doc.rectangles());
         break;
     case SearchKind::None:
         break;
@@ -83,10 +84,10 @@ void Editor::Find_and_Select(int X, int Y)
 
     refreshOverlay();
 
-    if (SelectedKind != 0) {
+    if (sel.kind != ElementKind::None) {
         ui.setEnabled(Ctl::DeleteButton, true);
         ui.setEnabled(Ctl::DeleteAction, true);
-        const bool line = SelectedKind == 3;
+        const bool line = sel.kind == ElementKind::Line;
         ui.setEnabled(Ctl::ReverseLineButton, line);
         ui.setEnabled(Ctl::ReverseLineAction, line);
         ui.setEnabled(Ctl::ReverseLineItem, line);
@@ -97,20 +98,20 @@ void Editor::Find_and_Select(int X, int Y)
         ui.setEnabled(Ctl::ReverseLineAction, false);
         ui.setEnabled(Ctl::ReverseLineItem, false);
         ui.setText(Ctl::CaptionEdit, QString());
-        FoundName.clear();
-        ListShiftObj.clear();
+        sel.foundName.clear();
+        multi.clear();
     }
     SetStateLine();
 }
 
-void Editor::GetRecHPE_on_Coord(int X, int Y, StringGrid &table)
+void Editor::GetRecHPE_on_Coord(int X, int Y, const StringGrid &table)
 {
     ListDist.clear();
-    SelX = SelY = SelX2 = SelY2 = -1;
-    SelCaption.clear();
+    sel.selX = sel.selY = sel.selX2 = sel.selY2 = -1;
+    sel.selCaption.clear();
 
     int row = -1;
-    if (&table == &HGrid) {
+    if (&table == &doc.rectangles()) {
         row = GetNumRowRect(X, Y, table);
     } else {
         for (int r = 1; r < table.RowCount(); ++r) {
@@ -128,35 +129,37 @@ void Editor::GetRecHPE_on_Coord(int X, int Y, StringGrid &table)
     if (row == -1)
         return;
 
-    FoundName = table.Cells(ColName, row).left(kMaxFoundText);
-    FoundX = StrToInt(table.Cells(ColX, row));
-    FoundY = StrToInt(table.Cells(ColY, row));
-    FoundCaption = table.Cells(ColCaption, row).left(kMaxFoundText);
-    SelCaption = FoundCaption;
+    sel.foundName = table.Cells(ColName, row).left(kMaxFoundText);
+    sel.foundX = StrToInt(table.Cells(ColX, row));
+    sel.foundY = StrToInt(table.Cells(ColY, row));
+    sel.foundCaption = table.Cells(ColCaption, row).left(kMaxFoundText);
+    sel.selCaption = sel.foundCaption;
 
-    if (&table != &EGrid) {
+    if (&table != &doc.lines()) {
         const QString colorText = table.Cells(ColColor, row);
         const int index = colorBoxIndexOf(colorText);
-        if (index >= 0 && !KeyMoveActive) {
+        if (index >= 0 && !sel.keyMoveActive) {
             ui.setColorIndex(index);
-            CurrentColor = StringToColor(colorText);
+            sel.currentColor = StringToColor(colorText);
         }
     }
 
-    table.setRow(row);
-    SelectedKind = &table == &HGrid ? 1 : &table == &PGrid ? 2 : 3;
+    doc.setCurrentRow(table, row);
+    sel.kind = &table == &doc.rectangles() ? ElementKind::Rectangle
+               : &table == &doc.points()   ? ElementKind::Point
+                                           : ElementKind::Line;
     ShowProperties(row, table);
-    SelX = FoundX;
-    SelY = FoundY;
+    sel.selX = sel.foundX;
+    sel.selY = sel.foundY;
 }
 
-int Editor::GetNumRowRect(int X, int Y, StringGrid &table)
+int Editor::GetNumRowRect(int X, int Y, const StringGrid &table)
 {
-    SelX = SelY = SelX2 = SelY2 = -1;
-    SelCaption.clear();
+    sel.selX = sel.selY = sel.selX2 = sel.selY2 = -1;
+    sel.selCaption.clear();
 
-    // Measured as the element drawing measures it: the caption font on the sheet bitmap.
-    Canvas measure = sheet.canvas();
+    // Measured as the element drawing measures it: the caption font on the doc.sheet() bitmap.
+    Canvas measure = doc.sheet().canvas();
     measure.setFontName(QStringLiteral("tahoma"));
     measure.setFontSize(11);
 
@@ -191,12 +194,12 @@ int Editor::GetNumRow_onMinValue()
 
 void Editor::SelectAllObjects()
 {
-    ListShiftObj.clear();
-    for (const StringGrid *table : {&PGrid, &HGrid})
+    multi.clear();
+    for (const StringGrid *table : {&doc.points(), &doc.rectangles()})
         for (int r = 1; r < table->RowCount(); ++r)
             if (rowInUse(*table, r))
-                ListShiftObj.add(table->Cells(ColName, r));
-    if (ListShiftObj.count() > 0) {
+                multi.add(table->Cells(ColName, r));
+    if (multi.count() > 0) {
         ui.setEnabled(Ctl::DeleteAction, true);
         ui.setEnabled(Ctl::DeleteButton, true);
     }
@@ -208,7 +211,7 @@ void Editor::selectAllCommand()
     SelectAllObjects();
 }
 
-void Editor::ShowProperties(int row, StringGrid &table)
+void Editor::ShowProperties(int row, const StringGrid &table)
 {
     ui.setText(Ctl::CaptionEdit, QString());
     ui.setText(Ctl::CaptionEdit, table.Cells(ColCaption, row));

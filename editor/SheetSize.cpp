@@ -1,44 +1,43 @@
-// The four sheet-size buttons in the corners of the drawing area.
+// The four doc.sheet()-size buttons in the corners of the drawing area.
 #include "editor/Editor.h"
 
 namespace {
 
-// Pixels by which one click changes the sheet.
+// Pixels by which one click changes the doc.sheet().
 constexpr int SheetStep = 50;
 
 } // namespace
 
-void Editor::stepSheetSize(Ctl sender)
+void Editor::stepSheetSize(SheetEdge edge)
 {
-    const qint64 width = sheet.width();
-    const qint64 height = sheet.height();
+    const qint64 width = doc.sheet().width();
+    const qint64 height = doc.sheet().height();
     qint64 newWidth = width;
     qint64 newHeight = height;
-    switch (sender) {
-    case Ctl::HeightMinus:
+    switch (edge) {
+    case SheetEdge::HeightMinus:
         newHeight -= SheetStep;
         break;
-    case Ctl::HeightPlus:
+    case SheetEdge::HeightPlus:
         newHeight += SheetStep;
         break;
-    case Ctl::WidthMinus:
+    case SheetEdge::WidthMinus:
         newWidth -= SheetStep;
         break;
-    case Ctl::WidthPlus:
+    case SheetEdge::WidthPlus:
         newWidth += SheetStep;
         break;
-    default:
-        return;
     }
-    // A sheet keeps at least one pixel each way and stays within the bitmap limits; a step
+    // A doc.sheet() keeps at least one pixel each way and stays within the bitmap limits; a step
     // beyond them is refused silently.
     if (!sheetSizeAllowed(newWidth, newHeight))
         return;
 
-    sheet.CreateBitmap(static_cast<int>(newWidth), static_cast<int>(newHeight));
+    doc.setStepName(QStringLiteral("Resize Sheet"));
+    doc.setSheetSize(static_cast<int>(newWidth), static_cast<int>(newHeight));
     ui.sheetGeometryChanged();
     ui.navigateView(true, false);
-    Modified = true;
+    doc.setModified(true);
     refreshOverlay();
     UpdateImageModel();
 }

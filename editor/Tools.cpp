@@ -9,11 +9,12 @@
 
 namespace {
 
-// The rectangle (kind 1) or point (kind 2) tool's press: a new element at (X, Y), selected.
-void createElement(Editor &e, int kind, int X, int Y)
+// The rectangle or point tool's press: a new element at (X, Y), selected.
+void createElement(Editor &e, ElementKind kind, int X, int Y)
 {
-    const QString prefix = kind == 1 ? QStringLiteral("R") : QStringLiteral("P");
-    StringGrid &table = kind == 1 ? e.HGrid : e.PGrid;
+    const bool rect = kind == ElementKind::Rectangle;
+    const QString prefix = rect ? QStringLiteral("R") : QStringLiteral("P");
+    const StringGrid &table = rect ? e.doc.rectangles() : e.doc.points();
 
     const QString name = prefix + QString::number(GetNumberElement(prefix, table));
     const QString typed = e.ui.text(Ctl::CaptionEdit);
@@ -23,36 +24,31 @@ void createElement(Editor &e, int kind, int X, int Y)
         index = 0; // the list always has a selection; never index outside it
     const QString colorText = colorBoxItems().at(index);
 
-    const int r = table.RowCount() - 1;
-    table.setCell(ColName, r, name);
-    table.setCell(ColX, r, QString::number(X));
-    table.setCell(ColY, r, QString::number(Y));
-    table.setCell(ColCaption, r, caption);
-    table.setCell(ColColor, r, colorText);
-    e.CurrentColor = StringToColor(colorText);
-    table.setRowCount(table.RowCount() + 1);
+    e.doc.setStepName(rect ? QStringLiteral("Create Rectangle") : QStringLiteral("Create Point"));
+    e.doc.appendRow(table, {name, QString::number(X), QString::number(Y), caption, colorText});
+    e.sel.currentColor = StringToColor(colorText);
 
-    DrawToolElement(X, Y, caption, e.sheet.canvas(), e.CurrentColor, clBlack, false, false, kind);
+    DrawToolElement(X, Y, caption, e.doc.sheet().canvas(), e.sel.currentColor, clBlack, false, false, kind);
     e.Find_and_Select(X, Y);
 
     e.ui.setToolDown(Ctl::CursorTool);
-    e.ToolMode = 0;
-    e.Modified = true;
+    e.gesture.tool = Tool::Cursor;
+    e.doc.setModified(true);
 }
 
 void leaveLineTool(Editor &e)
 {
     e.ui.setToolDown(Ctl::CursorTool);
-    e.ToolMode = 0;
-    e.Modified = true;
+    e.gesture.tool = Tool::Cursor;
+    e.doc.setModified(true);
 }
 
 // Gives up the line under construction after a second end that cannot be used.
 void refuseLine(Editor &e, const QString &message)
 {
-    e.LineEndX = -1;
-    e.SelectedKind = 0;
-    e.LineClickCount = 0;
+    e.gesture.lineEndX = -1;
+    e.sel.kind = ElementKind::None;
+    e.gesture.lineClickCount = 0;
     leaveLineTool(e);
     e.ui.showInfo(message);
 }
@@ -60,121 +56,109 @@ void refuseLine(Editor &e, const QString &message)
 // The line tool's press: the first press picks the start element, the second the end element.
 void linePress(Editor &e, int X, int Y)
 {
-    ++e.LineClickCount;
-    if (e.LineClickCount == 1) {
+    ++e.gesture.lineClickCount;
+    if (e.gesture.lineClickCount == 1) {
         e.Find_and_Select(X, Y);
-        if (e.SelectedKind == 1 || e.SelectedKind == 2) {
-            e.LineStartX = e.SelX;
-            e.LineStartY = e.SelY;
-            e.NewLineName = e.FoundName + QLatin1Char('-');
+        if (e.sel.kind == ElementKind::Rectangle || e.sel.kind == ElementKind::Point) {
+            e.gesture.lineStartX = e.sel.selX;
+            e.gesture.lineStartY = e.sel.selY;
+            e.gesture.newLineName = e.sel.foundName + QLatin1Char('-');
         } else {
-            e.LineStartX = -1;
-            e.SelectedKind = 0;
-            e.LineClickCount = 0;
+            e.gesture.lineStartX = -1;
+            e.sel.kind = ElementKind::None;
+            e.gesture.lineClickCount = 0;
             leaveLineTool(e);
         }
     }
-    if (e.LineClickCount < 2)
+    if (e.gesture.lineClickCount < 2)
         return;
 
-    e.LineClickCount = 0;
+    e.gesture.lineClickCount = 0;
     e.Find_and_Select(X, Y);
     // The first end may be gone since the first press (deleted, or another scheme opened): a
     // line never joins an element that does not exist.
     const bool firstEndExists =
-        e.LineStartX != -1 && GetRowObjByName(e.tables, getNameBefore(QLatin1Char('-'), e.NewLineName)) != -1;
-    if ((e.SelectedKind == 1 || e.SelectedKind == 2) && firstEndExists) {
-        e.LineEndX = e.SelX;
-        e.LineEndY = e.SelY;
+        e.gesture.lineStartX != -1 &&
+        GetRowObjByName(e.doc.tables(), getNameBefore(QLatin1Char('-'), e.gesture.newLineName)) != -1;
+    if ((e.sel.kind == ElementKind::Rectangle || e.sel.kind == ElementKind::Point) && firstEndExists) {
+        e.gesture.lineEndX = e.sel.selX;
+        e.gesture.lineEndY = e.sel.selY;
         // The same element again (also when it was moved between the presses), or another
         // element with the same centre.
-        const bool sameElement = getNameBefore(QLatin1Char('-'), e.NewLineName) == e.FoundName;
-        if (sameElement || (e.LineEndX == e.LineStartX && e.LineEndY == e.LineStartY)) {
+        const bool sameElement = getNameBefore(QLatin1Char('-'), e.gesture.newLineName) == e.sel.foundName;
+        if (sameElement ||
+            (e.gesture.lineEndX == e.gesture.lineStartX && e.gesture.lineEndY == e.gesture.lineStartY)) {
             refuseLine(e, QStringLiteral("Line is not created!"));
             return;
         }
-        if (get_bLine_islife(e.tables, e.NewLineName, e.FoundName)) {
+        if (get_bLine_islife(e.doc.tables(), e.gesture.newLineName, e.sel.foundName)) {
             refuseLine(e, QStringLiteral("Line is finded!"));
             return;
         }
-        e.NewLineName += e.FoundName;
-        const int r = e.EGrid.RowCount() - 1;
-        e.EGrid.setCell(ColName, r, e.NewLineName);
-        e.EGrid.setCell(ColCaption, r, QString());
-        DrawLineTool(e.tables, e.sheet.canvas(), e.NewLineName, e.EGrid.Cells(ColCaption, r), r, false);
-        e.EGrid.setRowCount(e.EGrid.RowCount() + 1);
+        e.gesture.newLineName += e.sel.foundName;
+        e.doc.setStepName(QStringLiteral("Create Line"));
+        const int r =
+            e.doc.appendRow(e.doc.lines(), {e.gesture.newLineName, QString(), QString(), QString()});
+        e.doc.drawLine(e.gesture.newLineName, QString(), r, false);
     }
     leaveLineTool(e);
 }
 
 } // namespace
 
-void Editor::selectTool(Ctl sender)
+void Editor::selectTool(Tool tool)
 {
-    switch (sender) {
-    case Ctl::RectangleTool:
-        ToolMode = 1;
-        break;
-    case Ctl::PointTool:
-        ToolMode = 2;
-        break;
-    case Ctl::LineTool:
-        ToolMode = 3;
-        break;
-    default:
-        ToolMode = 0;
-        break;
-    }
-    SelectedKind = 0;
-    for (Ctl c :
-         {Ctl::DeleteButton, Ctl::DeleteAction, Ctl::ReverseLineButton, Ctl::ReverseLineAction, Ctl::ReverseLineItem})
+    gesture.tool = tool;
+    sel.kind = ElementKind::None;
+    for (Ctl c : {Ctl::DeleteButton, Ctl::DeleteAction, Ctl::ReverseLineButton, Ctl::ReverseLineAction,
+                  Ctl::ReverseLineItem})
         ui.setEnabled(c, false);
     ui.setText(Ctl::XEdit, QString());
     ui.setText(Ctl::YEdit, QString());
     overlay.setPenColor(clBlack);
     overlay.setPenWidth(1);
     refreshOverlay();
-    LineStartX = -1;
-    LineStartY = -1;
+    gesture.lineStartX = -1;
+    gesture.lineStartY = -1;
     const QString typed = ui.text(Ctl::CaptionEdit);
-    SelCaption = typed.isEmpty() ? QStringLiteral("RP") : typed;
-    ListShiftObj.clear();
+    sel.selCaption = typed.isEmpty() ? QStringLiteral("RP") : typed;
+    multi.clear();
     UpdateImageModel();
 }
 
 void Editor::sheetPress(MouseButton button, ShiftState, int X, int Y)
 {
-    PanAnchorX = X;
-    PanAnchorY = Y;
+    view.panAnchorX = X;
+    view.panAnchorY = Y;
     if (!locked()) {
-        MouseDownX = X;
-        MouseDownY = Y;
-        MouseHeld = true;
+        gesture.mouseDownX = X;
+        gesture.mouseDownY = Y;
+        gesture.mouseHeld = true;
         ListDist.clear();
 
-        switch (ToolMode) {
-        case 0:
+        switch (gesture.tool) {
+        case Tool::Cursor:
             if (button == mbLeft)
                 Find_and_Select(X, Y);
             break;
-        case 1:
-        case 2:
-            createElement(*this, ToolMode, X, Y);
+        case Tool::Rectangle:
+            createElement(*this, ElementKind::Rectangle, X, Y);
             break;
-        case 3:
+        case Tool::Point:
+            createElement(*this, ElementKind::Point, X, Y);
+            break;
+        case Tool::Line:
             linePress(*this, X, Y);
-            break;
-        default:
             break;
         }
 
         // The right button arms the rectangle tool, the middle one the point tool.
         if (button == mbRight) {
-            selectTool(Ctl::RectangleTool);
+            selectTool(Tool::Rectangle);
             ui.setToolDown(Ctl::RectangleTool);
             refreshOverlay();
         } else if (button == mbMiddle) {
-            selectTool(Ctl::PointTool);
+            selectTool(Tool::Point);
             ui.setToolDown(Ctl::PointTool);
             refreshOverlay();
         }
@@ -186,6 +170,6 @@ void Editor::sheetDoubleClick()
 {
     if (locked() || !ui.isEnabled(Ctl::LineTool))
         return;
-    selectTool(Ctl::LineTool);
+    selectTool(Tool::Line);
     ui.setToolDown(Ctl::LineTool);
 }

@@ -51,14 +51,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     BenchUi ui;
     Editor editor(ui);
-    editor.tables = r.tables;
+    editor.doc.tables() = r.tables;
     ui.setChecked(Ctl::LockAction, r.locked);
-    editor.sheet.CreateBitmap(std::min(r.width, kMaxFuzzSide), std::min(r.height, kMaxFuzzSide));
+    editor.doc.sheet().CreateBitmap(std::min(r.width, kMaxFuzzSide), std::min(r.height, kMaxFuzzSide));
     try {
         editor.UpdateImageModel();
         // Hit tests at element centres, the sheet's corners and points taken from the input.
-        QList<QPoint> probes{{0, 0}, {editor.sheet.width() - 1, editor.sheet.height() - 1}, {-5, 7}};
-        for (const StringGrid *g : {&editor.HGrid, &editor.PGrid, &editor.EGrid})
+        QList<QPoint> probes{{0, 0}, {editor.doc.sheet().width() - 1, editor.doc.sheet().height() - 1}, {-5, 7}};
+        for (const StringGrid *g : {&editor.doc.rectangles(), &editor.doc.points(), &editor.doc.lines()})
             for (int row = 1; row < g->RowCount() - 1 && row < 8; ++row)
                 probes.append({g->Cells(ColX, row).toInt(), g->Cells(ColY, row).toInt()});
         for (std::size_t i = 0; i + 4 <= size && i < 64; i += 4)
@@ -66,20 +66,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                            (data[i + 2] << 8 | data[i + 3]) % (kMaxFuzzSide + 20) - 10});
         for (const QPoint &p : probes) {
             editor.Find_and_Select(p.x(), p.y());
-            require(editor.SelectedKind >= 0 && editor.SelectedKind <= 3, "selection kind out of range");
-            if (editor.SelectedKind != 0) {
-                const StringGrid &t = editor.SelectedKind == 1   ? editor.HGrid
-                                      : editor.SelectedKind == 2 ? editor.PGrid
-                                                                 : editor.EGrid;
+            require(editor.sel.kind >= 0 && editor.sel.kind <= 3, "selection kind out of range");
+            if (editor.sel.kind != ElementKind::None) {
+                const StringGrid &t = editor.sel.kind == ElementKind::Rectangle   ? editor.doc.rectangles()
+                                      : editor.sel.kind == ElementKind::Point ? editor.doc.points()
+                                                                 : editor.doc.lines();
                 require(!t.Cells(ColName, t.Row()).isEmpty(), "selection refers to an empty row");
             }
         }
     } catch (const AppError &) {
         require(false, "an accepted scheme failed to redraw or hit-test");
     }
-    const QByteArray written = schemeBytes(r.width, r.height, editor.tables, ui.isChecked(Ctl::LockAction));
+    const QByteArray written = schemeBytes(r.width, r.height, editor.doc.tables(), ui.isChecked(Ctl::LockAction));
     const SchemeReadResult again = readScheme(written);
     require(again.ok, "saved scheme does not read");
-    require(sameCells(again.tables, editor.tables), "tables changed by saving");
+    require(sameCells(again.tables, editor.doc.tables()), "tables changed by saving");
     return 0;
 }

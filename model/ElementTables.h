@@ -4,6 +4,12 @@
 
 #include <QString>
 
+// What an element is; a line joins two rectangles or points.
+enum class ElementKind { None, Rectangle, Point, Line };
+
+// The three element tables, as a change record names them.
+enum class TableId : quint8 { Rectangles, Points, Lines };
+
 // Columns of the element tables.
 enum Column { ColName = 0, ColX = 1, ColY = 2, ColCaption = 3, ColColor = 4 };
 
@@ -18,6 +24,17 @@ struct ElementTables {
     // else a point.
     StringGrid &tableForName(const QString &name);
     const StringGrid &tableForName(const QString &name) const;
+
+    StringGrid &table(TableId id)
+    {
+        return id == TableId::Rectangles ? HGrid : id == TableId::Points ? PGrid : EGrid;
+    }
+    const StringGrid &table(TableId id) const { return const_cast<ElementTables *>(this)->table(id); }
+    // Which of the three tables `grid` is; the grid must be one of them.
+    TableId idOf(const StringGrid &grid) const
+    {
+        return &grid == &HGrid ? TableId::Rectangles : &grid == &PGrid ? TableId::Points : TableId::Lines;
+    }
 };
 
 // Text before / after the first occurrence of sep; empty when sep does not occur.
@@ -25,4 +42,7 @@ QString getNameBefore(QChar sep, const QString &text);
 QString getNameAfter(QChar sep, const QString &text);
 
 // Whether a row is in use (its name is not empty).
-inline bool rowInUse(const StringGrid &grid, int row) { return !grid.Cells(ColName, row).isEmpty(); }
+inline bool rowInUse(const StringGrid &grid, int row)
+{
+    return !grid.Cells(ColName, row).isEmpty();
+}

@@ -21,7 +21,7 @@ void markOutline(Canvas &canvas)
 } // namespace
 
 void DrawToolElement(Coord x, Coord y, const QString &caption, Canvas &canvas, TColor fillColor,
-                     TColor penColor, bool marked, bool outline, int kind)
+                     TColor penColor, bool marked, bool outline, ElementKind kind)
 {
     canvas.setFontName(QStringLiteral("tahoma"));
     const QSize extent = canvas.TextExtent(caption);
@@ -40,7 +40,7 @@ void DrawToolElement(Coord x, Coord y, const QString &caption, Canvas &canvas, T
     }
 
     const Coord hw = w / 2;
-    if (kind == KindRect) {
+    if (kind == ElementKind::Rectangle) {
         const Coord left = x - hw - kRectPadX;
         const Coord top = y - h;
         const Coord right = x + hw + kRectPadX;
@@ -54,7 +54,7 @@ void DrawToolElement(Coord x, Coord y, const QString &caption, Canvas &canvas, T
             markOutline(canvas);
             canvas.RoundRect(left, top, right, bottom, kCorner, kCorner);
         }
-    } else if (kind == KindPoint) {
+    } else if (kind == ElementKind::Point) {
         canvas.setBrushColor(clPointFill);
         canvas.setPenColor(clBlack);
         canvas.Ellipse(x - kPointRadius, y - kPointRadius, x + kPointRadius, y + kPointRadius);

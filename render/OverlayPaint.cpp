@@ -25,12 +25,12 @@ void paintOverlaySelection(Canvas &overlayCanvas, const OverlayState &state)
     if (state.locked)
         return;
     switch (state.selectedKind) {
-    case KindRect:
-    case KindPoint:
+    case ElementKind::Rectangle:
+    case ElementKind::Point:
         DrawToolElement(state.selX, state.selY, state.selCaption, overlayCanvas, state.currentColor, clBlack,
                         true, false, state.selectedKind);
         break;
-    case KindLine:
+    case ElementKind::Line:
         // Over the overlay's solid white brush: black dashes with white gaps.
         overlayCanvas.setBrushColor(clWhite);
         overlayCanvas.setPenColor(clBlack);

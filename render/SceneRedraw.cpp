@@ -37,7 +37,7 @@ struct ElementItem {
     Coord x, y;
     TColor colour;
     bool marked;
-    int kind;
+    ElementKind kind;
     Coord top, bottom;
 };
 
@@ -82,8 +82,8 @@ public:
         try {
             const ElementIndex index(tables);
             collectLines(tables.EGrid, index);
-            collectElements(tables.HGrid, index.rects(), KindRect);
-            collectElements(tables.PGrid, index.points(), KindPoint);
+            collectElements(tables.HGrid, index.rects(), ElementKind::Rectangle);
+            collectElements(tables.PGrid, index.points(), ElementKind::Point);
         } catch (...) {
             failure = std::current_exception();
         }
@@ -112,7 +112,7 @@ private:
         }
     }
 
-    void collectElements(const StringGrid &grid, const TableCoords &coords, int kind)
+    void collectElements(const StringGrid &grid, const TableCoords &coords, ElementKind kind)
     {
         for (int r = 1; r < grid.RowCount(); ++r) {
             const QString &name = grid.Cells(ColName, r);
@@ -123,8 +123,8 @@ private:
             const QString &caption = grid.Cells(ColCaption, r);
             const Coord y = centre.y();
             const Coord h = textHeight(caption);
-            const Coord top = kind == KindRect ? y - h : y - 6;
-            const Coord bottom = kind == KindRect ? y + h : std::max(y + 6, y + h + 14);
+            const Coord top = kind == ElementKind::Rectangle ? y - h : y - 6;
+            const Coord bottom = kind == ElementKind::Rectangle ? y + h : std::max(y + 6, y + h + 14);
             elements.push_back(ElementItem{caption, centre.x(), y, colour, m_selection.contains(name), kind,
                                            top - kSlack, bottom + kSlack});
         }

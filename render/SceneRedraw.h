@@ -13,7 +13,7 @@ void UpdateImageModel(ElementTables &tables, Canvas &sheetCanvas, const TextList
 struct OverlayState {
     bool locked = false;
     bool gridVisible = true;
-    int selectedKind = 0;
+    ElementKind selectedKind = ElementKind::None;
     int selX = -1, selY = -1, selX2 = -1, selY2 = -1;
     QString selCaption;
     TColor currentColor = clBlack;

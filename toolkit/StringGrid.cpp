@@ -64,3 +64,32 @@ void StringGrid::copyRow(int from, int to)
     else
         std::copy_n(m_cells.begin() + std::ptrdiff_t(at(0, from)), m_colCount, target);
 }
+
+QStringList StringGrid::rowCells(int row) const
+{
+    QStringList cells;
+    cells.reserve(m_colCount);
+    for (int c = 0; c < m_colCount; ++c)
+        cells.append(Cells(c, row));
+    return cells;
+}
+
+void StringGrid::insertRow(int row, const QStringList &cells)
+{
+    if (row < 0 || row > m_rowCount)
+        return;
+    const auto pos = m_cells.begin() + std::ptrdiff_t(at(0, row));
+    const auto first = m_cells.insert(pos, size_t(m_colCount), QString());
+    for (int c = 0; c < m_colCount && c < cells.size(); ++c)
+        first[c] = cells.at(c);
+    ++m_rowCount;
+}
+
+void StringGrid::removeRow(int row)
+{
+    if (row < 0 || row >= m_rowCount)
+        return;
+    const auto pos = m_cells.begin() + std::ptrdiff_t(at(0, row));
+    m_cells.erase(pos, pos + m_colCount);
+    --m_rowCount;
+}

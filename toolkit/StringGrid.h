@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -25,6 +26,13 @@ public:
 
     // Copies all cells of row `from` into row `to` (rows outside the table count as empty).
     void copyRow(int from, int to);
+    // The cells of a row (ColCount texts; empty texts outside the table).
+    QStringList rowCells(int row) const;
+    // Inserts a row before `row` (0..RowCount) holding the given cells, moving the rows below
+    // down; missing cells are empty.
+    void insertRow(int row, const QStringList &cells);
+    // Removes a row (0..RowCount-1), moving the rows below up.
+    void removeRow(int row);
 
 private:
     bool inside(int col, int row) const

@@ -86,27 +86,25 @@ inline QString checkNames(const ElementTables &tables)
 
 inline QString checkSelection(Editor &e)
 {
-    StringGrid *table = nullptr;
-    switch (e.SelectedKind) {
-    case 0:
+    const StringGrid *table = nullptr;
+    switch (e.sel.kind) {
+    case ElementKind::None:
         return {};
-    case 1:
-        table = &e.HGrid;
+    case ElementKind::Rectangle:
+        table = &e.doc.rectangles();
         break;
-    case 2:
-        table = &e.PGrid;
+    case ElementKind::Point:
+        table = &e.doc.points();
         break;
-    case 3:
-        table = &e.EGrid;
+    case ElementKind::Line:
+        table = &e.doc.lines();
         break;
-    default:
-        return QStringLiteral("SelectedKind is %1").arg(e.SelectedKind);
     }
     const int row = table->Row();
     if (!isDataRow(*table, row) || !rowInUse(*table, row))
         return QStringLiteral(
                    "SelectedKind %1 but the current row %2 is not an in-use data row (RowCount %3)")
-            .arg(e.SelectedKind)
+            .arg(int(e.sel.kind))
             .arg(row)
             .arg(table->RowCount());
     return {};
@@ -115,17 +113,17 @@ inline QString checkSelection(Editor &e)
 // Writing the tables and reading them back gives the same tables, size and lock.
 inline QString checkRoundTrip(Editor &e)
 {
-    const QByteArray bytes = schemeBytes(e.sheet.width(), e.sheet.height(), e.tables, e.locked());
+    const QByteArray bytes = schemeBytes(e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked());
     const SchemeReadResult back = readScheme(bytes);
     if (!back.ok)
         return QStringLiteral("the saved scheme does not read back: ") + back.error;
-    if (back.width != e.sheet.width() || back.height != e.sheet.height())
+    if (back.width != e.doc.sheet().width() || back.height != e.doc.sheet().height())
         return QStringLiteral("the sheet size does not read back");
     if (back.locked != e.locked())
         return QStringLiteral("the lock does not read back");
-    for (const auto &[a, b, title] : {std::tuple{&back.tables.HGrid, &e.HGrid, "HGrid"},
-                                      std::tuple{&back.tables.PGrid, &e.PGrid, "PGrid"},
-                                      std::tuple{&back.tables.EGrid, &e.EGrid, "EGrid"}})
+    for (const auto &[a, b, title] : {std::tuple{&back.tables.HGrid, &e.doc.rectangles(), "HGrid"},
+                                      std::tuple{&back.tables.PGrid, &e.doc.points(), "PGrid"},
+                                      std::tuple{&back.tables.EGrid, &e.doc.lines(), "EGrid"}})
         if (!sameCells(*a, *b)) {
             QString where = QStringLiteral("rows %1 vs %2").arg(a->RowCount()).arg(b->RowCount());
             for (int r = 0; r < qMin(a->RowCount(), b->RowCount()); ++r)
@@ -147,12 +145,12 @@ inline QString checkRoundTrip(Editor &e)
 // unnoticed by the modified flag.
 inline QString checkSavedFile(Editor &e)
 {
-    if (e.Modified || e.CurrentFileName.isEmpty())
+    if (e.doc.modified() || e.doc.fileName().isEmpty())
         return {};
-    QFile file(e.CurrentFileName);
+    QFile file(e.doc.fileName());
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("the current file cannot be read back");
-    if (file.readAll() != schemeBytes(e.sheet.width(), e.sheet.height(), e.tables, e.locked()))
+    if (file.readAll() != schemeBytes(e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked()))
         return QStringLiteral("the scheme is not modified but differs from its file");
     return {};
 }
@@ -174,13 +172,13 @@ inline bool readableError(const QString &text)
 // only them shows the right sheet.
 inline QString checkOverlay(Editor &e)
 {
-    const QImage &picture = e.sheet.image();
+    const QImage &picture = e.doc.sheet().image();
     if (picture.isNull() || e.overlayImage.size() != picture.size() ||
         e.overlayImage.format() != picture.format())
         return {}; // the next refresh copies the whole picture
     QImage restored = e.overlayImage.copy();
-    copyDamage(e.sheet.damage(), picture, restored);
-    if (!e.sheet.damage().all())
+    copyDamage(e.doc.sheet().damage(), picture, restored);
+    if (!e.doc.sheet().damage().all())
         copyDamage(e.overlayDamage, picture, restored);
     QImage expected = picture.copy();
     if (e.gridOnOverlay()) {
@@ -196,8 +194,8 @@ inline QString checkOverlay(Editor &e)
 
 inline QString checkAll(Editor &e)
 {
-    for (const QString &failure : {checkTable(e.HGrid, "HGrid", true), checkTable(e.PGrid, "PGrid", true),
-                                   checkTable(e.EGrid, "EGrid", false), checkNames(e.tables),
+    for (const QString &failure : {checkTable(e.doc.rectangles(), "HGrid", true), checkTable(e.doc.points(), "PGrid", true),
+                                   checkTable(e.doc.lines(), "EGrid", false), checkNames(e.doc.tables()),
                                    checkSelection(e), checkRoundTrip(e), checkOverlay(e)})
         if (!failure.isEmpty())
             return failure;

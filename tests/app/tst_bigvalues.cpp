@@ -81,7 +81,7 @@ struct Rig {
     DocumentCommands docs{editor};
     QTemporaryDir dir;
 
-    Rig() { editor.sheet.CreateBitmap(842, 595); }
+    Rig() { editor.doc.sheet().CreateBitmap(842, 595); }
 
     QString write(const QString &name, const QByteArray &bytes)
     {
@@ -98,10 +98,10 @@ struct Rig {
     }
     QString cell(const QString &name, int col)
     {
-        return editor.tables.tableForName(name).Cells(col, GetRowObjByName(editor.tables, name));
+        return editor.doc.tables().tableForName(name).Cells(col, GetRowObjByName(editor.doc.tables(), name));
     }
     // Selects the element whose row is given, as a hit test on it would.
-    void select(StringGrid &table, int row)
+    void select(const StringGrid &table, int row)
     {
         editor.GetRecHPE_on_Coord(StrToInt(table.Cells(ColX, row)), StrToInt(table.Cells(ColY, row)), table);
     }
@@ -148,7 +148,7 @@ void TestBigValues::farElementWithMegabyteCaptionRoundTrips()
     rig.docs.LoadModel(path);
     const qint64 loadMs = timer.elapsed();
     QVERIFY2(rig.ui.errors.isEmpty(), qPrintable(rig.ui.errors.value(0)));
-    QCOMPARE(rig.editor.CurrentFileName, path);
+    QCOMPARE(rig.editor.doc.fileName(), path);
     QCOMPARE(rig.cell("R1", ColX), QString::number(rectX));
     QCOMPARE(rig.cell("R1", ColCaption).size(), 1 << 20);
 
@@ -157,13 +157,13 @@ void TestBigValues::farElementWithMegabyteCaptionRoundTrips()
     timer.restart();
     rig.editor.UpdateImageModel();
     const qint64 redrawMs = timer.elapsed();
-    rig.select(rig.editor.HGrid, 1);
-    QCOMPARE(rig.editor.SelectedKind, 1);
-    QCOMPARE(rig.editor.FoundX, rectX);
-    QCOMPARE(rig.editor.FoundCaption.size(), 128); // what the caption box can hold
+    rig.select(rig.editor.doc.rectangles(), 1);
+    QCOMPARE(rig.editor.sel.kind, ElementKind::Rectangle);
+    QCOMPARE(rig.editor.sel.foundX, rectX);
+    QCOMPARE(rig.editor.sel.foundCaption.size(), 128); // what the caption box can hold
     rig.editor.Find_and_Select(pointX, pointY);
     rig.editor.UpdateImageModel();
-    QCOMPARE(rig.editor.sheet.image().size(), QSize(842, 595));
+    QCOMPARE(rig.editor.doc.sheet().image().size(), QSize(842, 595));
     qInfo("load %lld ms, redraw %lld ms", static_cast<long long>(loadMs), static_cast<long long>(redrawMs));
 
     const QString copy = rig.dir.filePath(QStringLiteral("copy.grvlk"));
@@ -188,14 +188,14 @@ void TestBigValues::keyboardMoveAtTheIntEdges()
     QFETCH(int, direction);
     QFETCH(bool, moves);
     Rig rig;
-    appendRow(rig.editor.PGrid, {"P1", QString::number(x), "100", "edge", "$0099FFFF"});
-    appendRow(rig.editor.PGrid, {"P2", "10", "10", "other", "$0099FFFF"});
-    rig.select(rig.editor.PGrid, 1);
+    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P1", QString::number(x), "100", "edge", "$0099FFFF"});
+    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P2", "10", "10", "other", "$0099FFFF"});
+    rig.select(rig.editor.doc.points(), 1);
     QCOMPARE(rig.ui.texts[Ctl::XEdit], QString::number(x));
 
     bool refused = false;
     try {
-        rig.editor.ObjMoveOnCanvas(direction);
+        rig.editor.ObjMoveOnCanvas(Direction(direction));
     } catch (const AppError &e) {
         refused = true;
         QVERIFY2(e.message().contains(QString::number(qint64(x) + (direction == 2 ? 1 : -1))),
@@ -203,35 +203,35 @@ void TestBigValues::keyboardMoveAtTheIntEdges()
     }
     QCOMPARE(refused, !moves);
     const qint64 expected = moves ? qint64(x) + (direction == 2 ? 1 : -1) : x;
-    QCOMPARE(rig.editor.PGrid.Cells(ColX, 1), QString::number(expected));
-    QVERIFY(!rig.editor.KeyMoveActive);
+    QCOMPARE(rig.editor.doc.points().Cells(ColX, 1), QString::number(expected));
+    QVERIFY(!rig.editor.sel.keyMoveActive);
 
     // A multi-selection at the edge is refused whole: no member moves.
-    rig.editor.ListShiftObj.add(QStringLiteral("P2"));
-    rig.editor.ListShiftObj.add(QStringLiteral("P1"));
-    rig.editor.PGrid.setCell(ColX, 1, QString::number(x));
-    rig.select(rig.editor.PGrid, 1);
+    rig.editor.multi.add(QStringLiteral("P2"));
+    rig.editor.multi.add(QStringLiteral("P1"));
+    rig.editor.doc.setCell(rig.editor.doc.points(), ColX, 1, QString::number(x));
+    rig.select(rig.editor.doc.points(), 1);
     try {
-        rig.editor.ObjMoveOnCanvas(direction);
+        rig.editor.ObjMoveOnCanvas(Direction(direction));
     } catch (const AppError &) {
     }
-    QCOMPARE(rig.editor.PGrid.Cells(ColX, 2), moves ? QString::number(10 + (direction == 2 ? 1 : -1)) : "10");
+    QCOMPARE(rig.editor.doc.points().Cells(ColX, 2), moves ? QString::number(10 + (direction == 2 ? 1 : -1)) : "10");
 }
 
 void TestBigValues::typedHugeCoordinateIsNotApplied()
 {
     Rig rig;
-    appendRow(rig.editor.PGrid, {"P1", "50", "60", "pt", "$0099FFFF"});
-    rig.select(rig.editor.PGrid, 1);
+    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P1", "50", "60", "pt", "$0099FFFF"});
+    rig.select(rig.editor.doc.points(), 1);
     for (const QString &typed : {QStringLiteral("123456789012"), QStringLiteral("2147483648"),
                                  QStringLiteral("99999999999999999999999999999999")}) {
         rig.ui.texts[Ctl::XEdit] = typed;
         rig.editor.coordinateKeyFilter(QChar(13));
-        QCOMPARE(rig.editor.PGrid.Cells(ColX, 1), QStringLiteral("50"));
+        QCOMPARE(rig.editor.doc.points().Cells(ColX, 1), QStringLiteral("50"));
     }
     rig.ui.texts[Ctl::XEdit] = QStringLiteral("2147483647");
     rig.editor.coordinateKeyFilter(QChar(13));
-    QCOMPARE(rig.editor.PGrid.Cells(ColX, 1), QStringLiteral("2147483647"));
+    QCOMPARE(rig.editor.doc.points().Cells(ColX, 1), QStringLiteral("2147483647"));
     QVERIFY(rig.ui.errors.isEmpty());
 }
 
@@ -240,10 +240,10 @@ void TestBigValues::dragWithHugeGrabOffsetStaysInRange()
     Rig rig;
     // A rectangle whose megabyte caption makes it millions of pixels wide, centred at int max:
     // grabbing it near its left edge gives a grab offset of millions of pixels.
-    appendRow(rig.editor.HGrid, {"R1", QString::number(kIntMax), "100", megabyteCaption(), "$0099FFFF"});
-    appendRow(rig.editor.PGrid, {"P1", "10", "10", "p", "$0099FFFF"});
+    rig.editor.doc.appendRow(rig.editor.doc.rectangles(), {"R1", QString::number(kIntMax), "100", megabyteCaption(), "$0099FFFF"});
+    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P1", "10", "10", "p", "$0099FFFF"});
     rig.editor.UpdateImageModel();
-    Canvas measure = rig.editor.sheet.canvas();
+    Canvas measure = rig.editor.doc.sheet().canvas();
     measure.setFontName(QStringLiteral("tahoma"));
     measure.setFontSize(11);
     const int half = measure.TextExtent(rig.cell("R1", ColCaption)).width() / 2;
@@ -251,9 +251,9 @@ void TestBigValues::dragWithHugeGrabOffsetStaysInRange()
     const int grabX = kIntMax - half + 100;
 
     rig.editor.sheetPress(mbLeft, ssLeft, grabX, 100);
-    QCOMPARE(rig.editor.SelectedKind, 1);
+    QCOMPARE(rig.editor.sel.kind, ElementKind::Rectangle);
     rig.editor.sheetMove(ssLeft, grabX + 50, 100);
-    QVERIFY(rig.editor.GrabOffsetX > 1'000'000);
+    QVERIFY(rig.editor.gesture.grabOffsetX > 1'000'000);
     // Released further right: the new centre would pass int max and stops there.
     rig.editor.sheetRelease(mbLeft, 0, grabX + 50, 100);
     QCOMPARE(rig.cell("R1", ColX), QString::number(kIntMax));
@@ -269,14 +269,14 @@ void TestBigValues::dragWithHugeGrabOffsetStaysInRange()
 void TestBigValues::groupDragClampsEveryMember()
 {
     Rig rig;
-    appendRow(rig.editor.PGrid, {"P1", "400", "300", "a", "$0099FFFF"});
-    appendRow(rig.editor.PGrid, {"P2", QString::number(kIntMin + 5), "300", "b", "$0099FFFF"});
+    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P1", "400", "300", "a", "$0099FFFF"});
+    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P2", QString::number(kIntMin + 5), "300", "b", "$0099FFFF"});
     rig.editor.UpdateImageModel();
-    rig.editor.ListShiftObj.add(QStringLiteral("P1"));
-    rig.editor.ListShiftObj.add(QStringLiteral("P2"));
+    rig.editor.multi.add(QStringLiteral("P1"));
+    rig.editor.multi.add(QStringLiteral("P2"));
     // Drag P1 to the left by 1000: P2 would pass the int minimum.
     rig.editor.sheetPress(mbLeft, ssShift | ssLeft, 400, 300);
-    QCOMPARE(rig.editor.FoundName, QStringLiteral("P1"));
+    QCOMPARE(rig.editor.sel.foundName, QStringLiteral("P1"));
     rig.editor.sheetMove(ssShift | ssLeft, 0, 300);
     rig.editor.sheetRelease(mbLeft, ssShift, 0, 300);
     QCOMPARE(rig.cell("P1", ColX), QStringLiteral("0"));

@@ -49,17 +49,17 @@ struct Rig {
     Rig()
     {
         e.AppTitle = QStringLiteral("Gravelink");
-        e.sheet.CreateBitmap(842, 595);
+        e.doc.sheet().CreateBitmap(842, 595);
         e.UpdateImageModel();
     }
     QString path(const QString &name) const { return dir.filePath(name); }
     void addScheme()
     {
-        appendRow(e.HGrid, {"R1", "120", "100", "Store", "$0099FFFF"});
-        appendRow(e.PGrid, {"P1", "400", "300", "Gate", "$00CCFFCC"});
-        appendRow(e.EGrid, {"R1-P1", "", "", "to gate"});
+        e.doc.appendRow(e.doc.rectangles(), {"R1", "120", "100", "Store", "$0099FFFF"});
+        e.doc.appendRow(e.doc.points(), {"P1", "400", "300", "Gate", "$00CCFFCC"});
+        e.doc.appendRow(e.doc.lines(), {"R1-P1", "", "", "to gate"});
         e.UpdateImageModel();
-        e.Modified = true;
+        e.doc.setModified(true);
     }
 };
 
@@ -155,14 +155,14 @@ private slots:
         QFETCH(bool, modified);
         Rig r;
         r.addScheme();
-        r.e.Modified = modified;
+        r.e.doc.setModified(modified);
         // Cancel: a modified scheme stays as it is and the command stops.
         const bool wentOn = runAsker(r, which);
         QCOMPARE(r.ui.questions, modified ? QStringList{"Do you save the scheme?"} : QStringList{});
         QCOMPARE(wentOn, !modified);
         if (modified) {
-            QCOMPARE(r.e.HGrid.RowCount(), 3);
-            QVERIFY(r.e.Modified);
+            QCOMPARE(r.e.doc.rectangles().RowCount(), 3);
+            QVERIFY(r.e.doc.modified());
         }
     }
 
@@ -177,10 +177,10 @@ private slots:
             return true;
         };
         r.doc.newScheme();
-        QCOMPARE(r.e.HGrid.RowCount(), 2);
-        QCOMPARE(r.e.sheet.width(), 600);
-        QCOMPARE(r.e.sheet.height(), 300);
-        QVERIFY(!r.e.Modified);
+        QCOMPARE(r.e.doc.rectangles().RowCount(), 2);
+        QCOMPARE(r.e.doc.sheet().width(), 600);
+        QCOMPARE(r.e.doc.sheet().height(), 300);
+        QVERIFY(!r.e.doc.modified());
         QVERIFY(r.ui.saves.isEmpty());
     }
 
@@ -208,8 +208,8 @@ private slots:
         QCOMPARE(r.ui.saves.size(), 1);
         QCOMPARE(r.ui.newSheetDialogs, 0);
         QVERIFY(r.ui.opens.isEmpty());
-        QVERIFY(r.e.Modified);
-        QCOMPARE(r.e.HGrid.RowCount(), 3);
+        QVERIFY(r.e.doc.modified());
+        QCOMPARE(r.e.doc.rectangles().RowCount(), 3);
         QVERIFY(r.ui.errors.isEmpty());
     }
 
@@ -223,7 +223,7 @@ private slots:
         bool canClose = true;
         r.doc.closeQuery(canClose);
         QVERIFY(canClose);
-        QVERIFY(!r.e.Modified);
+        QVERIFY(!r.e.doc.modified());
         QVERIFY(readScheme(readAll(target)).ok);
         QCOMPARE(readScheme(readAll(target)).tables.HGrid.Cells(ColName, 1), QStringLiteral("R1"));
     }
@@ -239,13 +239,13 @@ private slots:
         QCOMPARE(r.ui.saves[0].filter, QStringLiteral("Gravelink file (*.grvlk)|*.grvlk"));
         QCOMPARE(r.ui.saves[0].suffix, QStringLiteral("grvlk"));
         QCOMPARE(r.ui.caption, QStringLiteral("[plan]-Gravelink"));
-        QCOMPARE(r.e.CurrentFileName, target);
-        QVERIFY(!r.e.Modified);
-        QCOMPARE(readAll(target), schemeBytes(842, 595, r.e.tables, false));
+        QCOMPARE(r.e.doc.fileName(), target);
+        QVERIFY(!r.e.doc.modified());
+        QCOMPARE(readAll(target), schemeBytes(842, 595, r.e.doc.tables(), false));
 
         // The next Save writes there without a dialog; the dialogs now start in its folder.
-        appendRow(r.e.PGrid, {"P2", "1", "2", "", "$00CCFFCC"});
-        r.e.Modified = true;
+        r.e.doc.appendRow(r.e.doc.points(), {"P2", "1", "2", "", "$00CCFFCC"});
+        r.e.doc.setModified(true);
         r.doc.save();
         QCOMPARE(r.ui.saves.size(), 1);
         QCOMPARE(readScheme(readAll(target)).tables.PGrid.RowCount(), 4);
@@ -262,15 +262,15 @@ private slots:
         QCOMPARE(r.ui.opens.size(), 1);
         QCOMPARE(r.ui.opens[0].filter, QStringLiteral("Gravelink file (*.grvlk)|*.grvlk"));
         QCOMPARE(r.ui.caption, QStringLiteral("[plan.v2]-Gravelink"));
-        QCOMPARE(r.e.sheet.width(), 500);
-        QCOMPARE(r.e.HGrid.Cells(ColCaption, 1), QStringLiteral("Store"));
-        QVERIFY(r.e.GridVisible);
+        QCOMPARE(r.e.doc.sheet().width(), 500);
+        QCOMPARE(r.e.doc.rectangles().Cells(ColCaption, 1), QStringLiteral("Store"));
+        QVERIFY(r.e.view.gridVisible);
         QVERIFY(r.ui.isEnabled(Ctl::SelectAllAction));
         QVERIFY(r.ui.isEnabled(Ctl::LineTool));
-        QVERIFY(!r.e.Modified);
+        QVERIFY(!r.e.doc.modified());
 
-        appendRow(r.e.HGrid, {"R2", "10", "10", "New", "$0099FFFF"});
-        r.e.Modified = true;
+        r.e.doc.appendRow(r.e.doc.rectangles(), {"R2", "10", "10", "New", "$0099FFFF"});
+        r.e.doc.setModified(true);
         r.doc.save();
         QVERIFY(r.ui.saves.isEmpty());
         QCOMPARE(readScheme(readAll(file)).tables.HGrid.Cells(ColName, 2), QStringLiteral("R2"));
@@ -281,12 +281,12 @@ private slots:
         Rig r;
         const QString file = r.path(QStringLiteral("locked.grvlk"));
         writeFile(file, exampleFile(true));
-        r.e.Modified = true;
+        r.e.doc.setModified(true);
         r.doc.LoadModel(file);
         QVERIFY(r.ui.isChecked(Ctl::LockAction));
         QVERIFY(!r.ui.isEnabled(Ctl::RectangleTool));
         QVERIFY(!r.ui.isEnabled(Ctl::SelectAllAction));
-        QVERIFY(!r.e.Modified);
+        QVERIFY(!r.e.doc.modified());
         // Saving it keeps the lock.
         r.doc.save();
         QVERIFY(readScheme(readAll(file)).locked);
@@ -322,16 +322,16 @@ private slots:
         QCOMPARE(r.ui.errors.size(), 1);
         QVERIFY2(r.ui.errors[0].contains(expected), qPrintable(r.ui.errors[0]));
         QVERIFY(r.ui.errors[0].contains(QStringLiteral("bad.grvlk")));
-        QCOMPARE(r.e.HGrid.RowCount(), rectangles + 2);
-        QCOMPARE(r.e.PGrid.RowCount(), 2);
-        QCOMPARE(r.e.sheet.width(), width);
-        QVERIFY(r.e.CurrentFileName.isEmpty());
+        QCOMPARE(r.e.doc.rectangles().RowCount(), rectangles + 2);
+        QCOMPARE(r.e.doc.points().RowCount(), 2);
+        QCOMPARE(r.e.doc.sheet().width(), width);
+        QVERIFY(r.e.doc.fileName().isEmpty());
         QCOMPARE(r.ui.caption, QStringLiteral("Gravelink"));
-        QVERIFY(r.e.Modified); // as before the load
-        QVERIFY(r.e.GridVisible);
+        QVERIFY(r.e.doc.modified()); // as before the load
+        QVERIFY(r.e.view.gridVisible);
         QVERIFY(!r.ui.isChecked(Ctl::LockAction));
         // The sheet shows what the tables hold: the old rectangle is gone.
-        QVERIFY(r.e.sheet.image().pixel(120, 100) != toQRgb(0x0099FFFF));
+        QVERIFY(r.e.doc.sheet().image().pixel(120, 100) != toQRgb(0x0099FFFF));
     }
 
     void failingSaveKeepsTheFile()
@@ -341,7 +341,7 @@ private slots:
         const QString file = r.path(QStringLiteral("plan.grvlk"));
         const QByteArray old("old content\r\n");
         writeFile(file, old);
-        r.e.CurrentFileName = file;
+        r.e.doc.setFileName(file);
         QString message;
         try {
             FileSizeLimit limit(old.size());
@@ -351,12 +351,12 @@ private slots:
         }
         QVERIFY2(message.contains(file), qPrintable(message));
         QCOMPARE(readAll(file), old);
-        QVERIFY(r.e.Modified);
+        QVERIFY(r.e.doc.modified());
 
         // Save as to a place that cannot be written keeps the scheme's name.
         r.ui.onSave = [&] { return r.path(QStringLiteral("no/such/folder/x.grvlk")); };
         QVERIFY_THROWS_EXCEPTION(AppError, r.doc.saveAs());
-        QCOMPARE(r.e.CurrentFileName, file);
+        QCOMPARE(r.e.doc.fileName(), file);
 
         // During the close query the failure is shown and the window stays open.
         r.ui.onAsk = [](const QString &) { return SaveAnswer::Yes; };
@@ -405,8 +405,8 @@ private slots:
         const QByteArray bytes = readAll(target);
         QCOMPARE(bytes.startsWith("BM"), bitmapWritten);
         QCOMPARE(readScheme(bytes).ok, schemeWritten);
-        QCOMPARE(r.e.Modified, !schemeWritten);
-        QCOMPARE(r.e.CurrentFileName.isEmpty(), !schemeWritten);
+        QCOMPARE(r.e.doc.modified(), !schemeWritten);
+        QCOMPARE(r.e.doc.fileName().isEmpty(), !schemeWritten);
         QCOMPARE(r.ui.caption, schemeWritten ? "[picture]-Gravelink" : "Gravelink");
         // A refused name is explained; nothing is reported otherwise.
         QCOMPARE(r.ui.infos.size(), !bitmapWritten && !schemeWritten ? 1 : 0);
@@ -417,9 +417,9 @@ private slots:
         Rig r;
         r.addScheme();
         // A selection and the grid are overlay drawing and stay out of the picture.
-        r.e.SelectedKind = 1;
-        r.e.SelX = 120;
-        r.e.SelY = 100;
+        r.e.sel.kind = ElementKind::Rectangle;
+        r.e.sel.selX = 120;
+        r.e.sel.selY = 100;
         r.e.refreshOverlay();
         const QString target = r.path(QStringLiteral("sheet.bmp"));
         r.ui.onSave = [&] { return target; };
@@ -431,11 +431,11 @@ private slots:
         QImage saved;
         QVERIFY(saved.loadFromData(bytes, "BMP"));
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
-                 r.e.sheet.image().convertToFormat(QImage::Format_RGB32));
-        QVERIFY(r.e.overlayImage != r.e.sheet.image());
+                 r.e.doc.sheet().image().convertToFormat(QImage::Format_RGB32));
+        QVERIFY(r.e.overlayImage != r.e.doc.sheet().image());
 
         r.doc.copyImage();
-        QCOMPARE(r.ui.clipboard, r.e.sheet.image());
+        QCOMPARE(r.ui.clipboard, r.e.doc.sheet().image());
     }
 
     // A bitmap written in pieces that fails part-way leaves the previous picture whole and
@@ -443,7 +443,7 @@ private slots:
     void failingBitmapSaveKeepsTheFile()
     {
         Rig r;
-        r.e.sheet.CreateBitmap(2380, 3368); // a 24 MB picture
+        r.e.doc.sheet().CreateBitmap(2380, 3368); // a 24 MB picture
         r.addScheme();
         const QString target = r.path(QStringLiteral("sheet.bmp"));
         const QByteArray old("an older picture");
@@ -485,8 +485,8 @@ private slots:
         r.doc.FormShow(name.isEmpty() ? QStringList{} : QStringList{r.path(name), r.path("second.grvlk")});
         QVERIFY(r.ui.questions.isEmpty());
         QVERIFY(r.ui.errors.isEmpty());
-        QCOMPARE(r.e.HGrid.RowCount(), opened ? 3 : 2);
-        QCOMPARE(r.e.sheet.width(), opened ? 500 : 842);
+        QCOMPARE(r.e.doc.rectangles().RowCount(), opened ? 3 : 2);
+        QCOMPARE(r.e.doc.sheet().width(), opened ? 500 : 842);
         QCOMPARE(r.ui.caption, opened ? "[plan]-Gravelink" : "Gravelink");
     }
 
@@ -494,16 +494,17 @@ private slots:
     {
         Rig r;
         r.addScheme();
-        r.e.CurrentFileName = r.path(QStringLiteral("a.grvlk"));
+        r.e.doc.setFileName(r.path(QStringLiteral("a.grvlk")));
         r.ui.caption = QStringLiteral("[a]-Gravelink");
         r.ui.onAsk = [](const QString &) { return SaveAnswer::No; };
 
         // Cancelled: nothing changes.
         r.doc.newScheme();
-        QCOMPARE(r.e.HGrid.RowCount(), 3);
-        QVERIFY(r.e.Modified);
-        QCOMPARE(r.e.CurrentFileName, r.path(QStringLiteral("a.grvlk")));
+        QCOMPARE(r.e.doc.rectangles().RowCount(), 3);
+        QVERIFY(r.e.doc.modified());
+        QCOMPARE(r.e.doc.fileName(), r.path(QStringLiteral("a.grvlk")));
 
+        r.e.doc.setLocked(true);
         r.ui.checked[Ctl::LockAction] = true;
         QSize offered;
         r.ui.onNewSheet = [&](int &w, int &h) {
@@ -514,15 +515,15 @@ private slots:
         };
         r.doc.newScheme();
         QCOMPARE(offered, QSize(842, 595));
-        QCOMPARE(r.e.sheet.width(), 1191);
-        QCOMPARE(r.e.sheet.height(), 842);
-        QCOMPARE(r.e.HGrid.RowCount(), 2);
-        QCOMPARE(r.e.EGrid.RowCount(), 2);
-        QVERIFY(!r.e.Modified);
-        QVERIFY(r.e.CurrentFileName.isEmpty());
+        QCOMPARE(r.e.doc.sheet().width(), 1191);
+        QCOMPARE(r.e.doc.sheet().height(), 842);
+        QCOMPARE(r.e.doc.rectangles().RowCount(), 2);
+        QCOMPARE(r.e.doc.lines().RowCount(), 2);
+        QVERIFY(!r.e.doc.modified());
+        QVERIFY(r.e.doc.fileName().isEmpty());
         QCOMPARE(r.ui.caption, QStringLiteral("Gravelink"));
         QVERIFY(!r.ui.isChecked(Ctl::LockAction));
-        QCOMPARE(r.e.sheet.image().pixel(600, 400), qRgb(255, 255, 255));
+        QCOMPARE(r.e.doc.sheet().image().pixel(600, 400), qRgb(255, 255, 255));
 
         // The next Save asks for a name, starting in the folder last used.
         r.doc.save();
@@ -544,7 +545,7 @@ private slots:
         writeFile(r.path(QStringLiteral("bad.grvlk")), "x\r\n");
         r.ui.onOpen = [&] { return r.path(QStringLiteral("bad.grvlk")); };
         r.doc.openScheme();
-        QVERIFY(r.e.CurrentFileName.isEmpty());
+        QVERIFY(r.e.doc.fileName().isEmpty());
         QCOMPARE(r.doc.dialogFolder(), QDir(r.dir.path()).absolutePath());
     }
 

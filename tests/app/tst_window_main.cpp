@@ -69,18 +69,18 @@ void TestMainWindow::startupState()
     QVERIFY(!w.controls().lockItem->isChecked());
     QVERIFY(w.isVisible(Ctl::Navigator));
     QVERIFY(w.isVisible(Ctl::HeightButtons));
-    QCOMPARE(f.editor().sheet.width(), 842);
-    QCOMPARE(f.editor().sheet.height(), 595);
+    QCOMPARE(f.editor().doc.sheet().width(), 842);
+    QCOMPARE(f.editor().doc.sheet().height(), 595);
     QCOMPARE(w.controls().sheetView->geometry(), QRect(0, 0, 842, 595));
     QCOMPARE(f.editor().overlayImage.size(), QSize(842, 595));
     // The sheet's grey frame: columns 1 and 840, rows 1 and 593.
-    const QImage &sheet = f.editor().sheet.image();
+    const QImage &sheet = f.editor().doc.sheet().image();
     QCOMPARE(sheet.pixel(1, 300), qRgb(128, 128, 128));
     QCOMPARE(sheet.pixel(840, 300), qRgb(128, 128, 128));
     QCOMPARE(sheet.pixel(400, 1), qRgb(128, 128, 128));
     QCOMPARE(sheet.pixel(400, 593), qRgb(128, 128, 128));
-    QCOMPARE(f.editor().PanAnchorX + f.editor().PanAnchorY + f.editor().PanStepX + f.editor().PanStepY, 0);
-    QVERIFY(!f.editor().Modified);
+    QCOMPARE(f.editor().view.panAnchorX + f.editor().view.panAnchorY + f.editor().view.panStepX + f.editor().view.panStepY, 0);
+    QVERIFY(!f.editor().doc.modified());
     QVERIFY(w.newSheetDialog() && w.newSheetDialog()->isHidden());
     // The shortcuts given at creation.
     QCOMPARE(w.controls().quitAction->shortcut(), QKeySequence(Qt::Key_Escape));
@@ -538,13 +538,13 @@ void TestMainWindow::failureInAClickShowsTheErrorBox()
     // shows the conversion message and the window goes on.
     MainWindowFixture f;
     MainWindow &w = *f.form;
-    appendRow(f.editor().HGrid, {QStringLiteral("R1"), QStringLiteral("abc"), QStringLiteral("20"),
+    f.editor().doc.appendRow(f.editor().doc.rectangles(), {QStringLiteral("R1"), QStringLiteral("abc"), QStringLiteral("20"),
                                  QStringLiteral("R1"), QStringLiteral("$0099FFFF")});
     QVERIFY(f.show());
     QTest::mouseClick(w.controls().rectangleTool, Qt::LeftButton);
     QCOMPARE(f.modal.errors, QStringList{notAnIntegerMessage(QStringLiteral("abc"))});
     QVERIFY(w.QWidget::isVisible());
-    f.editor().HGrid.setCell(1, 1, QStringLiteral("40"));
+    f.editor().doc.setCell(f.editor().doc.rectangles(), 1, 1, QStringLiteral("40"));
     QTest::mouseClick(w.controls().cursorTool, Qt::LeftButton);
     QCOMPARE(f.modal.errors.size(), 1);
 }

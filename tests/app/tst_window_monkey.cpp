@@ -162,7 +162,7 @@ QPoint Monkey::randomPos()
     const QRect area(m_form.controls().sheetView->mapFrom(m_form.controls().drawingArea, QPoint(2, 2)),
                      m_form.controls().drawingArea->size() - QSize(4, 4));
     QList<QPoint> targets;
-    for (const StringGrid *t : {&ed().HGrid, &ed().PGrid, &ed().EGrid})
+    for (const StringGrid *t : {&ed().doc.rectangles(), &ed().doc.points(), &ed().doc.lines()})
         for (int r = 1; r < t->RowCount() - 1; ++r)
             if (auto x = tryStrToInt(t->Cells(ColX, r)), y = tryStrToInt(t->Cells(ColY, r)); x && y)
                 targets << QPoint(*x, *y);
@@ -184,7 +184,7 @@ QPoint Monkey::randomPos()
 // A pixel of some line's arrow head (drawn at the line's middle), to select lines.
 QPoint Monkey::arrowHeadPos()
 {
-    const StringGrid &lines = ed().EGrid;
+    const StringGrid &lines = ed().doc.lines();
     if (lines.RowCount() <= 2)
         return randomPos();
     const int row = 1 + below(lines.RowCount() - 2);
@@ -193,7 +193,7 @@ QPoint Monkey::arrowHeadPos()
     if (!mx || !my)
         return randomPos();
     QList<QPoint> head;
-    const Canvas &sheet = ed().sheet.canvas();
+    const Canvas &sheet = ed().doc.sheet().canvas();
     for (int dy = -10; dy <= 10; ++dy)
         for (int dx = -10; dx <= 10; ++dx)
             if (sheet.pixel(qint64(*mx) + dx, qint64(*my) + dy) == std::optional<TColor>(clArrowFill))
@@ -392,7 +392,7 @@ void Monkey::makeLine()
     const QRect area(m_form.controls().sheetView->mapFrom(m_form.controls().drawingArea, QPoint(2, 2)),
                      m_form.controls().drawingArea->size() - QSize(4, 4));
     QList<QPoint> centres;
-    for (const StringGrid *t : {&ed().HGrid, &ed().PGrid})
+    for (const StringGrid *t : {&ed().doc.rectangles(), &ed().doc.points()})
         for (int r = 1; r < t->RowCount() - 1; ++r)
             if (auto x = tryStrToInt(t->Cells(ColX, r)), y = tryStrToInt(t->Cells(ColY, r));
                 x && y && area.contains(*x, *y))
@@ -608,20 +608,20 @@ Monkey::Allowed Monkey::step()
     reshowIfClosed();
     // The state after the event, for reading a failing sequence.
     Editor &e = ed();
-    ++selectedSteps[qBound(0, e.SelectedKind, 3)];
-    multiSteps += e.ListShiftObj.count() >= 2;
+    ++selectedSteps[int(e.sel.kind)];
+    multiSteps += e.multi.count() >= 2;
     lockedSteps += e.locked();
-    mostElements = qMax(mostElements, e.HGrid.RowCount() + e.PGrid.RowCount() + e.EGrid.RowCount() - 6);
-    mostLines = qMax(mostLines, e.EGrid.RowCount() - 2);
+    mostElements = qMax(mostElements, e.doc.rectangles().RowCount() + e.doc.points().RowCount() + e.doc.lines().RowCount() - 6);
+    mostLines = qMax(mostLines, e.doc.lines().RowCount() - 2);
     log << QStringLiteral(
                "      -> tool %1, line presses %2, selected %3 (found '%4'), list [%5], H%6 P%7 E%8%9")
-               .arg(e.ToolMode)
-               .arg(e.LineClickCount)
-               .arg(e.SelectedKind)
-               .arg(e.FoundName, e.ListShiftObj.items().join(QLatin1Char(',')))
-               .arg(e.HGrid.RowCount() - 2)
-               .arg(e.PGrid.RowCount() - 2)
-               .arg(e.EGrid.RowCount() - 2)
+               .arg(int(e.gesture.tool))
+               .arg(e.gesture.lineClickCount)
+               .arg(int(e.sel.kind))
+               .arg(e.sel.foundName, e.multi.items().join(QLatin1Char(',')))
+               .arg(e.doc.rectangles().RowCount() - 2)
+               .arg(e.doc.points().RowCount() - 2)
+               .arg(e.doc.lines().RowCount() - 2)
                .arg(e.locked() ? QStringLiteral(", locked") : QString());
     return m_fileAllowed != Allowed::None ? m_fileAllowed : allowed;
 }
@@ -721,7 +721,7 @@ void TestWindowMonkey::randomSessions()
           seed, monkey.steps, static_cast<long long>(timer.elapsed()), int(fx.modal.errors.size()),
           monkey.selectedSteps[1], monkey.selectedSteps[2], monkey.selectedSteps[3], monkey.multiSteps,
           monkey.lockedSteps, monkey.mostElements, monkey.mostLines);
-    fx.editor().Modified = false;
+    fx.editor().doc.setModified(false);
 }
 
 void TestWindowMonkey::longPastedCoordinateErrorIsShort()
@@ -731,7 +731,7 @@ void TestWindowMonkey::longPastedCoordinateErrorIsShort()
     QVERIFY(fx.show());
     fx.click(QPoint(100, 100), Qt::RightButton);
     fx.click(QPoint(100, 100));
-    QCOMPARE(fx.editor().SelectedKind, 1);
+    QCOMPARE(fx.editor().sel.kind, ElementKind::Rectangle);
     QGuiApplication::clipboard()->setText(QString(5000, QLatin1Char('9')));
     fx.form->controls().yEdit->setFocus();
     QTest::keyClick(fx.form->controls().yEdit, Qt::Key_V, Qt::ControlModifier);
@@ -742,8 +742,8 @@ void TestWindowMonkey::longPastedCoordinateErrorIsShort()
     QVERIFY2(error.size() < 100, qPrintable(error.left(200)));
     QVERIFY(error.startsWith(QStringLiteral("'100999")));
     QVERIFY(error.endsWith(QStringLiteral("...' is not a valid integer value")));
-    QCOMPARE(fx.editor().HGrid.Cells(ColY, 1), QStringLiteral("100"));
-    fx.editor().Modified = false;
+    QCOMPARE(fx.editor().doc.rectangles().Cells(ColY, 1), QStringLiteral("100"));
+    fx.editor().doc.setModified(false);
 }
 
 void TestWindowMonkey::lineToDeletedFirstEnd_data()
@@ -764,20 +764,20 @@ void TestWindowMonkey::lineToDeletedFirstEnd()
     fx.click(QPoint(200, 200));
     fx.click(QPoint(500, 300), Qt::MiddleButton);
     fx.click(QPoint(500, 300));
-    QCOMPARE(fx.editor().PGrid.RowCount(), 3);
+    QCOMPARE(fx.editor().doc.points().RowCount(), 3);
     fx.doubleClick(QPoint(200, 200));
-    QCOMPARE(fx.editor().ToolMode, 3);
-    QCOMPARE(fx.editor().NewLineName, QStringLiteral("R1-"));
+    QCOMPARE(fx.editor().gesture.tool, Tool::Line);
+    QCOMPARE(fx.editor().gesture.newLineName, QStringLiteral("R1-"));
     if (byShortcut)
         fx.key(Qt::Key_Delete, Qt::ControlModifier);
     else
         QTest::mouseClick(fx.form->controls().deleteButton, Qt::LeftButton);
-    QCOMPARE(fx.editor().HGrid.RowCount(), 2);
+    QCOMPARE(fx.editor().doc.rectangles().RowCount(), 2);
     fx.click(QPoint(500, 300));
-    QCOMPARE(fx.editor().EGrid.RowCount(), 2);
-    QCOMPARE(fx.editor().ToolMode, 0);
+    QCOMPARE(fx.editor().doc.lines().RowCount(), 2);
+    QCOMPARE(fx.editor().gesture.tool, Tool::Cursor);
     QVERIFY(fx.modal.infos.isEmpty());
-    fx.editor().Modified = false;
+    fx.editor().doc.setModified(false);
 }
 
 void TestWindowMonkey::lineToItsOwnMovedElement()
@@ -791,14 +791,14 @@ void TestWindowMonkey::lineToItsOwnMovedElement()
     fx.click(QPoint(500, 300), Qt::MiddleButton);
     fx.click(QPoint(500, 300));
     fx.doubleClick(QPoint(200, 200));
-    QCOMPARE(fx.editor().ToolMode, 3);
+    QCOMPARE(fx.editor().gesture.tool, Tool::Line);
     fx.key(Qt::Key_Right, Qt::ControlModifier);
-    QCOMPARE(fx.editor().HGrid.Cells(ColX, 1), QStringLiteral("201"));
+    QCOMPARE(fx.editor().doc.rectangles().Cells(ColX, 1), QStringLiteral("201"));
     fx.click(QPoint(201, 200));
-    QCOMPARE(fx.editor().EGrid.RowCount(), 2);
+    QCOMPARE(fx.editor().doc.lines().RowCount(), 2);
     QCOMPARE(fx.modal.infos, QStringList{QStringLiteral("Line is not created!")});
-    QCOMPARE(fx.editor().ToolMode, 0);
-    fx.editor().Modified = false;
+    QCOMPARE(fx.editor().gesture.tool, Tool::Cursor);
+    fx.editor().doc.setModified(false);
 }
 
 void TestWindowMonkey::pastedEmojiLeavesNoHalfCharacter()
@@ -814,9 +814,9 @@ void TestWindowMonkey::pastedEmojiLeavesNoHalfCharacter()
     QCOMPARE(fx.form->controls().captionEdit->text(), QStringLiteral("AB"));
     fx.click(QPoint(200, 200), Qt::RightButton);
     fx.click(QPoint(200, 200));
-    QCOMPARE(fx.editor().HGrid.Cells(ColCaption, 1), QStringLiteral("AB"));
+    QCOMPARE(fx.editor().doc.rectangles().Cells(ColCaption, 1), QStringLiteral("AB"));
     QCOMPARE(monkey::checkRoundTrip(fx.editor()), QString());
-    fx.editor().Modified = false;
+    fx.editor().doc.setModified(false);
 }
 
 void TestWindowMonkey::lineBreakInCaptionReadsBack()
@@ -833,9 +833,9 @@ void TestWindowMonkey::lineBreakInCaptionReadsBack()
     QVERIFY2(!caption->text().contains(QLatin1Char('\n')), qPrintable(caption->text()));
     fx.click(QPoint(200, 200), Qt::MiddleButton);
     fx.click(QPoint(200, 200));
-    QVERIFY(fx.editor().PGrid.Cells(ColCaption, 1).startsWith(QStringLiteral("line")));
+    QVERIFY(fx.editor().doc.points().Cells(ColCaption, 1).startsWith(QStringLiteral("line")));
     QCOMPARE(monkey::checkRoundTrip(fx.editor()), QString());
-    fx.editor().Modified = false;
+    fx.editor().doc.setModified(false);
 }
 
 void TestWindowMonkey::unexpectedFailuresAreWorded_data()
@@ -879,32 +879,32 @@ void TestWindowMonkey::intEdgeFromTheToolbar()
     fx.click(QPoint(100, 100));
     fx.doubleClick(QPoint(300, 200));
     fx.click(QPoint(100, 100)); // the line P1-R1
-    QCOMPARE(fx.editor().EGrid.RowCount(), 3);
+    QCOMPARE(fx.editor().doc.lines().RowCount(), 3);
     // A rectangle is found off the sheet too (by its extent, not by a pixel), so it stays selected.
     fx.click(QPoint(100, 100));
-    QCOMPARE(fx.editor().FoundName, QStringLiteral("R1"));
+    QCOMPARE(fx.editor().sel.foundName, QStringLiteral("R1"));
     QLineEdit *x = fx.form->controls().xEdit;
     x->setFocus();
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("2147483647"));
     QTest::keyClick(x, Qt::Key_Return);
-    QCOMPARE(fx.editor().HGrid.Cells(ColX, 1), QStringLiteral("2147483647"));
-    QCOMPARE(fx.editor().EGrid.Cells(ColX, 1), QString::number((2147483647LL + 300) / 2));
-    QCOMPARE(fx.editor().SelectedKind, 1);
+    QCOMPARE(fx.editor().doc.rectangles().Cells(ColX, 1), QStringLiteral("2147483647"));
+    QCOMPARE(fx.editor().doc.lines().Cells(ColX, 1), QString::number((2147483647LL + 300) / 2));
+    QCOMPARE(fx.editor().sel.kind, ElementKind::Rectangle);
     fx.key(Qt::Key_Right, Qt::ControlModifier);
     QCOMPARE(fx.modal.errors, QStringList{QStringLiteral("'2147483648' is not a valid integer value")});
-    QCOMPARE(fx.editor().HGrid.Cells(ColX, 1), QStringLiteral("2147483647"));
+    QCOMPARE(fx.editor().doc.rectangles().Cells(ColX, 1), QStringLiteral("2147483647"));
     fx.key(Qt::Key_Left, Qt::ControlModifier);
-    QCOMPARE(fx.editor().HGrid.Cells(ColX, 1), QStringLiteral("2147483646"));
+    QCOMPARE(fx.editor().doc.rectangles().Cells(ColX, 1), QStringLiteral("2147483646"));
 
     // Twelve digits are not a coordinate: Enter leaves the position alone.
     x->setFocus();
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("123456789012"));
     QTest::keyClick(x, Qt::Key_Return);
-    QCOMPARE(fx.editor().HGrid.Cells(ColX, 1), QStringLiteral("2147483646"));
+    QCOMPARE(fx.editor().doc.rectangles().Cells(ColX, 1), QStringLiteral("2147483646"));
     QCOMPARE(monkey::checkAll(fx.editor()), QString());
-    fx.editor().Modified = false;
+    fx.editor().doc.setModified(false);
 }
 
 QTEST_MAIN(TestWindowMonkey)

@@ -61,7 +61,7 @@ void editorSaveAsBitmap(const QString &scheme, const QString &bitmap)
     Editor e(ui);
     DocumentCommands doc(e);
     e.AppTitle = QStringLiteral("Gravelink");
-    e.sheet.CreateBitmap(842, 595);
+    e.doc.sheet().CreateBitmap(842, 595);
     e.UpdateImageModel();
     doc.LoadModel(scheme);
     QVERIFY2(ui.errors.isEmpty(), qPrintable(ui.errors.join('\n')));

@@ -14,29 +14,29 @@ struct EditorRig {
 
     explicit EditorRig(int width = 842, int height = 595)
     {
-        e.sheet.CreateBitmap(width, height);
+        e.doc.sheet().CreateBitmap(width, height);
         e.refreshOverlay();
     }
 
     int addRect(const QString &name, int x, int y, const QString &caption = QStringLiteral("Name"),
                 const QString &color = QStringLiteral("$0099FFFF"))
     {
-        return appendRow(e.HGrid, {name, QString::number(x), QString::number(y), caption, color});
+        return e.doc.appendRow(e.doc.rectangles(), {name, QString::number(x), QString::number(y), caption, color});
     }
     int addPoint(const QString &name, int x, int y, const QString &caption = QStringLiteral("Pt"),
                  const QString &color = QStringLiteral("$00CCFFCC"))
     {
-        return appendRow(e.PGrid, {name, QString::number(x), QString::number(y), caption, color});
+        return e.doc.appendRow(e.doc.points(), {name, QString::number(x), QString::number(y), caption, color});
     }
     int addLine(const QString &name, const QString &text = QString())
     {
-        return appendRow(e.EGrid, {name, QString(), QString(), text});
+        return e.doc.appendRow(e.doc.lines(), {name, QString(), QString(), text});
     }
 
     QPoint centre(const QString &name) const
     {
-        const StringGrid &t = e.tables.tableForName(name);
-        const int row = GetRowObjByName(e.tables, name);
+        const StringGrid &t = e.doc.tables().tableForName(name);
+        const int row = GetRowObjByName(e.doc.tables(), name);
         return {t.Cells(ColX, row).toInt(), t.Cells(ColY, row).toInt()};
     }
 

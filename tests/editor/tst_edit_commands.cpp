@@ -19,21 +19,21 @@ struct Rig {
 
     explicit Rig(int width = 842, int height = 595)
     {
-        e.sheet.CreateBitmap(width, height);
+        e.doc.sheet().CreateBitmap(width, height);
         e.refreshOverlay();
     }
     int rect(const QString &name, int x, int y, const QString &caption, const QString &color = "$0099FFFF")
     {
-        return appendRow(e.HGrid, {name, QString::number(x), QString::number(y), caption, color});
+        return e.doc.appendRow(e.doc.rectangles(), {name, QString::number(x), QString::number(y), caption, color});
     }
     int point(const QString &name, int x, int y, const QString &caption = "pt",
               const QString &color = "$00FFCC99")
     {
-        return appendRow(e.PGrid, {name, QString::number(x), QString::number(y), caption, color});
+        return e.doc.appendRow(e.doc.points(), {name, QString::number(x), QString::number(y), caption, color});
     }
     int line(const QString &name, const QString &text = QString())
     {
-        return appendRow(e.EGrid, {name, QString(), QString(), text});
+        return e.doc.appendRow(e.doc.lines(), {name, QString(), QString(), text});
     }
     // Draws the tables and selects the element at (x, y) as a click would.
     void select(int x, int y)
@@ -44,18 +44,18 @@ struct Rig {
     void selectLine(int row)
     {
         e.UpdateImageModel();
-        e.EGrid.setRow(row);
-        e.SelectedKind = 3;
+        e.doc.setCurrentRow(e.doc.lines(), row);
+        e.sel.kind = ElementKind::Line;
     }
     QString cell(const QString &name, int col) const
     {
-        return e.tables.tableForName(name).Cells(col, GetRowObjByName(e.tables, name));
+        return e.doc.tables().tableForName(name).Cells(col, GetRowObjByName(e.doc.tables(), name));
     }
     QPoint centre(const QString &name) const { return {cell(name, ColX).toInt(), cell(name, ColY).toInt()}; }
     QList<QStringList> snapshot() const
     {
         QList<QStringList> all;
-        for (const StringGrid *t : {&e.HGrid, &e.PGrid, &e.EGrid}) {
+        for (const StringGrid *t : {&e.doc.rectangles(), &e.doc.points(), &e.doc.lines()}) {
             for (int r = 0; r < t->RowCount(); ++r) {
                 QStringList row;
                 for (int c = 0; c < t->ColCount(); ++c)
@@ -66,7 +66,7 @@ struct Rig {
         }
         return all;
     }
-    TColor pixel(int x, int y) const { return e.sheet.canvas().pixel(x, y).value_or(0xFFFFFFFF); }
+    TColor pixel(int x, int y) const { return e.doc.sheet().canvas().pixel(x, y).value_or(0xFFFFFFFF); }
 };
 
 } // namespace
@@ -97,7 +97,7 @@ private slots:
         Rig rig;
         QCOMPARE(rig.e.coordinateKeyFilter(key), coordinate);
         QCOMPARE(rig.e.captionKeyFilter(key), caption);
-        QVERIFY(!rig.e.Modified); // nothing selected: Enter applies nothing
+        QVERIFY(!rig.e.doc.modified()); // nothing selected: Enter applies nothing
     }
 
     void enterInXcMovesAndReselects()
@@ -106,10 +106,10 @@ private slots:
         rig.rect("R1", 400, 300, "Other");
         rig.rect("R2", 120, 80, "Pump", "$00123456");
         rig.select(120, 80);
-        QCOMPARE(rig.e.SelectedKind, 1);
+        QCOMPARE(rig.e.sel.kind, ElementKind::Rectangle);
         QCOMPARE(rig.ui.text(Ctl::CaptionEdit), QStringLiteral("Pump"));
         QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("120"));
-        rig.e.CurrentColor = 0x00CCFFCC;
+        rig.e.sel.currentColor = 0x00CCFFCC;
         rig.ui.focused = Ctl::XEdit;
         rig.ui.texts[Ctl::XEdit] = "200";
         QCOMPARE(rig.e.coordinateKeyFilter(kEnter), QChar(0));
@@ -118,11 +118,11 @@ private slots:
         QCOMPARE(rig.cell("R2", ColColor), QStringLiteral("$00CCFFCC"));
         QCOMPARE(rig.cell("R2", ColCaption), QStringLiteral("Pump"));
         QCOMPARE(rig.centre("R1"), QPoint(400, 300));
-        QVERIFY(rig.e.Modified);
+        QVERIFY(rig.e.doc.modified());
         // Selected again at its new place, and drawn there.
-        QCOMPARE(rig.e.SelectedKind, 1);
-        QCOMPARE(rig.e.FoundName, QStringLiteral("R2"));
-        QCOMPARE(rig.e.SelX, 200);
+        QCOMPARE(rig.e.sel.kind, ElementKind::Rectangle);
+        QCOMPARE(rig.e.sel.foundName, QStringLiteral("R2"));
+        QCOMPARE(rig.e.sel.selX, 200);
         QVERIFY(rig.pixel(200, 80) != clWhite);
         QCOMPARE(rig.pixel(120, 80), clWhite);
     }
@@ -146,8 +146,8 @@ private slots:
         else
             rig.point(name, 100, 100, "Dot");
         rig.select(100, 100);
-        QCOMPARE(rig.e.FoundName, name);
-        rig.e.Modified = false;
+        QCOMPARE(rig.e.sel.foundName, name);
+        rig.e.doc.setModified(false);
         const auto before = rig.snapshot();
         rig.ui.texts[Ctl::CaptionEdit] = QString();
         rig.ui.texts[Ctl::XEdit] = "150";
@@ -155,11 +155,11 @@ private slots:
         fromCaptionBox ? rig.e.captionKeyFilter(kEnter) : rig.e.coordinateKeyFilter(kEnter);
         if (rectangle) {
             QCOMPARE(rig.snapshot(), before);
-            QVERIFY(!rig.e.Modified);
+            QVERIFY(!rig.e.doc.modified());
         } else {
             QCOMPARE(rig.cell(name, ColCaption), QString());
             QCOMPARE(rig.centre(name), QPoint(150, 100));
-            QVERIFY(rig.e.Modified);
+            QVERIFY(rig.e.doc.modified());
         }
     }
 
@@ -190,7 +190,7 @@ private slots:
         rig.ui.texts[Ctl::YEdit] = y;
         rig.ui.texts[Ctl::CaptionEdit] = "New";
         rig.ui.focused = Ctl::CaptionEdit;
-        rig.e.CurrentColor = 0x00FFCCFF;
+        rig.e.sel.currentColor = 0x00FFCCFF;
         rig.e.captionKeyFilter(kEnter);
         QCOMPARE(rig.cell("P1", ColX), QStringLiteral("100"));
         QCOMPARE(rig.cell("P1", ColY), QStringLiteral("100"));
@@ -223,18 +223,18 @@ private slots:
             rig.select(100, 100);
         else if (kind == 3)
             rig.selectLine(lineRow);
-        QCOMPARE(rig.e.SelectedKind, kind);
-        rig.e.Modified = false;
+        QCOMPARE(int(rig.e.sel.kind), kind);
+        rig.e.doc.setModified(false);
         rig.ui.focused = Ctl::ColorList;
         rig.ui.color = 1;
         rig.e.colorChosen();
         QCOMPARE(rig.cell("P1", ColColor), stored);
         QCOMPARE(rig.cell("R1", ColColor), QStringLiteral("$0099FFFF"));
         QCOMPARE(rig.cell("P1-R1", ColCaption), QStringLiteral("t"));
-        QCOMPARE(rig.e.Modified, kind == 2);
+        QCOMPARE(rig.e.doc.modified(), kind == 2);
         if (kind == 2) {
             QCOMPARE(rig.cell("P1", ColCaption), QStringLiteral("pt")); // the caption box had no focus
-            QCOMPARE(rig.e.CurrentColor, TColor(0x00CCFFCC));
+            QCOMPARE(rig.e.sel.currentColor, TColor(0x00CCFFCC));
         }
     }
 
@@ -246,12 +246,12 @@ private slots:
         rig.line("R1-P1");
         rig.select(100, 100);
         for (const char *name : {"R1", "P1", "R1-P1"})
-            rig.e.ListShiftObj.add(name);
+            rig.e.multi.add(name);
         rig.ui.texts[Ctl::CaptionEdit] = "A";
         rig.ui.texts[Ctl::XEdit] = "5"; // a multi-selection keeps positions whatever the boxes hold
         rig.ui.texts[Ctl::YEdit] = "5";
         rig.ui.focused = Ctl::CaptionEdit;
-        rig.e.CurrentColor = 0x00FFCCCC;
+        rig.e.sel.currentColor = 0x00FFCCCC;
         rig.e.captionKeyFilter(kEnter);
         for (const char *name : {"R1", "P1", "R1-P1"})
             QCOMPARE(rig.cell(name, ColCaption), QStringLiteral("A"));
@@ -279,16 +279,16 @@ private slots:
         Rig rig;
         rig.point("P1", startX, 50, "pt", "$00CCCCFF");
         // A point on the sheet's edge is picked through the part of its circle inside.
-        for (int x = startX; x < startX + 6 && rig.e.SelectedKind == 0; ++x)
+        for (int x = startX; x < startX + 6 && rig.e.sel.kind == ElementKind::None; ++x)
             rig.select(x, 50);
-        QCOMPARE(rig.e.FoundName, QStringLiteral("P1"));
+        QCOMPARE(rig.e.sel.foundName, QStringLiteral("P1"));
         rig.ui.color = 0;
-        rig.e.ObjMoveOnCanvas(direction);
+        rig.e.ObjMoveOnCanvas(Direction(direction));
         QCOMPARE(rig.centre("P1"), expected);
         QCOMPARE(rig.ui.text(Ctl::XEdit), QString::number(expected.x()));
         QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00CCCCFF")); // style kept
-        QVERIFY(!rig.e.KeyMoveActive);
-        QVERIFY(rig.e.Modified);
+        QVERIFY(!rig.e.sel.keyMoveActive);
+        QVERIFY(rig.e.doc.modified());
     }
 
     void keyboardMoveGroup()
@@ -301,7 +301,7 @@ private slots:
         rig.select(300, 200);
         // The last listed member is selected again after each move.
         for (const char *name : {"R1-P1", "R1", "P1"})
-            rig.e.ListShiftObj.add(name);
+            rig.e.multi.add(name);
         rig.e.UpdateImageModel();
         const QPoint mid = rig.centre("R1-P1");
         rig.e.moveSelectionRight();
@@ -309,8 +309,8 @@ private slots:
         QCOMPARE(rig.centre("P1"), QPoint(301, 200));
         QCOMPARE(rig.centre("P2"), QPoint(500, 400));
         QCOMPARE(rig.centre("R1-P1"), mid + QPoint(1, 0)); // the line follows its ends
-        QCOMPARE(rig.e.FoundName, QStringLiteral("P1"));
-        QCOMPARE(rig.e.ListShiftObj.count(), 3);
+        QCOMPARE(rig.e.sel.foundName, QStringLiteral("P1"));
+        QCOMPARE(rig.e.multi.count(), 3);
 
         // With the caption box empty the rectangles stay; the points still move.
         rig.ui.texts[Ctl::CaptionEdit] = QString();
@@ -347,19 +347,19 @@ private slots:
         Rig rig;
         rig.point("P1", 100, 100);
         rig.select(100, 100);
-        rig.e.Modified = false;
+        rig.e.doc.setModified(false);
         rig.ui.texts[Ctl::XEdit] = xBox;
         const auto before = rig.snapshot();
         try {
-            rig.e.ObjMoveOnCanvas(direction);
+            rig.e.ObjMoveOnCanvas(Direction(direction));
             QFAIL("the move was not refused");
         } catch (const ConvertError &error) {
             QCOMPARE(error.message(), message);
         }
         QCOMPARE(rig.snapshot(), before);
         QCOMPARE(rig.ui.text(Ctl::XEdit), xBox);
-        QVERIFY(!rig.e.Modified);
-        QVERIFY(!rig.e.KeyMoveActive);
+        QVERIFY(!rig.e.doc.modified());
+        QVERIFY(!rig.e.sel.keyMoveActive);
     }
 
     void keyboardMoveGroupBeyondIntMovesNobody()
@@ -368,8 +368,8 @@ private slots:
         rig.point("P1", 100, 100);
         rig.point("P2", std::numeric_limits<int>::max(), 100);
         rig.select(100, 100);
-        rig.e.ListShiftObj.add("P1");
-        rig.e.ListShiftObj.add("P2");
+        rig.e.multi.add("P1");
+        rig.e.multi.add("P2");
         const auto before = rig.snapshot();
         QVERIFY_THROWS_EXCEPTION(ConvertError, rig.e.moveSelectionRight());
         QCOMPARE(rig.snapshot(), before);
@@ -387,6 +387,7 @@ private slots:
         rig.e.moveSelectionRight();
         QCOMPARE(rig.snapshot(), before);
         rig.select(100, 100);
+        rig.e.doc.setLocked(true);
         rig.ui.checked[Ctl::LockAction] = true;
         rig.e.moveSelectionRight();
         QCOMPARE(rig.snapshot(), before);
@@ -401,20 +402,20 @@ private slots:
         rig.selectLine(row);
         rig.e.MenuPopped = true;
         rig.e.reverseSelectedLine();
-        QCOMPARE(rig.e.EGrid.Cells(ColName, row), QStringLiteral("P2-R1"));
-        QCOMPARE(rig.e.EGrid.Cells(ColCaption, row), QStringLiteral("flow"));
-        QVERIFY(rig.e.Modified);
+        QCOMPARE(rig.e.doc.lines().Cells(ColName, row), QStringLiteral("P2-R1"));
+        QCOMPARE(rig.e.doc.lines().Cells(ColCaption, row), QStringLiteral("flow"));
+        QVERIFY(rig.e.doc.modified());
         QVERIFY(!rig.e.MenuPopped);
         rig.e.reverseSelectedLine();
-        QCOMPARE(rig.e.EGrid.Cells(ColName, row), QStringLiteral("R1-P2"));
+        QCOMPARE(rig.e.doc.lines().Cells(ColName, row), QStringLiteral("R1-P2"));
 
         // Without a selected line nothing changes, but the menu latch is still cleared.
         rig.select(100, 100);
-        rig.e.Modified = false;
+        rig.e.doc.setModified(false);
         rig.e.MenuPopped = true;
         rig.e.reverseSelectedLine();
-        QCOMPARE(rig.e.EGrid.Cells(ColName, row), QStringLiteral("R1-P2"));
-        QVERIFY(!rig.e.Modified);
+        QCOMPARE(rig.e.doc.lines().Cells(ColName, row), QStringLiteral("R1-P2"));
+        QVERIFY(!rig.e.doc.modified());
         QVERIFY(!rig.e.MenuPopped);
     }
 
@@ -461,12 +462,12 @@ private slots:
         QVERIFY(!rig.ui.isVisible(Ctl::HeightButtons));
         QVERIFY(!rig.ui.isVisible(Ctl::WidthButtons));
         QVERIFY(rig.ui.isVisible(Ctl::Navigator));
-        QCOMPARE(rig.e.SelectedKind, 0);
-        QCOMPARE(rig.e.ListShiftObj.count(), 0);
-        QVERIFY(rig.e.Modified);
+        QCOMPARE(rig.e.sel.kind, ElementKind::None);
+        QCOMPARE(rig.e.multi.count(), 0);
+        QVERIFY(rig.e.doc.modified());
         QVERIFY(!rig.e.MenuPopped);
 
-        rig.e.Modified = false;
+        rig.e.doc.setModified(false);
         rig.e.toggleLock();
         QVERIFY(!rig.ui.isChecked(Ctl::LockAction));
         for (Ctl c : editing) {
@@ -478,7 +479,7 @@ private slots:
             QVERIFY2(rig.ui.isEnabled(c) == expected, qPrintable(QString::number(int(c))));
         }
         QVERIFY(rig.ui.isVisible(Ctl::HeightButtons));
-        QVERIFY(rig.e.Modified);
+        QVERIFY(rig.e.doc.modified());
     }
 
     void sheetSizeButtons_data()
@@ -500,11 +501,11 @@ private slots:
         QFETCH(int, button);
         QFETCH(QSize, expected);
         Rig rig(sheet.width(), sheet.height());
-        const Ctl buttons[] = {Ctl::HeightMinus, Ctl::HeightPlus, Ctl::WidthMinus, Ctl::WidthPlus};
+        const SheetEdge buttons[] = {SheetEdge::HeightMinus, SheetEdge::HeightPlus, SheetEdge::WidthMinus, SheetEdge::WidthPlus};
         rig.e.stepSheetSize(buttons[button]);
-        QCOMPARE(QSize(rig.e.sheet.width(), rig.e.sheet.height()), expected);
+        QCOMPARE(QSize(rig.e.doc.sheet().width(), rig.e.doc.sheet().height()), expected);
         QCOMPARE(rig.e.overlayImage.size(), expected);
-        QCOMPARE(rig.e.Modified, expected != sheet);
+        QCOMPARE(rig.e.doc.modified(), expected != sheet);
         QCOMPARE(rig.ui.navigateCalls, expected != sheet ? 1 : 0);
     }
 
@@ -517,13 +518,13 @@ private slots:
         rig.e.UpdateImageModel();
         const TColor rectPixel = rig.pixel(100, 100);
         const TColor pointPixel = rig.pixel(835, 300);
-        rig.e.stepSheetSize(Ctl::WidthPlus);
-        QCOMPARE(QSize(rig.e.sheet.width(), rig.e.sheet.height()), QSize(892, 595));
+        rig.e.stepSheetSize(SheetEdge::WidthPlus);
+        QCOMPARE(QSize(rig.e.doc.sheet().width(), rig.e.doc.sheet().height()), QSize(892, 595));
         QCOMPARE(rig.centre("R1"), QPoint(100, 100));
         QCOMPARE(rig.pixel(100, 100), rectPixel);
         QCOMPARE(rig.pixel(835, 300), pointPixel);
         QCOMPARE(rig.pixel(890, 300), TColor(0x00808080)); // the frame moved to the new edge
-        QVERIFY(rig.e.Modified);
+        QVERIFY(rig.e.doc.modified());
     }
 
     void deleteRectangleWithLines()
@@ -538,13 +539,13 @@ private slots:
         rig.select(100, 100);
         rig.e.MenuPopped = true;
         rig.e.deleteSelection();
-        QCOMPARE(GetRowObjByName(rig.e.tables, "R1"), -1);
-        QCOMPARE(rig.e.EGrid.RowCount(), 3);
-        QCOMPARE(rig.e.EGrid.Cells(ColName, 1), QStringLiteral("P1-P2"));
-        QCOMPARE(rig.e.PGrid.RowCount(), 4);
-        QCOMPARE(rig.e.SelectedKind, 0);
+        QCOMPARE(GetRowObjByName(rig.e.doc.tables(), "R1"), -1);
+        QCOMPARE(rig.e.doc.lines().RowCount(), 3);
+        QCOMPARE(rig.e.doc.lines().Cells(ColName, 1), QStringLiteral("P1-P2"));
+        QCOMPARE(rig.e.doc.points().RowCount(), 4);
+        QCOMPARE(rig.e.sel.kind, ElementKind::None);
         QVERIFY(!rig.e.MenuPopped);
-        QVERIFY(rig.e.Modified);
+        QVERIFY(rig.e.doc.modified());
     }
 
     void deleteMultiSelection_data()
@@ -565,14 +566,14 @@ private slots:
         rig.line("P3-P1");
         rig.select(100, 100);
         for (const QString &name : members)
-            rig.e.ListShiftObj.add(name);
+            rig.e.multi.add(name);
         rig.e.deleteSelection();
         for (const QString &name : members)
-            QCOMPARE(GetRowObjByName(rig.e.tables, name), -1);
-        QVERIFY(GetRowObjByName(rig.e.tables, "P3") != -1);
-        QCOMPARE(rig.e.ListShiftObj.count(), 0);
+            QCOMPARE(GetRowObjByName(rig.e.doc.tables(), name), -1);
+        QVERIFY(GetRowObjByName(rig.e.doc.tables(), "P3") != -1);
+        QCOMPARE(rig.e.multi.count(), 0);
         // Every table still ends in its empty row.
-        for (const StringGrid *t : {&rig.e.HGrid, &rig.e.PGrid, &rig.e.EGrid})
+        for (const StringGrid *t : {&rig.e.doc.rectangles(), &rig.e.doc.points(), &rig.e.doc.lines()})
             QVERIFY(!rowInUse(*t, t->RowCount() - 1));
     }
 
@@ -582,12 +583,12 @@ private slots:
         rig.point("P1", 300, 300);
         rig.e.UpdateImageModel();
         rig.e.SelectAllObjects();
-        QCOMPARE(rig.e.SelectedKind, 0);
+        QCOMPARE(rig.e.sel.kind, ElementKind::None);
         QVERIFY(rig.ui.isEnabled(Ctl::DeleteButton));
         rig.e.deleteSelection();
-        QCOMPARE(rig.e.PGrid.RowCount(), 2);
+        QCOMPARE(rig.e.doc.points().RowCount(), 2);
         QVERIFY(!rig.ui.isEnabled(Ctl::DeleteButton));
-        QVERIFY(rig.e.Modified);
+        QVERIFY(rig.e.doc.modified());
     }
 
     void deleteWithNothingSelectedTouchesNothing()
@@ -595,12 +596,12 @@ private slots:
         Rig rig;
         rig.rect("R1", 100, 100, "Box");
         rig.point("P1", 300, 300);
-        rig.e.HGrid.setRow(1);
-        rig.e.PGrid.setRow(1);
+        rig.e.doc.setCurrentRow(rig.e.doc.rectangles(), 1);
+        rig.e.doc.setCurrentRow(rig.e.doc.points(), 1);
         const auto before = rig.snapshot();
         rig.e.deleteSelection();
         QCOMPARE(rig.snapshot(), before);
-        QVERIFY(!rig.e.Modified);
+        QVERIFY(!rig.e.doc.modified());
     }
 };
 

@@ -12,7 +12,7 @@ int overlayMarks(const Editor &e, const QRect &area)
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            n += e.overlayImage.pixel(x, y) != e.sheet.image().pixel(x, y);
+            n += e.overlayImage.pixel(x, y) != e.doc.sheet().image().pixel(x, y);
     return n;
 }
 
@@ -82,29 +82,29 @@ void TestGestures::rightPressArmsLeftPressCreates()
 
     rig.press(MouseButton(armButton), 50, 50);
     rig.e.sheetRelease(MouseButton(armButton), 0, 50, 50);
-    QCOMPARE(rig.e.ToolMode, rect ? 1 : 2);
+    QCOMPARE(rig.e.gesture.tool, rect ? Tool::Rectangle : Tool::Point);
     QCOMPARE(rig.ui.toolDown, rect ? Ctl::RectangleTool : Ctl::PointTool);
-    QCOMPARE(rig.e.SelCaption, typed.isEmpty() ? QStringLiteral("RP") : typed);
-    QVERIFY(!rig.e.Modified);
+    QCOMPARE(rig.e.sel.selCaption, typed.isEmpty() ? QStringLiteral("RP") : typed);
+    QVERIFY(!rig.e.doc.modified());
 
     rig.click(200, 150);
-    const StringGrid &t = rect ? rig.e.HGrid : rig.e.PGrid;
+    const StringGrid &t = rect ? rig.e.doc.rectangles() : rig.e.doc.points();
     QCOMPARE(t.RowCount(), 3);
     QCOMPARE(t.Cells(ColName, 1), name);
     QCOMPARE(t.Cells(ColX, 1), QStringLiteral("200"));
     QCOMPARE(t.Cells(ColY, 1), QStringLiteral("150"));
     QCOMPARE(t.Cells(ColCaption, 1), caption);
     QCOMPARE(t.Cells(ColColor, 1), colourText);
-    QCOMPARE(rig.e.ToolMode, 0);
+    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
     QCOMPARE(rig.ui.toolDown, Ctl::CursorTool);
-    QVERIFY(rig.e.Modified);
+    QVERIFY(rig.e.doc.modified());
     // The new element is on the sheet and selected.
-    QCOMPARE(rig.e.SelectedKind, rect ? 1 : 2);
-    QCOMPARE(rig.e.FoundName, name);
+    QCOMPARE(rig.e.sel.kind, rect ? ElementKind::Rectangle : ElementKind::Point);
+    QCOMPARE(rig.e.sel.foundName, name);
     QCOMPARE(rig.ui.text(Ctl::CaptionEdit), caption);
     QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("200"));
     QVERIFY(rig.ui.captionSelectedAll);
-    QCOMPARE(rig.e.ListShiftObj.items(), QStringList({name}));
+    QCOMPARE(rig.e.multi.items(), QStringList({name}));
 }
 
 void TestGestures::repeatedRightPressesPlaceOneEach()
@@ -114,16 +114,16 @@ void TestGestures::repeatedRightPressesPlaceOneEach()
         rig.press(mbRight, x, 100);
         rig.e.sheetRelease(mbRight, 0, x, 100);
     }
-    QCOMPARE(rig.e.HGrid.RowCount(), 4); // R1 at 200, R2 at 300
-    QCOMPARE(rig.e.HGrid.Cells(ColName, 2), QStringLiteral("R2"));
-    QCOMPARE(rig.e.HGrid.Cells(ColX, 2), QStringLiteral("300"));
-    QCOMPARE(rig.e.ToolMode, 1);
-    QCOMPARE(rig.e.SelectedKind, 0);
+    QCOMPARE(rig.e.doc.rectangles().RowCount(), 4); // R1 at 200, R2 at 300
+    QCOMPARE(rig.e.doc.rectangles().Cells(ColName, 2), QStringLiteral("R2"));
+    QCOMPARE(rig.e.doc.rectangles().Cells(ColX, 2), QStringLiteral("300"));
+    QCOMPARE(rig.e.gesture.tool, Tool::Rectangle);
+    QCOMPARE(rig.e.sel.kind, ElementKind::None);
 
     rig.click(400, 100);
-    QCOMPARE(rig.e.HGrid.Cells(ColName, 3), QStringLiteral("R3"));
-    QCOMPARE(rig.e.ToolMode, 0);
-    QCOMPARE(rig.e.FoundName, QStringLiteral("R3"));
+    QCOMPARE(rig.e.doc.rectangles().Cells(ColName, 3), QStringLiteral("R3"));
+    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
+    QCOMPARE(rig.e.sel.foundName, QStringLiteral("R3"));
     QVERIFY(rig.ui.isEnabled(Ctl::LineTool));
 }
 
@@ -134,21 +134,21 @@ void TestGestures::creationOnTopOfExistingElement()
     rig.addPoint(QStringLiteral("P1"), 400, 300);
     rig.e.UpdateImageModel();
 
-    rig.e.selectTool(Ctl::RectangleTool);
+    rig.e.selectTool(Tool::Rectangle);
     rig.click(200, 150);
-    QCOMPARE(rig.e.FoundName, QStringLiteral("R2")); // the later rectangle lies on top
+    QCOMPARE(rig.e.sel.foundName, QStringLiteral("R2")); // the later rectangle lies on top
 
-    rig.e.selectTool(Ctl::PointTool);
+    rig.e.selectTool(Tool::Point);
     rig.click(400, 300);
-    QCOMPARE(rig.e.PGrid.Cells(ColName, 2), QStringLiteral("P2"));
-    QCOMPARE(rig.e.FoundName, QStringLiteral("P1")); // equal distance: the earlier point wins
+    QCOMPARE(rig.e.doc.points().Cells(ColName, 2), QStringLiteral("P2"));
+    QCOMPARE(rig.e.sel.foundName, QStringLiteral("P1")); // equal distance: the earlier point wins
 }
 
 void TestGestures::creationGhostFollowsPointer()
 {
     EditorRig rig;
-    rig.e.GridVisible = false; // compare the ghost alone with the sheet
-    rig.e.selectTool(Ctl::RectangleTool);
+    rig.e.view.gridVisible = false; // compare the ghost alone with the sheet
+    rig.e.selectTool(Tool::Rectangle);
     rig.e.sheetMove(0, 500, 400);
     QVERIFY(overlayMarks(rig.e, QRect(470, 380, 60, 40)) > 0);
     QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("500"));
@@ -202,32 +202,32 @@ void TestGestures::lineTool()
     rig.addPoint(QStringLiteral("P1"), 200, 300);
     if (!existing.isEmpty())
         rig.addLine(existing);
-    rig.e.GridVisible = false;
+    rig.e.view.gridVisible = false;
     rig.e.UpdateImageModel();
-    const int lines = rig.e.EGrid.RowCount();
+    const int lines = rig.e.doc.lines().RowCount();
 
-    rig.e.selectTool(Ctl::LineTool);
+    rig.e.selectTool(Tool::Line);
     rig.click(first.x(), first.y());
-    QCOMPARE(rig.e.LineClickCount, 1);
-    QCOMPARE(rig.e.ToolMode, 3);
+    QCOMPARE(rig.e.gesture.lineClickCount, 1);
+    QCOMPARE(rig.e.gesture.tool, Tool::Line);
     // The rubber line runs from the first end's centre to the pointer.
     rig.e.sheetMove(0, 450, 250);
     QVERIFY(overlayMarks(rig.e, QRect(435, 238, 15, 20)) > 0);
 
     rig.click(second.x(), second.y());
-    QCOMPARE(rig.e.ToolMode, 0);
-    QCOMPARE(rig.e.LineClickCount, 0);
+    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
+    QCOMPARE(rig.e.gesture.lineClickCount, 0);
     QCOMPARE(rig.ui.toolDown, Ctl::CursorTool);
-    QVERIFY(rig.e.Modified);
+    QVERIFY(rig.e.doc.modified());
     QCOMPARE(rig.ui.infos, message.isEmpty() ? QStringList() : QStringList({message}));
     if (created.isEmpty()) {
-        QCOMPARE(rig.e.EGrid.RowCount(), lines);
+        QCOMPARE(rig.e.doc.lines().RowCount(), lines);
     } else {
-        QCOMPARE(rig.e.EGrid.RowCount(), lines + 1);
-        QCOMPARE(rig.e.EGrid.Cells(ColName, lines - 1), created);
+        QCOMPARE(rig.e.doc.lines().RowCount(), lines + 1);
+        QCOMPARE(rig.e.doc.lines().Cells(ColName, lines - 1), created);
         const QPoint mid = (first + second) / 2;
-        QCOMPARE(rig.e.EGrid.Cells(ColX, lines - 1), QString::number(mid.x()));
-        QCOMPARE(rig.e.EGrid.Cells(ColY, lines - 1), QString::number(mid.y()));
+        QCOMPARE(rig.e.doc.lines().Cells(ColX, lines - 1), QString::number(mid.x()));
+        QCOMPARE(rig.e.doc.lines().Cells(ColY, lines - 1), QString::number(mid.y()));
     }
 }
 
@@ -241,8 +241,8 @@ void TestGestures::doubleClickEntersLineTool()
     one.click(100, 100);
     one.e.sheetDoubleClick();
     one.click(100, 100, ssDouble);
-    QCOMPARE(one.e.ToolMode, 0);
-    QCOMPARE(one.e.FoundName, QStringLiteral("R1"));
+    QCOMPARE(one.e.gesture.tool, Tool::Cursor);
+    QCOMPARE(one.e.sel.foundName, QStringLiteral("R1"));
 
     EditorRig rig;
     rig.addRect(QStringLiteral("R1"), 100, 100);
@@ -255,19 +255,19 @@ void TestGestures::doubleClickEntersLineTool()
     rig.e.sheetDoubleClick();
     QCOMPARE(rig.ui.toolDown, Ctl::LineTool);
     rig.click(100, 100, ssDouble);
-    QCOMPARE(rig.e.LineClickCount, 1);
+    QCOMPARE(rig.e.gesture.lineClickCount, 1);
     rig.click(200, 300);
-    QCOMPARE(rig.e.EGrid.Cells(ColName, 1), QStringLiteral("R1-P1"));
-    QCOMPARE(rig.e.ToolMode, 0);
+    QCOMPARE(rig.e.doc.lines().Cells(ColName, 1), QStringLiteral("R1-P1"));
+    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
 
     // On empty sheet the line tool is entered and left again at once.
-    rig.e.Modified = false;
+    rig.e.doc.setModified(false);
     rig.click(600, 500);
     rig.e.sheetDoubleClick();
     rig.click(600, 500, ssDouble);
-    QCOMPARE(rig.e.ToolMode, 0);
-    QCOMPARE(rig.e.LineClickCount, 0);
-    QVERIFY(rig.e.Modified);
+    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
+    QCOMPARE(rig.e.gesture.lineClickCount, 0);
+    QVERIFY(rig.e.doc.modified());
 }
 
 void TestGestures::dragKeepsGrabOffset_data()
@@ -303,7 +303,7 @@ void TestGestures::dragKeepsGrabOffset()
     const QString name = rect ? QStringLiteral("R1") : QStringLiteral("P1");
 
     rig.e.sheetPress(mbLeft, ssLeft, pressAt.x(), pressAt.y());
-    QCOMPARE(rig.e.FoundName, name);
+    QCOMPARE(rig.e.sel.foundName, name);
     rig.e.sheetMove(ssLeft, releaseAt.x(), releaseAt.y());
     const bool moved = centre != rig.centre(name);
     if (moved) // the boxes follow the ghost's centre
@@ -311,10 +311,10 @@ void TestGestures::dragKeepsGrabOffset()
     rig.e.sheetRelease(mbLeft, 0, releaseAt.x(), releaseAt.y());
 
     QCOMPARE(rig.centre(name), centre);
-    QCOMPARE(rig.e.Modified, moved);
-    QCOMPARE(rig.e.FoundName, name); // re-selected at its new place
-    QCOMPARE(QPoint(rig.e.SelX, rig.e.SelY), centre);
-    QVERIFY(!rig.e.MouseHeld);
+    QCOMPARE(rig.e.doc.modified(), moved);
+    QCOMPARE(rig.e.sel.foundName, name); // re-selected at its new place
+    QCOMPARE(QPoint(rig.e.sel.selX, rig.e.sel.selY), centre);
+    QVERIFY(!rig.e.gesture.mouseHeld);
 }
 
 void TestGestures::shiftClickAddsNeverRemoves()
@@ -328,18 +328,18 @@ void TestGestures::shiftClickAddsNeverRemoves()
     rig.click(100, 100);
     rig.click(300, 100, ssShift);
     rig.click(100, 100, ssShift);
-    QCOMPARE(rig.e.ListShiftObj.items(), QStringList({"R1", "R2"}));
+    QCOMPARE(rig.e.multi.items(), QStringList({"R1", "R2"}));
     QVERIFY(!rig.ui.isEnabled(Ctl::XEdit));
     QVERIFY(!rig.ui.isEnabled(Ctl::YLabel));
     rig.click(200, 300, ssShift);
-    QCOMPARE(rig.e.ListShiftObj.items(), QStringList({"R1", "R2", "P1"}));
+    QCOMPARE(rig.e.multi.items(), QStringList({"R1", "R2", "P1"}));
     // Ctrl+Shift is not exactly Shift: the click restarts the list.
     rig.click(300, 100, ssShift | ssCtrl);
-    QCOMPARE(rig.e.ListShiftObj.items(), QStringList({"R2"}));
+    QCOMPARE(rig.e.multi.items(), QStringList({"R2"}));
     QVERIFY(rig.ui.isEnabled(Ctl::XEdit));
     rig.click(100, 100, ssShift);
     rig.click(600, 500, ssShift); // nothing there: the list is emptied by the hit test
-    QCOMPARE(rig.e.ListShiftObj.count(), 0);
+    QCOMPARE(rig.e.multi.count(), 0);
 }
 
 void TestGestures::plainDragMovesGroupThenReduces()
@@ -358,8 +358,8 @@ void TestGestures::plainDragMovesGroupThenReduces()
     QCOMPARE(rig.centre("R2"), QPoint(330, 120));
     QCOMPARE(rig.centre("R1"), QPoint(130, 120));
     QCOMPARE(rig.centre("P1"), QPoint(230, 320));
-    QCOMPARE(rig.e.EGrid.Cells(ColX, 1), QStringLiteral("180")); // the line follows its ends
-    QCOMPARE(rig.e.ListShiftObj.items(), QStringList({"R2"}));
+    QCOMPARE(rig.e.doc.lines().Cells(ColX, 1), QStringLiteral("180")); // the line follows its ends
+    QCOMPARE(rig.e.multi.items(), QStringList({"R2"}));
 }
 
 void TestGestures::shiftDragMovesGroupAndKeepsIt()
@@ -375,8 +375,8 @@ void TestGestures::shiftDragMovesGroupAndKeepsIt()
     rig.drag(305, 102, 315, 112, ssShift);
     QCOMPARE(rig.centre("R2"), QPoint(315, 112));
     QCOMPARE(rig.centre("R1"), QPoint(115, 112));
-    QCOMPARE(rig.e.ListShiftObj.items(), QStringList({"R1", "R2"}));
-    QCOMPARE(rig.e.sheet.left, 0);
+    QCOMPARE(rig.e.multi.items(), QStringList({"R1", "R2"}));
+    QCOMPARE(rig.e.doc.sheet().left, 0);
 }
 
 void TestGestures::panningByDraggingEmptySheet_data()
@@ -398,10 +398,11 @@ void TestGestures::panningByDraggingEmptySheet()
     QFETCH(QPoint, offset);
 
     EditorRig rig; // 842 x 595 in a 688 x 473 area
+    rig.e.doc.setLocked(locked);
     rig.ui.checked[Ctl::LockAction] = locked;
     rig.e.sheetPress(mbLeft, keys | ssLeft, 300, 300);
     rig.e.sheetMove(keys | ssLeft, 290, 294);
-    QCOMPARE(QPoint(rig.e.sheet.left, rig.e.sheet.top), offset);
+    QCOMPARE(QPoint(rig.e.doc.sheet().left, rig.e.doc.sheet().top), offset);
     QCOMPARE(rig.ui.navigateCalls, offset.isNull() ? 0 : 1);
 }
 
@@ -410,6 +411,7 @@ void TestGestures::lockedPressOnlyRecordsAnchor()
     EditorRig rig;
     rig.addRect(QStringLiteral("R1"), 100, 100);
     rig.e.UpdateImageModel();
+    rig.e.doc.setLocked(true);
     rig.ui.checked[Ctl::LockAction] = true;
     rig.ui.enabled[Ctl::CaptionEdit] = false;
     rig.ui.enabled[Ctl::SelectAllAction] = true;
@@ -417,11 +419,11 @@ void TestGestures::lockedPressOnlyRecordsAnchor()
     rig.press(mbRight, 100, 100);
     rig.e.sheetRelease(mbRight, 0, 100, 100);
     rig.click(100, 100);
-    QCOMPARE(QPoint(rig.e.PanAnchorX, rig.e.PanAnchorY), QPoint(100, 100));
-    QCOMPARE(rig.e.ToolMode, 0);
-    QCOMPARE(rig.e.SelectedKind, 0);
-    QCOMPARE(rig.e.HGrid.RowCount(), 3);
-    QVERIFY(!rig.e.MouseHeld);
+    QCOMPARE(QPoint(rig.e.view.panAnchorX, rig.e.view.panAnchorY), QPoint(100, 100));
+    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
+    QCOMPARE(rig.e.sel.kind, ElementKind::None);
+    QCOMPARE(rig.e.doc.rectangles().RowCount(), 3);
+    QVERIFY(!rig.e.gesture.mouseHeld);
     QVERIFY(!rig.ui.isEnabled(Ctl::SelectAllAction));
     QVERIFY(!rig.ui.captionSelectedAll);
 }
@@ -434,13 +436,13 @@ void TestGestures::groupMoveClampsToIntRange()
     rig.addRect(QStringLiteral("R1"), 100, 100);
     rig.addPoint(QStringLiteral("P1"), kMax - 5, kMin + 5);
     rig.addLine(QStringLiteral("R1-P1"));
-    rig.e.ListShiftObj.items() = {"R1", "P1", "R1-P1", "R9"};
-    rig.e.FoundName = QStringLiteral("R1");
+    rig.e.multi.setItems({"R1", "P1", "R1-P1", "R9"});
+    rig.e.sel.foundName = QStringLiteral("R1");
 
     rig.e.ChangeCoordObj(-10, 10); // moves by (+10, -10)
     QCOMPARE(rig.centre("P1"), QPoint(kMax, kMin));
     QCOMPARE(rig.centre("R1"), QPoint(100, 100));
-    QCOMPARE(rig.e.EGrid.Cells(ColX, 1), QString());
+    QCOMPARE(rig.e.doc.lines().Cells(ColX, 1), QString());
 }
 
 QTEST_MAIN(TestGestures)

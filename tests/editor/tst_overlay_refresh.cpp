@@ -25,13 +25,13 @@ QString overlayMismatch(Editor &e)
 
 QPoint somewhere(QRandomGenerator &rng, const Editor &e)
 {
-    return {rng.bounded(-20, e.sheet.width() + 20), rng.bounded(-20, e.sheet.height() + 20)};
+    return {rng.bounded(-20, e.doc.sheet().width() + 20), rng.bounded(-20, e.doc.sheet().height() + 20)};
 }
 
 // A random element's centre, or a random place on an empty scheme.
 QPoint anElement(QRandomGenerator &rng, EditorRig &rig)
 {
-    StringGrid &t = rng.bounded(2) ? rig.e.HGrid : rig.e.PGrid;
+    const StringGrid &t = rng.bounded(2) ? rig.e.doc.rectangles() : rig.e.doc.points();
     if (t.RowCount() <= 2)
         return somewhere(rng, rig.e);
     return rig.centre(t.Cells(ColName, 1 + rng.bounded(t.RowCount() - 2)));
@@ -62,23 +62,23 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
     QRandomGenerator rng(seed);
     EditorRig rig(400, 300);
     Editor &e = rig.e;
-    const Ctl sides[] = {Ctl::HeightMinus, Ctl::HeightPlus, Ctl::WidthMinus, Ctl::WidthPlus};
+    const SheetEdge sides[] = {SheetEdge::HeightMinus, SheetEdge::HeightPlus, SheetEdge::WidthMinus, SheetEdge::WidthPlus};
     int created = 0;
     for (int step = 0; step < 400; ++step) {
         if (e.locked() && rng.bounded(3) == 0)
             e.toggleLock(); // locked schemes take no edits: unlock soon
         const int action = rng.bounded(12);
-        const int rowsBefore = e.HGrid.RowCount() + e.PGrid.RowCount();
+        const int rowsBefore = e.doc.rectangles().RowCount() + e.doc.points().RowCount();
         const QPoint p = somewhere(rng, e);
         try {
             switch (action) {
             case 0: // create a rectangle or a point
-                e.selectTool(rng.bounded(2) ? Ctl::RectangleTool : Ctl::PointTool);
+                e.selectTool(rng.bounded(2) ? Tool::Rectangle : Tool::Point);
                 e.sheetMove(0, p.x(), p.y());
                 rig.click(p.x(), p.y());
                 break;
             case 1: // a ghost left on the overlay
-                e.selectTool(rng.bounded(2) ? Ctl::RectangleTool : Ctl::PointTool);
+                e.selectTool(rng.bounded(2) ? Tool::Rectangle : Tool::Point);
                 e.sheetMove(0, p.x(), p.y());
                 break;
             case 2:
@@ -91,7 +91,7 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
                 break;
             }
             case 4: { // a line between two elements, sometimes left half done
-                e.selectTool(Ctl::LineTool);
+                e.selectTool(Tool::Line);
                 const QPoint a = anElement(rng, rig);
                 rig.click(a.x(), a.y());
                 e.sheetMove(ssLeft, p.x(), p.y());
@@ -102,10 +102,10 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
                 break;
             }
             case 5:
-                e.ObjMoveOnCanvas(rng.bounded(4));
+                e.ObjMoveOnCanvas(Direction(rng.bounded(4)));
                 break;
             case 6:
-                if (e.SelectedKind != 0)
+                if (e.sel.kind != ElementKind::None)
                     e.deleteSelection();
                 break;
             case 7:
@@ -116,7 +116,7 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
                     e.toggleLock();
                 break;
             case 9:
-                e.GridVisible = !e.GridVisible;
+                e.view.gridVisible = !e.view.gridVisible;
                 break;
             case 10:
                 if (!e.locked() && rng.bounded(4) == 0)
@@ -129,7 +129,7 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
         } catch (const AppError &) {
             // told to the user by the window; the picture must still be right
         }
-        created += e.HGrid.RowCount() + e.PGrid.RowCount() > rowsBefore;
+        created += e.doc.rectangles().RowCount() + e.doc.points().RowCount() > rowsBefore;
         const QString mismatch = overlayMismatch(e);
         if (!mismatch.isEmpty())
             QFAIL(qPrintable(QStringLiteral("step %1 (action %2): %3").arg(step).arg(action).arg(mismatch)));
@@ -144,7 +144,7 @@ void TestOverlayRefresh::ghostIsRemovedByTheNextRefresh()
     rig.addRect(QStringLiteral("R1"), 200, 150);
     rig.e.UpdateImageModel();
     rig.click(200, 150);
-    rig.e.selectTool(Ctl::RectangleTool);
+    rig.e.selectTool(Tool::Rectangle);
     const QImage armed = rig.e.overlayImage.copy();
     rig.e.sheetMove(0, 500, 400);
     QVERIFY(rig.e.overlayImage != armed);

@@ -25,17 +25,17 @@ class TestWindowEditing : public QObject {
     Editor &ed() { return form->editor(); }
     QString cell(const QString &name, int col)
     {
-        return ed().tables.tableForName(name).Cells(col, GetRowObjByName(ed().tables, name));
+        return ed().doc.tables().tableForName(name).Cells(col, GetRowObjByName(ed().doc.tables(), name));
     }
     QPoint centre(const QString &name) { return {cell(name, ColX).toInt(), cell(name, ColY).toInt()}; }
     void addRect(const QString &name, int x, int y, const QString &caption)
     {
-        appendRow(ed().HGrid, {name, QString::number(x), QString::number(y), caption, "$0099FFFF"});
+        ed().doc.appendRow(ed().doc.rectangles(), {name, QString::number(x), QString::number(y), caption, "$0099FFFF"});
         ed().UpdateImageModel();
     }
     void addPoint(const QString &name, int x, int y)
     {
-        appendRow(ed().PGrid, {name, QString::number(x), QString::number(y), "pt", "$0099FFFF"});
+        ed().doc.appendRow(ed().doc.points(), {name, QString::number(x), QString::number(y), "pt", "$0099FFFF"});
         ed().UpdateImageModel();
     }
     void clickSheet(int x, int y, Qt::KeyboardModifiers keys = {})
@@ -62,7 +62,7 @@ private slots:
     }
     void cleanup()
     {
-        ed().Modified = false;
+        ed().doc.setModified(false);
         fx.reset();
         form = nullptr;
     }
@@ -79,7 +79,7 @@ private slots:
         QTest::keyClick(form->controls().xEdit, Qt::Key_Return);
         QCOMPARE(centre("R2"), QPoint(200, 80));
         QCOMPARE(cell("R2", ColCaption), QStringLiteral("Pump"));
-        QCOMPARE(ed().FoundName, QStringLiteral("R2"));
+        QCOMPARE(ed().sel.foundName, QStringLiteral("R2"));
         QCOMPARE(form->controls().xEdit->text(), QStringLiteral("200"));
 
         // An emptied box applies no position.
@@ -97,7 +97,7 @@ private slots:
         QTest::keyClicks(form->controls().captionEdit, "Valve");
         QTest::keyClick(form->controls().captionEdit, Qt::Key_Return);
         QCOMPARE(cell("P1", ColCaption), QStringLiteral("Valve"));
-        QVERIFY(ed().Modified);
+        QVERIFY(ed().doc.modified());
     }
 
     void keyboardMoves()
@@ -130,30 +130,30 @@ private slots:
     {
         addRect("R1", 100, 100, "Box");
         addPoint("P1", 400, 300);
-        appendRow(ed().EGrid, {"R1-P1", "", "", "flow"});
+        ed().doc.appendRow(ed().doc.lines(), {"R1-P1", "", "", "flow"});
         ed().UpdateImageModel();
         // Select the line through its arrow head at the stored midpoint.
         const QPoint mid = centre("R1-P1");
         ed().Find_and_Select(mid.x(), mid.y());
-        QCOMPARE(ed().SelectedKind, 3);
+        QCOMPARE(ed().sel.kind, ElementKind::Line);
         QVERIFY(form->controls().reverseLineButton->isEnabled());
         QTest::mouseClick(form->controls().reverseLineButton, Qt::LeftButton);
-        QCOMPARE(ed().EGrid.Cells(ColName, 1), QStringLiteral("P1-R1"));
+        QCOMPARE(ed().doc.lines().Cells(ColName, 1), QStringLiteral("P1-R1"));
         form->controls().reverseLineAction->trigger();
-        QCOMPARE(ed().EGrid.Cells(ColName, 1), QStringLiteral("R1-P1"));
+        QCOMPARE(ed().doc.lines().Cells(ColName, 1), QStringLiteral("R1-P1"));
 
         clickSheet(100, 100);
-        QCOMPARE(ed().FoundName, QStringLiteral("R1"));
+        QCOMPARE(ed().sel.foundName, QStringLiteral("R1"));
         QTest::mouseClick(form->controls().deleteButton, Qt::LeftButton);
-        QCOMPARE(ed().HGrid.RowCount(), 2);
-        QCOMPARE(ed().EGrid.RowCount(), 2);
+        QCOMPARE(ed().doc.rectangles().RowCount(), 2);
+        QCOMPARE(ed().doc.lines().RowCount(), 2);
         QVERIFY(!form->controls().deleteButton->isEnabled());
 
         // Select All on the one remaining element enables Delete, which deletes it.
         ctrl(Qt::Key_A);
         QVERIFY(form->controls().deleteButton->isEnabled());
         fx->key(Qt::Key_Delete, Qt::ControlModifier);
-        QCOMPARE(ed().PGrid.RowCount(), 2);
+        QCOMPARE(ed().doc.points().RowCount(), 2);
     }
 
     void lockAndUnlock()
@@ -172,7 +172,7 @@ private slots:
         QVERIFY(!form->controls().selectAllAction->isEnabled());
 
         // A keyboard move does nothing while locked.
-        ed().SelectedKind = 1;
+        ed().sel.kind = ElementKind::Rectangle;
         ctrl(Qt::Key_Right);
         QCOMPARE(centre("R1"), QPoint(100, 100));
 
@@ -189,17 +189,17 @@ private slots:
     {
         addRect("R1", 100, 100, "Box");
         QTest::mouseClick(form->controls().widthPlus, Qt::LeftButton);
-        QCOMPARE(ed().sheet.width(), 892);
+        QCOMPARE(ed().doc.sheet().width(), 892);
         QCOMPARE(form->controls().sheetView->size(), QSize(892, 595));
         QTest::mouseClick(form->controls().heightMinus, Qt::LeftButton);
-        QCOMPARE(ed().sheet.height(), 545);
+        QCOMPARE(ed().doc.sheet().height(), 545);
         QCOMPARE(centre("R1"), QPoint(100, 100));
-        QVERIFY(ed().Modified);
+        QVERIFY(ed().doc.modified());
     }
     void newSheetThroughTheDialog()
     {
         addRect("R1", 100, 100, "Box");
-        ed().Modified = false;
+        ed().doc.setModified(false);
         QSize shown;
         fx->modal.onNewSheet = [&shown](NewSheetDialog *dlg, int &width, int &height) {
             if (!dlg)
@@ -215,8 +215,8 @@ private slots:
         ctrl(Qt::Key_N);
         QCOMPARE(fx->modal.newSheetCalls, 1);
         QCOMPARE(shown, QSize(842, 595));
-        QCOMPARE(QSize(ed().sheet.width(), ed().sheet.height()), QSize(421, 595));
-        QCOMPARE(ed().HGrid.RowCount(), 2);
+        QCOMPARE(QSize(ed().doc.sheet().width(), ed().doc.sheet().height()), QSize(421, 595));
+        QCOMPARE(ed().doc.rectangles().RowCount(), 2);
     }
 };
 

@@ -18,7 +18,7 @@ QSize measure(const QString &caption)
     return probe.TextExtent(caption);
 }
 
-QImage draw(Coord x, Coord y, const QString &caption, bool marked, bool outline, int kind,
+QImage draw(Coord x, Coord y, const QString &caption, bool marked, bool outline, ElementKind kind,
             TColor background = clWhite, TColor fill = kFill, TColor pen = clBlack)
 {
     QImage image = blankImage(200, 120, background);
@@ -75,7 +75,7 @@ void TestElementDrawing::rectangleBoxAndCaption()
     const int hw = ext.width() / 2;
     const int L = x - hw - 8, T = y - ext.height(), R = x + hw + 8, B = y + ext.height();
 
-    const QImage img = draw(x, y, caption, false, false, KindRect);
+    const QImage img = draw(x, y, caption, false, false, ElementKind::Rectangle);
     // Outline on the edges, right and bottom excluded; nothing outside.
     QCOMPARE(colorAt(img, L, y), clBlack);
     QCOMPARE(colorAt(img, L - 1, y), clWhite);
@@ -111,7 +111,7 @@ void TestElementDrawing::pointBoxesAndCaption()
     const QSize ext = measure(caption);
     const int x = 100, y = 50;
     const int hw = ext.width() / 2;
-    const QImage img = draw(x, y, caption, false, false, KindPoint);
+    const QImage img = draw(x, y, caption, false, false, ElementKind::Point);
 
     // Circle box (94, 44)..(105, 55): black outline, cream inside.
     QCOMPARE(colorAt(img, 94, 50), clBlack);
@@ -141,14 +141,14 @@ void TestElementDrawing::pointBoxesAndCaption()
 
 void TestElementDrawing::pointWithoutCaptionIsCircleOnly()
 {
-    const QImage img = draw(100, 50, QString(), false, false, KindPoint);
+    const QImage img = draw(100, 50, QString(), false, false, ElementKind::Point);
     QCOMPARE(boundsWhere(img, [](TColor c) { return c != clWhite; }), QRect(QPoint(94, 44), QPoint(105, 55)));
     QCOMPARE(countOf(img, kFill), 0);
 }
 
 void TestElementDrawing::rectangleWithoutCaptionHasNoFill()
 {
-    const QImage img = draw(100, 50, QString(), false, false, KindRect);
+    const QImage img = draw(100, 50, QString(), false, false, ElementKind::Rectangle);
     QCOMPARE(countOf(img, kFill), 0);
     // Whatever the empty figure leaves stays within its 16-pixel-wide box.
     const QRect marks = boundsWhere(img, [](TColor c) { return c != clWhite; });
@@ -157,14 +157,15 @@ void TestElementDrawing::rectangleWithoutCaptionHasNoFill()
 
 void TestElementDrawing::markedKeepsFillAndCaption_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::newRow("rectangle") << int(KindRect);
-    QTest::newRow("point") << int(KindPoint);
+    QTest::addColumn<int>("kindIndex");
+    QTest::newRow("rectangle") << int(ElementKind::Rectangle);
+    QTest::newRow("point") << int(ElementKind::Point);
 }
 
 void TestElementDrawing::markedKeepsFillAndCaption()
 {
-    QFETCH(int, kind);
+    QFETCH(int, kindIndex);
+    const auto kind = ElementKind(kindIndex);
     const QImage normal = draw(100, 50, QStringLiteral("Marked"), false, false, kind);
     const QImage marked = draw(100, 50, QStringLiteral("Marked"), true, false, kind);
     const std::vector<QPoint> diff = differences(normal, marked);
@@ -174,8 +175,8 @@ void TestElementDrawing::markedKeepsFillAndCaption()
         QCOMPARE(colorAt(normal, p.x(), p.y()), clBlack);
         QCOMPARE(colorAt(marked, p.x(), p.y()), clWhite);
     }
-    const int left = kind == KindRect ? 100 - measure(QStringLiteral("Marked")).width() / 2 - 8 : 94;
-    const QRect edge(left, kind == KindRect ? 40 : 44, 1, kind == KindRect ? 20 : 12);
+    const int left = kind == ElementKind::Rectangle ? 100 - measure(QStringLiteral("Marked")).width() / 2 - 8 : 94;
+    const QRect edge(left, kind == ElementKind::Rectangle ? 40 : 44, 1, kind == ElementKind::Rectangle ? 20 : 12);
     QVERIFY(!pixelsOf(marked, clBlack, edge).empty());
     QVERIFY(!pixelsOf(marked, clWhite, edge).empty());
 }
@@ -183,8 +184,8 @@ void TestElementDrawing::markedKeepsFillAndCaption()
 void TestElementDrawing::rectangleGhostIsDottedOutlineOnly()
 {
     const QString caption = QStringLiteral("Ghost");
-    const QImage solid = draw(100, 50, caption, false, false, KindRect, kBackground);
-    const QImage ghost = draw(100, 50, caption, false, true, KindRect, kBackground, 0x00CCFFCC);
+    const QImage solid = draw(100, 50, caption, false, false, ElementKind::Rectangle, kBackground);
+    const QImage ghost = draw(100, 50, caption, false, true, ElementKind::Rectangle, kBackground, 0x00CCFFCC);
     const std::vector<QPoint> changed = differences(blankImage(200, 120, kBackground), ghost);
     QVERIFY(!changed.empty());
     int outlinePixels = 0;
@@ -203,7 +204,7 @@ void TestElementDrawing::rectangleGhostIsDottedOutlineOnly()
 
 void TestElementDrawing::pointGhostHasCreamGaps()
 {
-    const QImage ghost = draw(100, 50, QStringLiteral("Ghost"), false, true, KindPoint, kBackground,
+    const QImage ghost = draw(100, 50, QStringLiteral("Ghost"), false, true, ElementKind::Point, kBackground,
                               clPointFill, clPointGhostPen);
     const std::vector<QPoint> changed = differences(blankImage(200, 120, kBackground), ghost);
     QCOMPARE(boundsWhere(ghost, [](TColor c) { return c != kBackground; }),
@@ -220,7 +221,7 @@ void TestElementDrawing::pointGhostHasCreamGaps()
 
 void TestElementDrawing::otherKindsDrawNothing_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("kindIndex");
     QTest::newRow("0") << 0;
     QTest::newRow("3") << 3;
     QTest::newRow("-1") << -1;
@@ -228,7 +229,8 @@ void TestElementDrawing::otherKindsDrawNothing_data()
 
 void TestElementDrawing::otherKindsDrawNothing()
 {
-    QFETCH(int, kind);
+    QFETCH(int, kindIndex);
+    const auto kind = ElementKind(kindIndex);
     QImage image = blankImage(200, 120);
     Canvas canvas(&image);
     canvas.setFontName(QStringLiteral("arial"));
@@ -242,7 +244,7 @@ void TestElementDrawing::farCoordinatesAreClipped()
 {
     const Coord far = std::numeric_limits<int>::max();
     const Coord nearFar = std::numeric_limits<int>::min();
-    for (int kind : {int(KindRect), int(KindPoint)}) {
+    for (ElementKind kind : {ElementKind::Rectangle, ElementKind::Point}) {
         QImage image = blankImage(200, 120);
         Canvas canvas(&image);
         DrawToolElement(far, far, QStringLiteral("far"), canvas, kFill, clBlack, true, false, kind);

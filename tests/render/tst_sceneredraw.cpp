@@ -53,7 +53,7 @@ void referenceRedraw(ElementTables &t, Canvas &canvas, const TextList &selection
         if (!name.isEmpty())
             DrawLineTool(t, canvas, name, t.EGrid.Cells(ColCaption, r), r, selected(name));
     }
-    const auto elements = [&](const StringGrid &g, int kind) {
+    const auto elements = [&](const StringGrid &g, ElementKind kind) {
         for (int r = 1; r < g.RowCount(); ++r) {
             const QString &name = g.Cells(ColName, r);
             if (name.isEmpty())
@@ -65,8 +65,8 @@ void referenceRedraw(ElementTables &t, Canvas &canvas, const TextList &selection
                             kind);
         }
     };
-    elements(t.HGrid, KindRect);
-    elements(t.PGrid, KindPoint);
+    elements(t.HGrid, ElementKind::Rectangle);
+    elements(t.PGrid, ElementKind::Point);
     DrawRelief(canvas, QRect(0, 0, canvas.width(), canvas.height()), kGrey, kGrey, 1, 1, 2);
 }
 
@@ -492,7 +492,7 @@ void TestSceneRedraw::sampleSheetUsesOnlyDrawingColours()
     Canvas canvas(&sheet);
     UpdateImageModel(t, canvas, selection);
     OverlayState st;
-    st.selectedKind = KindRect;
+    st.selectedKind = ElementKind::Rectangle;
     st.selX = 420;
     st.selY = 110;
     st.selCaption = "Collect data";
@@ -534,12 +534,12 @@ void TestSceneRedraw::lockedOverlayDrawsNothing()
     const QImage sheet = blankImage(300, 200, 0x00ABCDEF);
     OverlayState st;
     st.locked = true;
-    st.selectedKind = KindRect;
+    st.selectedKind = ElementKind::Rectangle;
     st.selX = 100;
     st.selY = 100;
     st.selCaption = "R1";
     QCOMPARE(paintOverlay(sheet, st), sheet);
-    st.selectedKind = KindLine;
+    st.selectedKind = ElementKind::Line;
     st.selX2 = 200;
     st.selY2 = 150;
     QCOMPARE(paintOverlay(sheet, st), sheet);
@@ -547,16 +547,17 @@ void TestSceneRedraw::lockedOverlayDrawsNothing()
 
 void TestSceneRedraw::overlaySelection_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::newRow("rectangle") << int(KindRect);
-    QTest::newRow("point") << int(KindPoint);
-    QTest::newRow("none") << int(KindNone);
+    QTest::addColumn<int>("kindIndex");
+    QTest::newRow("rectangle") << int(ElementKind::Rectangle);
+    QTest::newRow("point") << int(ElementKind::Point);
+    QTest::newRow("none") << int(ElementKind::None);
     QTest::newRow("unknown") << 7;
 }
 
 void TestSceneRedraw::overlaySelection()
 {
-    QFETCH(int, kind);
+    QFETCH(int, kindIndex);
+    const auto kind = ElementKind(kindIndex);
     const QImage sheet = blankImage(300, 200);
     OverlayState st = noSelection();
     st.selectedKind = kind;
@@ -565,7 +566,7 @@ void TestSceneRedraw::overlaySelection()
     st.selCaption = "Selected";
     st.currentColor = 0x00FFCCFF;
     const QImage overlay = paintOverlay(sheet, st);
-    if (kind != KindRect && kind != KindPoint) {
+    if (kind != ElementKind::Rectangle && kind != ElementKind::Point) {
         QCOMPARE(overlay, sheet);
         return;
     }
@@ -582,7 +583,7 @@ void TestSceneRedraw::selectedLineIsDottedWithoutEndPoint()
 {
     const QImage sheet = blankImage(300, 200, 0x00C0C0C0);
     OverlayState st = noSelection();
-    st.selectedKind = KindLine;
+    st.selectedKind = ElementKind::Line;
     st.selX = 20;
     st.selY = 50;
     st.selX2 = 220;

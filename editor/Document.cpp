@@ -1,0 +1,216 @@
+#include "editor/Document.h"
+
+#include "model/TableOps.h"
+#include "render/ConnectorLines.h"
+#include "render/SceneRedraw.h"
+
+#include <utility>
+#include <vector>
+
+void Document::setLocked(bool locked)
+{
+    if (m_locked != locked)
+        ++m_revision;
+    m_locked = locked;
+}
+
+void Document::record(SchemeChange &&change)
+{
+    m_changes.push_back(std::move(change));
+    ++m_revision;
+}
+
+void Document::setCell(const StringGrid &table, int col, int row, const QString &text)
+{
+    StringGrid &grid = own(table);
+    if (row < 0 || row >= grid.RowCount() || col < 0 || col >= grid.ColCount())
+        return;
+    const QString &old = grid.Cells(col, row);
+    if (old == text)
+        return;
+    SchemeChange c;
+    c.kind = SchemeChange::Kind::Cell;
+    c.table = m_tables.idOf(grid);
+    c.row = row;
+    c.col = col;
+    c.before = old;
+    c.after = text;
+    grid.setCell(col, row, text);
+    record(std::move(c));
+}
+
+int Document::appendRow(const StringGrid &table, const QStringList &cells)
+{
+    // The new element takes the trailing row's place and a new trailing row follows: as a
+    // change, a row inserted before the trailing one.
+    StringGrid &grid = own(table);
+    const int r = grid.RowCount() - 1;
+    QStringList full = cells;
+    while (full.size() < grid.ColCount())
+        full.append(QString());
+    while (full.size() > grid.ColCount())
+        full.removeLast();
+    grid.insertRow(r, full);
+    SchemeChange c;
+    c.kind = SchemeChange::Kind::InsertRow;
+    c.table = m_tables.idOf(grid);
+    c.row = r;
+    c.cells = std::move(full);
+    record(std::move(c));
+    return r;
+}
+
+bool Document::removeRow(const StringGrid &table, int row)
+{
+    StringGrid &grid = own(table);
+    if (!isDataRow(grid, row))
+        return false;
+    SchemeChange c;
+    c.kind = SchemeChange::Kind::RemoveRow;
+    c.table = m_tables.idOf(grid);
+    c.row = row;
+    c.cells = grid.rowCells(row);
+    grid.removeRow(row);
+    record(std::move(c));
+    return true;
+}
+
+void Document::deleteElement(int row, const StringGrid &table)
+{
+    StringGrid &grid = own(table);
+    if (!isDataRow(grid, row))
+        return;
+    if (&grid != &m_tables.EGrid) {
+        const QString name = grid.Cells(ColName, row);
+        const StringGrid &lines = m_tables.EGrid;
+        for (int r = lines.RowCount() - 2; r >= 1; --r) {
+            const QString &lineName = lines.Cells(ColName, r);
+            if (!lineName.isEmpty() && (getNameBefore(QLatin1Char('-'), lineName) == name ||
+                                        getNameAfter(QLatin1Char('-'), lineName) == name))
+                removeRow(lines, r);
+        }
+    }
+    removeRow(grid, row);
+    m_modified = true;
+}
+
+void Document::setSheetSize(int width, int height)
+{
+    const QSize before(m_sheet.width(), m_sheet.height());
+    m_sheet.CreateBitmap(width, height);
+    if (before == QSize(width, height))
+        return;
+    SchemeChange c;
+    c.kind = SchemeChange::Kind::SheetSize;
+    c.sizeBefore = before;
+    c.sizeAfter = QSize(width, height);
+    record(std::move(c));
+}
+
+void Document::recordMidpoint(int row, const QString &oldX, const QString &oldY)
+{
+    const StringGrid &lines = m_tables.EGrid;
+    for (int col : {int(ColX), int(ColY)}) {
+        const QString &old = col == ColX ? oldX : oldY;
+        if (lines.Cells(col, row) == old)
+            continue;
+        SchemeChange c;
+        c.kind = SchemeChange::Kind::Cell;
+        c.table = TableId::Lines;
+        c.row = row;
+        c.col = col;
+        c.before = old;
+        c.after = lines.Cells(col, row);
+        record(std::move(c));
+    }
+}
+
+void Document::redraw(const TextList &multiSelection)
+{
+    // The redraw writes the midpoints itself; what it changed is found by comparing.
+    const StringGrid &lines = m_tables.EGrid;
+    const int rows = lines.RowCount();
+    std::vector<QString> before;
+    before.reserve(size_t(rows) * 2);
+    for (int r = 0; r < rows; ++r) {
+        before.push_back(lines.Cells(ColX, r));
+        before.push_back(lines.Cells(ColY, r));
+    }
+    const auto recordAll = [&] {
+        for (int r = 0; r < rows; ++r)
+            recordMidpoint(r, before[size_t(r) * 2], before[size_t(r) * 2 + 1]);
+    };
+    try {
+        UpdateImageModel(m_tables, m_sheet.canvas(), multiSelection);
+    } catch (...) {
+        recordAll();
+        throw;
+    }
+    recordAll();
+}
+
+void Document::drawLine(const QString &name, const QString &text, int row, bool selected)
+{
+    const QString oldX = m_tables.EGrid.Cells(ColX, row);
+    const QString oldY = m_tables.EGrid.Cells(ColY, row);
+    try {
+        DrawLineTool(m_tables, m_sheet.canvas(), name, text, row, selected);
+    } catch (...) {
+        recordMidpoint(row, oldX, oldY);
+        throw;
+    }
+    recordMidpoint(row, oldX, oldY);
+}
+
+void Document::setCurrentRow(const StringGrid &table, int row)
+{
+    own(table).setRow(row);
+}
+
+void Document::clearTables()
+{
+    ClearSelectedTable(m_tables.HGrid);
+    ClearSelectedTable(m_tables.PGrid);
+    ClearSelectedTable(m_tables.EGrid);
+    m_changes.clear();
+    ++m_revision;
+}
+
+void Document::adoptTables(ElementTables &&tables)
+{
+    m_tables = std::move(tables);
+    m_changes.clear();
+    ++m_revision;
+}
+
+void Document::createSheet(int width, int height)
+{
+    m_sheet.CreateBitmap(width, height);
+    ++m_revision;
+}
+
+ChangeList Document::takeChanges()
+{
+    ChangeList taken;
+    taken.swap(m_changes);
+    return taken;
+}
+
+void Document::applyChanges(const ChangeList &changes, bool forward)
+{
+    const auto apply = [this, forward](const SchemeChange &c) {
+        if (c.kind == SchemeChange::Kind::SheetSize) {
+            const QSize size = forward ? c.sizeAfter : c.sizeBefore;
+            m_sheet.CreateBitmap(size.width(), size.height());
+        } else {
+            applyTableChange(m_tables, c, forward);
+        }
+    };
+    if (forward)
+        for (const SchemeChange &c : changes)
+            apply(c);
+    else
+        for (auto it = changes.rbegin(); it != changes.rend(); ++it)
+            apply(*it);
+    ++m_revision;
+}
