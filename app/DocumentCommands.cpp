@@ -73,6 +73,7 @@ void DocumentCommands::SaveModel(const QString &fileName)
     writeScheme(e.ListLoadsave, e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked());
     writeFileSafely(fileName, e.ListLoadsave.toBytes());
     e.doc.setModified(false);
+    e.history.setClean();
 }
 
 void DocumentCommands::LoadModel(const QString &fileName)
@@ -114,6 +115,8 @@ void DocumentCommands::LoadModel(const QString &fileName)
         if (failure.isEmpty())
             failure = error.message();
     }
+    // An opened scheme starts a new history; the midpoints its first redraw stores are part of it.
+    e.clearHistory();
     e.view.gridVisible = true;
     e.refreshOverlay();
     e.SetStateLine();
@@ -195,6 +198,7 @@ void DocumentCommands::newScheme()
         e.ClearAll();
         e.ui.navigateView(true, true);
         e.SetStateLine();
+        e.clearHistory();
     }
     e.view.gridVisible = true;
     e.UpdateImageModel();

@@ -94,6 +94,17 @@ void MainWindow::setModalProvider(ModalProvider *provider)
 
 bool MainWindow::guard(const std::function<void()> &handling)
 {
+    // The outermost handling ends the command: what it changed becomes one undo step, also
+    // when it failed part-way.
+    struct Depth {
+        MainWindow &w;
+        explicit Depth(MainWindow &window) : w(window) { ++w.m_guardDepth; }
+        ~Depth()
+        {
+            if (--w.m_guardDepth == 0)
+                w.endCommand();
+        }
+    } depth(*this);
     try {
         handling();
         return true;
@@ -110,6 +121,27 @@ bool MainWindow::guard(const std::function<void()> &handling)
         showError(QStringLiteral("The command could not be completed because of an internal error."));
     }
     return false;
+}
+
+void MainWindow::endCommand()
+{
+    try {
+        m_editor.closeStep();
+    } catch (const std::bad_alloc &) {
+        m_editor.clearHistory();
+    }
+    updateUndoActions();
+}
+
+void MainWindow::updateUndoActions()
+{
+    const QUndoStack &history = m_editor.history;
+    const QString undoText = history.undoText();
+    const QString redoText = history.redoText();
+    m_ui.undoAction->setText(undoText.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo ") + undoText);
+    m_ui.redoAction->setText(redoText.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo ") + redoText);
+    m_ui.undoAction->setEnabled(m_editor.canUndo());
+    m_ui.redoAction->setEnabled(m_editor.canRedo());
 }
 
 void MainWindow::FormCreate()

@@ -99,6 +99,10 @@ public:
     // The controls, reached by tests and the start-up code.
     const MainWindowControls &controls() const { return m_ui; }
 
+    // Ends a command at the event boundary and shows what Undo and Redo would do.
+    void endCommand();
+    void updateUndoActions();
+
     // The action whose shortcut is `keys` and that is enabled, or null.
     QAction *enabledActionFor(const QKeySequence &keys) const;
 
@@ -133,4 +137,5 @@ private:
     QMap<QAction *, QAction *> m_itemAction;
     QMap<QAction *, bool> m_itemFollowedEnabled;
     bool m_created = false;
+    int m_guardDepth = 0;
 };

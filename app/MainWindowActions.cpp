@@ -68,6 +68,12 @@ void MainWindow::buildActions()
         makeAction("selectAllAction", QStringLiteral("Select All"), [&e] { e.selectAllCommand(); });
     m_ui.selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     m_ui.selectAllAction->setEnabled(false);
+    m_ui.undoAction = makeAction("undoAction", QStringLiteral("Undo"), [&e] { e.undo(); });
+    m_ui.undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_ui.undoAction->setEnabled(false);
+    m_ui.redoAction = makeAction("redoAction", QStringLiteral("Redo"), [&e] { e.redo(); });
+    m_ui.redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_ui.redoAction->setEnabled(false);
 
     m_checked[m_ui.lockAction] = false;
     m_checked[m_ui.navigatorAction] = true;
@@ -133,6 +139,8 @@ void MainWindow::buildMenu()
     m_ui.saveBitmapItem = makeItem("saveBitmapItem", m_ui.saveBitmapAction);
     m_ui.saveBitmapItem->setIcon(QIcon(glyphPixmap(Glyph::SaveAs)));
     m_ui.popupMenu->addSeparator();
+    m_ui.undoItem = makeItem("undoItem", m_ui.undoAction);
+    m_ui.redoItem = makeItem("redoItem", m_ui.redoAction);
     m_ui.deleteItem = makeItem("deleteItem", m_ui.deleteAction);
     m_ui.deleteItem->setIcon(QIcon(glyphPixmap(Glyph::Delete)));
     m_ui.reverseLineItem = makeItem("reverseLineItem", m_ui.reverseLineAction);
@@ -151,7 +159,7 @@ QAction *MainWindow::enabledActionFor(const QKeySequence &keys) const
         return nullptr;
     const QList<QAction *> list = actions();
     for (QAction *a : list)
-        if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == keys)
+        if (a->isEnabled() && a->shortcuts().contains(keys))
             return a;
     return nullptr;
 }

@@ -68,6 +68,8 @@ struct MainWindowControls {
     QAction *saveBitmapAction = nullptr;
     QAction *navigatorAction = nullptr;
     QAction *selectAllAction = nullptr;
+    QAction *undoAction = nullptr;
+    QAction *redoAction = nullptr;
 
     // --- Popup menu m_ui.popupMenu and its items ---
     QMenu *popupMenu = nullptr;
@@ -77,6 +79,8 @@ struct MainWindowControls {
     QAction *saveAsItem = nullptr;
     QAction *copyImageItem = nullptr;
     QAction *saveBitmapItem = nullptr;
+    QAction *undoItem = nullptr;
+    QAction *redoItem = nullptr;
     QAction *deleteItem = nullptr;
     QAction *reverseLineItem = nullptr;
     QAction *selectAllItem = nullptr;

@@ -5,6 +5,7 @@
 
 Editor::Editor(EditorUi &ui_) : ui(ui_)
 {
+    history.setUndoLimit(kHistorySteps);
     overlay.setDamageLog(&overlayDamage);
 }
 

@@ -8,6 +8,7 @@
 #include "toolkit/TextList.h"
 
 #include <QImage>
+#include <QUndoStack>
 #include <QString>
 
 // The scheme being edited with the whole editing state of the main window, and the operations
@@ -41,6 +42,20 @@ public:
     bool MenuPopped = false;
 
     bool locked() const { return doc.locked(); }
+
+    // --- Undo and redo ---
+    // The steps of the scheme's history, oldest first; at most kHistorySteps are kept.
+    static constexpr int kHistorySteps = 1000;
+    QUndoStack history;
+    // Ends the running command: what it changed becomes one undo step. Run after every event.
+    void closeStep();
+    bool canUndo() const { return !locked() && history.canUndo(); }
+    bool canRedo() const { return !locked() && history.canRedo(); }
+    // Take back or make again the last step; the selection is cleared and the sheet redrawn.
+    void undo();
+    void redo();
+    // The history starts anew (New, Open); the scheme counts as saved.
+    void clearHistory();
 
     // --- Element tables (UI steps) ---
     bool getCountElements() const;
@@ -104,6 +119,9 @@ public:
     void toggleNavigator();
 
 private:
+    void applyStep(const ChangeList &changes, bool forward);
+    void clearSelection();
+
     bool m_gridOnOverlay = false;            // the overlay holds grid dots that no damage log recorded
     const StringGrid *m_lastTable = nullptr; // ChangePropSelection's table last used
 };
