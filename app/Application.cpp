@@ -1,9 +1,13 @@
 #include "app/Application.h"
 
 #include "app/MainWindow.h"
+#include "toolkit/CaptionFont.h"
 #include "view/SheetView.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -12,11 +16,21 @@ int runGravelink(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gravelink"));
     QApplication::setApplicationDisplayName(applicationTitle());
+    // The id of the installed desktop entry and icon; the icon's sizes are built into the program.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.gravelink.Gravelink"));
+    QIcon icon;
+    for (const QFileInfo &file : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files))
+        icon.addFile(file.filePath());
+    QApplication::setWindowIcon(icon);
 
     MainWindow form;
     form.createNewSheetDialog();
     form.show();
     form.FormShow(QCoreApplication::arguments().mid(1));
+    if (!captionFontFound())
+        QTimer::singleShot(0, &form, [&form] {
+            form.modal().showInfo(&form, applicationTitle(), captionFontMissingNote());
+        });
 
     // Test hook: report where the sheet appears on the screen.
     if (qEnvironmentVariableIsSet("GRAVELINK_PRINT_SHEET_POS")) {

@@ -2,6 +2,7 @@
 
 #include "model/SchemeFile.h"
 #include "render/SceneRedraw.h"
+#include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
 #include "render/SheetBitmap.h"
 #include "render/SheetPictureFile.h"
@@ -30,6 +31,8 @@ int renderCommand(const QString &in, const QString &out, QTextStream &err)
         err << "grvlk: cannot write \"" << out << "\": the output name must end in .bmp or .png\n";
         return kGrvlkUsage;
     }
+    if (!captionFontFound())
+        err << "grvlk: " << captionFontMissingNote() << '\n';
     try {
         // Read, drawn and written as the editor opens a scheme and saves it as a bitmap: a new
         // sheet of the stored size, the whole scheme drawn on it, nothing selected.

@@ -14,7 +14,6 @@
 
 namespace {
 
-const char *const kTahomaFile = "/usr/share/wine/fonts/tahoma.ttf";
 const char *const kFallbackFamily = "DejaVu Sans";
 
 bool isTahoma(const QString &name)
@@ -40,8 +39,8 @@ QFont exactFont(const QString &family, int pixelSize)
 QString loadTahomaFamily()
 {
     // The file lies outside fontconfig's folders, so it is registered with the application.
-    if (QFile::exists(QLatin1String(kTahomaFile))) {
-        const int id = QFontDatabase::addApplicationFont(QLatin1String(kTahomaFile));
+    if (QFile::exists(QLatin1String(kCaptionFontFile))) {
+        const int id = QFontDatabase::addApplicationFont(QLatin1String(kCaptionFontFile));
         const QString family = QFontDatabase::applicationFontFamilies(id).value(0);
         if (!family.isEmpty() && QFontInfo(exactFont(family, 11)).family() == family)
             return family;
@@ -86,4 +85,16 @@ TextCellMetrics textCellMetrics(const QFont &font)
     }
     const QFontMetrics metrics(font);
     return {metrics.height(), metrics.ascent()};
+}
+
+bool captionFontFound()
+{
+    return captionFamily() != QLatin1String(kFallbackFamily);
+}
+
+QString captionFontMissingNote()
+{
+    return QStringLiteral("The caption font %1 (Debian package fonts-wine) could not be loaded: "
+                          "text is drawn in %2, whose sizes differ.")
+        .arg(QLatin1String(kCaptionFontFile), QLatin1String(kFallbackFamily));
 }

@@ -11,6 +11,14 @@ QFont captionFont(const QString &name, int pixelSize);
 // The family actually used for "tahoma" (for diagnostics and tests).
 QString captionFamily();
 
+// Where the fonts-wine package installs the caption face.
+inline constexpr char kCaptionFontFile[] = "/usr/share/wine/fonts/tahoma.ttf";
+
+// Whether the caption face was loaded (needs the QGuiApplication); when not, text is drawn in
+// DejaVu Sans, whose extents differ, and the programs say so once with this note.
+bool captionFontFound();
+QString captionFontMissingNote();
+
 // The text cell of a font: its height and the baseline's distance from the cell's top. Taken
 // from the face's Windows ascent and descent (OS/2 table) rounded to whole pixels, which is
 // what the face's metrics give on the desktop it was made for (Tahoma at 11 pixels: a cell 13
