@@ -4,11 +4,13 @@
 #include "render/ElementDrawing.h"
 #include "render/ElementIndex.h"
 #include "render/LineParts.h"
+#include "render/ParallelRedraw.h"
 #include "render/Relief.h"
 #include "render/SelectionNames.h"
 #include "render/SheetBands.h"
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
+#include "toolkit/TextFace.h"
 
 #include <QHash>
 
@@ -72,13 +74,13 @@ void drawElement(Canvas &canvas, const ElementItem &e, Coord dy)
 
 // Everything the redraw will draw, in drawing order, with every cell converted once. A cell
 // that does not convert ends the collection there; the failure is kept for the caller.
+// Measuring every text caches its glyphs, so drawing them afterwards only reads the face.
 class SceneItems {
 public:
     SceneItems(const ElementTables &tables, const Canvas &canvas, const TextList &multiSelection)
-        : m_selection(multiSelection), m_measure(canvas)
+        : m_selection(multiSelection),
+          m_face(TextFace::get(QStringLiteral("tahoma"), canvas.font().pixelSize))
     {
-        m_measure.setImage(nullptr);
-        m_measure.setFontName(QStringLiteral("tahoma"));
         try {
             const ElementIndex index(tables);
             collectLines(tables.EGrid, index);
@@ -92,6 +94,7 @@ public:
     std::vector<LineItem> lines;
     std::vector<ElementItem> elements;
     std::exception_ptr failure;
+    bool shapedText = false; // some text is drawn by QPainter rather than from cached glyphs
 
 private:
     void collectLines(const StringGrid &grid, const ElementIndex &index)
@@ -130,7 +133,13 @@ private:
         }
     }
 
-    Coord textHeight(const QString &text) const { return m_measure.TextHeight(text); }
+    Coord textHeight(const QString &text)
+    {
+        if (text.isEmpty())
+            return 0;
+        shapedText |= !m_face.measure(text).simple;
+        return m_face.height();
+    }
 
     // Colour texts repeat (the colour list has nine), so each distinct text is converted once.
     TColor colourOf(const QString &text)
@@ -144,7 +153,7 @@ private:
     }
 
     SelectionNames m_selection;
-    Canvas m_measure;
+    TextFace &m_face;
     QHash<QString, TColor> m_colours;
 };
 
@@ -190,7 +199,7 @@ bool directPixels(QImage::Format f)
 } // namespace
 
 void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
-                        int bandRows)
+                        int bandRows, int threads)
 {
     QImage *image = sheetCanvas.image();
     bandRows += bandRows % 2;
@@ -203,29 +212,38 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
         sheetCanvas.FillRect(0, 0, sheetCanvas.width(), sheetCanvas.height());
 
     const SceneItems items(tables, sheetCanvas, multiSelection);
-    for (const LineItem &l : items.lines) {
-        // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
-        tables.EGrid.setCell(ColX, l.row, IntToStr((Coord(l.ends.x1) + l.ends.x2) / 2));
-        tables.EGrid.setCell(ColY, l.row, IntToStr((Coord(l.ends.y1) + l.ends.y2) / 2));
-    }
+    const auto storeMidpoints = [&] {
+        for (const LineItem &l : items.lines) {
+            // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
+            tables.EGrid.setCell(ColX, l.row, IntToStr((Coord(l.ends.x1) + l.ends.x2) / 2));
+            tables.EGrid.setCell(ColY, l.row, IntToStr((Coord(l.ends.y1) + l.ends.y2) / 2));
+        }
+    };
 
     if (inBands) {
         const int height = image->height();
         const BandLists lists(items, height, bandRows);
         uchar *bits = image->bits();
         const qsizetype stride = image->bytesPerLine();
-        for (int b = 0, y0 = 0; y0 < height; ++b, y0 += bandRows) {
-            const int rows = std::min(bandRows, height - y0);
-            QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
-            Canvas band = sheetCanvas;
-            band.setImage(&view);
-            band.FillRect(0, 0, view.width(), rows);
-            for (int i : lists.lines[size_t(b)])
-                drawLineInBand(band, items.lines[size_t(i)], y0, y0 + rows);
-            for (int i : lists.elements[size_t(b)])
-                drawElement(band, items.elements[size_t(i)], y0);
-        }
+        // Each band has its own canvas and draws only its own rows. Text that needs shaping goes
+        // through QPainter and its font engine, which stay on the calling thread.
+        drawBandsInParallel(
+            int(lists.lines.size()), items.shapedText ? 1 : threads,
+            [&](int b) {
+                const int y0 = b * bandRows;
+                const int rows = std::min(bandRows, height - y0);
+                QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
+                Canvas band = sheetCanvas;
+                band.setImage(&view);
+                band.FillRect(0, 0, view.width(), rows);
+                for (int i : lists.lines[size_t(b)])
+                    drawLineInBand(band, items.lines[size_t(i)], y0, y0 + rows);
+                for (int i : lists.elements[size_t(b)])
+                    drawElement(band, items.elements[size_t(i)], y0);
+            },
+            storeMidpoints);
     } else {
+        storeMidpoints();
         for (const LineItem &l : items.lines)
             drawLine(sheetCanvas, l);
         for (const ElementItem &e : items.elements)
@@ -250,5 +268,5 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
 
 void UpdateImageModel(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection)
 {
-    redrawSheetInBands(tables, sheetCanvas, multiSelection, kSheetBandRows);
+    redrawSheetInBands(tables, sheetCanvas, multiSelection, kSheetBandRows, redrawThreadCount());
 }

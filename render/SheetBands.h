@@ -9,8 +9,9 @@
 constexpr int kSheetBandRows = 256;
 
 // The full redraw done band by band: each band of bandRows rows (an even number, so that dotted
-// outlines keep their pattern) receives, in the usual order, everything that reaches it. The
+// outlines keep their pattern) receives, in the usual order, everything that reaches it. Bands
+// are drawn on `threads` threads; the stored midpoints are written on the calling thread. The
 // picture, the stored midpoints, the canvas state and any conversion error are those of drawing
 // everything in one pass.
 void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
-                        int bandRows);
+                        int bandRows, int threads = 1);

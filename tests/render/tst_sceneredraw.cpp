@@ -185,6 +185,8 @@ private slots:
     void fastPathMatchesPlainScans_data();
     void fastPathMatchesPlainScans();
     void extremeCoordinatesMatchPlainScans();
+    void threadsMatchOneThread_data();
+    void threadsMatchOneThread();
     void keepsTheSheetBuffer();
     void sampleSheetUsesOnlyDrawingColours();
     void gridDots();
@@ -453,6 +455,66 @@ void TestSceneRedraw::extremeCoordinatesMatchPlainScans()
         QCOMPARE(fast.tables.EGrid.Cells(ColX, 3), QStringLiteral("-1073741819"));
         QCOMPARE(fast.tables.EGrid.Cells(ColY, 2), QStringLiteral("0"));
         QVERIFY(countOf(fastImage, clLineStroke) > 0); // R1-R2 crosses the sheet
+    }
+}
+
+void TestSceneRedraw::threadsMatchOneThread_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("threads");
+    QTest::addColumn<int>("bandRows");
+    QTest::addColumn<bool>("shaped"); // a caption that QPainter shapes
+    for (quint32 seed = 1; seed <= 12; ++seed)
+        QTest::addRow("seed %u", seed)
+            << seed << int(2 + seed % 3 * 3) << int(2 + seed % 4 * 12) << (seed % 6 == 0);
+}
+
+void TestSceneRedraw::threadsMatchOneThread()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, threads);
+    QFETCH(int, bandRows);
+    QFETCH(bool, shaped);
+    const std::optional<int> bad = seed % 4 == 3 ? std::optional<int>(int(seed % 6)) : std::nullopt;
+    Scheme one = makeScheme(seed, 60 + int(seed) * 9, bad);
+    Scheme many = makeScheme(seed, 60 + int(seed) * 9, bad);
+    if (shaped) {
+        for (Scheme *s : {&one, &many})
+            addRect(s->tables, "RS", 200, 20 + int(seed) * 20, QStringLiteral("e\u0301\u0645\u0631"));
+    }
+    QImage oneImage = blankImage(400, 300, 0x00FF00FF);
+    QImage manyImage = oneImage.copy();
+    DamageLog log(&manyImage);
+    log.clear();
+    Canvas oneCanvas(&oneImage), manyCanvas(&manyImage);
+    manyCanvas.setDamageLog(&log);
+    QString oneError, manyError;
+    try {
+        redrawSheetInBands(one.tables, oneCanvas, one.selection, bandRows, 1);
+    } catch (const ConvertError &e) {
+        oneError = e.message();
+    }
+    try {
+        redrawSheetInBands(many.tables, manyCanvas, many.selection, bandRows, threads);
+    } catch (const ConvertError &e) {
+        manyError = e.message();
+    }
+    QCOMPARE(manyError, oneError);
+    QCOMPARE(manyCanvas.pen().color, oneCanvas.pen().color);
+    QVERIFY(manyCanvas.pen().style == oneCanvas.pen().style);
+    QCOMPARE(manyCanvas.brush().color, oneCanvas.brush().color);
+    QVERIFY(manyCanvas.brush().style == oneCanvas.brush().style);
+    QCOMPARE(manyCanvas.font().name, oneCanvas.font().name);
+    QCOMPARE(manyCanvas.font().color, oneCanvas.font().color);
+    QCOMPARE(manyCanvas.penPos(), oneCanvas.penPos());
+    QVERIFY(log.all());
+    for (int r = 0; r < one.tables.EGrid.RowCount(); ++r)
+        for (int c = 0; c < one.tables.EGrid.ColCount(); ++c)
+            QCOMPARE(many.tables.EGrid.Cells(c, r), one.tables.EGrid.Cells(c, r));
+    if (manyImage != oneImage) {
+        dumpImage(manyImage, QStringLiteral("threads-%1").arg(seed));
+        dumpImage(oneImage, QStringLiteral("one-thread-%1").arg(seed));
+        QFAIL("the images differ");
     }
 }
 
