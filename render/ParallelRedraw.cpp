@@ -77,15 +77,15 @@ int redrawThreadCount()
     return count;
 }
 
-void drawBandsInParallel(int bandCount, int threads, const std::function<void(int)> &drawBand,
-                         const std::function<void()> &alongside)
+void runInParallel(int count, int threads, const std::function<void(int)> &task,
+                   const std::function<void()> &alongside)
 {
-    threads = std::clamp(threads, 1, std::max(bandCount, 1));
+    threads = std::clamp(threads, 1, std::max(count, 1));
     if (threads == 1) {
         if (alongside)
             alongside();
-        for (int b = 0; b < bandCount; ++b)
-            drawBand(b);
+        for (int i = 0; i < count; ++i)
+            task(i);
         return;
     }
     std::atomic<int> next{0};
@@ -93,14 +93,14 @@ void drawBandsInParallel(int bandCount, int threads, const std::function<void(in
     std::exception_ptr failure;
     const std::function<void()> work = [&] {
         try {
-            for (int b = next.fetch_add(1, std::memory_order_relaxed); b < bandCount;
-                 b = next.fetch_add(1, std::memory_order_relaxed))
-                drawBand(b);
+            for (int i = next.fetch_add(1, std::memory_order_relaxed); i < count;
+                 i = next.fetch_add(1, std::memory_order_relaxed))
+                task(i);
         } catch (...) {
             const std::lock_guard lock(failureMutex);
             if (!failure)
                 failure = std::current_exception();
-            next.store(bandCount, std::memory_order_relaxed); // the others stop after their band
+            next.store(count, std::memory_order_relaxed); // the others stop after their task
         }
     };
     static ThreadTeam team;

@@ -50,14 +50,13 @@ void drawLine(Canvas &canvas, const LineItem &l)
 }
 
 // The pieces of a line that can show in rows [y0, y1) of the sheet, on a band canvas whose
-// row 0 is sheet row y0.
+// row 0 is sheet row y0 and whose font is the caption font.
 void drawLineInBand(Canvas &band, const LineItem &l, Coord y0, Coord y1)
 {
     const bool stroke = l.strokeTop < y1 && l.strokeBottom > y0;
     const bool head = l.headTop < y1 && l.headBottom > y0;
     if (!stroke && !head)
         return;
-    band.setFontName(QStringLiteral("tahoma"));
     if (stroke)
         drawLineStroke(band, l.ends.x1, l.ends.y1 - y0, l.ends.x2, l.ends.y2 - y0, l.selected);
     if (head) {
@@ -77,13 +76,13 @@ void drawElement(Canvas &canvas, const ElementItem &e, Coord dy)
 // Measuring every text caches its glyphs, so drawing them afterwards only reads the face.
 class SceneItems {
 public:
-    SceneItems(const ElementTables &tables, const Canvas &canvas, const TextList &multiSelection)
+    SceneItems(const ElementTables &tables, const Canvas &canvas, const TextList &multiSelection, int threads)
         : m_selection(multiSelection),
           m_face(TextFace::get(QStringLiteral("tahoma"), canvas.font().pixelSize))
     {
         try {
             const ElementIndex index(tables);
-            collectLines(tables.EGrid, index);
+            collectLines(tables.EGrid, index, threads);
             collectElements(tables.HGrid, index.rects(), KindRect);
             collectElements(tables.PGrid, index.points(), KindPoint);
         } catch (...) {
@@ -97,21 +96,48 @@ public:
     bool shapedText = false; // some text is drawn by QPainter rather than from cached glyphs
 
 private:
-    void collectLines(const StringGrid &grid, const ElementIndex &index)
+    // Lines are looked up in chunks of rows on several threads; the chunks are then joined in
+    // order up to the first failure, and their texts measured.
+    void collectLines(const StringGrid &grid, const ElementIndex &index, int threads)
     {
-        lines.reserve(static_cast<size_t>(grid.RowCount()));
-        for (int r = 1; r < grid.RowCount(); ++r) {
-            const QString &name = grid.Cells(ColName, r);
-            if (name.isEmpty())
-                continue;
-            const LineEnds e = index.ends(name);
-            const QString &text = grid.Cells(ColCaption, r);
-            const ArrowHead head = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
-            const Coord textBottom = head.py + kLineTextDy + textHeight(text);
-            lines.push_back(LineItem{r, text, e, m_selection.contains(name), head,
-                                     std::min<Coord>(e.y1, e.y2) - kSlack,
-                                     std::max<Coord>(e.y1, e.y2) + 1 + kSlack, head.py - kArrowReach - kSlack,
-                                     std::max(head.py + kArrowReach + 1, textBottom) + kSlack});
+        struct Chunk {
+            std::vector<LineItem> lines;
+            std::exception_ptr failure;
+        };
+        const int rows = grid.RowCount();
+        const int chunkCount = threads > 1 ? std::clamp((rows - 1) / 512, 1, 4 * threads) : 1;
+        std::vector<Chunk> chunks(static_cast<size_t>(chunkCount));
+        runInParallel(chunkCount, threads, [&](int c) {
+            Chunk &chunk = chunks[size_t(c)];
+            const int from = 1 + int(qint64(rows - 1) * c / chunkCount);
+            const int to = 1 + int(qint64(rows - 1) * (c + 1) / chunkCount);
+            chunk.lines.reserve(size_t(to - from));
+            try {
+                for (int r = from; r < to; ++r) {
+                    const QString &name = grid.Cells(ColName, r);
+                    if (name.isEmpty())
+                        continue;
+                    const LineEnds e = index.ends(name);
+                    const ArrowHead head = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
+                    // The bottom of the head's reach is completed with the text's height below.
+                    chunk.lines.push_back(LineItem{
+                        r, grid.Cells(ColCaption, r), e, m_selection.contains(name), head,
+                        std::min<Coord>(e.y1, e.y2) - kSlack, std::max<Coord>(e.y1, e.y2) + 1 + kSlack,
+                        head.py - kArrowReach - kSlack, 0});
+                }
+            } catch (...) {
+                chunk.failure = std::current_exception();
+            }
+        });
+        lines.reserve(static_cast<size_t>(rows));
+        for (Chunk &chunk : chunks) {
+            for (LineItem &l : chunk.lines) {
+                const Coord textBottom = l.head.py + kLineTextDy + textHeight(l.text);
+                l.headBottom = std::max(l.head.py + kArrowReach + 1, textBottom) + kSlack;
+                lines.push_back(std::move(l));
+            }
+            if (chunk.failure)
+                std::rethrow_exception(chunk.failure);
         }
     }
 
@@ -211,7 +237,7 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
     if (!inBands)
         sheetCanvas.FillRect(0, 0, sheetCanvas.width(), sheetCanvas.height());
 
-    const SceneItems items(tables, sheetCanvas, multiSelection);
+    const SceneItems items(tables, sheetCanvas, multiSelection, inBands ? threads : 1);
     const auto storeMidpoints = [&] {
         for (const LineItem &l : items.lines) {
             // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
@@ -227,7 +253,7 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
         const qsizetype stride = image->bytesPerLine();
         // Each band has its own canvas and draws only its own rows. Text that needs shaping goes
         // through QPainter and its font engine, which stay on the calling thread.
-        drawBandsInParallel(
+        runInParallel(
             int(lists.lines.size()), items.shapedText ? 1 : threads,
             [&](int b) {
                 const int y0 = b * bandRows;
@@ -235,6 +261,7 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
                 QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
                 Canvas band = sheetCanvas;
                 band.setImage(&view);
+                band.setFontName(QStringLiteral("tahoma"));
                 band.FillRect(0, 0, view.width(), rows);
                 for (int i : lists.lines[size_t(b)])
                     drawLineInBand(band, items.lines[size_t(i)], y0, y0 + rows);

@@ -31,7 +31,7 @@ void TestParallelRedraw::everyBandOnce()
     for (int round = 0; round < 3; ++round) { // the pool threads are reused
         std::vector<std::atomic<int>> calls(static_cast<size_t>(bands));
         std::thread::id alongsideThread;
-        drawBandsInParallel(
+        runInParallel(
             bands, threads, [&](int b) { calls[size_t(b)].fetch_add(1); },
             [&] { alongsideThread = std::this_thread::get_id(); });
         QVERIFY(alongsideThread == std::this_thread::get_id());
@@ -44,7 +44,7 @@ void TestParallelRedraw::failureReachesTheCaller()
 {
     for (int threads : {1, 3}) {
         std::atomic<int> calls{0};
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, drawBandsInParallel(40, threads, [&](int b) {
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, runInParallel(40, threads, [&](int b) {
                                      calls.fetch_add(1);
                                      if (b == 5)
                                          throw std::runtime_error("band");
@@ -52,7 +52,7 @@ void TestParallelRedraw::failureReachesTheCaller()
         QVERIFY(calls.load() >= 6);
         // The pool still works after a failure.
         std::atomic<int> after{0};
-        drawBandsInParallel(10, threads, [&](int) { after.fetch_add(1); });
+        runInParallel(10, threads, [&](int) { after.fetch_add(1); });
         QCOMPARE(after.load(), 10);
     }
 }

@@ -476,8 +476,16 @@ void TestSceneRedraw::threadsMatchOneThread()
     QFETCH(int, bandRows);
     QFETCH(bool, shaped);
     const std::optional<int> bad = seed % 4 == 3 ? std::optional<int>(int(seed % 6)) : std::nullopt;
-    Scheme one = makeScheme(seed, 60 + int(seed) * 9, bad);
-    Scheme many = makeScheme(seed, 60 + int(seed) * 9, bad);
+    const int elements = seed % 3 == 0 ? 1500 + int(seed) * 50 : 60 + int(seed) * 9; // lines in chunks
+    Scheme one = makeScheme(seed, elements, bad);
+    Scheme many = makeScheme(seed, elements, bad);
+    if (seed % 6 == 3) {
+        // A line a third of the way down the table ends at an element with a bad cell.
+        for (Scheme *s : {&one, &many}) {
+            appendRow(s->tables.HGrid, {"RBAD", "1o", "5", "bad", ColorToString(kYellow)});
+            s->tables.EGrid.setCell(ColName, s->tables.EGrid.RowCount() / 3, "RBAD-RBAD");
+        }
+    }
     if (shaped) {
         for (Scheme *s : {&one, &many})
             addRect(s->tables, "RS", 200, 20 + int(seed) * 20, QStringLiteral("e\u0301\u0645\u0631"));
