@@ -216,6 +216,11 @@ private:
     Coord m_last;
 };
 
+void drawFrame(Canvas &canvas, const QRect &sheet)
+{
+    DrawRelief(canvas, sheet, clFrame, clFrame, 1, 1, 2);
+}
+
 bool directPixels(QImage::Format f)
 {
     return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
@@ -225,7 +230,7 @@ bool directPixels(QImage::Format f)
 } // namespace
 
 void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
-                        int bandRows, int threads)
+                        int bandRows, int threads, const SheetBandDone &bandDone)
 {
     QImage *image = sheetCanvas.image();
     bandRows += bandRows % 2;
@@ -267,6 +272,11 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
                     drawLineInBand(band, items.lines[size_t(i)], y0, y0 + rows);
                 for (int i : lists.elements[size_t(b)])
                     drawElement(band, items.elements[size_t(i)], y0);
+                if (bandDone && !items.failure) {
+                    // The frame's part in the band, as the frame drawn over the whole sheet below.
+                    drawFrame(band, QRect(0, -y0, image->width(), height));
+                    bandDone(view, y0);
+                }
             },
             storeMidpoints);
     } else {
@@ -289,8 +299,9 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
 
     if (items.failure)
         std::rethrow_exception(items.failure);
-    DrawRelief(sheetCanvas, QRect(0, 0, sheetCanvas.width(), sheetCanvas.height()), clFrame, clFrame, 1, 1,
-               2);
+    drawFrame(sheetCanvas, QRect(0, 0, sheetCanvas.width(), sheetCanvas.height()));
+    if (bandDone && !inBands && image && !image->isNull())
+        bandDone(*image, 0);
 }
 
 void UpdateImageModel(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection)

@@ -13,6 +13,8 @@
 #include <QSet>
 #include <QtTest>
 
+#include <atomic>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -502,11 +504,23 @@ void TestSceneRedraw::threadsMatchOneThread()
     } catch (const ConvertError &e) {
         oneError = e.message();
     }
+    // The bands handed out while drawing, put together.
+    QImage assembled = blankImage(400, 300, 0x00FF00FF);
+    std::atomic<int> bandsDone{0};
+    const auto bandDone = [&](const QImage &rows, int top) {
+        for (int y = 0; y < rows.height(); ++y)
+            std::memcpy(assembled.scanLine(top + y), rows.constScanLine(y), size_t(rows.bytesPerLine()));
+        bandsDone.fetch_add(1);
+    };
     try {
-        redrawSheetInBands(many.tables, manyCanvas, many.selection, bandRows, threads);
+        redrawSheetInBands(many.tables, manyCanvas, many.selection, bandRows, threads, bandDone);
     } catch (const ConvertError &e) {
         manyError = e.message();
     }
+    if (manyError.isEmpty())
+        QCOMPARE(assembled, manyImage);
+    else
+        QCOMPARE(bandsDone.load(), 0);
     QCOMPARE(manyError, oneError);
     QCOMPARE(manyCanvas.pen().color, oneCanvas.pen().color);
     QVERIFY(manyCanvas.pen().style == oneCanvas.pen().style);
