@@ -1,8 +1,9 @@
 #!/bin/bash
-# Builds everything and runs the whole test suite headless, twice:
+# Builds everything and runs the whole test suite headless, twice, then the threaded redraw once more:
 #   1. build-test/: warnings are errors, benchmarks built, every test (offscreen and Xvfb);
-#   2. build-sanitize/: AddressSanitizer and UndefinedBehaviorSanitizer, every test again.
-# Exits 0 only when both runs pass. Installs the Debian packages it needs when missing.
+#   2. build-sanitize/: AddressSanitizer and UndefinedBehaviorSanitizer, every test again;
+#   3. build-tsan/: ThreadSanitizer, only the rendering library and its redraw tests.
+# Exits 0 only when all three pass. Installs the Debian packages it needs when missing.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
@@ -56,5 +57,14 @@ run_suite build-test -DCMAKE_BUILD_TYPE=Debug -DGRAVELINK_WERROR=ON -DGRAVELINK_
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DGRAVELINK_WERROR=ON -DGRAVELINK_SANITIZE=ON -DGRAVELINK_BENCH=OFF
+
+TSAN_TESTS=(render_tst_parallelredraw render_tst_sceneredraw)
+echo "=== build-tsan: configure and build ==="
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGRAVELINK_WERROR=ON -DGRAVELINK_TSAN=ON \
+    -DGRAVELINK_BENCH=OFF
+cmake --build build-tsan -j"$JOBS" --target "${TSAN_TESTS[@]}"
+echo "=== build-tsan: tests ==="
+export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan.supp"
+ctest --test-dir build-tsan --output-on-failure -R '^render/tst_(parallelredraw|sceneredraw)$'
 
 echo "test.sh: all tests passed"

@@ -1,8 +1,10 @@
 #include "bench/SchemeGenerator.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
+#include "render/SceneRedraw.h"
 #include "toolkit/FileWrite.h"
 #include "toolkit/IntText.h"
+#include "toolkit/SheetImage.h"
 
 #include <QHash>
 #include <QPoint>
@@ -89,8 +91,37 @@ void BM_LoadSaveFile(benchmark::State &state)
     }
 }
 
+// Open as the editor does it: the file read into the tables, then the first full redraw on the
+// sheet buffer kept from the previous Open (filled white first, as a new sheet of the same size).
+void BM_OpenAndRedraw(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("scheme.grvlk"));
+    TextList lines;
+    ElementTables tables = schemeTables(int(state.range(0)));
+    writeScheme(lines, 2380, 3368, tables, false);
+    writeFileSafely(path, lines.toBytes());
+    QImage sheet = newSheetImage(2380, 3368);
+    for (auto _ : state) {
+        ClearSelectedTable(tables.HGrid);
+        ClearSelectedTable(tables.PGrid);
+        ClearSelectedTable(tables.EGrid);
+        lines.clear();
+        lines.loadFromFile(path);
+        SchemeReadResult result = readScheme(lines);
+        if (!result.ok)
+            state.SkipWithError("read failed");
+        tables = std::move(result.tables);
+        sheet.fill(Qt::white);
+        Canvas canvas(&sheet);
+        UpdateImageModel(tables, canvas, TextList());
+        benchmark::DoNotOptimize(sheet.constBits());
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_OpenAndRedraw)->Arg(10000)->Arg(100000)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadScheme)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteScheme)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadSaveFile)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 #include "bench/SchemeGenerator.h"
 #include "render/SceneRedraw.h"
+#include "render/SheetBands.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -50,8 +51,32 @@ void BM_UpdateImageModelSelected(benchmark::State &state)
     }
 }
 
+// The full redraw of the 10,000 + 10,000 A0 scheme on state.range(0) threads; wall-clock time,
+// CPU time of all threads.
+void BM_FullRedrawThreads(benchmark::State &state)
+{
+    ElementTables tables;
+    SchemeOptions options;
+    options.elements = 10000;
+    options.lines = 10000;
+    generateScheme(tables, options);
+    QImage sheet(options.sheet, QImage::Format_RGB32);
+    Canvas canvas(&sheet);
+    TextList selection;
+    for (auto _ : state) {
+        redrawSheetInBands(tables, canvas, selection, kSheetBandRows, int(state.range(0)));
+        benchmark::DoNotOptimize(sheet.constBits());
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_FullRedrawThreads)
+    ->Arg(1)
+    ->Arg(2)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UpdateImageModel)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UpdateImageModelSelected)->Arg(10000)->Unit(benchmark::kMillisecond);
 

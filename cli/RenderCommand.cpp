@@ -1,13 +1,19 @@
 #include "cli/Grvlk.h"
 
 #include "model/SchemeFile.h"
+#include "render/ParallelRedraw.h"
 #include "render/SceneRedraw.h"
-#include "toolkit/CaptionFont.h"
-#include "toolkit/Errors.h"
+#include "render/SheetBands.h"
 #include "render/SheetBitmap.h"
 #include "render/SheetPictureFile.h"
+#include "toolkit/BmpEncoder.h"
+#include "toolkit/CaptionFont.h"
+#include "toolkit/Errors.h"
+#include "toolkit/SheetImage.h"
 
 #include <QFileInfo>
+
+#include <vector>
 
 namespace {
 
@@ -20,6 +26,34 @@ const char *pictureFormat(const QString &path)
     if (suffix.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0)
         return "PNG";
     return nullptr;
+}
+
+// Draws the sheet and writes its bitmap band by band: each band is encoded and written into the
+// file by the thread that drew it, as soon as it is final.
+void renderBmp(ElementTables &tables, QImage &sheet, Canvas &canvas, const QString &out)
+{
+    const Bmp24Encoder encoder(sheet);
+    if (!encoder.valid()) {
+        UpdateImageModel(tables, canvas, TextList());
+        saveSheetPicture(sheet, out, "BMP", WriteMode::Fast);
+        return;
+    }
+    writeFileInPieces(
+        out,
+        [&](const PieceWriter &write) {
+            char header[Bmp24Encoder::kHeaderSize];
+            encoder.header(header);
+            write(0, header, sizeof header);
+            redrawSheetInBands(tables, canvas, TextList(), kSheetBandRows, redrawThreadCount(),
+                               [&](const QImage &rows, int top) {
+                                   thread_local std::vector<char> bytes;
+                                   bytes.resize(size_t(encoder.rowBytes() * rows.height()));
+                                   encoder.encodeBand(rows, bytes.data());
+                                   write(encoder.bandOffset(top, rows.height()), bytes.data(),
+                                         qsizetype(bytes.size()));
+                               });
+        },
+        WriteMode::Fast);
 }
 
 } // namespace
@@ -43,10 +77,15 @@ int renderCommand(const QString &in, const QString &out, QTextStream &err)
             err << "grvlk: " << in << ": " << scheme.error << '\n';
             return kGrvlkFailed;
         }
-        SheetBitmap sheet;
-        sheet.CreateBitmap(scheme.width, scheme.height);
-        UpdateImageModel(scheme.tables, sheet.canvas(), TextList());
-        saveSheetPicture(sheet.image(), out, format, WriteMode::Fast);
+        // The redraw paints every pixel of the sheet, white first, so it starts unfilled.
+        QImage sheet = newSheetImage(scheme.width, scheme.height, false);
+        Canvas canvas(&sheet);
+        if (qstrcmp(format, "BMP") == 0) {
+            renderBmp(scheme.tables, sheet, canvas, out);
+        } else {
+            UpdateImageModel(scheme.tables, canvas, TextList());
+            saveSheetPicture(sheet, out, format, WriteMode::Fast);
+        }
     } catch (const AppError &error) {
         err << "grvlk: " << error.message() << '\n';
         return kGrvlkFailed;

@@ -33,9 +33,14 @@ QPoint TableCoords::centreOfRow(int row) const
 
 QPoint TableCoords::centre(const QString &name) const
 {
+    return centreIfNamed(name).value_or(QPoint(0, 0));
+}
+
+std::optional<QPoint> TableCoords::centreIfNamed(const QString &name) const
+{
     const auto it = m_names.constFind(name);
     if (it == m_names.constEnd())
-        return QPoint(0, 0);
+        return std::nullopt;
     if (it->firstBadRow >= 0)
         centreOfRow(it->firstBadRow); // throws
     return centreOfRow(it->lastRow);
@@ -46,7 +51,8 @@ ElementIndex::ElementIndex(const ElementTables &tables) : m_rects(tables.HGrid),
 
 QPoint ElementIndex::centre(const QString &name) const
 {
-    return m_rects.contains(name) ? m_rects.centre(name) : m_points.centre(name);
+    const std::optional<QPoint> rect = m_rects.centreIfNamed(name);
+    return rect ? *rect : m_points.centre(name);
 }
 
 LineEnds ElementIndex::ends(const QString &lineName) const

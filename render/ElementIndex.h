@@ -29,6 +29,8 @@ public:
     // (0, 0) for an unknown name, and the conversion error of the first row of that name
     // holding a bad cell.
     QPoint centre(const QString &name) const;
+    // The same for a name the table has; nothing for any other.
+    std::optional<QPoint> centreIfNamed(const QString &name) const;
 
 private:
     struct NameRows {

@@ -4,11 +4,13 @@
 #include "render/ElementDrawing.h"
 #include "render/ElementIndex.h"
 #include "render/LineParts.h"
+#include "render/ParallelRedraw.h"
 #include "render/Relief.h"
 #include "render/SelectionNames.h"
 #include "render/SheetBands.h"
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
+#include "toolkit/TextFace.h"
 
 #include <QHash>
 
@@ -48,14 +50,13 @@ void drawLine(Canvas &canvas, const LineItem &l)
 }
 
 // The pieces of a line that can show in rows [y0, y1) of the sheet, on a band canvas whose
-// row 0 is sheet row y0.
+// row 0 is sheet row y0 and whose font is the caption font.
 void drawLineInBand(Canvas &band, const LineItem &l, Coord y0, Coord y1)
 {
     const bool stroke = l.strokeTop < y1 && l.strokeBottom > y0;
     const bool head = l.headTop < y1 && l.headBottom > y0;
     if (!stroke && !head)
         return;
-    band.setFontName(QStringLiteral("tahoma"));
     if (stroke)
         drawLineStroke(band, l.ends.x1, l.ends.y1 - y0, l.ends.x2, l.ends.y2 - y0, l.selected);
     if (head) {
@@ -72,16 +73,16 @@ void drawElement(Canvas &canvas, const ElementItem &e, Coord dy)
 
 // Everything the redraw will draw, in drawing order, with every cell converted once. A cell
 // that does not convert ends the collection there; the failure is kept for the caller.
+// Measuring every text caches its glyphs, so drawing them afterwards only reads the face.
 class SceneItems {
 public:
-    SceneItems(const ElementTables &tables, const Canvas &canvas, const TextList &multiSelection)
-        : m_selection(multiSelection), m_measure(canvas)
+    SceneItems(const ElementTables &tables, const Canvas &canvas, const TextList &multiSelection, int threads)
+        : m_selection(multiSelection),
+          m_face(TextFace::get(QStringLiteral("tahoma"), canvas.font().pixelSize))
     {
-        m_measure.setImage(nullptr);
-        m_measure.setFontName(QStringLiteral("tahoma"));
         try {
             const ElementIndex index(tables);
-            collectLines(tables.EGrid, index);
+            collectLines(tables.EGrid, index, threads);
             collectElements(tables.HGrid, index.rects(), ElementKind::Rectangle);
             collectElements(tables.PGrid, index.points(), ElementKind::Point);
         } catch (...) {
@@ -92,23 +93,51 @@ public:
     std::vector<LineItem> lines;
     std::vector<ElementItem> elements;
     std::exception_ptr failure;
+    bool shapedText = false; // some text is drawn by QPainter rather than from cached glyphs
 
 private:
-    void collectLines(const StringGrid &grid, const ElementIndex &index)
+    // Lines are looked up in chunks of rows on several threads; the chunks are then joined in
+    // order up to the first failure, and their texts measured.
+    void collectLines(const StringGrid &grid, const ElementIndex &index, int threads)
     {
-        lines.reserve(static_cast<size_t>(grid.RowCount()));
-        for (int r = 1; r < grid.RowCount(); ++r) {
-            const QString &name = grid.Cells(ColName, r);
-            if (name.isEmpty())
-                continue;
-            const LineEnds e = index.ends(name);
-            const QString &text = grid.Cells(ColCaption, r);
-            const ArrowHead head = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
-            const Coord textBottom = head.py + kLineTextDy + textHeight(text);
-            lines.push_back(LineItem{r, text, e, m_selection.contains(name), head,
-                                     std::min<Coord>(e.y1, e.y2) - kSlack,
-                                     std::max<Coord>(e.y1, e.y2) + 1 + kSlack, head.py - kArrowReach - kSlack,
-                                     std::max(head.py + kArrowReach + 1, textBottom) + kSlack});
+        struct Chunk {
+            std::vector<LineItem> lines;
+            std::exception_ptr failure;
+        };
+        const int rows = grid.RowCount();
+        const int chunkCount = threads > 1 ? std::clamp((rows - 1) / 512, 1, 4 * threads) : 1;
+        std::vector<Chunk> chunks(static_cast<size_t>(chunkCount));
+        runInParallel(chunkCount, threads, [&](int c) {
+            Chunk &chunk = chunks[size_t(c)];
+            const int from = 1 + int(qint64(rows - 1) * c / chunkCount);
+            const int to = 1 + int(qint64(rows - 1) * (c + 1) / chunkCount);
+            chunk.lines.reserve(size_t(to - from));
+            try {
+                for (int r = from; r < to; ++r) {
+                    const QString &name = grid.Cells(ColName, r);
+                    if (name.isEmpty())
+                        continue;
+                    const LineEnds e = index.ends(name);
+                    const ArrowHead head = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
+                    // The bottom of the head's reach is completed with the text's height below.
+                    chunk.lines.push_back(LineItem{
+                        r, grid.Cells(ColCaption, r), e, m_selection.contains(name), head,
+                        std::min<Coord>(e.y1, e.y2) - kSlack, std::max<Coord>(e.y1, e.y2) + 1 + kSlack,
+                        head.py - kArrowReach - kSlack, 0});
+                }
+            } catch (...) {
+                chunk.failure = std::current_exception();
+            }
+        });
+        lines.reserve(static_cast<size_t>(rows));
+        for (Chunk &chunk : chunks) {
+            for (LineItem &l : chunk.lines) {
+                const Coord textBottom = l.head.py + kLineTextDy + textHeight(l.text);
+                l.headBottom = std::max(l.head.py + kArrowReach + 1, textBottom) + kSlack;
+                lines.push_back(std::move(l));
+            }
+            if (chunk.failure)
+                std::rethrow_exception(chunk.failure);
         }
     }
 
@@ -130,7 +159,13 @@ private:
         }
     }
 
-    Coord textHeight(const QString &text) const { return m_measure.TextHeight(text); }
+    Coord textHeight(const QString &text)
+    {
+        if (text.isEmpty())
+            return 0;
+        shapedText |= !m_face.measure(text).simple;
+        return m_face.height();
+    }
 
     // Colour texts repeat (the colour list has nine), so each distinct text is converted once.
     TColor colourOf(const QString &text)
@@ -144,7 +179,7 @@ private:
     }
 
     SelectionNames m_selection;
-    Canvas m_measure;
+    TextFace &m_face;
     QHash<QString, TColor> m_colours;
 };
 
@@ -181,6 +216,11 @@ private:
     Coord m_last;
 };
 
+void drawFrame(Canvas &canvas, const QRect &sheet)
+{
+    DrawRelief(canvas, sheet, clFrame, clFrame, 1, 1, 2);
+}
+
 bool directPixels(QImage::Format f)
 {
     return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
@@ -190,7 +230,7 @@ bool directPixels(QImage::Format f)
 } // namespace
 
 void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
-                        int bandRows)
+                        int bandRows, int threads, const SheetBandDone &bandDone)
 {
     QImage *image = sheetCanvas.image();
     bandRows += bandRows % 2;
@@ -202,30 +242,45 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
     if (!inBands)
         sheetCanvas.FillRect(0, 0, sheetCanvas.width(), sheetCanvas.height());
 
-    const SceneItems items(tables, sheetCanvas, multiSelection);
-    for (const LineItem &l : items.lines) {
-        // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
-        tables.EGrid.setCell(ColX, l.row, IntToStr((Coord(l.ends.x1) + l.ends.x2) / 2));
-        tables.EGrid.setCell(ColY, l.row, IntToStr((Coord(l.ends.y1) + l.ends.y2) / 2));
-    }
+    const SceneItems items(tables, sheetCanvas, multiSelection, inBands ? threads : 1);
+    const auto storeMidpoints = [&] {
+        for (const LineItem &l : items.lines) {
+            // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
+            tables.EGrid.setCell(ColX, l.row, IntToStr((Coord(l.ends.x1) + l.ends.x2) / 2));
+            tables.EGrid.setCell(ColY, l.row, IntToStr((Coord(l.ends.y1) + l.ends.y2) / 2));
+        }
+    };
 
     if (inBands) {
         const int height = image->height();
         const BandLists lists(items, height, bandRows);
         uchar *bits = image->bits();
         const qsizetype stride = image->bytesPerLine();
-        for (int b = 0, y0 = 0; y0 < height; ++b, y0 += bandRows) {
-            const int rows = std::min(bandRows, height - y0);
-            QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
-            Canvas band = sheetCanvas;
-            band.setImage(&view);
-            band.FillRect(0, 0, view.width(), rows);
-            for (int i : lists.lines[size_t(b)])
-                drawLineInBand(band, items.lines[size_t(i)], y0, y0 + rows);
-            for (int i : lists.elements[size_t(b)])
-                drawElement(band, items.elements[size_t(i)], y0);
-        }
+        // Each band has its own canvas and draws only its own rows. Text that needs shaping goes
+        // through QPainter and its font engine, which stay on the calling thread.
+        runInParallel(
+            int(lists.lines.size()), items.shapedText ? 1 : threads,
+            [&](int b) {
+                const int y0 = b * bandRows;
+                const int rows = std::min(bandRows, height - y0);
+                QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
+                Canvas band = sheetCanvas;
+                band.setImage(&view);
+                band.setFontName(QStringLiteral("tahoma"));
+                band.FillRect(0, 0, view.width(), rows);
+                for (int i : lists.lines[size_t(b)])
+                    drawLineInBand(band, items.lines[size_t(i)], y0, y0 + rows);
+                for (int i : lists.elements[size_t(b)])
+                    drawElement(band, items.elements[size_t(i)], y0);
+                if (bandDone && !items.failure) {
+                    // The frame's part in the band, as the frame drawn over the whole sheet below.
+                    drawFrame(band, QRect(0, -y0, image->width(), height));
+                    bandDone(view, y0);
+                }
+            },
+            storeMidpoints);
     } else {
+        storeMidpoints();
         for (const LineItem &l : items.lines)
             drawLine(sheetCanvas, l);
         for (const ElementItem &e : items.elements)
@@ -244,11 +299,12 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
 
     if (items.failure)
         std::rethrow_exception(items.failure);
-    DrawRelief(sheetCanvas, QRect(0, 0, sheetCanvas.width(), sheetCanvas.height()), clFrame, clFrame, 1, 1,
-               2);
+    drawFrame(sheetCanvas, QRect(0, 0, sheetCanvas.width(), sheetCanvas.height()));
+    if (bandDone && !inBands && image && !image->isNull())
+        bandDone(*image, 0);
 }
 
 void UpdateImageModel(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection)
 {
-    redrawSheetInBands(tables, sheetCanvas, multiSelection, kSheetBandRows);
+    redrawSheetInBands(tables, sheetCanvas, multiSelection, kSheetBandRows, redrawThreadCount());
 }

@@ -4,13 +4,20 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/TextList.h"
 
+#include <functional>
+
 // Rows per band of the full redraw: a band of an A0 sheet stays in the processor's cache while
 // every line, rectangle and point crossing it is drawn.
 constexpr int kSheetBandRows = 256;
 
+// Called with a band's rows of the sheet, final (frame included), and the sheet row of its top.
+using SheetBandDone = std::function<void(const QImage &rows, int top)>;
+
 // The full redraw done band by band: each band of bandRows rows (an even number, so that dotted
-// outlines keep their pattern) receives, in the usual order, everything that reaches it. The
+// outlines keep their pattern) receives, in the usual order, everything that reaches it. Bands
+// are drawn on `threads` threads; the stored midpoints are written on the calling thread. The
 // picture, the stored midpoints, the canvas state and any conversion error are those of drawing
-// everything in one pass.
+// everything in one pass. When every cell converts, `bandDone` (when given) is called once per
+// band, on the thread that drew it, as soon as the band is final; the bands cover the sheet.
 void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
-                        int bandRows);
+                        int bandRows, int threads = 1, const SheetBandDone &bandDone = {});

@@ -10,12 +10,26 @@ namespace {
 constexpr int kFileHeader = 14;
 constexpr int kInfoHeader = 40;
 constexpr int kHeader = kFileHeader + kInfoHeader;
+static_assert(kHeader == Bmp24Encoder::kHeaderSize);
 
 char *putLE(char *p, std::uint32_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
         *p++ = char((value >> (8 * i)) & 0xFF);
     return p;
+}
+
+// One row: blue, green, red of each pixel, then zeros up to rowBytes.
+void encodeRow(const std::uint32_t *src, int width, unsigned char *p, qint64 rowBytes)
+{
+    for (int x = 0; x < width; ++x) {
+        const std::uint32_t rgb = src[x];
+        p[0] = static_cast<unsigned char>(rgb & 0xFF);
+        p[1] = static_cast<unsigned char>((rgb >> 8) & 0xFF);
+        p[2] = static_cast<unsigned char>((rgb >> 16) & 0xFF);
+        p += 3;
+    }
+    std::memset(p, 0, size_t(rowBytes - qint64(width) * 3));
 }
 
 } // namespace
@@ -40,44 +54,52 @@ qsizetype Bmp24Encoder::next(char *buffer, qsizetype capacity)
     if (!valid() || capacity < (m_headerDone ? m_rowBytes : kHeader))
         return 0;
     if (!m_headerDone) {
-        char *p = buffer;
-        *p++ = 'B';
-        *p++ = 'M';
-        p = putLE(p, std::uint32_t(m_size), 4);
-        p = putLE(p, 0, 4);
-        p = putLE(p, kHeader, 4);
-        p = putLE(p, kInfoHeader, 4);
-        p = putLE(p, std::uint32_t(m_image.width()), 4);
-        p = putLE(p, std::uint32_t(m_image.height()), 4);
-        p = putLE(p, 1, 2);  // planes
-        p = putLE(p, 24, 2); // bits per pixel
-        p = putLE(p, 0, 4);  // no compression
-        p = putLE(p, std::uint32_t(m_size - kHeader), 4);
-        p = putLE(p, std::uint32_t(m_image.dotsPerMeterX()), 4);
-        p = putLE(p, std::uint32_t(m_image.dotsPerMeterY()), 4);
-        p = putLE(p, 0, 4); // colours used
-        putLE(p, 0, 4);     // important colours
+        header(buffer);
         m_headerDone = true;
         return kHeader;
     }
     const int height = m_image.height();
-    const int width = m_image.width();
     const int rows = int(std::min<qint64>(capacity / m_rowBytes, height - m_nextRow));
     auto *out = reinterpret_cast<unsigned char *>(buffer);
-    for (int i = 0; i < rows; ++i, ++m_nextRow) {
-        const auto *src =
-            reinterpret_cast<const std::uint32_t *>(m_image.constScanLine(height - 1 - m_nextRow));
-        unsigned char *p = out + qsizetype(i) * m_rowBytes;
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t rgb = src[x];
-            p[0] = static_cast<unsigned char>(rgb & 0xFF);
-            p[1] = static_cast<unsigned char>((rgb >> 8) & 0xFF);
-            p[2] = static_cast<unsigned char>((rgb >> 16) & 0xFF);
-            p += 3;
-        }
-        std::memset(p, 0, size_t(m_rowBytes - qint64(width) * 3));
-    }
+    for (int i = 0; i < rows; ++i, ++m_nextRow)
+        encodeRow(reinterpret_cast<const std::uint32_t *>(m_image.constScanLine(height - 1 - m_nextRow)),
+                  m_image.width(), out + qsizetype(i) * m_rowBytes, m_rowBytes);
     return qsizetype(rows * m_rowBytes);
+}
+
+void Bmp24Encoder::header(char *buffer) const
+{
+    char *p = buffer;
+    *p++ = 'B';
+    *p++ = 'M';
+    p = putLE(p, std::uint32_t(m_size), 4);
+    p = putLE(p, 0, 4);
+    p = putLE(p, kHeader, 4);
+    p = putLE(p, kInfoHeader, 4);
+    p = putLE(p, std::uint32_t(m_image.width()), 4);
+    p = putLE(p, std::uint32_t(m_image.height()), 4);
+    p = putLE(p, 1, 2);  // planes
+    p = putLE(p, 24, 2); // bits per pixel
+    p = putLE(p, 0, 4);  // no compression
+    p = putLE(p, std::uint32_t(m_size - kHeader), 4);
+    p = putLE(p, std::uint32_t(m_image.dotsPerMeterX()), 4);
+    p = putLE(p, std::uint32_t(m_image.dotsPerMeterY()), 4);
+    p = putLE(p, 0, 4); // colours used
+    putLE(p, 0, 4);     // important colours
+}
+
+qint64 Bmp24Encoder::bandOffset(int top, int rows) const
+{
+    return kHeader + m_rowBytes * (qint64(m_image.height()) - top - rows);
+}
+
+void Bmp24Encoder::encodeBand(const QImage &rows, char *buffer) const
+{
+    auto *out = reinterpret_cast<unsigned char *>(buffer);
+    const int count = rows.height();
+    for (int i = 0; i < count; ++i)
+        encodeRow(reinterpret_cast<const std::uint32_t *>(rows.constScanLine(count - 1 - i)), rows.width(),
+                  out + qsizetype(i) * m_rowBytes, m_rowBytes);
 }
 
 QByteArray encodeBmp24(const QImage &image)

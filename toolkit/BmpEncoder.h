@@ -20,6 +20,16 @@ public:
     // their length; 0 once everything was handed out or when not even one piece fits.
     qsizetype next(char *buffer, qsizetype capacity);
 
+    // The file in pieces written anywhere, in any order: the header at offset 0, and the rows
+    // of each band of the image (given as an image of the same width and format whose first
+    // row is image row `top`), which lie together in the file.
+    static constexpr qsizetype kHeaderSize = 54;
+    void header(char *buffer) const;
+    qint64 rowBytes() const { return m_rowBytes; }
+    qint64 bandOffset(int top, int rows) const;
+    // Writes the band's rows.height() * rowBytes() bytes.
+    void encodeBand(const QImage &rows, char *buffer) const;
+
 private:
     const QImage &m_image;
     qint64 m_size = 0;

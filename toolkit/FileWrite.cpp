@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -93,4 +95,29 @@ void writeFileSafely(const QString &path, const ByteSource &source, WriteMode mo
 {
     writeWith(
         path, [&](QIODevice &file) { writeAll(file, path, source); }, mode);
+}
+
+void writeFileInPieces(const QString &path, const std::function<void(const PieceWriter &)> &fill,
+                       WriteMode mode)
+{
+    writeWith(
+        path,
+        [&](QIODevice &device) {
+            const int fd = dynamic_cast<QFileDevice &>(device).handle();
+            fill([&](qint64 offset, const char *data, qsizetype size) {
+                while (size > 0) {
+                    const ssize_t n = ::pwrite(fd, data, size_t(size), off_t(offset));
+                    if (n < 0 && errno == EINTR)
+                        continue;
+                    if (n <= 0)
+                        fail("write", path,
+                             n < 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                   : QStringLiteral("Nothing was written"));
+                    data += n;
+                    offset += n;
+                    size -= n;
+                }
+            });
+        },
+        mode);
 }

@@ -22,3 +22,12 @@ constexpr qsizetype kByteSourceCapacity = 1 << 20;
 
 // The same for bytes handed out by a source, so that a large file never needs to be held whole.
 void writeFileSafely(const QString &path, const ByteSource &source, WriteMode mode = WriteMode::Durable);
+
+// Writes `size` bytes at `offset` of the file being written; may be called from several
+// threads at once. Throws AppError as above.
+using PieceWriter = std::function<void(qint64 offset, const char *data, qsizetype size)>;
+
+// The same for a file written in pieces placed anywhere, in any order, by `fill` (the file is
+// as long as its furthest piece); an exception from `fill` leaves the file as it was.
+void writeFileInPieces(const QString &path, const std::function<void(const PieceWriter &)> &fill,
+                       WriteMode mode = WriteMode::Durable);

@@ -19,7 +19,7 @@ void releasePixels(void *pixels)
 
 } // namespace
 
-QImage newSheetImage(int width, int height)
+QImage newSheetImage(int width, int height, bool white)
 {
     if (width <= 0 || height <= 0)
         return {};
@@ -31,13 +31,15 @@ QImage newSheetImage(int width, int height)
     void *pixels = bytes >= kHugePage ? std::aligned_alloc(kHugePage, rounded) : nullptr;
     if (!pixels) {
         QImage image(width, height, QImage::Format_RGB32);
-        image.fill(Qt::white);
+        if (white)
+            image.fill(Qt::white);
         return image;
     }
 #ifdef MADV_HUGEPAGE
     madvise(pixels, rounded, MADV_HUGEPAGE);
 #endif
-    std::memset(pixels, 0xFF, bytes);
+    if (white)
+        std::memset(pixels, 0xFF, bytes);
     return QImage(static_cast<uchar *>(pixels), width, height, qsizetype(bytesPerLine), QImage::Format_RGB32,
                   releasePixels, pixels);
 }

@@ -6,13 +6,17 @@
 #include <QImage>
 #include <QPainter>
 
+#include <mutex>
+
 TextFace &TextFace::get(const QString &name, int pixelSize)
 {
     static std::vector<std::unique_ptr<TextFace>> faces;
-    static TextFace *last = nullptr;
+    static std::mutex facesMutex;
+    thread_local TextFace *last = nullptr;
     pixelSize = std::max(pixelSize, 1);
     if (last && last->m_pixelSize == pixelSize && last->m_name == name)
         return *last;
+    const std::lock_guard lock(facesMutex);
     for (const auto &face : faces)
         if (face->m_pixelSize == pixelSize && face->m_name == name)
             return *(last = face.get());

@@ -32,6 +32,8 @@ public:
     };
 
     // The face for a font name and pixel size ("tahoma" is the caption font); faces live until exit.
+    // Any thread may look faces up; glyphs are cached on first use, which is not synchronised:
+    // several threads may draw with a face only once it holds every glyph they need.
     static TextFace &get(const QString &name, int pixelSize);
 
     const QFont &font() const { return m_font; }

@@ -159,6 +159,8 @@ void TestMainWindow::menuItems()
         QStringLiteral("Copy Image"),
         QStringLiteral("Save as Bitmap"),
         QStringLiteral("-"),
+        QStringLiteral("Undo\tCtrl+Z"),
+        QStringLiteral("Redo\tCtrl+Y"),
         QStringLiteral("Delete\tCtrl+Del"),
         QStringLiteral("ChangeLine\tCtrl+X"),
         QStringLiteral("Select All\tCtrl+A"),

@@ -230,6 +230,9 @@ void TestGrvlk::renderFailuresLeaveNothing_data()
                                   << "out/picture" << 2 << "must end in .bmp or .png";
     QTest::newRow("unwritable output") << "good.grvlk"
                                        << "out/absent-folder/picture.png" << 1 << "Cannot create file";
+    QTest::newRow("bitmap into a missing folder")
+        << "good.grvlk"
+        << "out/absent-folder/picture.bmp" << 1 << "Cannot create file";
     QTest::newRow("output is a folder") << "good.grvlk"
                                         << "out/folder.bmp" << 1 << "Cannot create file";
 }

@@ -13,6 +13,8 @@
 #include <QSet>
 #include <QtTest>
 
+#include <atomic>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -185,6 +187,8 @@ private slots:
     void fastPathMatchesPlainScans_data();
     void fastPathMatchesPlainScans();
     void extremeCoordinatesMatchPlainScans();
+    void threadsMatchOneThread_data();
+    void threadsMatchOneThread();
     void keepsTheSheetBuffer();
     void sampleSheetUsesOnlyDrawingColours();
     void gridDots();
@@ -453,6 +457,86 @@ void TestSceneRedraw::extremeCoordinatesMatchPlainScans()
         QCOMPARE(fast.tables.EGrid.Cells(ColX, 3), QStringLiteral("-1073741819"));
         QCOMPARE(fast.tables.EGrid.Cells(ColY, 2), QStringLiteral("0"));
         QVERIFY(countOf(fastImage, clLineStroke) > 0); // R1-R2 crosses the sheet
+    }
+}
+
+void TestSceneRedraw::threadsMatchOneThread_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("threads");
+    QTest::addColumn<int>("bandRows");
+    QTest::addColumn<bool>("shaped"); // a caption that QPainter shapes
+    for (quint32 seed = 1; seed <= 12; ++seed)
+        QTest::addRow("seed %u", seed)
+            << seed << int(2 + seed % 3 * 3) << int(2 + seed % 4 * 12) << (seed % 6 == 0);
+}
+
+void TestSceneRedraw::threadsMatchOneThread()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, threads);
+    QFETCH(int, bandRows);
+    QFETCH(bool, shaped);
+    const std::optional<int> bad = seed % 4 == 3 ? std::optional<int>(int(seed % 6)) : std::nullopt;
+    const int elements = seed % 3 == 0 ? 1500 + int(seed) * 50 : 60 + int(seed) * 9; // lines in chunks
+    Scheme one = makeScheme(seed, elements, bad);
+    Scheme many = makeScheme(seed, elements, bad);
+    if (seed % 6 == 3) {
+        // A line a third of the way down the table ends at an element with a bad cell.
+        for (Scheme *s : {&one, &many}) {
+            appendRow(s->tables.HGrid, {"RBAD", "1o", "5", "bad", ColorToString(kYellow)});
+            s->tables.EGrid.setCell(ColName, s->tables.EGrid.RowCount() / 3, "RBAD-RBAD");
+        }
+    }
+    if (shaped) {
+        for (Scheme *s : {&one, &many})
+            addRect(s->tables, "RS", 200, 20 + int(seed) * 20, QStringLiteral("e\u0301\u0645\u0631"));
+    }
+    QImage oneImage = blankImage(400, 300, 0x00FF00FF);
+    QImage manyImage = oneImage.copy();
+    DamageLog log(&manyImage);
+    log.clear();
+    Canvas oneCanvas(&oneImage), manyCanvas(&manyImage);
+    manyCanvas.setDamageLog(&log);
+    QString oneError, manyError;
+    try {
+        redrawSheetInBands(one.tables, oneCanvas, one.selection, bandRows, 1);
+    } catch (const ConvertError &e) {
+        oneError = e.message();
+    }
+    // The bands handed out while drawing, put together.
+    QImage assembled = blankImage(400, 300, 0x00FF00FF);
+    std::atomic<int> bandsDone{0};
+    const auto bandDone = [&](const QImage &rows, int top) {
+        for (int y = 0; y < rows.height(); ++y)
+            std::memcpy(assembled.scanLine(top + y), rows.constScanLine(y), size_t(rows.bytesPerLine()));
+        bandsDone.fetch_add(1);
+    };
+    try {
+        redrawSheetInBands(many.tables, manyCanvas, many.selection, bandRows, threads, bandDone);
+    } catch (const ConvertError &e) {
+        manyError = e.message();
+    }
+    if (manyError.isEmpty())
+        QCOMPARE(assembled, manyImage);
+    else
+        QCOMPARE(bandsDone.load(), 0);
+    QCOMPARE(manyError, oneError);
+    QCOMPARE(manyCanvas.pen().color, oneCanvas.pen().color);
+    QVERIFY(manyCanvas.pen().style == oneCanvas.pen().style);
+    QCOMPARE(manyCanvas.brush().color, oneCanvas.brush().color);
+    QVERIFY(manyCanvas.brush().style == oneCanvas.brush().style);
+    QCOMPARE(manyCanvas.font().name, oneCanvas.font().name);
+    QCOMPARE(manyCanvas.font().color, oneCanvas.font().color);
+    QCOMPARE(manyCanvas.penPos(), oneCanvas.penPos());
+    QVERIFY(log.all());
+    for (int r = 0; r < one.tables.EGrid.RowCount(); ++r)
+        for (int c = 0; c < one.tables.EGrid.ColCount(); ++c)
+            QCOMPARE(many.tables.EGrid.Cells(c, r), one.tables.EGrid.Cells(c, r));
+    if (manyImage != oneImage) {
+        dumpImage(manyImage, QStringLiteral("threads-%1").arg(seed));
+        dumpImage(oneImage, QStringLiteral("one-thread-%1").arg(seed));
+        QFAIL("the images differ");
     }
 }
 

@@ -11,6 +11,8 @@ private slots:
     void sameBytesAsQt();
     void piecesJoinToTheWholeFile_data();
     void piecesJoinToTheWholeFile();
+    void bandsPlacedInAnyOrder_data();
+    void bandsPlacedInAnyOrder();
     void readsBackAsTheSamePixels();
     void otherFormatsAreLeftToQt();
 };
@@ -86,6 +88,34 @@ void TestBmpEncoder::piecesJoinToTheWholeFile()
     QCOMPARE(joined.size(), qsizetype(encoder.size()));
     QCOMPARE(joined, encodeBmp24(image));
     QCOMPARE(encoder.next(piece.data(), room), qsizetype(0));
+}
+
+void TestBmpEncoder::bandsPlacedInAnyOrder_data()
+{
+    QTest::addColumn<int>("bandRows");
+    QTest::newRow("one row") << 1;
+    QTest::newRow("4, the last band shorter") << 4;
+    QTest::newRow("the whole image") << 11;
+}
+
+// Bands of rows written at their offsets, last band first, make the whole file.
+void TestBmpEncoder::bandsPlacedInAnyOrder()
+{
+    QFETCH(int, bandRows);
+    QImage image(37, 11, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7, y * 23, x ^ y));
+    const Bmp24Encoder encoder(image);
+    QByteArray file(qsizetype(encoder.size()), '?');
+    encoder.header(file.data());
+    for (int top = (image.height() - 1) / bandRows * bandRows; top >= 0; top -= bandRows) {
+        const int rows = std::min(bandRows, image.height() - top);
+        const QImage band(image.constScanLine(top), image.width(), rows, image.bytesPerLine(),
+                          image.format());
+        encoder.encodeBand(band, file.data() + encoder.bandOffset(top, rows));
+    }
+    QCOMPARE(file, encodeBmp24(image));
 }
 
 void TestBmpEncoder::readsBackAsTheSamePixels()
