@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/ProgramTitle.h"
 #include "app/Unit1.h"
 #include "view/SheetView.h"
 
@@ -11,7 +12,7 @@ int runGravelink(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gravelink"));
-    QApplication::setApplicationDisplayName(applicationTitle());
+    setProgramTitle(applicationTitle());
 
     TForm1 form;
     form.createNewFileDlg();

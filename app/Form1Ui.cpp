@@ -2,6 +2,7 @@
 #include "app/ColorBox.h"
 #include "app/ModalProvider.h"
 #include "app/Panels.h"
+#include "app/ProgramTitle.h"
 #include "app/Unit1.h"
 #include "view/Navigator.h"
 #include "view/SheetView.h"
@@ -235,23 +236,23 @@ void TForm1::navigateView(bool resizeNavigator, bool placeVisiblePart)
 
 void TForm1::setWindowCaption(const QString &caption)
 {
+    setProgramTitle(caption);
     setWindowTitle(caption);
-    QGuiApplication::setApplicationDisplayName(caption);
 }
 
 void TForm1::showInfo(const QString &text)
 {
-    modal().showInfo(this, QGuiApplication::applicationDisplayName(), text);
+    modal().showInfo(this, programTitle(), text);
 }
 
 void TForm1::showError(const QString &text)
 {
-    modal().showError(this, QGuiApplication::applicationDisplayName(), text);
+    modal().showError(this, programTitle(), text);
 }
 
 SaveAnswer TForm1::askSaveChanges(const QString &question)
 {
-    return modal().askSaveChanges(this, QGuiApplication::applicationDisplayName(), question);
+    return modal().askSaveChanges(this, programTitle(), question);
 }
 
 QString TForm1::chooseOpenFile(const QString &filter, const QString &defaultSuffix, const QString &startDir)

@@ -3,6 +3,7 @@
 #include "app/ColorBox.h"
 #include "app/NewSheetDialog.h"
 #include "app/Panels.h"
+#include "app/ProgramTitle.h"
 #include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
 #include "view/SheetView.h"
@@ -113,7 +114,7 @@ bool TForm1::guard(const std::function<void()> &handling)
 void TForm1::FormCreate()
 {
     Quit->setShortcut(QKeySequence(Qt::Key_Escape));
-    m_editor.AppTitle = QGuiApplication::applicationDisplayName();
+    m_editor.AppTitle = programTitle();
     m_editor.sheet.CreateBitmap(842, 595);
     sheetGeometryChanged();
     navigateView(true, true);

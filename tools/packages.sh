@@ -24,5 +24,5 @@ ensure_packages() {
 # What building and running the editor needs.
 GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-wine fonts-dejavu-core)
 # What the test suite needs on top: benchmarks, the X server for real-window tests and the
-# screenshot tool, the formatter.
-GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick xdotool clang-format)
+# screenshot tool, xprop for window properties, the formatter.
+GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick xdotool x11-utils clang-format)

@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "app/ModalProvider.h"
+#include "app/ProgramTitle.h"
 #include "app/Unit1.h"
 #include "view/SheetView.h"
 
@@ -78,7 +79,7 @@ struct Form1Fixture {
 
     Form1Fixture()
     {
-        QGuiApplication::setApplicationDisplayName(applicationTitle());
+        setProgramTitle(applicationTitle());
         form = std::make_unique<TForm1>();
         form->setModalProvider(&modal);
         form->createNewFileDlg();
@@ -86,7 +87,7 @@ struct Form1Fixture {
     ~Form1Fixture()
     {
         form.reset();
-        QGuiApplication::setApplicationDisplayName(applicationTitle());
+        setProgramTitle(applicationTitle());
     }
 
     Editor &editor() { return form->editor(); }

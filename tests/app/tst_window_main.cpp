@@ -230,7 +230,7 @@ void TestMainWindow::captionSetsApplicationTitle()
     Form1Fixture f;
     f.form->setWindowCaption(QStringLiteral("[plan]-Gravelink"));
     QCOMPARE(f.form->windowTitle(), QStringLiteral("[plan]-Gravelink"));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("[plan]-Gravelink"));
+    QCOMPARE(programTitle(), QStringLiteral("[plan]-Gravelink"));
 }
 
 void TestMainWindow::menuLatch()
