@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/ColorBox.h"
+#include "app/MenuButtonPress.h"
 #include "app/NewSheetDialog.h"
 #include "app/Panels.h"
 #include "app/ProgramTitle.h"
@@ -155,8 +156,11 @@ QPoint TForm1::menuPopupPoint() const
 void TForm1::sbMenuClick()
 {
     if (!m_editor.MenuPopped) {
+        MenuButtonPress closing(Menu1, sbMenu);
         modal().popupMenu(Menu1, menuPopupPoint());
-        m_editor.MenuPopped = true;
+        // A press on this button that closed the menu never arrives as a click: the next
+        // click opens the menu again.
+        m_editor.MenuPopped = !closing.closedTheMenu();
     } else {
         m_editor.MenuPopped = false;
     }

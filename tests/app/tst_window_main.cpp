@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QToolButton>
 
 class TestMainWindow : public QObject {
@@ -28,6 +29,7 @@ private slots:
     void captionSetsApplicationTitle();
     void menuLatch();
     void menuCommandRunsAfterPopupReturns();
+    void menuButtonClosesOpenMenuThenOpensIt();
     void shortcutRule_data();
     void shortcutRule();
     void escQuitsFromAField();
@@ -270,6 +272,30 @@ void TestMainWindow::menuCommandRunsAfterPopupReturns()
     QTRY_COMPARE(f.modal.infos.size(), 1);
     // About clears the latch after the menu call set it.
     QVERIFY(!f.editor().MenuPopped);
+}
+
+void TestMainWindow::menuButtonClosesOpenMenuThenOpensIt()
+{
+    Form1Fixture f;
+    TForm1 &w = *f.form;
+    QVERIFY(f.show());
+    w.setModalProvider(nullptr); // the real popup menu
+    int opened = 0;
+    // A press on the Menu button while the menu is open; the window system gives it to the menu.
+    QTimer::singleShot(0, &w, [&] {
+        opened += w.Menu1->isVisible();
+        const QPoint button = w.sbMenu->mapToGlobal(w.sbMenu->rect().center());
+        QTest::mousePress(w.Menu1, Qt::LeftButton, {}, w.Menu1->mapFromGlobal(button));
+    });
+    QTest::mouseClick(w.sbMenu, Qt::LeftButton);
+    QVERIFY(!w.Menu1->isVisible());
+    QCoreApplication::processEvents();
+    QTimer::singleShot(0, &w, [&] {
+        opened += w.Menu1->isVisible();
+        w.Menu1->hide();
+    });
+    QTest::mouseClick(w.sbMenu, Qt::LeftButton);
+    QCOMPARE(opened, 2);
 }
 
 void TestMainWindow::shortcutRule_data()
