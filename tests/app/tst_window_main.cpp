@@ -6,6 +6,7 @@
 #include "toolkit/Errors.h"
 #include "toolkit/IntText.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -33,6 +34,7 @@ private slots:
     void shortcutRule_data();
     void shortcutRule();
     void escQuitsFromAField();
+    void escInOpenColourListDoesNotQuit();
     void pasteFilters_data();
     void pasteFilters();
     void captionLimit();
@@ -400,6 +402,24 @@ void TestMainWindow::escQuitsFromAField()
     // An unmodified scheme closes without a question.
     QTRY_VERIFY(!w.QWidget::isVisible());
     QVERIFY(f.modal.questions.isEmpty());
+}
+
+void TestMainWindow::escInOpenColourListDoesNotQuit()
+{
+    Form1Fixture f;
+    TForm1 &w = *f.form;
+    QVERIFY(f.show());
+    QSignalSpy quit(w.Quit, &QAction::triggered);
+    w.ColorBox1->showPopup();
+    QWidget *list = w.ColorBox1->view();
+    QTRY_VERIFY(list->isVisible());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : list, Qt::Key_Escape);
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(quit.count(), 0);
+    QVERIFY(w.QWidget::isVisible());
+    // With the list closed, Esc quits again.
+    f.key(Qt::Key_Escape);
+    QCOMPARE(quit.count(), 1);
 }
 
 void TestMainWindow::pasteFilters_data()
