@@ -1,5 +1,6 @@
 #include "editor/Editor.h"
 
+#include "editor/SelectionFill.h"
 #include "model/TableOps.h"
 #include "render/SceneRedraw.h"
 
@@ -130,7 +131,7 @@ void Editor::PaintBox1Paint()
     state.selX2 = SelX2;
     state.selY2 = SelY2;
     state.selCaption = SelCaption;
-    state.currentColor = CurrentColor;
+    state.currentColor = selectionFillColor(*this);
     overlay.setDamageLog(nullptr);
     m_gridOnOverlay = paintOverlayGrid(overlay, state) || m_gridOnOverlay;
     overlay.setDamageLog(&overlayDamage);
