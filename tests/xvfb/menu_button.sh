@@ -10,8 +10,8 @@ start_window_test 211 240
 "$BIN" -geometry 700x540+0+0 >"$WORK/out.txt" 2>"$WORK/err.txt" &
 APP_PID=$!
 MAIN=
-for _ in $(seq 1 50); do
-    MAIN=$(xdotool search --all --pid "$APP_PID" --name '^Gravelink$' 2>/dev/null | head -1 || true)
+for _ in $(seq 1 150); do
+    MAIN=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Gravelink$' 2>/dev/null | head -1 || true)
     [ -n "$MAIN" ] && break
     sleep 0.2
 done
@@ -20,7 +20,7 @@ if [ -z "$MAIN" ]; then
     cat "$WORK/err.txt" >&2
     exit 1
 fi
-sleep 0.5
+sleep 1
 
 # The editor's windows on screen: the main window, and the popup menu while it is open.
 shown_windows() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '' 2>/dev/null | wc -l; }
@@ -31,7 +31,7 @@ for click in 1 2 3 4; do
     # The Menu button: 22 x 22 at (2, 2) in the toolbar, at the window's top left.
     xdotool mousemove --window "$MAIN" 13 13 click 1
     got=
-    for _ in $(seq 1 25); do
+    for _ in $(seq 1 50); do
         got=$(shown_windows)
         [ "$got" -eq "$want" ] && break
         sleep 0.2

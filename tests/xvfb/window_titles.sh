@@ -14,7 +14,7 @@ APP_PID=$!
 # The window of the editor whose caption matches the pattern, waited for.
 window_named() {
     local id
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 150); do
         id=$(xdotool search --all --pid "$APP_PID" --name "$1" 2>/dev/null | head -1 || true)
         [ -n "$id" ] && echo "$id" && return 0
         sleep 0.2
@@ -28,7 +28,7 @@ failures=0
 # The window's _NET_WM_NAME must become exactly the text.
 expect_title() {
     local id=$1 want=$2 got=
-    for _ in $(seq 1 25); do
+    for _ in $(seq 1 50); do
         got=$(xprop -id "$id" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
         [ "$got" = "$want" ] && return 0
         sleep 0.2
