@@ -1,11 +1,13 @@
 #include "app/ProgramTitle.h"
 
+#include "app/Application.h"
+
 #include <QGuiApplication>
 
 namespace {
 QString &storedTitle()
 {
-    static QString title;
+    static QString title = applicationTitle();
     return title;
 }
 } // namespace
