@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramTitle.h"
 #include "toolkit/CaptionFont.h"
 #include "view/SheetView.h"
 
@@ -15,7 +16,7 @@ int runGravelink(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gravelink"));
-    QApplication::setApplicationDisplayName(applicationTitle());
+    setProgramTitle(applicationTitle());
     // The id of the installed desktop entry and icon; the icon's sizes are built into the program.
     QApplication::setDesktopFileName(QStringLiteral("io.github.gravelink.Gravelink"));
     QIcon icon;

@@ -3,6 +3,7 @@
 #include "toolkit/ColorText.h"
 
 #include <QAbstractItemView>
+#include <QEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStylePainter>
@@ -60,6 +61,17 @@ ColorBox::ColorBox(QWidget *parent) : QComboBox(parent)
     pal.setColor(QPalette::Base, Qt::white);
     setPalette(pal);
     connect(this, &QComboBox::currentIndexChanged, this, [this] { emit userChanged(); });
+    // The popup window that holds the list; keys in the list that it ignores come to it.
+    view()->window()->installEventFilter(this);
+}
+
+bool ColorBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && watched == view()->window()) {
+        event->accept();
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 void ColorBox::setIndex(int index)

@@ -27,4 +27,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // While the list is dropped down it has the keyboard: Esc closes it and runs no shortcut.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

@@ -1,7 +1,9 @@
 #include "app/MainWindow.h"
 
 #include "app/ColorBox.h"
+#include "app/MenuButtonPress.h"
 #include "app/Panels.h"
+#include "app/ProgramTitle.h"
 #include "dialogs/NewSheetDialog.h"
 #include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
@@ -147,7 +149,7 @@ void MainWindow::updateUndoActions()
 void MainWindow::FormCreate()
 {
     m_ui.quitAction->setShortcut(QKeySequence(Qt::Key_Escape));
-    m_editor.AppTitle = QGuiApplication::applicationDisplayName();
+    m_editor.AppTitle = programTitle();
     m_editor.doc.createSheet(842, 595);
     sheetGeometryChanged();
     navigateView(true, true);
@@ -190,8 +192,11 @@ QPoint MainWindow::menuPopupPoint() const
 void MainWindow::menuButtonClick()
 {
     if (!m_editor.MenuPopped) {
+        MenuButtonPress closing(m_ui.popupMenu, m_ui.menuButton);
         modal().popupMenu(m_ui.popupMenu, menuPopupPoint());
-        m_editor.MenuPopped = true;
+        // A press on this button that closed the menu never arrives as a click: the next
+        // click opens the menu again.
+        m_editor.MenuPopped = !closing.closedTheMenu();
     } else {
         m_editor.MenuPopped = false;
     }

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/ModalProvider.h"
 #include "app/Panels.h"
+#include "app/ProgramTitle.h"
 #include "editor/NavigatorLayout.h"
 #include "view/SheetView.h"
 
@@ -235,23 +236,23 @@ void MainWindow::navigateView(bool resizeNavigator, bool placeVisiblePart)
 
 void MainWindow::setWindowCaption(const QString &caption)
 {
+    setProgramTitle(caption);
     setWindowTitle(caption);
-    QGuiApplication::setApplicationDisplayName(caption);
 }
 
 void MainWindow::showInfo(const QString &text)
 {
-    modal().showInfo(this, QGuiApplication::applicationDisplayName(), text);
+    modal().showInfo(this, programTitle(), text);
 }
 
 void MainWindow::showError(const QString &text)
 {
-    modal().showError(this, QGuiApplication::applicationDisplayName(), text);
+    modal().showError(this, programTitle(), text);
 }
 
 SaveAnswer MainWindow::askSaveChanges(const QString &question)
 {
-    return modal().askSaveChanges(this, QGuiApplication::applicationDisplayName(), question);
+    return modal().askSaveChanges(this, programTitle(), question);
 }
 
 QString MainWindow::chooseOpenFile(const QString &filter, const QString &defaultSuffix,

@@ -1,5 +1,6 @@
 #include "dialogs/NewSheetDialog.h"
 
+#include "dialogs/ClampedSpinBox.h"
 #include "dialogs/PaperFormats.h"
 #include "toolkit/CaptionFont.h"
 
@@ -18,9 +19,9 @@
 namespace {
 
 // A numeric spin field of at most four characters.
-class SizeSpinBox : public QSpinBox {
+class SizeSpinBox : public ClampedSpinBox {
 public:
-    explicit SizeSpinBox(QWidget *parent) : QSpinBox(parent)
+    explicit SizeSpinBox(QWidget *parent) : ClampedSpinBox(parent)
     {
         setRange(0, NewSheetDialog::kMaxSide);
         setSingleStep(1);

@@ -1,5 +1,6 @@
 #include "editor/Editor.h"
 
+#include "editor/SelectionFill.h"
 #include "model/TableOps.h"
 #include "render/SceneRedraw.h"
 
@@ -131,7 +132,7 @@ void Editor::paintOverlay()
     state.selX2 = sel.selX2;
     state.selY2 = sel.selY2;
     state.selCaption = sel.selCaption;
-    state.currentColor = sel.currentColor;
+    state.currentColor = selectionFillColor(*this);
     overlay.setDamageLog(nullptr);
     m_gridOnOverlay = paintOverlayGrid(overlay, state) || m_gridOnOverlay;
     overlay.setDamageLog(&overlayDamage);

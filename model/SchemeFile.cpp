@@ -114,8 +114,11 @@ private:
         if (i >= m_n)
             failAtEnd(marker);
         // The stored row count is checked but not used: the rows present decide the size.
-        if (!tryStrToInt(m_lines.at(i)))
+        const auto rowCount = tryStrToInt(m_lines.at(i));
+        if (!rowCount)
             fail(i, QStringLiteral("the row count %1 is not a number").arg(quoted(m_lines.at(i))));
+        if (*rowCount < 0)
+            fail(i, QStringLiteral("the row count %1 is negative").arg(*rowCount));
         if (++i >= m_n)
             failAtEnd(marker);
         const auto colCount = tryStrToInt(m_lines.at(i));

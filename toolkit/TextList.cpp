@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include <QFile>
+#include <QFileInfo>
 
 int TextList::indexOf(const QString &text) const
 {
@@ -77,6 +78,12 @@ void TextList::saveToFile(const QString &path) const
 
 void TextList::loadFromFile(const QString &path)
 {
+    // Only a regular file: opening or reading a named pipe or a device can wait for ever.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2")
+                           .arg(path, info.isDir() ? QStringLiteral("It is a folder.")
+                                                   : QStringLiteral("It is not a regular file.")));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));

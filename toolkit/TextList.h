@@ -29,7 +29,8 @@ public:
     // Writes toBytes() to a file atomically (QSaveFile); throws AppError naming the file and
     // the system's reason on failure, leaving any previous file untouched.
     void saveToFile(const QString &path) const;
-    // Reads a file with setFromBytes(); throws AppError naming the file on failure.
+    // Reads a file with setFromBytes(); throws AppError naming the file on failure, also for
+    // anything that is not a regular file (a folder, a named pipe, a device).
     void loadFromFile(const QString &path);
 
 private:

@@ -24,8 +24,8 @@ ensure_packages() {
 # What building and running the editor needs.
 GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-wine fonts-dejavu-core)
 # What the test suite needs on top: benchmarks, the X server for real-window tests and the
-# screenshot tool, the formatter, the desktop validators, file-type tools and man for the
+# screenshot tool, xprop for window properties, the formatter, the desktop validators, file-type tools and man for the
 # install checks, dpkg-dev for CPack's Debian package.
-GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick xdotool clang-format
+GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick xdotool x11-utils clang-format
                          desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
                          man-db dpkg-dev)

@@ -6,12 +6,14 @@
 #include "toolkit/Errors.h"
 #include "toolkit/IntText.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QToolButton>
 
 class TestMainWindow : public QObject {
@@ -28,9 +30,11 @@ private slots:
     void captionSetsApplicationTitle();
     void menuLatch();
     void menuCommandRunsAfterPopupReturns();
+    void menuButtonClosesOpenMenuThenOpensIt();
     void shortcutRule_data();
     void shortcutRule();
     void escQuitsFromAField();
+    void escInOpenColourListDoesNotQuit();
     void pasteFilters_data();
     void pasteFilters();
     void captionLimit();
@@ -232,7 +236,7 @@ void TestMainWindow::captionSetsApplicationTitle()
     MainWindowFixture f;
     f.form->setWindowCaption(QStringLiteral("[plan]-Gravelink"));
     QCOMPARE(f.form->windowTitle(), QStringLiteral("[plan]-Gravelink"));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("[plan]-Gravelink"));
+    QCOMPARE(programTitle(), QStringLiteral("[plan]-Gravelink"));
 }
 
 void TestMainWindow::menuLatch()
@@ -272,6 +276,30 @@ void TestMainWindow::menuCommandRunsAfterPopupReturns()
     QTRY_COMPARE(f.modal.infos.size(), 1);
     // About clears the latch after the menu call set it.
     QVERIFY(!f.editor().MenuPopped);
+}
+
+void TestMainWindow::menuButtonClosesOpenMenuThenOpensIt()
+{
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
+    QVERIFY(f.show());
+    w.setModalProvider(nullptr); // the real popup menu
+    int opened = 0;
+    // A press on the Menu button while the menu is open; the window system gives it to the menu.
+    QTimer::singleShot(0, &w, [&] {
+        opened += w.controls().popupMenu->isVisible();
+        const QPoint button = w.controls().menuButton->mapToGlobal(w.controls().menuButton->rect().center());
+        QTest::mousePress(w.controls().popupMenu, Qt::LeftButton, {}, w.controls().popupMenu->mapFromGlobal(button));
+    });
+    QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
+    QVERIFY(!w.controls().popupMenu->isVisible());
+    QCoreApplication::processEvents();
+    QTimer::singleShot(0, &w, [&] {
+        opened += w.controls().popupMenu->isVisible();
+        w.controls().popupMenu->hide();
+    });
+    QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
+    QCOMPARE(opened, 2);
 }
 
 void TestMainWindow::shortcutRule_data()
@@ -376,6 +404,24 @@ void TestMainWindow::escQuitsFromAField()
     // An unmodified scheme closes without a question.
     QTRY_VERIFY(!w.QWidget::isVisible());
     QVERIFY(f.modal.questions.isEmpty());
+}
+
+void TestMainWindow::escInOpenColourListDoesNotQuit()
+{
+    MainWindowFixture f;
+    MainWindow &w = *f.form;
+    QVERIFY(f.show());
+    QSignalSpy quit(w.controls().quitAction, &QAction::triggered);
+    w.controls().colorBox->showPopup();
+    QWidget *list = w.controls().colorBox->view();
+    QTRY_VERIFY(list->isVisible());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : list, Qt::Key_Escape);
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(quit.count(), 0);
+    QVERIFY(w.QWidget::isVisible());
+    // With the list closed, Esc quits again.
+    f.key(Qt::Key_Escape);
+    QCOMPARE(quit.count(), 1);
 }
 
 void TestMainWindow::pasteFilters_data()

@@ -168,6 +168,21 @@ private slots:
         QVERIFY(dlg.sheetHeight() >= 1 && dlg.sheetHeight() <= 3368);
     }
 
+    void typedValueAboveRangeIsBroughtIntoRangeOnFocusLoss()
+    {
+        NewSheetDialog dlg;
+        dlg.prepare();
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        type(dlg.widthField, "4000");
+        QCOMPARE(dlg.widthField->text(), QStringLiteral("4000"));
+        QTest::keyClick(dlg.widthField, Qt::Key_Tab);
+        QVERIFY(!dlg.widthField->hasFocus());
+        QCOMPARE(dlg.widthField->text(), QStringLiteral("3368"));
+        QCOMPARE(dlg.sheetWidth(), 3368);
+    }
+
     void zeroSideRefusesOk_data()
     {
         QTest::addColumn<bool>("width");

@@ -40,6 +40,7 @@ private slots:
     void foundTextsKeep128Characters();
     void colourBoxFollowsFoundElement_data();
     void colourBoxFollowsFoundElement();
+    void selectedColourOutsideListDrawnInItsOwnColour();
     void selectAllListsPointsThenRectangles();
 };
 
@@ -298,6 +299,19 @@ void TestSelection::colourBoxFollowsFoundElement()
     QCOMPARE(rig.e.sel.kind, ElementKind::Point);
     QCOMPARE(rig.ui.color, index);
     QCOMPARE(rig.e.sel.currentColor, current);
+}
+
+void TestSelection::selectedColourOutsideListDrawnInItsOwnColour()
+{
+    EditorRig rig;
+    rig.e.sel.currentColor = 0x00FFCC99; // left by an earlier selection
+    rig.addRect(QStringLiteral("R1"), 200, 150, QStringLiteral("Name"), QStringLiteral("$00123456"));
+    rig.e.UpdateImageModel();
+    rig.click(200, 150);
+    QCOMPARE(rig.e.sel.kind, ElementKind::Rectangle);
+    // Inside the box, left of the caption.
+    const int x = 200 - captionExtent(QStringLiteral("Name")).width() / 2 - 8 + 3;
+    QCOMPARE(rig.e.overlayImage.pixel(x, 150), qRgb(0x56, 0x34, 0x12));
 }
 
 void TestSelection::selectAllListsPointsThenRectangles()

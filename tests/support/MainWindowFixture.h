@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/ModalProvider.h"
 #include "app/MainWindow.h"
+#include "app/ProgramTitle.h"
 #include "dialogs/NewSheetDialog.h"
 #include "view/SheetView.h"
 
@@ -79,7 +80,7 @@ struct MainWindowFixture {
 
     MainWindowFixture()
     {
-        QGuiApplication::setApplicationDisplayName(applicationTitle());
+        setProgramTitle(applicationTitle());
         form = std::make_unique<MainWindow>();
         form->setModalProvider(&modal);
         form->createNewSheetDialog();
@@ -87,7 +88,7 @@ struct MainWindowFixture {
     ~MainWindowFixture()
     {
         form.reset();
-        QGuiApplication::setApplicationDisplayName(applicationTitle());
+        setProgramTitle(applicationTitle());
     }
 
     Editor &editor() { return form->editor(); }

@@ -9,7 +9,11 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 class TestTextStorage : public QObject {
     Q_OBJECT
@@ -31,6 +35,8 @@ private slots:
     void listSaveToMissingFolder();
     void listFailedSaveKeepsOldFile();
     void listLoadMissingFile();
+    void listLoadRefusesWhatIsNotAFile_data();
+    void listLoadRefusesWhatIsNotAFile();
 };
 
 void TestTextStorage::gridCellsOutsideReadEmpty_data()
@@ -320,6 +326,49 @@ void TestTextStorage::listLoadMissingFile()
     } catch (const AppError &e) {
         QVERIFY2(e.message().contains(path), qPrintable(e.message()));
     }
+    QCOMPARE(list.items(), QStringList{"kept"});
+}
+
+void TestTextStorage::listLoadRefusesWhatIsNotAFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("named pipe") << "pipe";
+    QTest::newRow("device") << "device";
+}
+
+void TestTextStorage::listLoadRefusesWhatIsNotAFile()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("plan.grvlk"));
+    std::thread writer;
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (kind == QLatin1String("pipe")) {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        // A writer that comes once a reader opens the pipe and ends at once: a read that
+        // should not have happened finds the end instead of waiting.
+        writer =
+            std::thread([name = QFile::encodeName(path)] { ::close(::open(name.constData(), O_WRONLY)); });
+    } else {
+        path = QStringLiteral("/dev/null");
+    }
+    TextList list;
+    list.add(QStringLiteral("kept"));
+    QString message;
+    try {
+        list.loadFromFile(path);
+    } catch (const AppError &e) {
+        message = e.message();
+    }
+    if (writer.joinable()) {
+        // A reader of our own lets the writer's open return, whenever it comes.
+        const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+        writer.join();
+        ::close(reader);
+    }
+    QVERIFY2(message.startsWith(QStringLiteral("Cannot open file \"%1\".").arg(path)), qPrintable(message));
     QCOMPARE(list.items(), QStringList{"kept"});
 }
 
