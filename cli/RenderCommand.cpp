@@ -1,6 +1,7 @@
 #include "cli/Grvlk.h"
 
 #include "model/SchemeFile.h"
+#include "render/ScenePicture.h"
 #include "render/SceneRedraw.h"
 #include "toolkit/Errors.h"
 #include "view/SheetBitmap.h"
@@ -26,8 +27,10 @@ const char *pictureFormat(const QString &path)
 int renderCommand(const QString &in, const QString &out, QTextStream &err)
 {
     const char *format = pictureFormat(out);
-    if (!format) {
-        err << "grvlk: cannot write \"" << out << "\": the output name must end in .bmp or .png\n";
+    const std::optional<VectorFormat> vector = vectorFormatOf(out);
+    if (!format && !vector) {
+        err << "grvlk: cannot write \"" << out
+            << "\": the output name must end in .bmp, .png, .svg or .pdf\n";
         return kGrvlkUsage;
     }
     try {
@@ -39,6 +42,11 @@ int renderCommand(const QString &in, const QString &out, QTextStream &err)
         if (!scheme.ok) {
             err << "grvlk: " << in << ": " << scheme.error << '\n';
             return kGrvlkFailed;
+        }
+        if (vector) {
+            writeFileSafely(out, sheetVectorPicture(scheme.tables, scheme.width, scheme.height, *vector),
+                            WriteMode::Fast);
+            return kGrvlkOk;
         }
         SheetBitmap sheet;
         sheet.CreateBitmap(scheme.width, scheme.height);

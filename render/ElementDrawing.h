@@ -12,5 +12,5 @@ constexpr TColor clCaptionFrame = 0x00808080;  // grey
 
 // Draws one rectangle (kind 1) or point (kind 2) on the canvas: normal, marked (white dotted
 // outline over the shape) or in outline mode (black dotted ghost without caption).
-void DrawToolElement(Coord x, Coord y, const QString &caption, Canvas &canvas, TColor fillColor,
+void DrawToolElement(Coord x, Coord y, const QString &caption, CanvasOps &canvas, TColor fillColor,
                      TColor penColor, bool marked, bool outline, int kind);

@@ -41,7 +41,7 @@ struct ElementItem {
     Coord top, bottom;
 };
 
-void drawLine(Canvas &canvas, const LineItem &l)
+void drawLine(CanvasOps &canvas, const LineItem &l)
 {
     canvas.setFontName(QStringLiteral("tahoma"));
     DrawLineArrow(l.text, canvas, l.ends.x1, l.ends.y1, l.ends.x2, l.ends.y2, l.selected);
@@ -65,7 +65,7 @@ void drawLineInBand(Canvas &band, const LineItem &l, Coord y0, Coord y1)
     }
 }
 
-void drawElement(Canvas &canvas, const ElementItem &e, Coord dy)
+void drawElement(CanvasOps &canvas, const ElementItem &e, Coord dy)
 {
     DrawToolElement(e.x, e.y - dy, e.caption, canvas, e.colour, clBlack, e.marked, false, e.kind);
 }
@@ -74,10 +74,10 @@ void drawElement(Canvas &canvas, const ElementItem &e, Coord dy)
 // that does not convert ends the collection there; the failure is kept for the caller.
 class SceneItems {
 public:
-    SceneItems(const ElementTables &tables, const Canvas &canvas, const TextList &multiSelection)
-        : m_selection(multiSelection), m_measure(canvas)
+    SceneItems(const ElementTables &tables, const CanvasOps &canvas, const TextList &multiSelection)
+        : m_selection(multiSelection)
     {
-        m_measure.setImage(nullptr);
+        m_measure.setState(canvas.state());
         m_measure.setFontName(QStringLiteral("tahoma"));
         try {
             const ElementIndex index(tables);
@@ -189,14 +189,17 @@ bool directPixels(QImage::Format f)
 
 } // namespace
 
-void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
+void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection,
                         int bandRows)
 {
-    QImage *image = sheetCanvas.image();
+    // Only a pixel canvas is drawn in bands; any other canvas gets everything in one pass.
+    Canvas *pixels = dynamic_cast<Canvas *>(&sheetCanvas);
+    QImage *image = pixels ? pixels->image() : nullptr;
     bandRows += bandRows % 2;
     const bool inBands = image && !image->isNull() && bandRows > 0 && directPixels(image->format());
     // The whole sheet is repainted (bands draw on views of it, which no damage log watches).
-    sheetCanvas.markAllDamaged();
+    if (pixels)
+        pixels->markAllDamaged();
     // In bands each band is filled white just before it is drawn, while it is in the cache.
     sheetCanvas.setBrushColor(clWhite);
     if (!inBands)
@@ -217,7 +220,7 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
         for (int b = 0, y0 = 0; y0 < height; ++b, y0 += bandRows) {
             const int rows = std::min(bandRows, height - y0);
             QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
-            Canvas band = sheetCanvas;
+            Canvas band = *pixels;
             band.setImage(&view);
             band.FillRect(0, 0, view.width(), rows);
             for (int i : lists.lines[size_t(b)])
@@ -233,14 +236,13 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
     }
 
     // Leave pen, brush and font as the last drawing in one pass leaves them.
-    Canvas replay = sheetCanvas;
-    replay.setImage(nullptr);
+    Canvas replay;
+    replay.setState(sheetCanvas.state());
     if (!items.elements.empty())
         drawElement(replay, items.elements.back(), 0);
     else if (!items.lines.empty())
         drawLine(replay, items.lines.back());
-    replay.setImage(image);
-    sheetCanvas = replay;
+    sheetCanvas.setState(replay.state());
 
     if (items.failure)
         std::rethrow_exception(items.failure);
@@ -248,7 +250,7 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
                2);
 }
 
-void UpdateImageModel(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection)
+void UpdateImageModel(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection)
 {
     redrawSheetInBands(tables, sheetCanvas, multiSelection, kSheetBandRows);
 }

@@ -7,7 +7,7 @@
 // Redraws the whole sheet from the tables: white fill, lines, rectangles, points, frame.
 // Members of a multi-selection (two or more names) are marked. Rewrites every line's midpoint.
 // A cell that fails to convert throws ConvertError at that row; what was drawn stays.
-void UpdateImageModel(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection);
+void UpdateImageModel(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection);
 
 // What the overlay paint draws.
 struct OverlayState {

@@ -12,5 +12,5 @@ constexpr int kSheetBandRows = 256;
 // outlines keep their pattern) receives, in the usual order, everything that reaches it. The
 // picture, the stored midpoints, the canvas state and any conversion error are those of drawing
 // everything in one pass.
-void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
+void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection,
                         int bandRows);

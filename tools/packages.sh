@@ -21,8 +21,9 @@ ensure_packages() {
     "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 }
 
-# What building and running the editor needs.
-GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-wine fonts-dejavu-core)
+# What building and running the editor needs (qt6-svg-dev: the SVG writer of vector export).
+GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-wine fonts-dejavu-core)
 # What the test suite needs on top: benchmarks, the X server for real-window tests and the
-# screenshot tool, the formatter.
-GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick xdotool clang-format)
+# screenshot tool, the formatter, and the SVG and PDF rasterisers that check vector export.
+GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick xdotool clang-format librsvg2-bin
+                         poppler-utils)
