@@ -152,8 +152,13 @@ void VectorCanvas::drawShape(Shape shape, Coord l, Coord t, Coord r, Coord b, Co
 void VectorCanvas::drawRoundRect(const QRectF &outer, const QRectF &inner, qreal rx, qreal ry)
 {
     if (m_state.brush.style == BrushStyle::Solid) {
+        // The fill reaches the middle of the outline, or under a dotted one its outer edge (to
+        // colour the gaps): some rasterisers let a fill ending on a pixel's edge tint that pixel.
         QPainterPath fill;
-        fill.addRoundedRect(outer, rx, ry);
+        if (m_state.pen.style == PenStyle::Dot)
+            fill.addRoundedRect(outer, rx, ry);
+        else
+            fill.addRoundedRect(inner, rx - 0.5, ry - 0.5);
         m_painter.setPen(Qt::NoPen);
         useBrush();
         m_painter.drawPath(fill);

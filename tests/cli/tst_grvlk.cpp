@@ -232,6 +232,10 @@ void TestGrvlk::renderFailuresLeaveNothing_data()
                                        << "out/absent-folder/picture.png" << 1 << "Cannot create file";
     QTest::newRow("output is a folder") << "good.grvlk"
                                         << "out/folder.bmp" << 1 << "Cannot create file";
+    QTest::newRow("unwritable vector output") << "good.grvlk"
+                                              << "out/absent-folder/picture.svg" << 1 << "Cannot create file";
+    QTest::newRow("vector output is a folder") << "good.grvlk"
+                                               << "out/folder.PDF" << 1 << "Cannot create file";
 }
 
 void TestGrvlk::renderFailuresLeaveNothing()
@@ -242,6 +246,7 @@ void TestGrvlk::renderFailuresLeaveNothing()
     QFETCH(QString, message);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath("out/folder.bmp"));
+    QVERIFY(QDir(dir.path()).mkpath("out/folder.PDF"));
     QVERIFY(writeFile(dir.filePath("good.grvlk"), sampleScheme(842, 595, false)));
     QVERIFY(writeFile(dir.filePath("bad.grvlk"), "842\n-3\n"));
     // An earlier picture of the same name is left as it was.
