@@ -1,5 +1,6 @@
 // The action list with its shortcuts, the popup menu, and the keyboard routing of the edits.
 #include "app/ColorBox.h"
+#include "app/ExportCommand.h"
 #include "app/Glyphs.h"
 #include "app/Unit1.h"
 
@@ -129,6 +130,9 @@ void TForm1::buildMenu()
     CopyImage1->setIcon(QIcon(glyphPixmap(Glyph::CopyImage)));
     SaveasBitmap1 = makeItem("SaveasBitmap1", Action_save_bitmap);
     SaveasBitmap1->setIcon(QIcon(glyphPixmap(Glyph::SaveAs)));
+    makeItem("Export1", makeAction("Action_export", QStringLiteral("Export..."),
+                                   [this] { exportPicture(m_editor, m_documents.dialogFolder()); }))
+        ->setIcon(QIcon(glyphPixmap(Glyph::SaveAs)));
     N1 = Menu1->addSeparator();
     Delete1 = makeItem("Delete1", Action_delete);
     Delete1->setIcon(QIcon(glyphPixmap(Glyph::Delete)));

@@ -158,6 +158,7 @@ void TestMainWindow::menuItems()
         QStringLiteral("Save as"),
         QStringLiteral("Copy Image"),
         QStringLiteral("Save as Bitmap"),
+        QStringLiteral("Export..."),
         QStringLiteral("-"),
         QStringLiteral("Delete\tCtrl+Del"),
         QStringLiteral("ChangeLine\tCtrl+X"),

@@ -1,0 +1,155 @@
+#include "app/ExportCommand.h"
+#include "app/ModalProvider.h"
+#include "editor/Editor.h"
+#include "model/TableOps.h"
+#include "render/ScenePicture.h"
+#include "render/SceneRedraw.h"
+#include "support/FakeUi.h"
+#include "toolkit/Errors.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Rig {
+    FakeUi ui;
+    Editor e{ui};
+    QTemporaryDir dir;
+
+    Rig()
+    {
+        e.sheet.CreateBitmap(500, 400);
+        appendRow(e.HGrid, {"R1", "120", "100", "Store", "$0099FFFF"});
+        appendRow(e.PGrid, {"P1", "400", "300", "Gate", "$00CCFFCC"});
+        appendRow(e.EGrid, {"R1-P1", "", "", "to gate"});
+        e.SelectAllObjects(); // a multi-selection, marked on the sheet
+        e.Modified = true;
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+};
+
+QStringList cells(const ElementTables &t)
+{
+    QStringList all;
+    for (const StringGrid *g : {&t.HGrid, &t.PGrid, &t.EGrid})
+        for (int r = 0; r < g->RowCount(); ++r)
+            for (int c = 0; c < g->ColCount(); ++c)
+                all << g->Cells(c, r);
+    return all;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+private slots:
+    // The picture is the scheme as a redraw with nothing marked draws it; the scheme, its
+    // state and the sheet stay as they were.
+    void writesTheSchemeOnly_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("png") << "plan.PNG";
+        QTest::newRow("svg") << "plan.svg";
+        QTest::newRow("pdf") << "plan.Pdf";
+    }
+    void writesTheSchemeOnly()
+    {
+        QFETCH(QString, name);
+        Rig r;
+        const QStringList before = cells(r.e.tables);
+        const QImage sheet = r.e.sheet.image().copy();
+        r.ui.onSave = [&] { return r.path(name); };
+        exportPicture(r.e, r.dir.path());
+        QCOMPARE(r.ui.errors, QStringList());
+        QCOMPARE(r.ui.infos, QStringList());
+        QCOMPARE(cells(r.e.tables), before);
+        QVERIFY(r.e.Modified);
+        QCOMPARE(r.e.ListShiftObj.count(), 2);
+        QCOMPARE(r.e.sheet.image(), sheet);
+
+        ElementTables tables = r.e.tables;
+        const QByteArray written = readAll(r.path(name));
+        if (const std::optional<VectorFormat> format = vectorFormatOf(name)) {
+            // A PDF carries the time it was made.
+            const auto timeless = [](const QByteArray &bytes) {
+                static const QRegularExpression date(QStringLiteral("/CreationDate \\([^)]*\\)"));
+                return QString::fromLatin1(bytes).remove(date);
+            };
+            QCOMPARE(timeless(written), timeless(sheetVectorPicture(tables, 500, 400, *format)));
+        } else {
+            QImage expected(500, 400, QImage::Format_RGB32);
+            Canvas canvas(&expected);
+            UpdateImageModel(tables, canvas, TextList());
+            QCOMPARE(QImage::fromData(written).convertToFormat(QImage::Format_RGB32), expected);
+            QVERIFY(expected != sheet);
+        }
+    }
+
+    void refusesOtherNamesAndFailsWithTheReason_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("refused"); // else it fails
+        QTest::newRow("bitmap") << "plan.bmp" << true;
+        QTest::newRow("no extension") << "plan" << true;
+        QTest::newRow("missing folder, svg") << "missing/plan.svg" << false;
+        QTest::newRow("a folder's name, pdf") << "folder.pdf" << false;
+        QTest::newRow("a folder's name, png") << "folder.png" << false;
+    }
+    void refusesOtherNamesAndFailsWithTheReason()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, refused);
+        Rig r;
+        QVERIFY(QDir(r.dir.path()).mkpath("folder.pdf") && QDir(r.dir.path()).mkpath("folder.png"));
+        const QStringList before = QDir(r.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        r.ui.onSave = [&] { return r.path(name); };
+        QString failure;
+        try {
+            exportPicture(r.e, r.dir.path());
+        } catch (const AppError &error) {
+            failure = error.message();
+        }
+        QCOMPARE(r.ui.infos.size(), refused ? 1 : 0);
+        QCOMPARE(failure.isEmpty(), refused);
+        QVERIFY2(refused || failure.contains(r.path(name)), qPrintable(failure));
+        QCOMPARE(QDir(r.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
+
+    // In the real save dialog a name typed without extension takes that of the chosen type.
+    void dialogSuffixFollowsTheChosenType()
+    {
+        QTemporaryDir dir;
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            // The type chosen as a user does, in the type list.
+            QTest::keyClick(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("plan"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QtModalProvider modal;
+        const QString chosen =
+            modal.chooseSaveFile(nullptr, qtFileFilter("PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg"),
+                                 QStringLiteral("png"), dir.path());
+        QCOMPARE(chosen, dir.filePath("plan.svg"));
+    }
+};
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"
