@@ -151,6 +151,8 @@ void TestMainWindow::menuItems()
     QStringList shown;
     for (QAction *item : f.form->Menu1->actions())
         shown << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    // One item a line, as the menu shows them.
+    // clang-format off
     const QStringList expected{
         QStringLiteral("New\tCtrl+N"),
         QStringLiteral("Open\tCtrl+O"),
@@ -169,6 +171,7 @@ void TestMainWindow::menuItems()
         QStringLiteral("Help\tF1"),
         QStringLiteral("Quit\tEsc"),
     };
+    // clang-format on
     QCOMPARE(shown, expected);
     for (QAction *withPicture :
          {f.form->New1, f.form->Open1, f.form->Save2, f.form->Saveas2, f.form->CopyImage1,
