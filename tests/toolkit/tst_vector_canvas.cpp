@@ -1,5 +1,6 @@
 #include "CanvasTestUtil.h"
 
+#include "toolkit/Errors.h"
 #include "toolkit/VectorCanvas.h"
 #include "toolkit/VectorPicture.h"
 
@@ -115,6 +116,16 @@ private slots:
                                          .arg(at(actual, x, y), 6, 16, QLatin1Char('0'))
                                          .arg(at(expected, p.x(), p.y()), 6, 16, QLatin1Char('0'))));
             }
+    }
+
+    // A failure while drawing leaves through the painter and the document writer.
+    void failureWhileDrawingPassesThrough()
+    {
+        for (VectorFormat format : {VectorFormat::Svg, VectorFormat::Pdf})
+            QVERIFY_THROWS_EXCEPTION(ConvertError, vectorPicture(format, 50, 50, [](CanvasOps &c) {
+                                         c.Rectangle(5, 5, 20, 20);
+                                         throw ConvertError(QStringLiteral("'x' is not a colour"));
+                                     }));
     }
 
     // Only the part of a long text and line that can show goes into the document.
