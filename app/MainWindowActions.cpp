@@ -1,5 +1,6 @@
 // The action list with its shortcuts, the popup menu, and the keyboard routing of the edits.
 #include "app/ColorBox.h"
+#include "app/ExportCommand.h"
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
 
@@ -62,6 +63,8 @@ void MainWindow::buildActions()
         makeAction("copyImageAction", QStringLiteral("Copy Image"), [&d] { d.copyImage(); });
     m_ui.saveBitmapAction =
         makeAction("saveBitmapAction", QStringLiteral("Save as Bitmap"), [&d] { d.saveAsBitmap(); });
+    m_ui.exportAction = makeAction("exportAction", QStringLiteral("Export..."),
+                                   [this] { exportPicture(m_editor, m_documents.dialogFolder()); });
     m_ui.navigatorAction =
         makeAction("navigatorAction", QStringLiteral("View navigator"), [&e] { e.toggleNavigator(); });
     m_ui.selectAllAction =
@@ -138,6 +141,8 @@ void MainWindow::buildMenu()
     m_ui.copyImageItem->setIcon(QIcon(glyphPixmap(Glyph::CopyImage)));
     m_ui.saveBitmapItem = makeItem("saveBitmapItem", m_ui.saveBitmapAction);
     m_ui.saveBitmapItem->setIcon(QIcon(glyphPixmap(Glyph::SaveAs)));
+    m_ui.exportItem = makeItem("exportItem", m_ui.exportAction);
+    m_ui.exportItem->setIcon(QIcon(glyphPixmap(Glyph::SaveAs)));
     m_ui.popupMenu->addSeparator();
     m_ui.undoItem = makeItem("undoItem", m_ui.undoAction);
     m_ui.redoItem = makeItem("redoItem", m_ui.redoAction);

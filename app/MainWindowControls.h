@@ -66,6 +66,7 @@ struct MainWindowControls {
     QAction *saveAsAction = nullptr;
     QAction *copyImageAction = nullptr;
     QAction *saveBitmapAction = nullptr;
+    QAction *exportAction = nullptr;
     QAction *navigatorAction = nullptr;
     QAction *selectAllAction = nullptr;
     QAction *undoAction = nullptr;
@@ -79,6 +80,7 @@ struct MainWindowControls {
     QAction *saveAsItem = nullptr;
     QAction *copyImageItem = nullptr;
     QAction *saveBitmapItem = nullptr;
+    QAction *exportItem = nullptr;
     QAction *undoItem = nullptr;
     QAction *redoItem = nullptr;
     QAction *deleteItem = nullptr;

@@ -2,7 +2,7 @@
 
 namespace {
 
-const char *const kUsage = "Usage: grvlk render IN.grvlk OUT.bmp|OUT.png\n"
+const char *const kUsage = "Usage: grvlk render IN.grvlk OUT.bmp|OUT.png|OUT.svg|OUT.pdf\n"
                            "       grvlk check FILE...\n"
                            "       grvlk --help | --version\n";
 
@@ -10,7 +10,10 @@ const char *const kHelp =
     "Renders and checks Gravelink scheme files without opening a window.\n"
     "\n"
     "  render IN OUT   Draws the scheme IN as the editor's Save as Bitmap does and writes it\n"
-    "                  to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture.\n"
+    "                  to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture, or a vector\n"
+    "                  picture that stays sharp at any size: SVG (.svg, one sheet pixel\n"
+    "                  to 1 px) or PDF (.pdf, one sheet pixel to 1 pt), texts kept as\n"
+    "                  texts. The extension may be in any letter case.\n"
     "  check FILE...   Reads each scheme file and prints one line per file: its sheet size,\n"
     "                  element counts and lock state, or the line that is wrong.\n"
     "  --help          Shows this help.\n"

@@ -6,7 +6,7 @@
 // The command-line tool: renders and checks scheme files with the editor's own reader, drawing
 // and bitmap writing.
 //
-//   grvlk render IN.grvlk OUT.bmp|OUT.png
+//   grvlk render IN.grvlk OUT.bmp|OUT.png|OUT.svg|OUT.pdf
 //   grvlk check FILE...
 //   grvlk --help | --version
 
@@ -21,7 +21,7 @@ int runGrvlk(const QStringList &arguments, QTextStream &out, QTextStream &err);
 bool grvlkNeedsGui(const QStringList &arguments);
 
 // `grvlk render`: writes the sheet picture of the scheme in `in` to `out`, whose extension
-// (.bmp or .png, any letter case) chooses the format.
+// (.bmp, .png, .svg or .pdf, any letter case) chooses the format.
 int renderCommand(const QString &in, const QString &out, QTextStream &err);
 
 // `grvlk check`: one line per file on out.

@@ -2,6 +2,7 @@
 
 #include "model/SchemeFile.h"
 #include "render/ParallelRedraw.h"
+#include "render/ScenePicture.h"
 #include "render/SceneRedraw.h"
 #include "render/SheetBands.h"
 #include "render/SheetBitmap.h"
@@ -61,8 +62,10 @@ void renderBmp(ElementTables &tables, QImage &sheet, Canvas &canvas, const QStri
 int renderCommand(const QString &in, const QString &out, QTextStream &err)
 {
     const char *format = pictureFormat(out);
-    if (!format) {
-        err << "grvlk: cannot write \"" << out << "\": the output name must end in .bmp or .png\n";
+    const std::optional<VectorFormat> vector = vectorFormatOf(out);
+    if (!format && !vector) {
+        err << "grvlk: cannot write \"" << out
+            << "\": the output name must end in .bmp, .png, .svg or .pdf\n";
         return kGrvlkUsage;
     }
     if (!captionFontFound())
@@ -76,6 +79,11 @@ int renderCommand(const QString &in, const QString &out, QTextStream &err)
         if (!scheme.ok) {
             err << "grvlk: " << in << ": " << scheme.error << '\n';
             return kGrvlkFailed;
+        }
+        if (vector) {
+            writeFileSafely(out, sheetVectorPicture(scheme.tables, scheme.width, scheme.height, *vector),
+                            WriteMode::Fast);
+            return kGrvlkOk;
         }
         // The redraw paints every pixel of the sheet, white first, so it starts unfilled.
         QImage sheet = newSheetImage(scheme.width, scheme.height, false);

@@ -18,8 +18,8 @@ QPoint centreByName(const ElementTables &tables, const QString &name)
     return getCoordElem_onName(name, get_bH_elem(tables, name) ? tables.HGrid : tables.PGrid);
 }
 
-void storeMidpointAndDraw(ElementTables &tables, Canvas &sheetCanvas, const LineEnds &e, const QString &text,
-                          int row, bool selected)
+void storeMidpointAndDraw(ElementTables &tables, CanvasOps &sheetCanvas, const LineEnds &e,
+                          const QString &text, int row, bool selected)
 {
     // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
     const Coord mx = (Coord(e.x1) + e.x2) / 2;
@@ -39,7 +39,7 @@ LineEnds get_2points(const ElementTables &tables, const QString &name)
     return {first.x(), first.y(), second.x(), second.y()};
 }
 
-void DrawLineTool(ElementTables &tables, Canvas &sheetCanvas, const QString &name, const QString &text,
+void DrawLineTool(ElementTables &tables, CanvasOps &sheetCanvas, const QString &name, const QString &text,
                   int row, bool selected)
 {
     storeMidpointAndDraw(tables, sheetCanvas, get_2points(tables, name), text, row, selected);
@@ -60,7 +60,7 @@ ArrowHead arrowHeadOf(Coord x1, Coord y1, Coord x2, Coord y2)
     return head;
 }
 
-void drawLineStroke(Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool selected)
+void drawLineStroke(CanvasOps &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool selected)
 {
     canvas.setPenStyle(PenStyle::Solid);
     canvas.setPenColor(clLineStroke);
@@ -73,7 +73,7 @@ void drawLineStroke(Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool
     }
 }
 
-void drawArrowHeadAndText(Canvas &canvas, const ArrowHead &h, const QString &text, bool selected)
+void drawArrowHeadAndText(CanvasOps &canvas, const ArrowHead &h, const QString &text, bool selected)
 {
     // The pen keeps the stroke's style: a selected line's head has a dotted outline.
     canvas.setPenStyle(selected ? PenStyle::Dot : PenStyle::Solid);
@@ -88,7 +88,8 @@ void drawArrowHeadAndText(Canvas &canvas, const ArrowHead &h, const QString &tex
         canvas.TextOut(h.px + kLineTextDx, h.py + kLineTextDy, text);
 }
 
-void DrawLineArrow(const QString &text, Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool selected)
+void DrawLineArrow(const QString &text, CanvasOps &canvas, Coord x1, Coord y1, Coord x2, Coord y2,
+                   bool selected)
 {
     drawLineStroke(canvas, x1, y1, x2, y2, selected);
     drawArrowHeadAndText(canvas, arrowHeadOf(x1, y1, x2, y2), text, selected);

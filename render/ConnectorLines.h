@@ -20,11 +20,11 @@ LineEnds get_2points(const ElementTables &tables, const QString &name);
 
 // Draws a line on the sheet canvas and stores its midpoint (truncated toward zero) in
 // columns 1 and 2 of the row.
-void DrawLineTool(ElementTables &tables, Canvas &sheetCanvas, const QString &name, const QString &text,
+void DrawLineTool(ElementTables &tables, CanvasOps &sheetCanvas, const QString &name, const QString &text,
                   int row, bool selected);
 
 // The stroke, the arrow head at the middle (tip rounded toward the first end) and the text.
-void DrawLineArrow(const QString &text, Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2,
+void DrawLineArrow(const QString &text, CanvasOps &canvas, Coord x1, Coord y1, Coord x2, Coord y2,
                    bool selected);
 
 // First arrow-head pixel within 3 pixels straight left, right, above or below, or (-1, -1).

@@ -11,7 +11,7 @@ constexpr Coord kCaptionPadX = 6;   // point caption box: extra half width
 constexpr Coord kCaptionTop = 8;    // point caption box: top below the centre
 constexpr Coord kCaptionExtra = 14; // point caption box: bottom = y + h + 14
 
-void markOutline(Canvas &canvas)
+void markOutline(CanvasOps &canvas)
 {
     canvas.setPenColor(clWhite);
     canvas.setPenStyle(PenStyle::Dot);
@@ -20,7 +20,7 @@ void markOutline(Canvas &canvas)
 
 } // namespace
 
-void DrawToolElement(Coord x, Coord y, const QString &caption, Canvas &canvas, TColor fillColor,
+void DrawToolElement(Coord x, Coord y, const QString &caption, CanvasOps &canvas, TColor fillColor,
                      TColor penColor, bool marked, bool outline, ElementKind kind)
 {
     canvas.setFontName(QStringLiteral("tahoma"));

@@ -15,10 +15,10 @@ struct ArrowHead {
 ArrowHead arrowHeadOf(Coord x1, Coord y1, Coord x2, Coord y2);
 
 // The stroke, dotted over itself when selected.
-void drawLineStroke(Canvas &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool selected);
+void drawLineStroke(CanvasOps &canvas, Coord x1, Coord y1, Coord x2, Coord y2, bool selected);
 
 // The arrow head (its outline dotted when selected) and the text in its white cell.
-void drawArrowHeadAndText(Canvas &canvas, const ArrowHead &head, const QString &text, bool selected);
+void drawArrowHeadAndText(CanvasOps &canvas, const ArrowHead &head, const QString &text, bool selected);
 
 // Reach of the wings around the tip, and the text cell's corner relative to the tip.
 constexpr Coord kArrowReach = 9;

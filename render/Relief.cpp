@@ -1,6 +1,6 @@
 #include "render/Relief.h"
 
-void DrawRelief(Canvas &c, const QRect &rect, TColor light, TColor dark, int penWidth, int a, int b)
+void DrawRelief(CanvasOps &c, const QRect &rect, TColor light, TColor dark, int penWidth, int a, int b)
 {
     const Coord L = rect.left();
     const Coord T = rect.top();

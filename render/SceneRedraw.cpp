@@ -43,7 +43,7 @@ struct ElementItem {
     Coord top, bottom;
 };
 
-void drawLine(Canvas &canvas, const LineItem &l)
+void drawLine(CanvasOps &canvas, const LineItem &l)
 {
     canvas.setFontName(QStringLiteral("tahoma"));
     DrawLineArrow(l.text, canvas, l.ends.x1, l.ends.y1, l.ends.x2, l.ends.y2, l.selected);
@@ -66,7 +66,7 @@ void drawLineInBand(Canvas &band, const LineItem &l, Coord y0, Coord y1)
     }
 }
 
-void drawElement(Canvas &canvas, const ElementItem &e, Coord dy)
+void drawElement(CanvasOps &canvas, const ElementItem &e, Coord dy)
 {
     DrawToolElement(e.x, e.y - dy, e.caption, canvas, e.colour, clBlack, e.marked, false, e.kind);
 }
@@ -76,7 +76,8 @@ void drawElement(Canvas &canvas, const ElementItem &e, Coord dy)
 // Measuring every text caches its glyphs, so drawing them afterwards only reads the face.
 class SceneItems {
 public:
-    SceneItems(const ElementTables &tables, const Canvas &canvas, const TextList &multiSelection, int threads)
+    SceneItems(const ElementTables &tables, const CanvasOps &canvas, const TextList &multiSelection,
+               int threads)
         : m_selection(multiSelection),
           m_face(TextFace::get(QStringLiteral("tahoma"), canvas.font().pixelSize))
     {
@@ -216,7 +217,7 @@ private:
     Coord m_last;
 };
 
-void drawFrame(Canvas &canvas, const QRect &sheet)
+void drawFrame(CanvasOps &canvas, const QRect &sheet)
 {
     DrawRelief(canvas, sheet, clFrame, clFrame, 1, 1, 2);
 }
@@ -229,14 +230,17 @@ bool directPixels(QImage::Format f)
 
 } // namespace
 
-void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
+void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection,
                         int bandRows, int threads, const SheetBandDone &bandDone)
 {
-    QImage *image = sheetCanvas.image();
+    // Only a pixel canvas is drawn in bands; any other canvas gets everything in one pass.
+    Canvas *pixels = dynamic_cast<Canvas *>(&sheetCanvas);
+    QImage *image = pixels ? pixels->image() : nullptr;
     bandRows += bandRows % 2;
     const bool inBands = image && !image->isNull() && bandRows > 0 && directPixels(image->format());
     // The whole sheet is repainted (bands draw on views of it, which no damage log watches).
-    sheetCanvas.markAllDamaged();
+    if (pixels)
+        pixels->markAllDamaged();
     // In bands each band is filled white just before it is drawn, while it is in the cache.
     sheetCanvas.setBrushColor(clWhite);
     if (!inBands)
@@ -264,7 +268,7 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
                 const int y0 = b * bandRows;
                 const int rows = std::min(bandRows, height - y0);
                 QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
-                Canvas band = sheetCanvas;
+                Canvas band = *pixels;
                 band.setImage(&view);
                 band.setFontName(QStringLiteral("tahoma"));
                 band.FillRect(0, 0, view.width(), rows);
@@ -288,14 +292,13 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
     }
 
     // Leave pen, brush and font as the last drawing in one pass leaves them.
-    Canvas replay = sheetCanvas;
-    replay.setImage(nullptr);
+    Canvas replay;
+    replay.setState(sheetCanvas.state());
     if (!items.elements.empty())
         drawElement(replay, items.elements.back(), 0);
     else if (!items.lines.empty())
         drawLine(replay, items.lines.back());
-    replay.setImage(image);
-    sheetCanvas = replay;
+    sheetCanvas.setState(replay.state());
 
     if (items.failure)
         std::rethrow_exception(items.failure);
@@ -304,7 +307,7 @@ void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextLi
         bandDone(*image, 0);
 }
 
-void UpdateImageModel(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection)
+void UpdateImageModel(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection)
 {
     redrawSheetInBands(tables, sheetCanvas, multiSelection, kSheetBandRows, redrawThreadCount());
 }

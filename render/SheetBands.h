@@ -19,5 +19,6 @@ using SheetBandDone = std::function<void(const QImage &rows, int top)>;
 // picture, the stored midpoints, the canvas state and any conversion error are those of drawing
 // everything in one pass. When every cell converts, `bandDone` (when given) is called once per
 // band, on the thread that drew it, as soon as the band is final; the bands cover the sheet.
-void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
+// Only a pixel canvas (Canvas) is drawn in bands; any other is drawn in one pass.
+void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection,
                         int bandRows, int threads = 1, const SheetBandDone &bandDone = {});

@@ -163,32 +163,32 @@ int Canvas::height() const
 
 void Canvas::FillRect(Coord l, Coord t, Coord r, Coord b)
 {
-    if (m_brush.style != BrushStyle::Solid)
+    if (m_state.brush.style != BrushStyle::Solid)
         return;
     const PixelSurface s(m_image);
     if (!s.valid())
         return;
     l = pinCoord(l), t = pinCoord(t), r = pinCoord(r), b = pinCoord(b);
     damaged(std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b));
-    s.fillRect(std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b), toQRgb(m_brush.color));
+    s.fillRect(std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b), toQRgb(m_state.brush.color));
 }
 
 void Canvas::Rectangle(Coord l, Coord t, Coord r, Coord b)
 {
     damagedBox(l, t, r, b);
-    drawShape(m_image, Paint(m_pen, m_brush), RowShape::rectangle(l, t, r, b));
+    drawShape(m_image, Paint(m_state.pen, m_state.brush), RowShape::rectangle(l, t, r, b));
 }
 
 void Canvas::RoundRect(Coord l, Coord t, Coord r, Coord b, Coord cornerW, Coord cornerH)
 {
     damagedBox(l, t, r, b);
-    drawShape(m_image, Paint(m_pen, m_brush), RowShape::roundRect(l, t, r, b, cornerW, cornerH));
+    drawShape(m_image, Paint(m_state.pen, m_state.brush), RowShape::roundRect(l, t, r, b, cornerW, cornerH));
 }
 
 void Canvas::Ellipse(Coord l, Coord t, Coord r, Coord b)
 {
     damagedBox(l, t, r, b);
-    drawShape(m_image, Paint(m_pen, m_brush), RowShape::ellipse(l, t, r, b));
+    drawShape(m_image, Paint(m_state.pen, m_state.brush), RowShape::ellipse(l, t, r, b));
 }
 
 void Canvas::Polygon(std::span<const CanvasPoint> points)
@@ -203,7 +203,7 @@ void Canvas::Polygon(std::span<const CanvasPoint> points)
         }
         damagedBox(minX, minY, maxX, maxY);
     }
-    const Paint paint(m_pen, m_brush);
+    const Paint paint(m_state.pen, m_state.brush);
     const PixelSurface s(m_image);
     if (s.valid() && paint.brushSolid) {
         Coord minY = pinCoord(points[0].y);
@@ -228,17 +228,12 @@ void Canvas::Polygon(std::span<const CanvasPoint> points)
     }
 }
 
-void Canvas::MoveTo(Coord x, Coord y)
-{
-    m_penPos = {x, y};
-    m_dotPhase = 0;
-}
-
 void Canvas::LineTo(Coord x, Coord y)
 {
-    damagedBox(m_penPos.x, m_penPos.y, x, y);
-    drawLine(m_image, Paint(m_pen, m_brush), m_penPos.x, m_penPos.y, x, y, m_dotPhase);
-    m_penPos = {x, y};
+    damagedBox(m_state.penPos.x, m_state.penPos.y, x, y);
+    drawLine(m_image, Paint(m_state.pen, m_state.brush), m_state.penPos.x, m_state.penPos.y, x, y,
+             m_state.dotPhase);
+    m_state.penPos = {x, y};
 }
 
 std::optional<TColor> Canvas::pixel(Coord x, Coord y) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/Color.h"
+#include "toolkit/CanvasOps.h"
 #include "toolkit/DamageLog.h"
 
 #include <QImage>
@@ -8,39 +8,7 @@
 #include <QString>
 
 #include <algorithm>
-#include <cstdint>
 #include <optional>
-#include <span>
-
-// Canvas coordinates are 64-bit so that element positions anywhere in the 32-bit range can be
-// offset and summed without overflow; every operation clips to the image before rasterising.
-using Coord = std::int64_t;
-
-struct CanvasPoint {
-    Coord x = 0;
-    Coord y = 0;
-    friend bool operator==(const CanvasPoint &, const CanvasPoint &) = default;
-};
-
-enum class PenStyle { Solid, Dot, InsideFrame };
-enum class BrushStyle { Solid, Clear };
-
-struct Pen {
-    TColor color = clBlack;
-    PenStyle style = PenStyle::Solid;
-    int width = 1;
-};
-
-struct Brush {
-    TColor color = clWhite;
-    BrushStyle style = BrushStyle::Solid;
-};
-
-struct Font {
-    QString name = QStringLiteral("tahoma");
-    TColor color = clBlack;
-    int pixelSize = 11;
-};
 
 // Drawing surface over a QImage (Format_RGB32) with exact, non-anti-aliased pixel rules:
 // - Rectangle, RoundRect and Ellipse given (l, t, r, b) cover columns l..r-1 and rows t..b-1,
@@ -63,14 +31,14 @@ struct Font {
 //   shape; coordinates beyond +-2^60 are pinned to that bound;
 // - with a damage log attached, every operation on the log's image adds an area holding all
 //   the pixels it may have changed.
-class Canvas {
+class Canvas final : public CanvasOps {
 public:
     explicit Canvas(QImage *image = nullptr);
 
     void setImage(QImage *image) { m_image = image; }
     QImage *image() const { return m_image; }
-    int width() const;
-    int height() const;
+    int width() const override;
+    int height() const override;
 
     // The log that records where this canvas (and its copies) draw; it counts only while the
     // canvas draws on the image the log watches.
@@ -79,40 +47,13 @@ public:
     // Records that the whole image may have changed.
     void markAllDamaged();
 
-    // Pen, brush and font. Giving the brush a colour makes it solid.
-    Pen &pen() { return m_pen; }
-    const Pen &pen() const { return m_pen; }
-    void setPenColor(TColor c) { m_pen.color = c; }
-    void setPenStyle(PenStyle s) { m_pen.style = s; }
-    void setPenWidth(int w) { m_pen.width = w; }
-    const Brush &brush() const { return m_brush; }
-    void setBrushColor(TColor c)
-    {
-        m_brush.color = c;
-        m_brush.style = BrushStyle::Solid;
-    }
-    void setBrushStyle(BrushStyle s) { m_brush.style = s; }
-    const Font &font() const { return m_font; }
-    void setFontName(const QString &name) { m_font.name = name; }
-    void setFontColor(TColor c) { m_font.color = c; }
-    void setFontSize(int pixelSize) { m_font.pixelSize = pixelSize; }
-
-    // Fills (l, t)..(r-1, b-1) with the brush colour, no outline; a clear brush fills nothing.
-    void FillRect(Coord l, Coord t, Coord r, Coord b);
-    void Rectangle(Coord l, Coord t, Coord r, Coord b);
-    void RoundRect(Coord l, Coord t, Coord r, Coord b, Coord cornerW, Coord cornerH);
-    void Ellipse(Coord l, Coord t, Coord r, Coord b);
-    // Filled polygon through the points, closed back to the first, outlined with the pen.
-    void Polygon(std::span<const CanvasPoint> points);
-
-    void MoveTo(Coord x, Coord y);
-    void LineTo(Coord x, Coord y);
-    CanvasPoint penPos() const { return m_penPos; }
-
-    void TextOut(Coord x, Coord y, const QString &text);
-    QSize TextExtent(const QString &text) const;
-    int TextWidth(const QString &text) const { return TextExtent(text).width(); }
-    int TextHeight(const QString &text) const { return TextExtent(text).height(); }
+    void FillRect(Coord l, Coord t, Coord r, Coord b) override;
+    void Rectangle(Coord l, Coord t, Coord r, Coord b) override;
+    void RoundRect(Coord l, Coord t, Coord r, Coord b, Coord cornerW, Coord cornerH) override;
+    void Ellipse(Coord l, Coord t, Coord r, Coord b) override;
+    void Polygon(std::span<const CanvasPoint> points) override;
+    void LineTo(Coord x, Coord y) override;
+    void TextOut(Coord x, Coord y, const QString &text) override;
 
     // The colour at (x, y), or nothing when the point lies outside the image.
     std::optional<TColor> pixel(Coord x, Coord y) const;
@@ -138,9 +79,4 @@ private:
 
     QImage *m_image;
     DamageLog *m_damage = nullptr;
-    Pen m_pen;
-    Brush m_brush;
-    Font m_font;
-    CanvasPoint m_penPos;
-    std::uint32_t m_dotPhase = 0;
 };

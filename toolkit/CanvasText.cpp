@@ -42,11 +42,11 @@ void blitGlyphs(const PixelSurface &s, TextFace &face, Coord x, Coord y, QString
 
 } // namespace
 
-QSize Canvas::TextExtent(const QString &text) const
+QSize CanvasOps::TextExtent(const QString &text) const
 {
     if (text.isEmpty())
         return {0, 0};
-    TextFace &face = TextFace::get(m_font.name, m_font.pixelSize);
+    TextFace &face = TextFace::get(m_state.font.name, m_state.font.pixelSize);
     return {static_cast<int>(std::min<Coord>(face.measure(text).width, INT_MAX)), face.height()};
 }
 
@@ -56,7 +56,7 @@ void Canvas::TextOut(Coord x, Coord y, const QString &text)
     y = pinCoord(y);
     if (text.isEmpty())
         return;
-    TextFace &face = TextFace::get(m_font.name, m_font.pixelSize);
+    TextFace &face = TextFace::get(m_state.font.name, m_state.font.pixelSize);
     const TextFace::Measure measured = face.measure(text);
     const Coord w = measured.width;
     const Coord h = face.height();
@@ -65,22 +65,22 @@ void Canvas::TextOut(Coord x, Coord y, const QString &text)
         // Shaped text drawn by QPainter may reach further than the cell's glyph margin.
         const Coord reach = measured.simple ? face.margin() : face.height();
         damaged(x - reach, y - reach, x + w + reach, y + h + reach);
-        if (m_brush.style == BrushStyle::Solid)
-            s.fillRect(x, y, x + w, y + h, toQRgb(m_brush.color));
+        if (m_state.brush.style == BrushStyle::Solid)
+            s.fillRect(x, y, x + w, y + h, toQRgb(m_state.brush.color));
         const int margin = face.margin();
         const bool visible =
             x + w + margin > 0 && x - margin < s.width() && y + h + margin > 0 && y - margin < s.height();
         if (visible && measured.simple) {
-            blitGlyphs(s, face, x, y, text, toQRgb(m_font.color));
+            blitGlyphs(s, face, x, y, text, toQRgb(m_state.font.color));
         } else if (visible) {
             // Text that needs shaping is left to QPainter, which paints exact colours without
             // anti-aliasing on 32-bit images.
             QPainter painter(m_image);
             painter.setFont(face.font());
-            painter.setPen(QColor::fromRgb(toQRgb(m_font.color)));
+            painter.setPen(QColor::fromRgb(toQRgb(m_state.font.color)));
             painter.drawText(QPointF(static_cast<qreal>(x), static_cast<qreal>(y + face.ascent())), text);
         }
     }
-    m_penPos = {x + w, y};
-    m_dotPhase = 0;
+    m_state.penPos = {x + w, y};
+    m_state.dotPhase = 0;
 }

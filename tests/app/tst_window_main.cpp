@@ -155,6 +155,8 @@ void TestMainWindow::menuItems()
     QStringList shown;
     for (QAction *item : f.form->controls().popupMenu->actions())
         shown << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    // One item a line, as the menu shows them.
+    // clang-format off
     const QStringList expected{
         QStringLiteral("New\tCtrl+N"),
         QStringLiteral("Open\tCtrl+O"),
@@ -162,6 +164,7 @@ void TestMainWindow::menuItems()
         QStringLiteral("Save as"),
         QStringLiteral("Copy Image"),
         QStringLiteral("Save as Bitmap"),
+        QStringLiteral("Export..."),
         QStringLiteral("-"),
         QStringLiteral("Undo\tCtrl+Z"),
         QStringLiteral("Redo\tCtrl+Y"),
@@ -174,10 +177,11 @@ void TestMainWindow::menuItems()
         QStringLiteral("Help\tF1"),
         QStringLiteral("Quit\tEsc"),
     };
+    // clang-format on
     QCOMPARE(shown, expected);
     for (QAction *withPicture :
          {f.form->controls().newItem, f.form->controls().openItem, f.form->controls().saveItem, f.form->controls().saveAsItem, f.form->controls().copyImageItem,
-          f.form->controls().saveBitmapItem, f.form->controls().deleteItem, f.form->controls().reverseLineItem})
+          f.form->controls().saveBitmapItem, f.form->controls().exportItem, f.form->controls().deleteItem, f.form->controls().reverseLineItem})
         QVERIFY(!withPicture->icon().isNull());
     QVERIFY(f.form->controls().selectAllItem->icon().isNull());
 }

@@ -225,9 +225,9 @@ void TestGrvlk::renderFailuresLeaveNothing_data()
     QTest::newRow("bad input") << "bad.grvlk"
                                << "out/picture.bmp" << 1 << "Line 2: the sheet height";
     QTest::newRow("unknown extension") << "good.grvlk"
-                                       << "out/picture.jpg" << 2 << "must end in .bmp or .png";
+                                       << "out/picture.jpg" << 2 << "must end in .bmp, .png, .svg or .pdf";
     QTest::newRow("no extension") << "good.grvlk"
-                                  << "out/picture" << 2 << "must end in .bmp or .png";
+                                  << "out/picture" << 2 << "must end in .bmp, .png, .svg or .pdf";
     QTest::newRow("unwritable output") << "good.grvlk"
                                        << "out/absent-folder/picture.png" << 1 << "Cannot create file";
     QTest::newRow("bitmap into a missing folder")
@@ -235,6 +235,10 @@ void TestGrvlk::renderFailuresLeaveNothing_data()
         << "out/absent-folder/picture.bmp" << 1 << "Cannot create file";
     QTest::newRow("output is a folder") << "good.grvlk"
                                         << "out/folder.bmp" << 1 << "Cannot create file";
+    QTest::newRow("unwritable vector output") << "good.grvlk"
+                                              << "out/absent-folder/picture.svg" << 1 << "Cannot create file";
+    QTest::newRow("vector output is a folder") << "good.grvlk"
+                                               << "out/folder.PDF" << 1 << "Cannot create file";
 }
 
 void TestGrvlk::renderFailuresLeaveNothing()
@@ -245,6 +249,7 @@ void TestGrvlk::renderFailuresLeaveNothing()
     QFETCH(QString, message);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath("out/folder.bmp"));
+    QVERIFY(QDir(dir.path()).mkpath("out/folder.PDF"));
     QVERIFY(writeFile(dir.filePath("good.grvlk"), sampleScheme(842, 595, false)));
     QVERIFY(writeFile(dir.filePath("bad.grvlk"), "842\n-3\n"));
     // An earlier picture of the same name is left as it was.
