@@ -119,8 +119,8 @@ void Editor::paintOverlay()
 {
     // The overlay canvas starts each paint with a white brush and the window's caption font.
     overlay.setBrushColor(clWhite);
-    overlay.setFontName(QStringLiteral("tahoma"));
-    overlay.setFontSize(11);
+    overlay.setFontName(captionFontName());
+    overlay.setFontSize(kCaptionPixelSize);
     OverlayState state;
     state.locked = locked();
     state.gridVisible = view.gridVisible;

@@ -43,7 +43,7 @@ struct ElementItem {
 
 void drawLine(Canvas &canvas, const LineItem &l)
 {
-    canvas.setFontName(QStringLiteral("tahoma"));
+    canvas.setFontName(captionFontName());
     DrawLineArrow(l.text, canvas, l.ends.x1, l.ends.y1, l.ends.x2, l.ends.y2, l.selected);
 }
 
@@ -55,7 +55,7 @@ void drawLineInBand(Canvas &band, const LineItem &l, Coord y0, Coord y1)
     const bool head = l.headTop < y1 && l.headBottom > y0;
     if (!stroke && !head)
         return;
-    band.setFontName(QStringLiteral("tahoma"));
+    band.setFontName(captionFontName());
     if (stroke)
         drawLineStroke(band, l.ends.x1, l.ends.y1 - y0, l.ends.x2, l.ends.y2 - y0, l.selected);
     if (head) {
@@ -78,7 +78,7 @@ public:
         : m_selection(multiSelection), m_measure(canvas)
     {
         m_measure.setImage(nullptr);
-        m_measure.setFontName(QStringLiteral("tahoma"));
+        m_measure.setFontName(captionFontName());
         try {
             const ElementIndex index(tables);
             collectLines(tables.EGrid, index);

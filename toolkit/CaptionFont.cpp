@@ -19,7 +19,7 @@ const char *const kFallbackFamily = "DejaVu Sans";
 
 bool isTahoma(const QString &name)
 {
-    return name.compare(QLatin1String("tahoma"), Qt::CaseInsensitive) == 0;
+    return name.compare(captionFontName(), Qt::CaseInsensitive) == 0;
 }
 
 QFont exactFont(const QString &family, int pixelSize)
@@ -86,4 +86,11 @@ TextCellMetrics textCellMetrics(const QFont &font)
     }
     const QFontMetrics metrics(font);
     return {metrics.height(), metrics.ascent()};
+}
+
+QFont controlFont()
+{
+    QFont font(captionFamily());
+    font.setPixelSize(kCaptionPixelSize);
+    return font;
 }
