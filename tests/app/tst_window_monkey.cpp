@@ -105,9 +105,9 @@ private:
     Qt::KeyboardModifiers randomMods();
     QString editName(const QLineEdit *edit) const
     {
-        return edit == m_form.controls().captionEdit ? QStringLiteral("edCaption")
-               : edit == m_form.controls().xEdit    ? QStringLiteral("edXc")
-                                        : QStringLiteral("edYc");
+        return edit == m_form.controls().captionEdit ? QStringLiteral("captionEdit")
+               : edit == m_form.controls().xEdit     ? QStringLiteral("xEdit")
+                                                     : QStringLiteral("yEdit");
     }
     QPoint randomPos();
     QPoint arrowHeadPos();
@@ -412,7 +412,8 @@ void Monkey::makeLine()
 
 void Monkey::typeInto()
 {
-    QLineEdit *edits[] = {m_form.controls().captionEdit, m_form.controls().captionEdit, m_form.controls().xEdit, m_form.controls().yEdit};
+    QLineEdit *edits[] = {m_form.controls().captionEdit, m_form.controls().captionEdit,
+                          m_form.controls().xEdit, m_form.controls().yEdit};
     QLineEdit *edit = edits[below(4)];
     const QString name = editName(edit);
     if (!edit->isEnabled()) {
@@ -512,7 +513,8 @@ Monkey::Allowed Monkey::shortcut()
     if (k.key == Qt::Key_Escape)
         m_fx.modal.onAsk = [](const QString &) { return SaveAnswer::Cancel; };
     record(QStringLiteral("key %1 (boxes '%2','%3')")
-               .arg(QLatin1String(k.name), shown(m_form.controls().xEdit->text()), shown(m_form.controls().yEdit->text())));
+               .arg(QLatin1String(k.name), shown(m_form.controls().xEdit->text()),
+                    shown(m_form.controls().yEdit->text())));
     m_fx.key(k.key, k.mods);
     m_fx.settle();
     return pick >= 9 && pick <= 12 ? Allowed::KeyMove : Allowed::None;
@@ -520,10 +522,11 @@ Monkey::Allowed Monkey::shortcut()
 
 void Monkey::button()
 {
-    QToolButton *buttons[] = {m_form.controls().cursorTool,     m_form.controls().rectangleTool,           m_form.controls().pointTool,
-                              m_form.controls().lineTool,          m_form.controls().deleteButton,   m_form.controls().reverseLineButton,
-                              m_form.controls().heightMinus,   m_form.controls().heightPlus, m_form.controls().widthMinus,
-                              m_form.controls().widthPlus, m_form.controls().widthPlus,  m_form.controls().heightPlus};
+    QToolButton *buttons[] = {
+        m_form.controls().cursorTool,  m_form.controls().rectangleTool, m_form.controls().pointTool,
+        m_form.controls().lineTool,    m_form.controls().deleteButton,  m_form.controls().reverseLineButton,
+        m_form.controls().heightMinus, m_form.controls().heightPlus,    m_form.controls().widthMinus,
+        m_form.controls().widthPlus,   m_form.controls().widthPlus,     m_form.controls().heightPlus};
     QToolButton *b = buttons[below(int(std::size(buttons)))];
     if (!b->isVisibleTo(&m_form) || !b->isEnabled()) {
         record(QStringLiteral("button %1 not available").arg(b->toolTip()));
@@ -611,7 +614,8 @@ Monkey::Allowed Monkey::step()
     ++selectedSteps[int(e.sel.kind)];
     multiSteps += e.multi.count() >= 2;
     lockedSteps += e.locked();
-    mostElements = qMax(mostElements, e.doc.rectangles().RowCount() + e.doc.points().RowCount() + e.doc.lines().RowCount() - 6);
+    mostElements = qMax(mostElements, e.doc.rectangles().RowCount() + e.doc.points().RowCount() +
+                                          e.doc.lines().RowCount() - 6);
     mostLines = qMax(mostLines, e.doc.lines().RowCount() - 2);
     log << QStringLiteral(
                "      -> tool %1, line presses %2, selected %3 (found '%4'), list [%5], H%6 P%7 E%8%9")
