@@ -19,12 +19,10 @@
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_editor(*this), m_documents(m_editor)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Gravelink"));
-    // Tahoma (the face shipped with Wine when installed), 11 pixels, for every control.
-    QFont tahoma(captionFamily());
-    tahoma.setPixelSize(11);
-    setFont(tahoma);
+    // The caption font (Tahoma when installed) for every control.
+    setFont(controlFont());
     setMinimumSize(700, 540);
     resize(700, 540);
 

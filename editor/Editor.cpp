@@ -38,7 +38,6 @@ void Editor::ClearAll()
     refreshOverlay();
     doc.setFileName(QString());
     ListLoadsave.clear();
-    ListNameEl.clear();
     ListDist.clear();
     ui.setEnabled(Ctl::DeleteButton, false);
     ui.setEnabled(Ctl::DeleteAction, false);

@@ -28,7 +28,7 @@ public:
     Viewport view;
 
     // Working lists: distances of the nearest-element search, file lines of Open and Save.
-    TextList ListDist, ListNameEl, ListLoadsave;
+    TextList ListDist, ListLoadsave;
 
     // The overlay image is the sheet picture with the overlay drawing on top, rebuilt by every
     // refresh. A refresh copies back only what the sheet and the overlay drawing changed since
