@@ -1,7 +1,6 @@
-#include "bench/BenchUi.h"
 #include "bench/SchemeGenerator.h"
-#include "editor/Editor.h"
 #include "model/TableOps.h"
+#include "support/EditorRig.h"
 #include "toolkit/IntText.h"
 
 #include <benchmark/benchmark.h>
@@ -11,24 +10,17 @@
 
 namespace {
 
-// An editor holding a generated scheme of `count` elements and as many lines, drawn on an A0
-// sheet, with nothing selected.
-struct EditorRig {
-    BenchUi ui;
-    Editor e{ui};
-
-    explicit EditorRig(int count, int lines = -1)
-    {
-        SchemeOptions options;
-        options.elements = count;
-        options.lines = lines < 0 ? count : lines;
-        ElementTables tables;
-        generateScheme(tables, options);
-        e.doc.adoptTables(std::move(tables));
-        e.doc.createSheet(options.sheet.width(), options.sheet.height());
-        e.UpdateImageModel();
-    }
-};
+// An editor holding a generated scheme of `count` elements and as many lines (or `lines`),
+// drawn on an A0 sheet, with nothing selected.
+EditorRig generatedRig(int count, int lines = -1)
+{
+    SchemeOptions options;
+    options.elements = count;
+    options.lines = lines < 0 ? count : lines;
+    ElementTables tables;
+    generateScheme(tables, options);
+    return EditorRig(std::move(tables), options.sheet);
+}
 
 // Centres of the first elements of both tables, and points between them.
 std::vector<QPoint> probePoints(const Editor &e)
@@ -45,7 +37,7 @@ std::vector<QPoint> probePoints(const Editor &e)
 // A left press on the sheet with the cursor tool: hit test, selection and overlay refresh.
 void BM_FindAndSelect(benchmark::State &state)
 {
-    EditorRig rig(int(state.range(0)));
+    EditorRig rig = generatedRig(int(state.range(0)));
     const std::vector<QPoint> points = probePoints(rig.e);
     size_t i = 0;
     for (auto _ : state) {
@@ -59,7 +51,7 @@ void BM_FindAndSelect(benchmark::State &state)
 // or the topmost rectangle under it, alternately.
 void BM_HitTestSearch(benchmark::State &state)
 {
-    EditorRig rig(int(state.range(0)));
+    EditorRig rig = generatedRig(int(state.range(0)));
     const std::vector<QPoint> points = probePoints(rig.e);
     size_t i = 0;
     for (auto _ : state) {
@@ -73,7 +65,7 @@ void BM_HitTestSearch(benchmark::State &state)
 // The press that creates one more rectangle: its name, its row, its drawing and its selection.
 void BM_CreateElement(benchmark::State &state)
 {
-    EditorRig rig(int(state.range(0)));
+    EditorRig rig = generatedRig(int(state.range(0)));
     Editor &e = rig.e;
     int i = 0;
     for (auto _ : state) {
@@ -93,7 +85,7 @@ void BM_CreateElement(benchmark::State &state)
 void BM_DeletePointWithLines(benchmark::State &state)
 {
     const int lines = int(state.range(0));
-    EditorRig rig(10000, 10000);
+    EditorRig rig = generatedRig(10000, 10000);
     Editor &e = rig.e;
     const QString hub = e.doc.points().Cells(ColName, 1);
     for (int k = 0; k < lines; ++k) {

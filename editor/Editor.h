@@ -8,8 +8,8 @@
 #include "toolkit/TextList.h"
 
 #include <QImage>
-#include <QUndoStack>
 #include <QString>
+#include <QUndoStack>
 
 // The scheme being edited with the whole editing state of the main window, and the operations
 // on them. Controls are reached only through EditorUi, so everything here runs without widgets.
@@ -29,7 +29,7 @@ public:
     Viewport view;
 
     // Working lists: distances of the nearest-element search, file lines of Open and Save.
-    TextList ListDist, ListNameEl, ListLoadsave;
+    TextList ListDist, ListLoadsave;
 
     // The overlay image is the sheet picture with the overlay drawing on top, rebuilt by every
     // refresh. A refresh copies back only what the sheet and the overlay drawing changed since

@@ -14,8 +14,9 @@ void Editor::closeStep()
     if (name.isEmpty())
         name = QStringLiteral("Edit");
     doc.setStepName(QString());
-    history.push(new SchemeStep(name, doc.takeChanges(),
-                                [this](const ChangeList &changes, bool forward) { applyStep(changes, forward); }));
+    history.push(new SchemeStep(name, doc.takeChanges(), [this](const ChangeList &changes, bool forward) {
+        applyStep(changes, forward);
+    }));
 }
 
 void Editor::undo()
@@ -49,8 +50,8 @@ void Editor::clearSelection()
     sel.foundName.clear();
     sel.selX = sel.selY = sel.selX2 = sel.selY2 = -1;
     multi.clear();
-    for (Ctl c :
-         {Ctl::DeleteButton, Ctl::DeleteAction, Ctl::ReverseLineButton, Ctl::ReverseLineAction, Ctl::ReverseLineItem})
+    for (Ctl c : {Ctl::DeleteButton, Ctl::DeleteAction, Ctl::ReverseLineButton, Ctl::ReverseLineAction,
+                  Ctl::ReverseLineItem})
         ui.setEnabled(c, false);
     ui.setText(Ctl::CaptionEdit, QString());
     ui.setText(Ctl::XEdit, QString());

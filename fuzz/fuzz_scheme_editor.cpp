@@ -3,9 +3,9 @@
 // run of user commands chosen by the input is made and undone: the scheme must come back to
 // exactly what was loaded.
 #include "editor/Editor.h"
+#include "model/SchemeFile.h"
 #include "support/FakeUi.h"
 #include "support/RandomCommands.h"
-#include "model/SchemeFile.h"
 #include "toolkit/Errors.h"
 
 #include <QGuiApplication>
@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         editor.UpdateImageModel();
         // Hit tests at element centres, the sheet's corners and points taken from the input.
-        QList<QPoint> probes{{0, 0}, {editor.doc.sheet().width() - 1, editor.doc.sheet().height() - 1}, {-5, 7}};
+        QList<QPoint> probes{
+            {0, 0}, {editor.doc.sheet().width() - 1, editor.doc.sheet().height() - 1}, {-5, 7}};
         for (const StringGrid *g : {&editor.doc.rectangles(), &editor.doc.points(), &editor.doc.lines()})
             for (int row = 1; row < g->RowCount() - 1 && row < 8; ++row)
                 probes.append({g->Cells(ColX, row).toInt(), g->Cells(ColY, row).toInt()});
@@ -71,9 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (const QPoint &p : probes) {
             editor.Find_and_Select(p.x(), p.y());
             if (editor.sel.kind != ElementKind::None) {
-                const StringGrid &t = editor.sel.kind == ElementKind::Rectangle   ? editor.doc.rectangles()
-                                      : editor.sel.kind == ElementKind::Point ? editor.doc.points()
-                                                                 : editor.doc.lines();
+                const StringGrid &t = editor.sel.kind == ElementKind::Rectangle ? editor.doc.rectangles()
+                                      : editor.sel.kind == ElementKind::Point   ? editor.doc.points()
+                                                                                : editor.doc.lines();
                 require(!t.Cells(ColName, t.Row()).isEmpty(), "selection refers to an empty row");
             }
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/CaptionFont.h"
 #include "toolkit/Color.h"
 #include "toolkit/DamageLog.h"
 
@@ -37,9 +38,9 @@ struct Brush {
 };
 
 struct Font {
-    QString name = QStringLiteral("tahoma");
+    QString name = captionFontName();
     TColor color = clBlack;
-    int pixelSize = 11;
+    int pixelSize = kCaptionPixelSize;
 };
 
 // Drawing surface over a QImage (Format_RGB32) with exact, non-anti-aliased pixel rules:
