@@ -1,4 +1,5 @@
 #include "bench/SchemeGenerator.h"
+#include "editor/SchemeStep.h"
 #include "model/TableOps.h"
 #include "support/EditorRig.h"
 #include "toolkit/IntText.h"
@@ -112,8 +113,47 @@ void BM_DeletePointWithLines(benchmark::State &state)
         state.SkipWithError("not every line of the point was deleted");
 }
 
+// Undo and redo of a one-element keyboard move: each applies the step and redraws the sheet.
+void BM_UndoRedoMove(benchmark::State &state)
+{
+    EditorRig rig = generatedRig(int(state.range(0)));
+    Editor &e = rig.e;
+    const StringGrid &points = e.doc.points();
+    e.Find_and_Select(StrToInt(points.Cells(ColX, 1)), StrToInt(points.Cells(ColY, 1)));
+    e.ObjMoveOnCanvas(Direction::Right);
+    e.closeStep();
+    if (!e.history.canUndo())
+        state.SkipWithError("the move made no step");
+    for (auto _ : state) {
+        e.undo();
+        e.redo();
+    }
+    state.counters["changes"] =
+        double(static_cast<const SchemeStep *>(e.history.command(0))->changes().size());
+}
+
+// A select-all keyboard move: what it records, and taking it back and making it again without
+// the redraw that follows.
+void BM_ApplySelectAllMove(benchmark::State &state)
+{
+    EditorRig rig = generatedRig(int(state.range(0)));
+    Editor &e = rig.e;
+    e.SelectAllObjects();
+    const StringGrid &points = e.doc.points();
+    e.Find_and_Select(StrToInt(points.Cells(ColX, 1)), StrToInt(points.Cells(ColY, 1)));
+    e.ObjMoveOnCanvas(Direction::Right);
+    const ChangeList changes = e.doc.takeChanges();
+    for (auto _ : state) {
+        e.doc.applyChanges(changes, false);
+        e.doc.applyChanges(changes, true);
+    }
+    state.counters["changes"] = double(changes.size());
+}
+
 } // namespace
 
+BENCHMARK(BM_UndoRedoMove)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplySelectAllMove)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HitTestSearch)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindAndSelect)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CreateElement)->Arg(10000)->Unit(benchmark::kMicrosecond);

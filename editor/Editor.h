@@ -11,6 +11,8 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <exception>
+
 // The scheme being edited with the whole editing state of the main window, and the operations
 // on them. Controls are reached only through EditorUi, so everything here runs without widgets.
 // Operations may throw AppError (a conversion error, a file that cannot be written); the window
@@ -120,8 +122,10 @@ public:
 
 private:
     void applyStep(const ChangeList &changes, bool forward);
+    void rethrowStepFailure();
     void clearSelection();
 
+    std::exception_ptr m_stepFailure;        // a redraw failure of the last undo or redo
     bool m_gridOnOverlay = false;            // the overlay holds grid dots that no damage log recorded
     const StringGrid *m_lastTable = nullptr; // ChangePropSelection's table last used
 };

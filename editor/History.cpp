@@ -2,7 +2,8 @@
 #include "editor/Editor.h"
 #include "editor/SchemeStep.h"
 
-#include <memory>
+#include <exception>
+#include <utility>
 
 void Editor::closeStep()
 {
@@ -26,6 +27,7 @@ void Editor::undo()
     closeStep();
     history.undo();
     doc.setModified(!history.isClean());
+    rethrowStepFailure();
 }
 
 void Editor::redo()
@@ -35,6 +37,13 @@ void Editor::redo()
     closeStep();
     history.redo();
     doc.setModified(!history.isClean());
+    rethrowStepFailure();
+}
+
+void Editor::rethrowStepFailure()
+{
+    if (std::exception_ptr failure = std::exchange(m_stepFailure, nullptr))
+        std::rethrow_exception(failure);
 }
 
 void Editor::clearHistory()
@@ -71,7 +80,11 @@ void Editor::applyStep(const ChangeList &changes, bool forward)
     clearSelection();
     SetStateLine();
     ui.setEnabled(Ctl::SelectAllAction, getCountElements());
-    UpdateImageModel();
-    // The step holds the midpoints its redraw would write: nothing new to record.
-    doc.takeChanges();
+    // The redraw also puts back the line midpoints of this state. A failure is reported after
+    // the history has moved, so that the history and the tables stay in step.
+    try {
+        UpdateImageModel();
+    } catch (...) {
+        m_stepFailure = std::current_exception();
+    }
 }
