@@ -14,30 +14,14 @@ export QT_QPA_PLATFORM=offscreen
 export QT_FONT_DPI=96
 
 # One X server for the real-window tests, on a free display number.
-XVFB_PID=
-stop_xvfb() {
-    if [ -n "$XVFB_PID" ]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
-}
-trap stop_xvfb EXIT
-for n in $(seq 91 120); do
-    if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        XVFB_PID=$!
-        for _ in $(seq 1 50); do
-            [ -e "/tmp/.X11-unix/X${n}" ] && break
-            sleep 0.1
-        done
-        export GRAVELINK_XVFB_DISPLAY=":$n"
-        break
-    fi
-done
-if [ -z "$XVFB_PID" ]; then
+source tools/xvfb_display.sh
+OWN_XVFB_PID=
+trap stop_own_xvfb EXIT
+if ! start_xvfb 91 120; then
     echo "test.sh: no free X display for Xvfb" >&2
     exit 1
 fi
+export GRAVELINK_XVFB_DISPLAY=$XVFB_DISPLAY
 
 run_suite() {
     local dir=$1

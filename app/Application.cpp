@@ -7,8 +7,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QIcon>
+#include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -24,19 +27,27 @@ int runGravelink(int argc, char **argv)
         icon.addFile(file.filePath());
     QApplication::setWindowIcon(icon);
 
-    MainWindow form;
-    form.createNewSheetDialog();
-    form.show();
-    form.FormShow(QCoreApplication::arguments().mid(1));
+    MainWindow window;
+    window.createNewSheetDialog();
+    window.show();
+    window.FormShow(QCoreApplication::arguments().mid(1));
     if (!captionFontFound())
-        QTimer::singleShot(0, &form, [&form] {
-            form.modal().showInfo(&form, applicationTitle(), captionFontMissingNote());
+        QTimer::singleShot(0, &window, [&window] {
+            window.modal().showInfo(&window, applicationTitle(), captionFontMissingNote());
         });
 
     // Test hook: report where the sheet appears on the screen.
     if (qEnvironmentVariableIsSet("GRAVELINK_PRINT_SHEET_POS")) {
+        // Once the window is on the screen its place is final (there is no window manager
+        // under the test server to move it later).
+        QElapsedTimer waited;
+        waited.start();
+        while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 10000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            QThread::msleep(10);
+        }
         QCoreApplication::processEvents();
-        const QPoint p = form.controls().sheetView->mapToGlobal(QPoint(0, 0));
+        const QPoint p = window.controls().sheetView->mapToGlobal(QPoint(0, 0));
         std::printf("sheet %d %d\n", p.x(), p.y());
         std::fflush(stdout);
     }

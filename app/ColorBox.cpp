@@ -1,5 +1,6 @@
 #include "app/ColorBox.h"
 
+#include "editor/ColorItems.h"
 #include "toolkit/ColorText.h"
 
 #include <QAbstractItemView>
@@ -41,19 +42,9 @@ private:
 
 } // namespace
 
-const QStringList &ColorBox::itemTexts()
-{
-    static const QStringList texts{
-        QStringLiteral("$0099FFFF"), QStringLiteral("$00CCFFCC"), QStringLiteral("$00FFCC99"),
-        QStringLiteral("$00CCCCFF"), QStringLiteral("$00FFCCFF"), QStringLiteral("$0099FFCC"),
-        QStringLiteral("$00FFFFCC"), QStringLiteral("$00FFCCCC"), QStringLiteral("$0099CCFF"),
-    };
-    return texts;
-}
-
 ColorBox::ColorBox(QWidget *parent) : QComboBox(parent)
 {
-    addItems(itemTexts());
+    addItems(colorBoxItems());
     setItemDelegate(new SwatchDelegate(this));
     setMaxVisibleItems(9);
     setIndex(0);

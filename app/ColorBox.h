@@ -4,7 +4,7 @@
 
 #include <QComboBox>
 
-// ColorBox1: a drop-down list of colour texts ("$0099FFFF") drawn as swatches, the closed box
+// A drop-down list of the colour texts of colorBoxItems() ("$0099FFFF") drawn as swatches, the closed box
 // included. userChanged is emitted only for a choice made by the user; setIndex from the
 // program stays silent.
 class ColorBox : public QComboBox {
@@ -12,7 +12,6 @@ class ColorBox : public QComboBox {
 public:
     explicit ColorBox(QWidget *parent = nullptr);
 
-    static const QStringList &itemTexts();
     static constexpr int kItemHeight = 16;
 
     void setIndex(int index);

@@ -21,12 +21,10 @@
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_editor(*this), m_documents(m_editor)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Gravelink"));
-    // Tahoma (the face shipped with Wine when installed), 11 pixels, for every control.
-    QFont tahoma(captionFamily());
-    tahoma.setPixelSize(11);
-    setFont(tahoma);
+    // The caption font (Tahoma when installed) for every control.
+    setFont(controlFont());
     setMinimumSize(700, 540);
     resize(700, 540);
 
@@ -140,8 +138,10 @@ void MainWindow::updateUndoActions()
     const QUndoStack &history = m_editor.history;
     const QString undoText = history.undoText();
     const QString redoText = history.redoText();
-    m_ui.undoAction->setText(undoText.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo ") + undoText);
-    m_ui.redoAction->setText(redoText.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo ") + redoText);
+    m_ui.undoAction->setText(undoText.isEmpty() ? QStringLiteral("Undo")
+                                                : QStringLiteral("Undo ") + undoText);
+    m_ui.redoAction->setText(redoText.isEmpty() ? QStringLiteral("Redo")
+                                                : QStringLiteral("Redo ") + redoText);
     m_ui.undoAction->setEnabled(m_editor.canUndo());
     m_ui.redoAction->setEnabled(m_editor.canRedo());
 }

@@ -49,7 +49,7 @@ public:
     // handling did not finish.
     bool guard(const std::function<void()> &handling);
 
-    // Window events and the handlers of this unit.
+    // Window events and the handlers of the controls.
     void FormCreate();
     void FormShow(const QStringList &arguments);
     void FormResize();

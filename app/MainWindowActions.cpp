@@ -43,21 +43,20 @@ void MainWindow::buildActions()
     m_ui.lockAction = makeAction("lockAction", QStringLiteral("LockSet"), [&e] { e.toggleLock(); });
     m_ui.lockAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     m_ui.moveLeftAction =
-        makeAction("moveLeftAction", QStringLiteral("ActMoveLeft"), [&e] { e.moveSelectionLeft(); });
-    m_ui.moveUpAction =
-        makeAction("moveUpAction", QStringLiteral("ActMoveTop"), [&e] { e.moveSelectionUp(); });
+        makeAction("moveLeftAction", QStringLiteral("Move left"), [&e] { e.moveSelectionLeft(); });
+    m_ui.moveUpAction = makeAction("moveUpAction", QStringLiteral("Move up"), [&e] { e.moveSelectionUp(); });
     m_ui.moveRightAction =
-        makeAction("moveRightAction", QStringLiteral("ActMoveRight"), [&e] { e.moveSelectionRight(); });
+        makeAction("moveRightAction", QStringLiteral("Move right"), [&e] { e.moveSelectionRight(); });
     m_ui.moveDownAction =
-        makeAction("moveDownAction", QStringLiteral("ActMoveBottom"), [&e] { e.moveSelectionDown(); });
+        makeAction("moveDownAction", QStringLiteral("Move down"), [&e] { e.moveSelectionDown(); });
     m_ui.scrollDownAction =
-        makeAction("scrollDownAction", QStringLiteral("ActMoveSheetDown"), [&e] { e.scrollSheetDown(); });
+        makeAction("scrollDownAction", QStringLiteral("Scroll down"), [&e] { e.scrollSheetDown(); });
     m_ui.scrollUpAction =
-        makeAction("scrollUpAction", QStringLiteral("ActMoveSheetTop"), [&e] { e.scrollSheetUp(); });
+        makeAction("scrollUpAction", QStringLiteral("Scroll up"), [&e] { e.scrollSheetUp(); });
     m_ui.scrollLeftAction =
-        makeAction("scrollLeftAction", QStringLiteral("ActMoveSheetLeft"), [&e] { e.scrollSheetLeft(); });
+        makeAction("scrollLeftAction", QStringLiteral("Scroll left"), [&e] { e.scrollSheetLeft(); });
     m_ui.scrollRightAction =
-        makeAction("scrollRightAction", QStringLiteral("ActMoveSheetRight"), [&e] { e.scrollSheetRight(); });
+        makeAction("scrollRightAction", QStringLiteral("Scroll right"), [&e] { e.scrollSheetRight(); });
     m_ui.saveAsAction = makeAction("saveAsAction", QStringLiteral("Save as"), [&d] { d.saveAs(); });
     m_ui.copyImageAction =
         makeAction("copyImageAction", QStringLiteral("Copy Image"), [&d] { d.copyImage(); });
@@ -75,7 +74,8 @@ void MainWindow::buildActions()
     m_ui.undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_ui.undoAction->setEnabled(false);
     m_ui.redoAction = makeAction("redoAction", QStringLiteral("Redo"), [&e] { e.redo(); });
-    m_ui.redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_ui.redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_ui.redoAction->setEnabled(false);
 
     m_checked[m_ui.lockAction] = false;

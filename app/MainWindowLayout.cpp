@@ -135,9 +135,7 @@ void MainWindow::buildDrawingArea()
 {
     m_ui.drawingFrame = new Panel(m_ui.mainPanel);
     m_ui.drawingArea = new Panel(m_ui.drawingFrame, true);
-    QFont areaFont(captionFamily());
-    areaFont.setPixelSize(11);
-    m_ui.drawingArea->setFont(areaFont);
+    m_ui.drawingArea->setFont(controlFont());
 
     m_ui.sheetView = new SheetView(m_ui.drawingArea);
     m_ui.sheetView->setImage(&m_editor.overlayImage);

@@ -1,18 +1,12 @@
 #include "bench/SchemeGenerator.h"
 
+#include "editor/ColorItems.h"
 #include "model/TableOps.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
 
 namespace {
-
-const QStringList &paletteTexts()
-{
-    static const QStringList colours{"$0099FFFF", "$00CCFFCC", "$00FFCC99", "$00CCCCFF", "$00FFCCFF",
-                                     "$0099FFCC", "$00FFFFCC", "$00FFCCCC", "$0099CCFF"};
-    return colours;
-}
 
 QString caption(QRandomGenerator &rng)
 {
@@ -32,7 +26,7 @@ void generateScheme(ElementTables &tables, const SchemeOptions &options)
     QStringList names;
     names.reserve(options.elements);
     int rects = 0, points = 0;
-    const QStringList &colours = paletteTexts();
+    const QStringList &colours = colorBoxItems();
     for (int i = 0; i < options.elements; ++i) {
         const bool rect = rng.bounded(2) == 0;
         const QString name = rect ? QStringLiteral("R%1").arg(++rects) : QStringLiteral("P%1").arg(++points);

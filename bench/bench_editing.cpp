@@ -1,7 +1,7 @@
-#include "bench/BenchUi.h"
 #include "bench/SchemeGenerator.h"
-#include "editor/Editor.h"
+#include "editor/SchemeStep.h"
 #include "model/TableOps.h"
+#include "support/EditorRig.h"
 #include "toolkit/IntText.h"
 
 #include <benchmark/benchmark.h>
@@ -11,24 +11,17 @@
 
 namespace {
 
-// An editor holding a generated scheme of `count` elements and as many lines, drawn on an A0
-// sheet, with nothing selected.
-struct EditorRig {
-    BenchUi ui;
-    Editor e{ui};
-
-    explicit EditorRig(int count, int lines = -1)
-    {
-        SchemeOptions options;
-        options.elements = count;
-        options.lines = lines < 0 ? count : lines;
-        ElementTables tables;
-        generateScheme(tables, options);
-        e.doc.adoptTables(std::move(tables));
-        e.doc.createSheet(options.sheet.width(), options.sheet.height());
-        e.UpdateImageModel();
-    }
-};
+// An editor holding a generated scheme of `count` elements and as many lines (or `lines`),
+// drawn on an A0 sheet, with nothing selected.
+EditorRig generatedRig(int count, int lines = -1)
+{
+    SchemeOptions options;
+    options.elements = count;
+    options.lines = lines < 0 ? count : lines;
+    ElementTables tables;
+    generateScheme(tables, options);
+    return EditorRig(std::move(tables), options.sheet);
+}
 
 // Centres of the first elements of both tables, and points between them.
 std::vector<QPoint> probePoints(const Editor &e)
@@ -45,7 +38,7 @@ std::vector<QPoint> probePoints(const Editor &e)
 // A left press on the sheet with the cursor tool: hit test, selection and overlay refresh.
 void BM_FindAndSelect(benchmark::State &state)
 {
-    EditorRig rig(int(state.range(0)));
+    EditorRig rig = generatedRig(int(state.range(0)));
     const std::vector<QPoint> points = probePoints(rig.e);
     size_t i = 0;
     for (auto _ : state) {
@@ -59,7 +52,7 @@ void BM_FindAndSelect(benchmark::State &state)
 // or the topmost rectangle under it, alternately.
 void BM_HitTestSearch(benchmark::State &state)
 {
-    EditorRig rig(int(state.range(0)));
+    EditorRig rig = generatedRig(int(state.range(0)));
     const std::vector<QPoint> points = probePoints(rig.e);
     size_t i = 0;
     for (auto _ : state) {
@@ -73,7 +66,7 @@ void BM_HitTestSearch(benchmark::State &state)
 // The press that creates one more rectangle: its name, its row, its drawing and its selection.
 void BM_CreateElement(benchmark::State &state)
 {
-    EditorRig rig(int(state.range(0)));
+    EditorRig rig = generatedRig(int(state.range(0)));
     Editor &e = rig.e;
     int i = 0;
     for (auto _ : state) {
@@ -93,7 +86,7 @@ void BM_CreateElement(benchmark::State &state)
 void BM_DeletePointWithLines(benchmark::State &state)
 {
     const int lines = int(state.range(0));
-    EditorRig rig(10000, 10000);
+    EditorRig rig = generatedRig(10000, 10000);
     Editor &e = rig.e;
     const QString hub = e.doc.points().Cells(ColName, 1);
     for (int k = 0; k < lines; ++k) {
@@ -120,8 +113,47 @@ void BM_DeletePointWithLines(benchmark::State &state)
         state.SkipWithError("not every line of the point was deleted");
 }
 
+// Undo and redo of a one-element keyboard move: each applies the step and redraws the sheet.
+void BM_UndoRedoMove(benchmark::State &state)
+{
+    EditorRig rig = generatedRig(int(state.range(0)));
+    Editor &e = rig.e;
+    const StringGrid &points = e.doc.points();
+    e.Find_and_Select(StrToInt(points.Cells(ColX, 1)), StrToInt(points.Cells(ColY, 1)));
+    e.ObjMoveOnCanvas(Direction::Right);
+    e.closeStep();
+    if (!e.history.canUndo())
+        state.SkipWithError("the move made no step");
+    for (auto _ : state) {
+        e.undo();
+        e.redo();
+    }
+    state.counters["changes"] =
+        double(static_cast<const SchemeStep *>(e.history.command(0))->changes().size());
+}
+
+// A select-all keyboard move: what it records, and taking it back and making it again without
+// the redraw that follows.
+void BM_ApplySelectAllMove(benchmark::State &state)
+{
+    EditorRig rig = generatedRig(int(state.range(0)));
+    Editor &e = rig.e;
+    e.SelectAllObjects();
+    const StringGrid &points = e.doc.points();
+    e.Find_and_Select(StrToInt(points.Cells(ColX, 1)), StrToInt(points.Cells(ColY, 1)));
+    e.ObjMoveOnCanvas(Direction::Right);
+    const ChangeList changes = e.doc.takeChanges();
+    for (auto _ : state) {
+        e.doc.applyChanges(changes, false);
+        e.doc.applyChanges(changes, true);
+    }
+    state.counters["changes"] = double(changes.size());
+}
+
 } // namespace
 
+BENCHMARK(BM_UndoRedoMove)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplySelectAllMove)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HitTestSearch)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindAndSelect)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CreateElement)->Arg(10000)->Unit(benchmark::kMicrosecond);

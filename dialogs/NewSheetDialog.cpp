@@ -44,9 +44,7 @@ NewSheetDialog::NewSheetDialog(QWidget *parent, std::function<QSize()> drawingAr
 {
     setWindowTitle(QStringLiteral("Dialog"));
     // Tahoma, or the face that stands in for it, so that the labels fit their places.
-    QFont font(captionFamily());
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(controlFont());
     setFixedSize(291, 176);
 
     // Created first, so it lies below the fields it frames.

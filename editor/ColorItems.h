@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// The items of the colour list ColorBox1, in order. An element's colour column stores one of
+// The items of the colour list (ColorBox), in order. An element's colour column stores one of
 // these texts when the element is created.
 inline const QStringList &colorBoxItems()
 {

@@ -5,7 +5,6 @@
 #include "render/SceneRedraw.h"
 
 #include <utility>
-#include <vector>
 
 void Document::setLocked(bool locked)
 {
@@ -107,59 +106,14 @@ void Document::setSheetSize(int width, int height)
     record(std::move(c));
 }
 
-void Document::recordMidpoint(int row, const QString &oldX, const QString &oldY)
-{
-    const StringGrid &lines = m_tables.EGrid;
-    for (int col : {int(ColX), int(ColY)}) {
-        const QString &old = col == ColX ? oldX : oldY;
-        if (lines.Cells(col, row) == old)
-            continue;
-        SchemeChange c;
-        c.kind = SchemeChange::Kind::Cell;
-        c.table = TableId::Lines;
-        c.row = row;
-        c.col = col;
-        c.before = old;
-        c.after = lines.Cells(col, row);
-        record(std::move(c));
-    }
-}
-
 void Document::redraw(const TextList &multiSelection)
 {
-    // The redraw writes the midpoints itself; what it changed is found by comparing.
-    const StringGrid &lines = m_tables.EGrid;
-    const int rows = lines.RowCount();
-    std::vector<QString> before;
-    before.reserve(size_t(rows) * 2);
-    for (int r = 0; r < rows; ++r) {
-        before.push_back(lines.Cells(ColX, r));
-        before.push_back(lines.Cells(ColY, r));
-    }
-    const auto recordAll = [&] {
-        for (int r = 0; r < rows; ++r)
-            recordMidpoint(r, before[size_t(r) * 2], before[size_t(r) * 2 + 1]);
-    };
-    try {
-        UpdateImageModel(m_tables, m_sheet.canvas(), multiSelection);
-    } catch (...) {
-        recordAll();
-        throw;
-    }
-    recordAll();
+    UpdateImageModel(m_tables, m_sheet.canvas(), multiSelection);
 }
 
 void Document::drawLine(const QString &name, const QString &text, int row, bool selected)
 {
-    const QString oldX = m_tables.EGrid.Cells(ColX, row);
-    const QString oldY = m_tables.EGrid.Cells(ColY, row);
-    try {
-        DrawLineTool(m_tables, m_sheet.canvas(), name, text, row, selected);
-    } catch (...) {
-        recordMidpoint(row, oldX, oldY);
-        throw;
-    }
-    recordMidpoint(row, oldX, oldY);
+    DrawLineTool(m_tables, m_sheet.canvas(), name, text, row, selected);
 }
 
 void Document::setCurrentRow(const StringGrid &table, int row)

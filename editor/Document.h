@@ -11,7 +11,8 @@
 // whether it changed since it was last saved or opened.
 //
 // Every change to the tables and the sheet size goes through the methods below, which record
-// what changed (cells with their old and new texts, rows inserted and removed, sizes). The
+// what changed (cells with their old and new texts, rows inserted and removed, sizes). Line
+// midpoints, which the redraw derives from the lines' ends, are the one exception. The
 // record of a command is what undo and redo replay and what autosave and redraw follow.
 class Document {
 public:
@@ -49,10 +50,11 @@ public:
     // A new white sheet of that size with its frame.
     void setSheetSize(int width, int height);
 
-    // Redraws the whole sheet from the tables, marking the multi-selection's members. The line
-    // midpoints the redraw rewrites are recorded where they change.
+    // Redraws the whole sheet from the tables, marking the multi-selection's members, and
+    // stores every line's midpoint. A midpoint depends only on the line's ends, so it is not
+    // recorded: the redraw after an undo or redo puts back exactly the midpoints of that state.
     void redraw(const TextList &multiSelection);
-    // Draws one line on the sheet and stores its midpoint (recorded).
+    // Draws one line on the sheet and stores its midpoint.
     void drawLine(const QString &name, const QString &text, int row, bool selected);
 
     // The selection cursor of a table; not a change to the scheme.
@@ -78,7 +80,6 @@ public:
 private:
     StringGrid &own(const StringGrid &table) { return m_tables.table(m_tables.idOf(table)); }
     void record(SchemeChange &&change);
-    void recordMidpoint(int row, const QString &oldX, const QString &oldY);
 
     ElementTables m_tables;
     SheetBitmap m_sheet;

@@ -40,7 +40,6 @@ void Editor::ClearAll()
     refreshOverlay();
     doc.setFileName(QString());
     ListLoadsave.clear();
-    ListNameEl.clear();
     ListDist.clear();
     ui.setEnabled(Ctl::DeleteButton, false);
     ui.setEnabled(Ctl::DeleteAction, false);
@@ -121,8 +120,8 @@ void Editor::paintOverlay()
 {
     // The overlay canvas starts each paint with a white brush and the window's caption font.
     overlay.setBrushColor(clWhite);
-    overlay.setFontName(QStringLiteral("tahoma"));
-    overlay.setFontSize(11);
+    overlay.setFontName(captionFontName());
+    overlay.setFontSize(kCaptionPixelSize);
     OverlayState state;
     state.locked = locked();
     state.gridVisible = view.gridVisible;

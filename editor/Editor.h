@@ -8,8 +8,10 @@
 #include "toolkit/TextList.h"
 
 #include <QImage>
-#include <QUndoStack>
 #include <QString>
+#include <QUndoStack>
+
+#include <exception>
 
 // The scheme being edited with the whole editing state of the main window, and the operations
 // on them. Controls are reached only through EditorUi, so everything here runs without widgets.
@@ -29,7 +31,7 @@ public:
     Viewport view;
 
     // Working lists: distances of the nearest-element search, file lines of Open and Save.
-    TextList ListDist, ListNameEl, ListLoadsave;
+    TextList ListDist, ListLoadsave;
 
     // The overlay image is the sheet picture with the overlay drawing on top, rebuilt by every
     // refresh. A refresh copies back only what the sheet and the overlay drawing changed since
@@ -120,8 +122,10 @@ public:
 
 private:
     void applyStep(const ChangeList &changes, bool forward);
+    void rethrowStepFailure();
     void clearSelection();
 
+    std::exception_ptr m_stepFailure;        // a redraw failure of the last undo or redo
     bool m_gridOnOverlay = false;            // the overlay holds grid dots that no damage log recorded
     const StringGrid *m_lastTable = nullptr; // ChangePropSelection's table last used
 };

@@ -52,25 +52,25 @@ public:
     virtual void setChecked(Ctl action, bool checked) = 0;
     virtual bool isChecked(Ctl action) const = 0;
 
-    // edCaption, edXc, edYc
+    // The caption, X and Y edits.
     virtual QString text(Ctl edit) const = 0;
     virtual void setText(Ctl edit, const QString &text) = 0;
     virtual bool hasFocus(Ctl control) const = 0;
-    // Gives edCaption the keyboard focus with all its text selected.
+    // Gives the caption edit the keyboard focus with all its text selected.
     virtual void focusCaptionSelectAll() = 0;
 
-    // ColorBox1: the selected item; setting it from the program never runs the change handler.
+    // The colour list's selected item; setting it from the program never runs the change handler.
     virtual int colorIndex() const = 0;
     virtual void setColorIndex(int index) = 0;
 
-    // Puts one of sbCursor, sbH, sbP, sbE down (the others of the group go up).
+    // Puts one of the four tool buttons down (the others of the group go up).
     virtual void setToolDown(Ctl button) = 0;
 
     // The overlay image changed: show it (repaint at once where the platform allows).
     virtual void overlayChanged() = 0;
     // The sheet moved or changed size: place the overlay widget at the sheet position.
     virtual void sheetGeometryChanged() = 0;
-    // Client size of the drawing area Panel2.
+    // Client size of the drawing area.
     virtual QSize drawingAreaClientSize() const = 0;
     // Sizes the navigator and places the visible-part mark and the corner panels.
     virtual void navigateView(bool resizeNavigator, bool placeVisiblePart) = 0;

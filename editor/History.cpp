@@ -2,7 +2,8 @@
 #include "editor/Editor.h"
 #include "editor/SchemeStep.h"
 
-#include <memory>
+#include <exception>
+#include <utility>
 
 void Editor::closeStep()
 {
@@ -14,8 +15,9 @@ void Editor::closeStep()
     if (name.isEmpty())
         name = QStringLiteral("Edit");
     doc.setStepName(QString());
-    history.push(new SchemeStep(name, doc.takeChanges(),
-                                [this](const ChangeList &changes, bool forward) { applyStep(changes, forward); }));
+    history.push(new SchemeStep(name, doc.takeChanges(), [this](const ChangeList &changes, bool forward) {
+        applyStep(changes, forward);
+    }));
 }
 
 void Editor::undo()
@@ -25,6 +27,7 @@ void Editor::undo()
     closeStep();
     history.undo();
     doc.setModified(!history.isClean());
+    rethrowStepFailure();
 }
 
 void Editor::redo()
@@ -34,6 +37,13 @@ void Editor::redo()
     closeStep();
     history.redo();
     doc.setModified(!history.isClean());
+    rethrowStepFailure();
+}
+
+void Editor::rethrowStepFailure()
+{
+    if (std::exception_ptr failure = std::exchange(m_stepFailure, nullptr))
+        std::rethrow_exception(failure);
 }
 
 void Editor::clearHistory()
@@ -49,8 +59,8 @@ void Editor::clearSelection()
     sel.foundName.clear();
     sel.selX = sel.selY = sel.selX2 = sel.selY2 = -1;
     multi.clear();
-    for (Ctl c :
-         {Ctl::DeleteButton, Ctl::DeleteAction, Ctl::ReverseLineButton, Ctl::ReverseLineAction, Ctl::ReverseLineItem})
+    for (Ctl c : {Ctl::DeleteButton, Ctl::DeleteAction, Ctl::ReverseLineButton, Ctl::ReverseLineAction,
+                  Ctl::ReverseLineItem})
         ui.setEnabled(c, false);
     ui.setText(Ctl::CaptionEdit, QString());
     ui.setText(Ctl::XEdit, QString());
@@ -70,7 +80,11 @@ void Editor::applyStep(const ChangeList &changes, bool forward)
     clearSelection();
     SetStateLine();
     ui.setEnabled(Ctl::SelectAllAction, getCountElements());
-    UpdateImageModel();
-    // The step holds the midpoints its redraw would write: nothing new to record.
-    doc.takeChanges();
+    // The redraw also puts back the line midpoints of this state. A failure is reported after
+    // the history has moved, so that the history and the tables stay in step.
+    try {
+        UpdateImageModel();
+    } catch (...) {
+        m_stepFailure = std::current_exception();
+    }
 }

@@ -22,12 +22,12 @@ struct NavigatorInput {
 // Sizes and positions of the navigator and the corner panels. The visible-part size and
 // position are present only when asked for.
 struct NavigatorLayout {
-    QSize sheetPanel; // PanelSheet, at (0, 0) of PanelView
+    QSize sheetPanel; // the navigator's sheet, at (0, 0) of the navigator
     std::optional<QSize> visibleSize;
     std::optional<QPoint> visiblePos;
     QPoint btnHorizPos;
     QPoint btnVertPos;
-    QPoint viewPos; // PanelView, sized as sheetPanel
+    QPoint viewPos; // the navigator, sized as sheetPanel
 };
 
 NavigatorLayout NavigateView(const NavigatorInput &in, bool resizeNavigator, bool placeVisiblePart);

@@ -160,8 +160,8 @@ int Editor::GetNumRowRect(int X, int Y, const StringGrid &table)
 
     // Measured as the element drawing measures it: the caption font on the doc.sheet() bitmap.
     Canvas measure = doc.sheet().canvas();
-    measure.setFontName(QStringLiteral("tahoma"));
-    measure.setFontSize(11);
+    measure.setFontName(captionFontName());
+    measure.setFontSize(kCaptionPixelSize);
 
     for (int r = table.RowCount() - 1; r >= 1; --r) {
         if (!rowInUse(table, r))

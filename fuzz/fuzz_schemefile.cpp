@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(!r.locked, "failed load reports a lock");
         return 0;
     }
-    require(schemeSheetAllowed(r.width, r.height), "sheet size accepted beyond the bounds");
+    require(sheetSizeAllowed(r.width, r.height), "sheet size accepted beyond the bounds");
     const QByteArray written = schemeBytes(r.width, r.height, r.tables, r.locked);
     const SchemeReadResult again = readScheme(written);
     require(again.ok, "written scheme does not read");

@@ -78,11 +78,11 @@ private:
         if (!value)
             fail(index, QStringLiteral("the sheet %1 %2 is not a number")
                             .arg(QLatin1String(what), quoted(m_lines.at(index))));
-        if (*value < 1 || *value > kSchemeMaxSheetSide)
+        if (*value < 1 || *value > kMaxSheetSide)
             fail(index, QStringLiteral("the sheet %1 %2 is not between 1 and %3")
                             .arg(QLatin1String(what))
                             .arg(*value)
-                            .arg(kSchemeMaxSheetSide));
+                            .arg(kMaxSheetSide));
         return *value;
     }
 
@@ -90,11 +90,11 @@ private:
     {
         const int width = readSide(0, "width");
         const int height = readSide(1, "height");
-        if (!schemeSheetAllowed(width, height))
+        if (!sheetSizeAllowed(width, height))
             fail(1, QStringLiteral("a sheet of %1 x %2 pixels is too large (at most %3 pixels)")
                         .arg(width)
                         .arg(height)
-                        .arg(kSchemeMaxSheetPixels));
+                        .arg(kMaxSheetPixels));
         m_result.width = width;
         m_result.height = height;
         m_result.sizeRead = true;
@@ -185,16 +185,6 @@ private:
     const int m_n;
     SchemeReadResult &m_result;
 };
-
-} // namespace
-
-bool schemeSheetAllowed(qint64 width, qint64 height)
-{
-    return width >= 1 && height >= 1 && width <= kSchemeMaxSheetSide && height <= kSchemeMaxSheetSide &&
-           width * height <= kSchemeMaxSheetPixels;
-}
-
-namespace {
 
 // Lines of a table's section body: the two counts, the cells of the named rows and "[~]".
 qsizetype sectionLineCount(const StringGrid &grid)

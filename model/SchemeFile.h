@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ElementTables.h"
+#include "model/SheetLimits.h"
 #include "toolkit/TextList.h"
 
 #include <QByteArray>
@@ -13,10 +14,6 @@
 //   [H] rowCount colCount cells... [~]     (likewise [P] and [E])
 //   LOCK                                   (only when locked)
 
-// Largest sheet a scheme file may ask for (the same bounds as the sheet bitmap's).
-constexpr int kSchemeMaxSheetSide = 32767;
-constexpr qint64 kSchemeMaxSheetPixels = 200'000'000;
-bool schemeSheetAllowed(qint64 width, qint64 height);
 // Largest column count a section may give.
 constexpr int kSchemeMaxColumns = 10000;
 

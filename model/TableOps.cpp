@@ -9,8 +9,8 @@
 int GetNumberElement(const QString &prefix, const StringGrid &table)
 {
     // The names taken: numbers n with prefix+n equal to a row name without regard to case.
-    // The original repeated scan yields the smallest free number among 1..count+1, which is the
-    // smallest number not taken; a set gives it in linear time.
+    // The smallest free number among 1..count+1 is the smallest number not taken; a set gives it
+    // in linear time.
     QSet<qint64> taken;
     int count = 0;
     for (int r = 1; r < table.RowCount(); ++r) {

@@ -26,7 +26,7 @@ void storeMidpointAndDraw(ElementTables &tables, CanvasOps &sheetCanvas, const L
     const Coord my = (Coord(e.y1) + e.y2) / 2;
     tables.EGrid.setCell(ColX, row, IntToStr(mx));
     tables.EGrid.setCell(ColY, row, IntToStr(my));
-    sheetCanvas.setFontName(QStringLiteral("tahoma"));
+    sheetCanvas.setFontName(captionFontName());
     DrawLineArrow(text, sheetCanvas, e.x1, e.y1, e.x2, e.y2, selected);
 }
 

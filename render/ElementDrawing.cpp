@@ -23,7 +23,7 @@ void markOutline(CanvasOps &canvas)
 void DrawToolElement(Coord x, Coord y, const QString &caption, CanvasOps &canvas, TColor fillColor,
                      TColor penColor, bool marked, bool outline, ElementKind kind)
 {
-    canvas.setFontName(QStringLiteral("tahoma"));
+    canvas.setFontName(captionFontName());
     const QSize extent = canvas.TextExtent(caption);
     const Coord w = extent.width();
     const Coord h = extent.height();

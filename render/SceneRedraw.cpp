@@ -1,4 +1,5 @@
 #include "render/SceneRedraw.h"
+#include "toolkit/CaptionFont.h"
 
 #include "render/ConnectorLines.h"
 #include "render/ElementDrawing.h"
@@ -45,7 +46,7 @@ struct ElementItem {
 
 void drawLine(CanvasOps &canvas, const LineItem &l)
 {
-    canvas.setFontName(QStringLiteral("tahoma"));
+    canvas.setFontName(captionFontName());
     DrawLineArrow(l.text, canvas, l.ends.x1, l.ends.y1, l.ends.x2, l.ends.y2, l.selected);
 }
 
@@ -78,8 +79,7 @@ class SceneItems {
 public:
     SceneItems(const ElementTables &tables, const CanvasOps &canvas, const TextList &multiSelection,
                int threads)
-        : m_selection(multiSelection),
-          m_face(TextFace::get(QStringLiteral("tahoma"), canvas.font().pixelSize))
+        : m_selection(multiSelection), m_face(TextFace::get(captionFontName(), canvas.font().pixelSize))
     {
         try {
             const ElementIndex index(tables);
@@ -270,7 +270,7 @@ void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const Tex
                 QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
                 Canvas band = *pixels;
                 band.setImage(&view);
-                band.setFontName(QStringLiteral("tahoma"));
+                band.setFontName(captionFontName());
                 band.FillRect(0, 0, view.width(), rows);
                 for (int i : lists.lines[size_t(b)])
                     drawLineInBand(band, items.lines[size_t(i)], y0, y0 + rows);

@@ -3,12 +3,6 @@
 #include "render/Relief.h"
 #include "toolkit/SheetImage.h"
 
-bool sheetSizeAllowed(qint64 width, qint64 height)
-{
-    return width >= 1 && height >= 1 && width <= kMaxSheetSide && height <= kMaxSheetSide &&
-           width * height <= kMaxSheetPixels;
-}
-
 SheetBitmap::SheetBitmap() : m_canvas(&m_image)
 {
     m_canvas.setDamageLog(&m_damage);

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "model/SheetLimits.h"
 #include "toolkit/Canvas.h"
 
 #include <QImage>
 
-// Largest sheet side in pixels and largest sheet area; a sheet beyond them is refused.
-constexpr int kMaxSheetSide = 32767;
-constexpr qint64 kMaxSheetPixels = 200'000'000;
-bool sheetSizeAllowed(qint64 width, qint64 height);
-
-// The sheet bitmap (Image1): an RGB image holding the complete picture of the scheme, with
+// The sheet bitmap: an RGB image holding the complete picture of the scheme, with
 // its position in the drawing area (left and top are 0 or negative while scrolled).
 class SheetBitmap {
 public:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/CaptionFont.h"
 #include "toolkit/Color.h"
 
 #include <QSize>
@@ -33,9 +34,9 @@ struct Brush {
 };
 
 struct Font {
-    QString name = QStringLiteral("tahoma");
+    QString name = captionFontName();
     TColor color = clBlack;
-    int pixelSize = 11;
+    int pixelSize = kCaptionPixelSize;
 };
 
 // What a drawing leaves behind on a canvas besides the picture.

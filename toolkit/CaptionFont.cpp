@@ -18,7 +18,7 @@ const char *const kFallbackFamily = "DejaVu Sans";
 
 bool isTahoma(const QString &name)
 {
-    return name.compare(QLatin1String("tahoma"), Qt::CaseInsensitive) == 0;
+    return name.compare(captionFontName(), Qt::CaseInsensitive) == 0;
 }
 
 QFont exactFont(const QString &family, int pixelSize)
@@ -97,4 +97,11 @@ QString captionFontMissingNote()
     return QStringLiteral("The caption font %1 (Debian package fonts-wine) could not be loaded: "
                           "text is drawn in %2, whose sizes differ.")
         .arg(QLatin1String(kCaptionFontFile), QLatin1String(kFallbackFamily));
+}
+
+QFont controlFont()
+{
+    QFont font(captionFamily());
+    font.setPixelSize(kCaptionPixelSize);
+    return font;
 }

@@ -8,7 +8,15 @@
 // so that text extents and glyph pixels are the same on every machine.
 QFont captionFont(const QString &name, int pixelSize);
 
-// The family actually used for "tahoma" (for diagnostics and tests).
+// The font name that stands for the caption font ("tahoma"), and the pixel size of captions,
+// the overlay's texts and the window's controls.
+inline QString captionFontName()
+{
+    return QStringLiteral("tahoma");
+}
+constexpr int kCaptionPixelSize = 11;
+
+// The family actually used for captionFontName() (for diagnostics and tests).
 QString captionFamily();
 
 // Where the fonts-wine package installs the caption face.
@@ -18,6 +26,9 @@ inline constexpr char kCaptionFontFile[] = "/usr/share/wine/fonts/tahoma.ttf";
 // DejaVu Sans, whose extents differ, and the programs say so once with this note.
 bool captionFontFound();
 QString captionFontMissingNote();
+
+// The caption family at the caption size with Qt's usual rendering, for widgets.
+QFont controlFont();
 
 // The text cell of a font: its height and the baseline's distance from the cell's top. Taken
 // from the face's Windows ascent and descent (OS/2 table) rounded to whole pixels, which is

@@ -16,7 +16,7 @@ void drawOn(QPaintDevice &device, int width, int height, const std::function<voi
 {
     QPainter painter(&device);
     // Groups written before the first text name the caption font too.
-    painter.setFont(captionFont(QStringLiteral("tahoma"), 11));
+    painter.setFont(captionFont(captionFontName(), kCaptionPixelSize));
     VectorCanvas canvas(painter, width, height);
     draw(canvas);
 }

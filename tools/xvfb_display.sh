@@ -1,21 +1,39 @@
-# Sourced by the real-window test scripts. Uses the display given in GRAVELINK_XVFB_DISPLAY, or
-# starts an Xvfb server of its own on the first free display number from $1 to $2 (its pid in
-# OWN_XVFB_PID, for the caller's cleanup). Exports DISPLAY and leaves Qt's platform to it.
+# Sourced by test.sh and the real-window test scripts.
+
+# Starts an Xvfb server on the first free display number from $1 to $2 and waits for its
+# socket. Sets OWN_XVFB_PID and XVFB_DISPLAY (":n"); fails when no display number is free.
+start_xvfb() {
+    local n
+    for n in $(seq "$1" "$2"); do
+        if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            OWN_XVFB_PID=$!
+            XVFB_DISPLAY=":$n"
+            for _ in $(seq 1 50); do
+                [ -e "/tmp/.X11-unix/X${n}" ] && break
+                sleep 0.1
+            done
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Stops the server start_xvfb started, if any.
+stop_own_xvfb() {
+    if [ -n "${OWN_XVFB_PID:-}" ]; then
+        kill "$OWN_XVFB_PID" 2>/dev/null || true
+        wait "$OWN_XVFB_PID" 2>/dev/null || true
+        OWN_XVFB_PID=
+    fi
+}
+
+# Uses the display given in GRAVELINK_XVFB_DISPLAY, or starts a server of its own with
+# start_xvfb "$1" "$2". Exports DISPLAY and leaves Qt's platform to it.
 use_xvfb_display() {
     local name=${GRAVELINK_XVFB_DISPLAY:-}
-    if [ -z "$name" ]; then
-        for n in $(seq "$1" "$2"); do
-            if [ ! -e "/tmp/.X${n}-lock" ]; then
-                Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-                OWN_XVFB_PID=$!
-                name=":$n"
-                for _ in $(seq 1 50); do
-                    [ -e "/tmp/.X11-unix/X${n}" ] && break
-                    sleep 0.1
-                done
-                break
-            fi
-        done
+    if [ -z "$name" ] && start_xvfb "$1" "$2"; then
+        name=$XVFB_DISPLAY
     fi
     export DISPLAY=$name
     unset QT_QPA_PLATFORM
@@ -34,6 +52,6 @@ start_window_test() {
 
 window_test_cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "$OWN_XVFB_PID" ] && kill "$OWN_XVFB_PID" 2>/dev/null || true
+    stop_own_xvfb
     rm -rf "$WORK"
 }

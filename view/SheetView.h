@@ -7,7 +7,7 @@
 
 #include <functional>
 
-// The overlay surface (PaintBox1): shows an image owned elsewhere at its own size and turns
+// The overlay surface: shows an image owned elsewhere at its own size and turns
 // Qt's mouse events into press, move, release and double-click calls with the button and the
 // full shift state. A double click arrives as: double click, then a press with ssDouble,
 // then the release.

@@ -103,7 +103,7 @@ inline QString checkSelection(Editor &e)
     const int row = table->Row();
     if (!isDataRow(*table, row) || !rowInUse(*table, row))
         return QStringLiteral(
-                   "SelectedKind %1 but the current row %2 is not an in-use data row (RowCount %3)")
+                   "selection kind %1 but the current row %2 is not an in-use data row (RowCount %3)")
             .arg(int(e.sel.kind))
             .arg(row)
             .arg(table->RowCount());
@@ -113,7 +113,8 @@ inline QString checkSelection(Editor &e)
 // Writing the tables and reading them back gives the same tables, size and lock.
 inline QString checkRoundTrip(Editor &e)
 {
-    const QByteArray bytes = schemeBytes(e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked());
+    const QByteArray bytes =
+        schemeBytes(e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked());
     const SchemeReadResult back = readScheme(bytes);
     if (!back.ok)
         return QStringLiteral("the saved scheme does not read back: ") + back.error;
@@ -150,7 +151,8 @@ inline QString checkSavedFile(Editor &e)
     QFile file(e.doc.fileName());
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("the current file cannot be read back");
-    if (file.readAll() != schemeBytes(e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked()))
+    if (file.readAll() !=
+        schemeBytes(e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked()))
         return QStringLiteral("the scheme is not modified but differs from its file");
     return {};
 }
@@ -194,9 +196,10 @@ inline QString checkOverlay(Editor &e)
 
 inline QString checkAll(Editor &e)
 {
-    for (const QString &failure : {checkTable(e.doc.rectangles(), "HGrid", true), checkTable(e.doc.points(), "PGrid", true),
-                                   checkTable(e.doc.lines(), "EGrid", false), checkNames(e.doc.tables()),
-                                   checkSelection(e), checkRoundTrip(e), checkOverlay(e)})
+    for (const QString &failure :
+         {checkTable(e.doc.rectangles(), "HGrid", true), checkTable(e.doc.points(), "PGrid", true),
+          checkTable(e.doc.lines(), "EGrid", false), checkNames(e.doc.tables()), checkSelection(e),
+          checkRoundTrip(e), checkOverlay(e)})
         if (!failure.isEmpty())
             return failure;
     return {};

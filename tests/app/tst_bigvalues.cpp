@@ -1,9 +1,8 @@
 // Coordinates anywhere in the int range and megabyte captions: a scheme holding them opens,
 // draws, edits and saves back without overflow or loss.
 #include "app/DocumentCommands.h"
-#include "editor/Editor.h"
 #include "model/TableOps.h"
-#include "support/FakeUi.h"
+#include "support/EditorRig.h"
 #include "toolkit/CodePage.h"
 #include "toolkit/Errors.h"
 #include "toolkit/IntText.h"
@@ -75,13 +74,10 @@ QString megabyteCaption()
     return text;
 }
 
-struct Rig {
-    FakeUi ui;
-    Editor editor{ui};
-    DocumentCommands docs{editor};
+// The editor on the start-up sheet with the document commands and a folder for files.
+struct Rig : EditorRig {
+    DocumentCommands docs{e};
     QTemporaryDir dir;
-
-    Rig() { editor.doc.sheet().CreateBitmap(842, 595); }
 
     QString write(const QString &name, const QByteArray &bytes)
     {
@@ -96,14 +92,10 @@ struct Rig {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    QString cell(const QString &name, int col)
-    {
-        return editor.doc.tables().tableForName(name).Cells(col, GetRowObjByName(editor.doc.tables(), name));
-    }
     // Selects the element whose row is given, as a hit test on it would.
     void select(const StringGrid &table, int row)
     {
-        editor.GetRecHPE_on_Coord(StrToInt(table.Cells(ColX, row)), StrToInt(table.Cells(ColY, row)), table);
+        e.GetRecHPE_on_Coord(StrToInt(table.Cells(ColX, row)), StrToInt(table.Cells(ColY, row)), table);
     }
 };
 
@@ -148,22 +140,22 @@ void TestBigValues::farElementWithMegabyteCaptionRoundTrips()
     rig.docs.LoadModel(path);
     const qint64 loadMs = timer.elapsed();
     QVERIFY2(rig.ui.errors.isEmpty(), qPrintable(rig.ui.errors.value(0)));
-    QCOMPARE(rig.editor.doc.fileName(), path);
+    QCOMPARE(rig.e.doc.fileName(), path);
     QCOMPARE(rig.cell("R1", ColX), QString::number(rectX));
     QCOMPARE(rig.cell("R1", ColCaption).size(), 1 << 20);
 
     // Drawing again, selecting the far rectangle (its caption makes it wider than the sheet)
     // and the point: nothing overflows, the picture stays the sheet's size.
     timer.restart();
-    rig.editor.UpdateImageModel();
+    rig.e.UpdateImageModel();
     const qint64 redrawMs = timer.elapsed();
-    rig.select(rig.editor.doc.rectangles(), 1);
-    QCOMPARE(rig.editor.sel.kind, ElementKind::Rectangle);
-    QCOMPARE(rig.editor.sel.foundX, rectX);
-    QCOMPARE(rig.editor.sel.foundCaption.size(), 128); // what the caption box can hold
-    rig.editor.Find_and_Select(pointX, pointY);
-    rig.editor.UpdateImageModel();
-    QCOMPARE(rig.editor.doc.sheet().image().size(), QSize(842, 595));
+    rig.select(rig.e.doc.rectangles(), 1);
+    QCOMPARE(rig.e.sel.kind, ElementKind::Rectangle);
+    QCOMPARE(rig.e.sel.foundX, rectX);
+    QCOMPARE(rig.e.sel.foundCaption.size(), 128); // what the caption box can hold
+    rig.e.Find_and_Select(pointX, pointY);
+    rig.e.UpdateImageModel();
+    QCOMPARE(rig.e.doc.sheet().image().size(), QSize(842, 595));
     qInfo("load %lld ms, redraw %lld ms", static_cast<long long>(loadMs), static_cast<long long>(redrawMs));
 
     const QString copy = rig.dir.filePath(QStringLiteral("copy.grvlk"));
@@ -188,14 +180,14 @@ void TestBigValues::keyboardMoveAtTheIntEdges()
     QFETCH(int, direction);
     QFETCH(bool, moves);
     Rig rig;
-    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P1", QString::number(x), "100", "edge", "$0099FFFF"});
-    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P2", "10", "10", "other", "$0099FFFF"});
-    rig.select(rig.editor.doc.points(), 1);
+    rig.e.doc.appendRow(rig.e.doc.points(), {"P1", QString::number(x), "100", "edge", "$0099FFFF"});
+    rig.e.doc.appendRow(rig.e.doc.points(), {"P2", "10", "10", "other", "$0099FFFF"});
+    rig.select(rig.e.doc.points(), 1);
     QCOMPARE(rig.ui.texts[Ctl::XEdit], QString::number(x));
 
     bool refused = false;
     try {
-        rig.editor.ObjMoveOnCanvas(Direction(direction));
+        rig.e.ObjMoveOnCanvas(Direction(direction));
     } catch (const AppError &e) {
         refused = true;
         QVERIFY2(e.message().contains(QString::number(qint64(x) + (direction == 2 ? 1 : -1))),
@@ -203,35 +195,36 @@ void TestBigValues::keyboardMoveAtTheIntEdges()
     }
     QCOMPARE(refused, !moves);
     const qint64 expected = moves ? qint64(x) + (direction == 2 ? 1 : -1) : x;
-    QCOMPARE(rig.editor.doc.points().Cells(ColX, 1), QString::number(expected));
-    QVERIFY(!rig.editor.sel.keyMoveActive);
+    QCOMPARE(rig.e.doc.points().Cells(ColX, 1), QString::number(expected));
+    QVERIFY(!rig.e.sel.keyMoveActive);
 
     // A multi-selection at the edge is refused whole: no member moves.
-    rig.editor.multi.add(QStringLiteral("P2"));
-    rig.editor.multi.add(QStringLiteral("P1"));
-    rig.editor.doc.setCell(rig.editor.doc.points(), ColX, 1, QString::number(x));
-    rig.select(rig.editor.doc.points(), 1);
+    rig.e.multi.add(QStringLiteral("P2"));
+    rig.e.multi.add(QStringLiteral("P1"));
+    rig.e.doc.setCell(rig.e.doc.points(), ColX, 1, QString::number(x));
+    rig.select(rig.e.doc.points(), 1);
     try {
-        rig.editor.ObjMoveOnCanvas(Direction(direction));
+        rig.e.ObjMoveOnCanvas(Direction(direction));
     } catch (const AppError &) {
     }
-    QCOMPARE(rig.editor.doc.points().Cells(ColX, 2), moves ? QString::number(10 + (direction == 2 ? 1 : -1)) : "10");
+    QCOMPARE(rig.e.doc.points().Cells(ColX, 2),
+             moves ? QString::number(10 + (direction == 2 ? 1 : -1)) : "10");
 }
 
 void TestBigValues::typedHugeCoordinateIsNotApplied()
 {
     Rig rig;
-    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P1", "50", "60", "pt", "$0099FFFF"});
-    rig.select(rig.editor.doc.points(), 1);
+    rig.e.doc.appendRow(rig.e.doc.points(), {"P1", "50", "60", "pt", "$0099FFFF"});
+    rig.select(rig.e.doc.points(), 1);
     for (const QString &typed : {QStringLiteral("123456789012"), QStringLiteral("2147483648"),
                                  QStringLiteral("99999999999999999999999999999999")}) {
         rig.ui.texts[Ctl::XEdit] = typed;
-        rig.editor.coordinateKeyFilter(QChar(13));
-        QCOMPARE(rig.editor.doc.points().Cells(ColX, 1), QStringLiteral("50"));
+        rig.e.coordinateKeyFilter(QChar(13));
+        QCOMPARE(rig.e.doc.points().Cells(ColX, 1), QStringLiteral("50"));
     }
     rig.ui.texts[Ctl::XEdit] = QStringLiteral("2147483647");
-    rig.editor.coordinateKeyFilter(QChar(13));
-    QCOMPARE(rig.editor.doc.points().Cells(ColX, 1), QStringLiteral("2147483647"));
+    rig.e.coordinateKeyFilter(QChar(13));
+    QCOMPARE(rig.e.doc.points().Cells(ColX, 1), QStringLiteral("2147483647"));
     QVERIFY(rig.ui.errors.isEmpty());
 }
 
@@ -240,28 +233,29 @@ void TestBigValues::dragWithHugeGrabOffsetStaysInRange()
     Rig rig;
     // A rectangle whose megabyte caption makes it millions of pixels wide, centred at int max:
     // grabbing it near its left edge gives a grab offset of millions of pixels.
-    rig.editor.doc.appendRow(rig.editor.doc.rectangles(), {"R1", QString::number(kIntMax), "100", megabyteCaption(), "$0099FFFF"});
-    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P1", "10", "10", "p", "$0099FFFF"});
-    rig.editor.UpdateImageModel();
-    Canvas measure = rig.editor.doc.sheet().canvas();
-    measure.setFontName(QStringLiteral("tahoma"));
-    measure.setFontSize(11);
+    rig.e.doc.appendRow(rig.e.doc.rectangles(),
+                        {"R1", QString::number(kIntMax), "100", megabyteCaption(), "$0099FFFF"});
+    rig.e.doc.appendRow(rig.e.doc.points(), {"P1", "10", "10", "p", "$0099FFFF"});
+    rig.e.UpdateImageModel();
+    Canvas measure = rig.e.doc.sheet().canvas();
+    measure.setFontName(captionFontName());
+    measure.setFontSize(kCaptionPixelSize);
     const int half = measure.TextExtent(rig.cell("R1", ColCaption)).width() / 2;
     QVERIFY(half > 1'000'000);
     const int grabX = kIntMax - half + 100;
 
-    rig.editor.sheetPress(mbLeft, ssLeft, grabX, 100);
-    QCOMPARE(rig.editor.sel.kind, ElementKind::Rectangle);
-    rig.editor.sheetMove(ssLeft, grabX + 50, 100);
-    QVERIFY(rig.editor.gesture.grabOffsetX > 1'000'000);
+    rig.e.sheetPress(mbLeft, ssLeft, grabX, 100);
+    QCOMPARE(rig.e.sel.kind, ElementKind::Rectangle);
+    rig.e.sheetMove(ssLeft, grabX + 50, 100);
+    QVERIFY(rig.e.gesture.grabOffsetX > 1'000'000);
     // Released further right: the new centre would pass int max and stops there.
-    rig.editor.sheetRelease(mbLeft, 0, grabX + 50, 100);
+    rig.e.sheetRelease(mbLeft, 0, grabX + 50, 100);
     QCOMPARE(rig.cell("R1", ColX), QString::number(kIntMax));
 
     // Dragged far left, to the int minimum: the centre follows with the grab offset.
-    rig.editor.sheetPress(mbLeft, ssLeft, grabX, 100);
-    rig.editor.sheetMove(ssLeft, kIntMin, 100);
-    rig.editor.sheetRelease(mbLeft, 0, kIntMin, 100);
+    rig.e.sheetPress(mbLeft, ssLeft, grabX, 100);
+    rig.e.sheetMove(ssLeft, kIntMin, 100);
+    rig.e.sheetRelease(mbLeft, 0, kIntMin, 100);
     QCOMPARE(rig.cell("R1", ColX), QString::number(qint64(kIntMin) + (qint64(kIntMax) - grabX)));
     QVERIFY(rig.ui.errors.isEmpty());
 }
@@ -269,16 +263,16 @@ void TestBigValues::dragWithHugeGrabOffsetStaysInRange()
 void TestBigValues::groupDragClampsEveryMember()
 {
     Rig rig;
-    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P1", "400", "300", "a", "$0099FFFF"});
-    rig.editor.doc.appendRow(rig.editor.doc.points(), {"P2", QString::number(kIntMin + 5), "300", "b", "$0099FFFF"});
-    rig.editor.UpdateImageModel();
-    rig.editor.multi.add(QStringLiteral("P1"));
-    rig.editor.multi.add(QStringLiteral("P2"));
+    rig.e.doc.appendRow(rig.e.doc.points(), {"P1", "400", "300", "a", "$0099FFFF"});
+    rig.e.doc.appendRow(rig.e.doc.points(), {"P2", QString::number(kIntMin + 5), "300", "b", "$0099FFFF"});
+    rig.e.UpdateImageModel();
+    rig.e.multi.add(QStringLiteral("P1"));
+    rig.e.multi.add(QStringLiteral("P2"));
     // Drag P1 to the left by 1000: P2 would pass the int minimum.
-    rig.editor.sheetPress(mbLeft, ssShift | ssLeft, 400, 300);
-    QCOMPARE(rig.editor.sel.foundName, QStringLiteral("P1"));
-    rig.editor.sheetMove(ssShift | ssLeft, 0, 300);
-    rig.editor.sheetRelease(mbLeft, ssShift, 0, 300);
+    rig.e.sheetPress(mbLeft, ssShift | ssLeft, 400, 300);
+    QCOMPARE(rig.e.sel.foundName, QStringLiteral("P1"));
+    rig.e.sheetMove(ssShift | ssLeft, 0, 300);
+    rig.e.sheetRelease(mbLeft, ssShift, 0, 300);
     QCOMPARE(rig.cell("P1", ColX), QStringLiteral("0"));
     QCOMPARE(rig.cell("P2", ColX), QString::number(kIntMin));
 }

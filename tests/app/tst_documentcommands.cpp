@@ -1,7 +1,7 @@
 #include "app/DocumentCommands.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
-#include "support/FakeUi.h"
+#include "support/EditorRig.h"
 #include "toolkit/Errors.h"
 
 #include <QDir>
@@ -14,42 +14,14 @@
 
 namespace {
 
-// FakeUi that also records what the file dialogs were asked with.
-class RecordingUi : public FakeUi {
-public:
-    struct Request {
-        QString filter, suffix, folder;
-    };
-    QList<Request> opens, saves;
-    int newSheetDialogs = 0;
-
-    QString chooseOpenFile(const QString &f, const QString &s, const QString &d) override
-    {
-        opens.append({f, s, d});
-        return FakeUi::chooseOpenFile(f, s, d);
-    }
-    QString chooseSaveFile(const QString &f, const QString &s, const QString &d) override
-    {
-        saves.append({f, s, d});
-        return FakeUi::chooseSaveFile(f, s, d);
-    }
-    bool runNewSheetDialog(int &w, int &h) override
-    {
-        ++newSheetDialogs;
-        return FakeUi::runNewSheetDialog(w, h);
-    }
-};
-
-struct Rig {
-    RecordingUi ui;
-    Editor e{ui};
+// The editor on the start-up sheet with the document commands and a folder for files.
+struct Rig : EditorRig {
     DocumentCommands doc{e};
     QTemporaryDir dir;
 
     Rig()
     {
         e.AppTitle = QStringLiteral("Gravelink");
-        e.doc.sheet().CreateBitmap(842, 595);
         e.UpdateImageModel();
     }
     QString path(const QString &name) const { return dir.filePath(name); }

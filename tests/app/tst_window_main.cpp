@@ -1,8 +1,8 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "app/ColorBox.h"
-#include "support/MainWindowFixture.h"
 #include "app/Panels.h"
 #include "model/TableOps.h"
+#include "support/MainWindowFixture.h"
 #include "toolkit/Errors.h"
 #include "toolkit/IntText.h"
 
@@ -51,17 +51,17 @@ private slots:
 void TestMainWindow::startupState()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Gravelink"));
     QCOMPARE(f.editor().AppTitle, QStringLiteral("Gravelink"));
     QVERIFY(w.controls().cursorTool->isChecked());
     for (QToolButton *b : {w.controls().rectangleTool, w.controls().pointTool, w.controls().lineTool})
         QVERIFY(!b->isChecked());
-    for (Ctl c : {Ctl::LineTool, Ctl::ReverseLineButton, Ctl::DeleteButton, Ctl::DeleteAction, Ctl::ReverseLineAction,
-                  Ctl::ReverseLineItem, Ctl::SelectAllAction})
+    for (Ctl c : {Ctl::LineTool, Ctl::ReverseLineButton, Ctl::DeleteButton, Ctl::DeleteAction,
+                  Ctl::ReverseLineAction, Ctl::ReverseLineItem, Ctl::SelectAllAction})
         QVERIFY2(!w.isEnabled(c), qPrintable(QString::number(int(c))));
-    for (Ctl c : {Ctl::CursorTool, Ctl::RectangleTool, Ctl::PointTool, Ctl::ColorList, Ctl::CaptionEdit, Ctl::XEdit, Ctl::YEdit,
-                  Ctl::HeightMinus, Ctl::HeightPlus, Ctl::WidthMinus, Ctl::WidthPlus})
+    for (Ctl c : {Ctl::CursorTool, Ctl::RectangleTool, Ctl::PointTool, Ctl::ColorList, Ctl::CaptionEdit,
+                  Ctl::XEdit, Ctl::YEdit, Ctl::HeightMinus, Ctl::HeightPlus, Ctl::WidthMinus, Ctl::WidthPlus})
         QVERIFY(w.isEnabled(c));
     QCOMPARE(w.text(Ctl::CaptionEdit), QStringLiteral("Name"));
     QCOMPARE(w.text(Ctl::XEdit), QStringLiteral("0"));
@@ -83,7 +83,9 @@ void TestMainWindow::startupState()
     QCOMPARE(sheet.pixel(840, 300), qRgb(128, 128, 128));
     QCOMPARE(sheet.pixel(400, 1), qRgb(128, 128, 128));
     QCOMPARE(sheet.pixel(400, 593), qRgb(128, 128, 128));
-    QCOMPARE(f.editor().view.panAnchorX + f.editor().view.panAnchorY + f.editor().view.panStepX + f.editor().view.panStepY, 0);
+    QCOMPARE(f.editor().view.panAnchorX + f.editor().view.panAnchorY + f.editor().view.panStepX +
+                 f.editor().view.panStepY,
+             0);
     QVERIFY(!f.editor().doc.modified());
     QVERIFY(w.newSheetDialog() && w.newSheetDialog()->isHidden());
     // The shortcuts given at creation.
@@ -95,7 +97,7 @@ void TestMainWindow::startupState()
 void TestMainWindow::startupLayout()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QCOMPARE(w.size(), QSize(700, 540));
     QCOMPARE(w.controls().toolbar->height(), 29);
     const QSize area = w.drawingAreaClientSize();
@@ -119,7 +121,7 @@ void TestMainWindow::startupLayout()
 void TestMainWindow::toolbarHints()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     const std::pair<QWidget *, const char *> hints[] = {
         {w.controls().menuButton, "Menu"},
         {w.controls().cursorTool, "Cursor"},
@@ -139,7 +141,9 @@ void TestMainWindow::toolbarHints()
     };
     for (const auto &[widget, hint] : hints)
         QCOMPARE(widget->toolTip(), QString::fromLatin1(hint));
-    for (QToolButton *b : {w.controls().menuButton, w.controls().cursorTool, w.controls().rectangleTool, w.controls().pointTool, w.controls().lineTool, w.controls().reverseLineButton, w.controls().deleteButton}) {
+    for (QToolButton *b : {w.controls().menuButton, w.controls().cursorTool, w.controls().rectangleTool,
+                           w.controls().pointTool, w.controls().lineTool, w.controls().reverseLineButton,
+                           w.controls().deleteButton}) {
         QCOMPARE(b->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(b->focusPolicy(), Qt::NoFocus);
     }
@@ -153,7 +157,7 @@ void TestMainWindow::menuItems()
 {
     MainWindowFixture f;
     QStringList shown;
-    for (QAction *item : f.form->controls().popupMenu->actions())
+    for (QAction *item : f.window->controls().popupMenu->actions())
         shown << (item->isSeparator() ? QStringLiteral("-") : item->text());
     // One item a line, as the menu shows them.
     // clang-format off
@@ -180,16 +184,18 @@ void TestMainWindow::menuItems()
     // clang-format on
     QCOMPARE(shown, expected);
     for (QAction *withPicture :
-         {f.form->controls().newItem, f.form->controls().openItem, f.form->controls().saveItem, f.form->controls().saveAsItem, f.form->controls().copyImageItem,
-          f.form->controls().saveBitmapItem, f.form->controls().exportItem, f.form->controls().deleteItem, f.form->controls().reverseLineItem})
+         {f.window->controls().newItem, f.window->controls().openItem, f.window->controls().saveItem,
+          f.window->controls().saveAsItem, f.window->controls().copyImageItem,
+          f.window->controls().saveBitmapItem, f.window->controls().exportItem,
+          f.window->controls().deleteItem, f.window->controls().reverseLineItem})
         QVERIFY(!withPicture->icon().isNull());
-    QVERIFY(f.form->controls().selectAllItem->icon().isNull());
+    QVERIFY(f.window->controls().selectAllItem->icon().isNull());
 }
 
 void TestMainWindow::resizeStretchesToolbarAndMovesCorners()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     w.resize(1000, 800);
     QTRY_COMPARE(w.drawingAreaClientSize(), QSize(998, 769));
@@ -206,16 +212,16 @@ void TestMainWindow::resizeStretchesToolbarAndMovesCorners()
 void TestMainWindow::minimumSize()
 {
     MainWindowFixture f;
-    QCOMPARE(f.form->minimumSize(), QSize(700, 540));
-    f.form->resize(500, 400);
-    QCOMPARE(f.form->size(), QSize(700, 540));
+    QCOMPARE(f.window->minimumSize(), QSize(700, 540));
+    f.window->resize(500, 400);
+    QCOMPARE(f.window->size(), QSize(700, 540));
 }
 
 void TestMainWindow::aboutText()
 {
     MainWindowFixture f;
     f.editor().MenuPopped = true;
-    f.form->controls().aboutAction->trigger();
+    f.window->controls().aboutAction->trigger();
     const QString expected = QStringLiteral(
         "Gravelink - version 1.1\r\n\r\nProgram for schematic notes.\r\n\r\n\r\n"
         "Rectangle - Right click\r\nPoint - Middle mouse button\r\nLine - Double click on a object\r\n\r\n"
@@ -230,23 +236,23 @@ void TestMainWindow::aboutText()
 void TestMainWindow::aboutKeepsStartupTitle()
 {
     MainWindowFixture f;
-    f.form->setWindowCaption(QStringLiteral("[plan]-Gravelink"));
-    f.form->controls().aboutAction->trigger();
+    f.window->setWindowCaption(QStringLiteral("[plan]-Gravelink"));
+    f.window->controls().aboutAction->trigger();
     QVERIFY(f.modal.infos.value(0).startsWith(QStringLiteral("Gravelink - version 1.1\r\n")));
 }
 
 void TestMainWindow::captionSetsApplicationTitle()
 {
     MainWindowFixture f;
-    f.form->setWindowCaption(QStringLiteral("[plan]-Gravelink"));
-    QCOMPARE(f.form->windowTitle(), QStringLiteral("[plan]-Gravelink"));
+    f.window->setWindowCaption(QStringLiteral("[plan]-Gravelink"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("[plan]-Gravelink"));
     QCOMPARE(programTitle(), QStringLiteral("[plan]-Gravelink"));
 }
 
 void TestMainWindow::menuLatch()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
     QCOMPARE(f.modal.menuPopups, 1);
@@ -271,7 +277,7 @@ void TestMainWindow::menuLatch()
 void TestMainWindow::menuCommandRunsAfterPopupReturns()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     f.modal.onMenu = [&w](QMenu *) { w.controls().aboutItem->trigger(); };
     w.menuButtonClick();
@@ -285,7 +291,7 @@ void TestMainWindow::menuCommandRunsAfterPopupReturns()
 void TestMainWindow::menuButtonClosesOpenMenuThenOpensIt()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     w.setModalProvider(nullptr); // the real popup menu
     int opened = 0;
@@ -365,7 +371,7 @@ void TestMainWindow::shortcutRule()
     QFETCH(QString, selectedAfter);
 
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     auto *edit = w.findChild<QLineEdit *>(QString(), Qt::FindChildrenRecursively);
     for (QLineEdit *e : {w.controls().captionEdit, w.controls().xEdit, w.controls().yEdit})
@@ -398,7 +404,7 @@ void TestMainWindow::shortcutRule()
 void TestMainWindow::escQuitsFromAField()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     QSignalSpy quit(w.controls().quitAction, &QAction::triggered);
     w.controls().xEdit->setFocus();
@@ -413,7 +419,7 @@ void TestMainWindow::escQuitsFromAField()
 void TestMainWindow::escInOpenColourListDoesNotQuit()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     QSignalSpy quit(w.controls().quitAction, &QAction::triggered);
     w.controls().colorBox->showPopup();
@@ -455,11 +461,11 @@ void TestMainWindow::pasteFilters()
     QFETCH(QString, clip);
     QFETCH(QString, after);
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     QLineEdit *edit = field == QLatin1String("xEdit")   ? w.controls().xEdit
                       : field == QLatin1String("yEdit") ? w.controls().yEdit
-                                                       : w.controls().captionEdit;
+                                                        : w.controls().captionEdit;
     edit->clear();
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
@@ -471,7 +477,7 @@ void TestMainWindow::pasteFilters()
 void TestMainWindow::captionLimit()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     QCOMPARE(w.controls().captionEdit->maxLength(), 128);
     w.controls().captionEdit->clear();
@@ -514,11 +520,11 @@ void TestMainWindow::typedKeys()
     QFETCH(QString, typed);
     QFETCH(QString, after);
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     QLineEdit *edit = field == QLatin1String("xEdit")   ? w.controls().xEdit
                       : field == QLatin1String("yEdit") ? w.controls().yEdit
-                                                       : w.controls().captionEdit;
+                                                        : w.controls().captionEdit;
     edit->setText(start);
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
@@ -538,7 +544,7 @@ void TestMainWindow::typedKeys()
 void TestMainWindow::colorIndexFromProgramIsSilent()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QSignalSpy user(w.controls().colorBox, &ColorBox::userChanged);
     w.setColorIndex(4);
     QCOMPARE(w.colorIndex(), 4);
@@ -554,7 +560,7 @@ void TestMainWindow::colorIndexFromProgramIsSilent()
 void TestMainWindow::toolGroupHasOneDown()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     w.setToolDown(Ctl::PointTool);
     QVERIFY(w.controls().pointTool->isChecked());
     QCOMPARE(w.controls().toolGroup->checkedButton(), w.controls().pointTool);
@@ -573,14 +579,14 @@ void TestMainWindow::guardShowsErrorsAndSwallowsAborts()
 {
     MainWindowFixture f;
     bool rest = false;
-    QVERIFY(!f.form->guard([&] {
+    QVERIFY(!f.window->guard([&] {
         throw ConvertError(QStringLiteral("'x' is not a valid integer value"));
         rest = true;
     }));
     QCOMPARE(f.modal.errors, QStringList{QStringLiteral("'x' is not a valid integer value")});
-    QVERIFY(!f.form->guard([] { throw SilentAbort(); }));
+    QVERIFY(!f.window->guard([] { throw SilentAbort(); }));
     QCOMPARE(f.modal.errors.size(), 1);
-    QVERIFY(f.form->guard([&] { rest = true; }));
+    QVERIFY(f.window->guard([&] { rest = true; }));
     QVERIFY(rest);
 }
 
@@ -589,9 +595,10 @@ void TestMainWindow::failureInAClickShowsTheErrorBox()
     // A rectangle whose x cell is not a number: the redraw of a tool click fails, the error box
     // shows the conversion message and the window goes on.
     MainWindowFixture f;
-    MainWindow &w = *f.form;
-    f.editor().doc.appendRow(f.editor().doc.rectangles(), {QStringLiteral("R1"), QStringLiteral("abc"), QStringLiteral("20"),
-                                 QStringLiteral("R1"), QStringLiteral("$0099FFFF")});
+    MainWindow &w = *f.window;
+    f.editor().doc.appendRow(f.editor().doc.rectangles(),
+                             {QStringLiteral("R1"), QStringLiteral("abc"), QStringLiteral("20"),
+                              QStringLiteral("R1"), QStringLiteral("$0099FFFF")});
     QVERIFY(f.show());
     QTest::mouseClick(w.controls().rectangleTool, Qt::LeftButton);
     QCOMPARE(f.modal.errors, QStringList{notAnIntegerMessage(QStringLiteral("abc"))});
@@ -604,7 +611,7 @@ void TestMainWindow::failureInAClickShowsTheErrorBox()
 void TestMainWindow::menuItemFollowsActionButKeepsOwnState()
 {
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     w.setEnabled(Ctl::ReverseLineAction, true);
     QVERIFY(w.controls().reverseLineItem->isEnabled());
     w.setEnabled(Ctl::ReverseLineItem, false);
@@ -627,14 +634,16 @@ void TestMainWindow::doubleClickReachesTheSheet()
     // The double click on the sheet reaches the overlay's handlers in the platform's order;
     // the window routes them (the probe replaces the handlers on the same widget).
     MainWindowFixture f;
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     QVERIFY(f.show());
     QStringList log;
     w.controls().sheetView->onDblClick = [&] { log << QStringLiteral("dbl"); };
     w.controls().sheetView->onMouseDown = [&](MouseButton, ShiftState s, int x, int y) {
         log << QStringLiteral("down%1 %2,%3").arg((s & ssDouble) ? "+dbl" : "").arg(x).arg(y);
     };
-    w.controls().sheetView->onMouseUp = [&](MouseButton, ShiftState, int, int) { log << QStringLiteral("up"); };
+    w.controls().sheetView->onMouseUp = [&](MouseButton, ShiftState, int, int) {
+        log << QStringLiteral("up");
+    };
     f.doubleClick(QPoint(100, 60));
     QCOMPARE(log, (QStringList{"down 100,60", "up", "dbl", "down+dbl 100,60", "up"}));
 }

@@ -78,7 +78,7 @@ QString shown(const QString &text)
 class Monkey {
 public:
     Monkey(MainWindowFixture &fx, quint32 seed, const QString &dir)
-        : m_fx(fx), m_form(*fx.form), m_rng(seed), m_dir(dir)
+        : m_fx(fx), m_window(*fx.window), m_rng(seed), m_dir(dir)
     {
         QFile bad(m_dir + QStringLiteral("/bad.grvlk"));
         bad.open(QIODevice::WriteOnly);
@@ -100,14 +100,14 @@ public:
 private:
     int below(int n) { return int(m_rng.bounded(quint32(n))); }
     bool chance(int percent) { return below(100) < percent; }
-    Editor &ed() { return m_form.editor(); }
+    Editor &ed() { return m_window.editor(); }
 
     Qt::KeyboardModifiers randomMods();
     QString editName(const QLineEdit *edit) const
     {
-        return edit == m_form.controls().captionEdit ? QStringLiteral("edCaption")
-               : edit == m_form.controls().xEdit    ? QStringLiteral("edXc")
-                                        : QStringLiteral("edYc");
+        return edit == m_window.controls().captionEdit ? QStringLiteral("captionEdit")
+               : edit == m_window.controls().xEdit     ? QStringLiteral("xEdit")
+                                                       : QStringLiteral("yEdit");
     }
     QPoint randomPos();
     QPoint arrowHeadPos();
@@ -131,7 +131,7 @@ private:
     void reshowIfClosed();
 
     MainWindowFixture &m_fx;
-    MainWindow &m_form;
+    MainWindow &m_window;
     QRandomGenerator m_rng;
     QString m_dir;
     Qt::MouseButtons m_held;
@@ -159,8 +159,8 @@ Qt::KeyboardModifiers Monkey::randomMods()
 // A point of the drawing area in sheet coordinates; often near an element, to hit it.
 QPoint Monkey::randomPos()
 {
-    const QRect area(m_form.controls().sheetView->mapFrom(m_form.controls().drawingArea, QPoint(2, 2)),
-                     m_form.controls().drawingArea->size() - QSize(4, 4));
+    const QRect area(m_window.controls().sheetView->mapFrom(m_window.controls().drawingArea, QPoint(2, 2)),
+                     m_window.controls().drawingArea->size() - QSize(4, 4));
     QList<QPoint> targets;
     for (const StringGrid *t : {&ed().doc.rectangles(), &ed().doc.points(), &ed().doc.lines()})
         for (int r = 1; r < t->RowCount() - 1; ++r)
@@ -198,8 +198,8 @@ QPoint Monkey::arrowHeadPos()
         for (int dx = -10; dx <= 10; ++dx)
             if (sheet.pixel(qint64(*mx) + dx, qint64(*my) + dy) == std::optional<TColor>(clArrowFill))
                 head << QPoint(*mx + dx, *my + dy);
-    const QRect area(m_form.controls().sheetView->mapFrom(m_form.controls().drawingArea, QPoint(2, 2)),
-                     m_form.controls().drawingArea->size() - QSize(4, 4));
+    const QRect area(m_window.controls().sheetView->mapFrom(m_window.controls().drawingArea, QPoint(2, 2)),
+                     m_window.controls().drawingArea->size() - QSize(4, 4));
     if (head.isEmpty() || !area.contains(head.first()))
         return randomPos();
     return head.at(below(int(head.size())));
@@ -332,7 +332,7 @@ void Monkey::mouseMove()
     const Qt::KeyboardModifiers mods = randomMods();
     const QPoint p = randomPos();
     record(QStringLiteral("move %1to (%2,%3)").arg(modsText(mods)).arg(p.x()).arg(p.y()));
-    QTest::mouseEvent(QTest::MouseMove, m_form.controls().sheetView, Qt::NoButton, mods, p);
+    QTest::mouseEvent(QTest::MouseMove, m_window.controls().sheetView, Qt::NoButton, mods, p);
 }
 
 void Monkey::click()
@@ -365,7 +365,7 @@ void Monkey::drag()
     m_fx.press(from, b, mods);
     const int moves = 1 + below(4);
     for (int i = 1; i <= moves; ++i)
-        QTest::mouseEvent(QTest::MouseMove, m_form.controls().sheetView, Qt::NoButton, mods,
+        QTest::mouseEvent(QTest::MouseMove, m_window.controls().sheetView, Qt::NoButton, mods,
                           from + (to - from) * i / moves);
     m_fx.release(to, b, mods);
 }
@@ -381,7 +381,7 @@ void Monkey::doubleClick()
                .arg(buttonText(b), modsText(mods))
                .arg(p.x())
                .arg(p.y()));
-    QTest::mouseDClick(m_form.controls().sheetView, b, mods, p);
+    QTest::mouseDClick(m_window.controls().sheetView, b, mods, p);
 }
 
 // The line gesture: a double click on one element, then a click on another.
@@ -389,8 +389,8 @@ void Monkey::makeLine()
 {
     if (m_held)
         return mouseRelease();
-    const QRect area(m_form.controls().sheetView->mapFrom(m_form.controls().drawingArea, QPoint(2, 2)),
-                     m_form.controls().drawingArea->size() - QSize(4, 4));
+    const QRect area(m_window.controls().sheetView->mapFrom(m_window.controls().drawingArea, QPoint(2, 2)),
+                     m_window.controls().drawingArea->size() - QSize(4, 4));
     QList<QPoint> centres;
     for (const StringGrid *t : {&ed().doc.rectangles(), &ed().doc.points()})
         for (int r = 1; r < t->RowCount() - 1; ++r)
@@ -406,13 +406,14 @@ void Monkey::makeLine()
                .arg(from.y())
                .arg(to.x())
                .arg(to.y()));
-    QTest::mouseDClick(m_form.controls().sheetView, Qt::LeftButton, {}, from);
+    QTest::mouseDClick(m_window.controls().sheetView, Qt::LeftButton, {}, from);
     m_fx.click(to);
 }
 
 void Monkey::typeInto()
 {
-    QLineEdit *edits[] = {m_form.controls().captionEdit, m_form.controls().captionEdit, m_form.controls().xEdit, m_form.controls().yEdit};
+    QLineEdit *edits[] = {m_window.controls().captionEdit, m_window.controls().captionEdit,
+                          m_window.controls().xEdit, m_window.controls().yEdit};
     QLineEdit *edit = edits[below(4)];
     const QString name = editName(edit);
     if (!edit->isEnabled()) {
@@ -432,7 +433,7 @@ void Monkey::typeInto()
             QTest::keyClick(edit, Qt::Key_Backspace);
     }
     const QString before = edit->text();
-    const bool coordinate = edit != m_form.controls().captionEdit;
+    const bool coordinate = edit != m_window.controls().captionEdit;
     for (int i = 0; i < text.size(); ++i) {
         QString ch(text.at(i));
         if (text.at(i).isHighSurrogate() && i + 1 < text.size())
@@ -454,7 +455,8 @@ void Monkey::typeInto()
 
 void Monkey::paste()
 {
-    QLineEdit *edits[] = {m_form.controls().captionEdit, m_form.controls().xEdit, m_form.controls().yEdit};
+    QLineEdit *edits[] = {m_window.controls().captionEdit, m_window.controls().xEdit,
+                          m_window.controls().yEdit};
     QLineEdit *edit = edits[below(3)];
     if (!edit->isEnabled())
         return;
@@ -469,15 +471,15 @@ void Monkey::paste()
 
 void Monkey::colourChoice()
 {
-    if (!m_form.controls().colorBox->isEnabled())
+    if (!m_window.controls().colorBox->isEnabled())
         return;
     static const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End};
     const Qt::Key key = keys[below(4)];
     record(QStringLiteral("colour box key %1 (index %2)")
                .arg(int(key), 0, 16)
-               .arg(m_form.controls().colorBox->currentIndex()));
-    m_form.controls().colorBox->setFocus();
-    QTest::keyClick(m_form.controls().colorBox, key);
+               .arg(m_window.controls().colorBox->currentIndex()));
+    m_window.controls().colorBox->setFocus();
+    QTest::keyClick(m_window.controls().colorBox, key);
 }
 
 Monkey::Allowed Monkey::shortcut()
@@ -512,7 +514,8 @@ Monkey::Allowed Monkey::shortcut()
     if (k.key == Qt::Key_Escape)
         m_fx.modal.onAsk = [](const QString &) { return SaveAnswer::Cancel; };
     record(QStringLiteral("key %1 (boxes '%2','%3')")
-               .arg(QLatin1String(k.name), shown(m_form.controls().xEdit->text()), shown(m_form.controls().yEdit->text())));
+               .arg(QLatin1String(k.name), shown(m_window.controls().xEdit->text()),
+                    shown(m_window.controls().yEdit->text())));
     m_fx.key(k.key, k.mods);
     m_fx.settle();
     return pick >= 9 && pick <= 12 ? Allowed::KeyMove : Allowed::None;
@@ -520,12 +523,14 @@ Monkey::Allowed Monkey::shortcut()
 
 void Monkey::button()
 {
-    QToolButton *buttons[] = {m_form.controls().cursorTool,     m_form.controls().rectangleTool,           m_form.controls().pointTool,
-                              m_form.controls().lineTool,          m_form.controls().deleteButton,   m_form.controls().reverseLineButton,
-                              m_form.controls().heightMinus,   m_form.controls().heightPlus, m_form.controls().widthMinus,
-                              m_form.controls().widthPlus, m_form.controls().widthPlus,  m_form.controls().heightPlus};
+    QToolButton *buttons[] = {m_window.controls().cursorTool,   m_window.controls().rectangleTool,
+                              m_window.controls().pointTool,    m_window.controls().lineTool,
+                              m_window.controls().deleteButton, m_window.controls().reverseLineButton,
+                              m_window.controls().heightMinus,  m_window.controls().heightPlus,
+                              m_window.controls().widthMinus,   m_window.controls().widthPlus,
+                              m_window.controls().widthPlus,    m_window.controls().heightPlus};
     QToolButton *b = buttons[below(int(std::size(buttons)))];
-    if (!b->isVisibleTo(&m_form) || !b->isEnabled()) {
+    if (!b->isVisibleTo(&m_window) || !b->isEnabled()) {
         record(QStringLiteral("button %1 not available").arg(b->toolTip()));
         return;
     }
@@ -546,12 +551,12 @@ Monkey::Allowed Monkey::menuCommand()
             return;
         QAction *a = items.at(pick % items.size());
         chosen = a->objectName();
-        if (a == m_form.controls().quitItem)
+        if (a == m_window.controls().quitItem)
             m_fx.modal.onAsk = [](const QString &) { return SaveAnswer::Cancel; };
         a->trigger();
     };
-    m_form.editor().MenuPopped = false;
-    QTest::mouseClick(m_form.controls().menuButton, Qt::LeftButton);
+    m_window.editor().MenuPopped = false;
+    QTest::mouseClick(m_window.controls().menuButton, Qt::LeftButton);
     m_fx.settle();
     record(QStringLiteral("menu item %1").arg(chosen.isEmpty() ? QStringLiteral("(none)") : chosen));
     return Allowed::None;
@@ -559,7 +564,7 @@ Monkey::Allowed Monkey::menuCommand()
 
 void Monkey::reshowIfClosed()
 {
-    if (m_form.isVisible())
+    if (m_window.isVisible())
         return;
     record(QStringLiteral("(window closed; shown again)"));
     m_held = {};
@@ -611,7 +616,8 @@ Monkey::Allowed Monkey::step()
     ++selectedSteps[int(e.sel.kind)];
     multiSteps += e.multi.count() >= 2;
     lockedSteps += e.locked();
-    mostElements = qMax(mostElements, e.doc.rectangles().RowCount() + e.doc.points().RowCount() + e.doc.lines().RowCount() - 6);
+    mostElements = qMax(mostElements, e.doc.rectangles().RowCount() + e.doc.points().RowCount() +
+                                          e.doc.lines().RowCount() - 6);
     mostLines = qMax(mostLines, e.doc.lines().RowCount() - 2);
     log << QStringLiteral(
                "      -> tool %1, line presses %2, selected %3 (found '%4'), list [%5], H%6 P%7 E%8%9")
@@ -733,9 +739,9 @@ void TestWindowMonkey::longPastedCoordinateErrorIsShort()
     fx.click(QPoint(100, 100));
     QCOMPARE(fx.editor().sel.kind, ElementKind::Rectangle);
     QGuiApplication::clipboard()->setText(QString(5000, QLatin1Char('9')));
-    fx.form->controls().yEdit->setFocus();
-    QTest::keyClick(fx.form->controls().yEdit, Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(fx.form->controls().yEdit->text().size() > 5000);
+    fx.window->controls().yEdit->setFocus();
+    QTest::keyClick(fx.window->controls().yEdit, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(fx.window->controls().yEdit->text().size() > 5000);
     fx.key(Qt::Key_Up, Qt::ControlModifier);
     QCOMPARE(fx.modal.errors.size(), 1);
     const QString error = fx.modal.errors.first();
@@ -771,7 +777,7 @@ void TestWindowMonkey::lineToDeletedFirstEnd()
     if (byShortcut)
         fx.key(Qt::Key_Delete, Qt::ControlModifier);
     else
-        QTest::mouseClick(fx.form->controls().deleteButton, Qt::LeftButton);
+        QTest::mouseClick(fx.window->controls().deleteButton, Qt::LeftButton);
     QCOMPARE(fx.editor().doc.rectangles().RowCount(), 2);
     fx.click(QPoint(500, 300));
     QCOMPARE(fx.editor().doc.lines().RowCount(), 2);
@@ -807,11 +813,11 @@ void TestWindowMonkey::pastedEmojiLeavesNoHalfCharacter()
     // caption then came back from the file as '?'.
     MainWindowFixture fx;
     QVERIFY(fx.show());
-    fx.form->controls().captionEdit->setFocus();
-    fx.form->controls().captionEdit->clear();
+    fx.window->controls().captionEdit->setFocus();
+    fx.window->controls().captionEdit->clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("A😀B"));
-    QTest::keyClick(fx.form->controls().captionEdit, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(fx.form->controls().captionEdit->text(), QStringLiteral("AB"));
+    QTest::keyClick(fx.window->controls().captionEdit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(fx.window->controls().captionEdit->text(), QStringLiteral("AB"));
     fx.click(QPoint(200, 200), Qt::RightButton);
     fx.click(QPoint(200, 200));
     QCOMPARE(fx.editor().doc.rectangles().Cells(ColCaption, 1), QStringLiteral("AB"));
@@ -825,7 +831,7 @@ void TestWindowMonkey::lineBreakInCaptionReadsBack()
     // element; the file stores it as a blank, so the scheme read back differed from the one saved.
     MainWindowFixture fx;
     QVERIFY(fx.show());
-    QLineEdit *caption = fx.form->controls().captionEdit;
+    QLineEdit *caption = fx.window->controls().captionEdit;
     caption->setFocus();
     caption->clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("line\nbreak\r\n"));
@@ -856,7 +862,7 @@ void TestWindowMonkey::unexpectedFailuresAreWorded()
     QFETCH(int, kind);
     QFETCH(QString, expected);
     MainWindowFixture fx;
-    const bool finished = fx.form->guard([kind] {
+    const bool finished = fx.window->guard([kind] {
         if (kind == 0)
             throw std::bad_alloc();
         if (kind == 1)
@@ -883,7 +889,7 @@ void TestWindowMonkey::intEdgeFromTheToolbar()
     // A rectangle is found off the sheet too (by its extent, not by a pixel), so it stays selected.
     fx.click(QPoint(100, 100));
     QCOMPARE(fx.editor().sel.foundName, QStringLiteral("R1"));
-    QLineEdit *x = fx.form->controls().xEdit;
+    QLineEdit *x = fx.window->controls().xEdit;
     x->setFocus();
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("2147483647"));

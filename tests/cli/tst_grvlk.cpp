@@ -2,7 +2,7 @@
 #include "cli/Grvlk.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
-#include "support/FakeUi.h"
+#include "support/EditorRig.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,15 +57,13 @@ Run grvlk(const QStringList &arguments)
 // Opens the file in the editor and saves it with Save as Bitmap.
 void editorSaveAsBitmap(const QString &scheme, const QString &bitmap)
 {
-    FakeUi ui;
-    Editor e(ui);
-    DocumentCommands doc(e);
-    e.AppTitle = QStringLiteral("Gravelink");
-    e.doc.sheet().CreateBitmap(842, 595);
-    e.UpdateImageModel();
+    EditorRig rig;
+    DocumentCommands doc(rig.e);
+    rig.e.AppTitle = QStringLiteral("Gravelink");
+    rig.e.UpdateImageModel();
     doc.LoadModel(scheme);
-    QVERIFY2(ui.errors.isEmpty(), qPrintable(ui.errors.join('\n')));
-    ui.onSave = [&] { return bitmap; };
+    QVERIFY2(rig.ui.errors.isEmpty(), qPrintable(rig.ui.errors.join('\n')));
+    rig.ui.onSave = [&] { return bitmap; };
     doc.saveAsBitmap();
 }
 

@@ -1,6 +1,4 @@
-#include "editor/Editor.h"
-#include "model/TableOps.h"
-#include "support/FakeUi.h"
+#include "support/EditorRig.h"
 #include "toolkit/ColorText.h"
 #include "toolkit/Errors.h"
 
@@ -12,29 +10,21 @@ namespace {
 
 constexpr QChar kEnter(13);
 
-// An editor on a blank 842 x 595 sheet with helpers that fill the tables as the tools do.
-struct Rig {
-    FakeUi ui;
-    Editor e{ui};
+// EditorRig with these tests' caption and colour defaults, and selection helpers.
+struct Rig : EditorRig {
+    using EditorRig::EditorRig;
 
-    explicit Rig(int width = 842, int height = 595)
-    {
-        e.doc.sheet().CreateBitmap(width, height);
-        e.refreshOverlay();
-    }
     int rect(const QString &name, int x, int y, const QString &caption, const QString &color = "$0099FFFF")
     {
-        return e.doc.appendRow(e.doc.rectangles(), {name, QString::number(x), QString::number(y), caption, color});
+        return addRect(name, x, y, caption, color);
     }
     int point(const QString &name, int x, int y, const QString &caption = "pt",
               const QString &color = "$00FFCC99")
     {
-        return e.doc.appendRow(e.doc.points(), {name, QString::number(x), QString::number(y), caption, color});
+        return addPoint(name, x, y, caption, color);
     }
-    int line(const QString &name, const QString &text = QString())
-    {
-        return e.doc.appendRow(e.doc.lines(), {name, QString(), QString(), text});
-    }
+    int line(const QString &name, const QString &text = QString()) { return addLine(name, text); }
+
     // Draws the tables and selects the element at (x, y) as a click would.
     void select(int x, int y)
     {
@@ -47,11 +37,6 @@ struct Rig {
         e.doc.setCurrentRow(e.doc.lines(), row);
         e.sel.kind = ElementKind::Line;
     }
-    QString cell(const QString &name, int col) const
-    {
-        return e.doc.tables().tableForName(name).Cells(col, GetRowObjByName(e.doc.tables(), name));
-    }
-    QPoint centre(const QString &name) const { return {cell(name, ColX).toInt(), cell(name, ColY).toInt()}; }
     QList<QStringList> snapshot() const
     {
         QList<QStringList> all;
@@ -501,7 +486,8 @@ private slots:
         QFETCH(int, button);
         QFETCH(QSize, expected);
         Rig rig(sheet.width(), sheet.height());
-        const SheetEdge buttons[] = {SheetEdge::HeightMinus, SheetEdge::HeightPlus, SheetEdge::WidthMinus, SheetEdge::WidthPlus};
+        const SheetEdge buttons[] = {SheetEdge::HeightMinus, SheetEdge::HeightPlus, SheetEdge::WidthMinus,
+                                     SheetEdge::WidthPlus};
         rig.e.stepSheetSize(buttons[button]);
         QCOMPARE(QSize(rig.e.doc.sheet().width(), rig.e.doc.sheet().height()), expected);
         QCOMPARE(rig.e.overlayImage.size(), expected);

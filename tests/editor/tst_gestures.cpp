@@ -1,4 +1,4 @@
-#include "EditorRig.h"
+#include "support/EditorRig.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "EditorRig.h"
+#include "support/EditorRig.h"
 
 #include <QtTest>
 
@@ -40,7 +40,7 @@ void TestNavigation::shiftRightStepsToTheLimitAndBack()
 
 void TestNavigation::shiftDownStepsToTheLimitAndBack()
 {
-    EditorRig rig;                           // 595 high in a 473 high area: limit -122
+    EditorRig rig; // 595 high in a 473 high area: limit -122
     rig.e.doc.setLocked(true);
     rig.ui.checked[Ctl::LockAction] = true; // the keys work while locked
     for (int i = 0; i < 8; ++i)

@@ -1,4 +1,4 @@
-#include "EditorRig.h"
+#include "support/EditorRig.h"
 
 #include "toolkit/Errors.h"
 
@@ -62,7 +62,8 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
     QRandomGenerator rng(seed);
     EditorRig rig(400, 300);
     Editor &e = rig.e;
-    const SheetEdge sides[] = {SheetEdge::HeightMinus, SheetEdge::HeightPlus, SheetEdge::WidthMinus, SheetEdge::WidthPlus};
+    const SheetEdge sides[] = {SheetEdge::HeightMinus, SheetEdge::HeightPlus, SheetEdge::WidthMinus,
+                               SheetEdge::WidthPlus};
     int created = 0;
     for (int step = 0; step < 400; ++step) {
         if (e.locked() && rng.bounded(3) == 0)

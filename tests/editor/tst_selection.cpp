@@ -1,4 +1,4 @@
-#include "EditorRig.h"
+#include "support/EditorRig.h"
 
 #include "toolkit/Color.h"
 
@@ -11,8 +11,8 @@ namespace {
 QSize captionExtent(const QString &caption)
 {
     Canvas probe;
-    probe.setFontName(QStringLiteral("tahoma"));
-    probe.setFontSize(11);
+    probe.setFontName(captionFontName());
+    probe.setFontSize(kCaptionPixelSize);
     return probe.TextExtent(caption);
 }
 

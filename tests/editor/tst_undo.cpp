@@ -1,7 +1,7 @@
 // Undo and redo replay each command's recorded changes exactly.
-#include "EditorRig.h"
-#include "support/RandomCommands.h"
 #include "model/SchemeFile.h"
+#include "support/EditorRig.h"
+#include "support/RandomCommands.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -47,7 +47,8 @@ private slots:
         int index = 0;
         const auto checkState = [&](const char *what, int step) {
             if (savedBytes(e) != states.at(index))
-                QFAIL(qPrintable(QStringLiteral("%1 at step %2: the scheme differs from the replay").arg(what).arg(step)));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 at step %2: the scheme differs from the replay").arg(what).arg(step)));
         };
         for (int step = 0; step < 300; ++step) {
             const int roll = rng.bounded(10);

@@ -20,9 +20,9 @@ class TestWindowEditing : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindowFixture> fx;
-    MainWindow *form = nullptr;
+    MainWindow *window = nullptr;
 
-    Editor &ed() { return form->editor(); }
+    Editor &ed() { return window->editor(); }
     QString cell(const QString &name, int col)
     {
         return ed().doc.tables().tableForName(name).Cells(col, GetRowObjByName(ed().doc.tables(), name));
@@ -30,12 +30,14 @@ class TestWindowEditing : public QObject {
     QPoint centre(const QString &name) { return {cell(name, ColX).toInt(), cell(name, ColY).toInt()}; }
     void addRect(const QString &name, int x, int y, const QString &caption)
     {
-        ed().doc.appendRow(ed().doc.rectangles(), {name, QString::number(x), QString::number(y), caption, "$0099FFFF"});
+        ed().doc.appendRow(ed().doc.rectangles(),
+                           {name, QString::number(x), QString::number(y), caption, "$0099FFFF"});
         ed().UpdateImageModel();
     }
     void addPoint(const QString &name, int x, int y)
     {
-        ed().doc.appendRow(ed().doc.points(), {name, QString::number(x), QString::number(y), "pt", "$0099FFFF"});
+        ed().doc.appendRow(ed().doc.points(),
+                           {name, QString::number(x), QString::number(y), "pt", "$0099FFFF"});
         ed().UpdateImageModel();
     }
     void clickSheet(int x, int y, Qt::KeyboardModifiers keys = {})
@@ -57,14 +59,14 @@ private slots:
     void init()
     {
         fx = std::make_unique<MainWindowFixture>();
-        form = fx->form.get();
+        window = fx->window.get();
         QVERIFY(fx->show());
     }
     void cleanup()
     {
         ed().doc.setModified(false);
         fx.reset();
-        form = nullptr;
+        window = nullptr;
     }
 
     void typeCoordinateAndEnter()
@@ -72,19 +74,19 @@ private slots:
         addRect("R1", 400, 300, "Other");
         addRect("R2", 120, 80, "Pump");
         clickSheet(120, 80);
-        QCOMPARE(form->controls().captionEdit->text(), QStringLiteral("Pump"));
-        QCOMPARE(form->controls().xEdit->text(), QStringLiteral("120"));
-        retype(form->controls().xEdit, "2x-0a0");
-        QCOMPARE(form->controls().xEdit->text(), QStringLiteral("200")); // letters and minus are not typed
-        QTest::keyClick(form->controls().xEdit, Qt::Key_Return);
+        QCOMPARE(window->controls().captionEdit->text(), QStringLiteral("Pump"));
+        QCOMPARE(window->controls().xEdit->text(), QStringLiteral("120"));
+        retype(window->controls().xEdit, "2x-0a0");
+        QCOMPARE(window->controls().xEdit->text(), QStringLiteral("200")); // letters and minus are not typed
+        QTest::keyClick(window->controls().xEdit, Qt::Key_Return);
         QCOMPARE(centre("R2"), QPoint(200, 80));
         QCOMPARE(cell("R2", ColCaption), QStringLiteral("Pump"));
         QCOMPARE(ed().sel.foundName, QStringLiteral("R2"));
-        QCOMPARE(form->controls().xEdit->text(), QStringLiteral("200"));
+        QCOMPARE(window->controls().xEdit->text(), QStringLiteral("200"));
 
         // An emptied box applies no position.
-        retype(form->controls().yEdit, QString());
-        QTest::keyClick(form->controls().yEdit, Qt::Key_Return);
+        retype(window->controls().yEdit, QString());
+        QTest::keyClick(window->controls().yEdit, Qt::Key_Return);
         QCOMPARE(centre("R2"), QPoint(200, 80));
         QVERIFY(fx->modal.errors.isEmpty());
     }
@@ -93,9 +95,9 @@ private slots:
     {
         addPoint("P1", 300, 200);
         clickSheet(300, 200);
-        QVERIFY(form->controls().captionEdit->hasFocus()); // a release gives the caption box the focus
-        QTest::keyClicks(form->controls().captionEdit, "Valve");
-        QTest::keyClick(form->controls().captionEdit, Qt::Key_Return);
+        QVERIFY(window->controls().captionEdit->hasFocus()); // a release gives the caption box the focus
+        QTest::keyClicks(window->controls().captionEdit, "Valve");
+        QTest::keyClick(window->controls().captionEdit, Qt::Key_Return);
         QCOMPARE(cell("P1", ColCaption), QStringLiteral("Valve"));
         QVERIFY(ed().doc.modified());
     }
@@ -108,9 +110,9 @@ private slots:
         ctrl(Qt::Key_Right);
         ctrl(Qt::Key_Up);
         QCOMPARE(centre("P1"), QPoint(302, 199));
-        QCOMPARE(form->controls().xEdit->text(), QStringLiteral("302"));
+        QCOMPARE(window->controls().xEdit->text(), QStringLiteral("302"));
 
-        retype(form->controls().xEdit, QString());
+        retype(window->controls().xEdit, QString());
         ctrl(Qt::Key_Left);
         QCOMPARE(fx->modal.errors, QStringList{"'' is not a valid integer value"});
         QCOMPARE(centre("P1"), QPoint(302, 199));
@@ -120,9 +122,9 @@ private slots:
     {
         addPoint("P1", 300, 200);
         clickSheet(300, 200);
-        form->controls().colorBox->setFocus();
-        QTest::keyClick(form->controls().colorBox, Qt::Key_Down);
-        QCOMPARE(form->controls().colorBox->currentIndex(), 1);
+        window->controls().colorBox->setFocus();
+        QTest::keyClick(window->controls().colorBox, Qt::Key_Down);
+        QCOMPARE(window->controls().colorBox->currentIndex(), 1);
         QCOMPARE(cell("P1", ColColor), QStringLiteral("$00CCFFCC"));
     }
 
@@ -136,22 +138,22 @@ private slots:
         const QPoint mid = centre("R1-P1");
         ed().Find_and_Select(mid.x(), mid.y());
         QCOMPARE(ed().sel.kind, ElementKind::Line);
-        QVERIFY(form->controls().reverseLineButton->isEnabled());
-        QTest::mouseClick(form->controls().reverseLineButton, Qt::LeftButton);
+        QVERIFY(window->controls().reverseLineButton->isEnabled());
+        QTest::mouseClick(window->controls().reverseLineButton, Qt::LeftButton);
         QCOMPARE(ed().doc.lines().Cells(ColName, 1), QStringLiteral("P1-R1"));
-        form->controls().reverseLineAction->trigger();
+        window->controls().reverseLineAction->trigger();
         QCOMPARE(ed().doc.lines().Cells(ColName, 1), QStringLiteral("R1-P1"));
 
         clickSheet(100, 100);
         QCOMPARE(ed().sel.foundName, QStringLiteral("R1"));
-        QTest::mouseClick(form->controls().deleteButton, Qt::LeftButton);
+        QTest::mouseClick(window->controls().deleteButton, Qt::LeftButton);
         QCOMPARE(ed().doc.rectangles().RowCount(), 2);
         QCOMPARE(ed().doc.lines().RowCount(), 2);
-        QVERIFY(!form->controls().deleteButton->isEnabled());
+        QVERIFY(!window->controls().deleteButton->isEnabled());
 
         // Select All on the one remaining element enables Delete, which deletes it.
         ctrl(Qt::Key_A);
-        QVERIFY(form->controls().deleteButton->isEnabled());
+        QVERIFY(window->controls().deleteButton->isEnabled());
         fx->key(Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(ed().doc.points().RowCount(), 2);
     }
@@ -162,14 +164,16 @@ private slots:
         addPoint("P1", 400, 300);
         clickSheet(100, 100);
         ctrl(Qt::Key_L);
-        QVERIFY(form->controls().lockItem->isChecked());
+        QVERIFY(window->controls().lockItem->isChecked());
         for (QWidget *w : std::initializer_list<QWidget *>{
-                 form->controls().cursorTool, form->controls().rectangleTool, form->controls().pointTool, form->controls().lineTool, form->controls().colorBox, form->controls().captionEdit,
-                 form->controls().xEdit, form->controls().yEdit, form->controls().deleteButton, form->controls().reverseLineButton})
+                 window->controls().cursorTool, window->controls().rectangleTool,
+                 window->controls().pointTool, window->controls().lineTool, window->controls().colorBox,
+                 window->controls().captionEdit, window->controls().xEdit, window->controls().yEdit,
+                 window->controls().deleteButton, window->controls().reverseLineButton})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(!form->controls().heightButtons->isVisible());
-        QVERIFY(!form->controls().widthButtons->isVisible());
-        QVERIFY(!form->controls().selectAllAction->isEnabled());
+        QVERIFY(!window->controls().heightButtons->isVisible());
+        QVERIFY(!window->controls().widthButtons->isVisible());
+        QVERIFY(!window->controls().selectAllAction->isEnabled());
 
         // A keyboard move does nothing while locked.
         ed().sel.kind = ElementKind::Rectangle;
@@ -177,21 +181,21 @@ private slots:
         QCOMPARE(centre("R1"), QPoint(100, 100));
 
         ctrl(Qt::Key_L);
-        QVERIFY(!form->controls().lockItem->isChecked());
-        QVERIFY(form->controls().captionEdit->isEnabled());
-        QVERIFY(form->controls().lineTool->isEnabled());
-        QVERIFY(!form->controls().deleteButton->isEnabled());
-        QVERIFY(!form->controls().reverseLineButton->isEnabled());
-        QVERIFY(form->controls().heightButtons->isVisible());
+        QVERIFY(!window->controls().lockItem->isChecked());
+        QVERIFY(window->controls().captionEdit->isEnabled());
+        QVERIFY(window->controls().lineTool->isEnabled());
+        QVERIFY(!window->controls().deleteButton->isEnabled());
+        QVERIFY(!window->controls().reverseLineButton->isEnabled());
+        QVERIFY(window->controls().heightButtons->isVisible());
     }
 
     void sheetSizeButtons()
     {
         addRect("R1", 100, 100, "Box");
-        QTest::mouseClick(form->controls().widthPlus, Qt::LeftButton);
+        QTest::mouseClick(window->controls().widthPlus, Qt::LeftButton);
         QCOMPARE(ed().doc.sheet().width(), 892);
-        QCOMPARE(form->controls().sheetView->size(), QSize(892, 595));
-        QTest::mouseClick(form->controls().heightMinus, Qt::LeftButton);
+        QCOMPARE(window->controls().sheetView->size(), QSize(892, 595));
+        QTest::mouseClick(window->controls().heightMinus, Qt::LeftButton);
         QCOMPARE(ed().doc.sheet().height(), 545);
         QCOMPARE(centre("R1"), QPoint(100, 100));
         QVERIFY(ed().doc.modified());

@@ -40,7 +40,7 @@ void TestWindowGestures::rightThenLeftPressCreatesSelectedRectangle()
 {
     MainWindowFixture f;
     QVERIFY(f.show());
-    MainWindow &w = *f.form;
+    MainWindow &w = *f.window;
     Editor &e = f.editor();
 
     f.click(QPoint(200, 150), Qt::RightButton);
@@ -72,15 +72,15 @@ void TestWindowGestures::middleThenLeftPressCreatesPoint()
 {
     MainWindowFixture f;
     QVERIFY(f.show());
-    f.form->controls().captionEdit->clear();
+    f.window->controls().captionEdit->clear();
     f.click(QPoint(300, 250), Qt::MiddleButton);
-    QVERIFY(f.form->controls().pointTool->isChecked());
+    QVERIFY(f.window->controls().pointTool->isChecked());
     f.click(QPoint(300, 250));
     Editor &e = f.editor();
     QCOMPARE(e.doc.points().Cells(ColName, 1), QStringLiteral("P1"));
     QCOMPARE(e.doc.points().Cells(ColCaption, 1), QStringLiteral("P1"));
     QCOMPARE(e.sel.kind, ElementKind::Point);
-    QCOMPARE(shownAt(*f.form, QPoint(300, 250)), toQRgb(0x00F0FBFF));
+    QCOMPARE(shownAt(*f.window, QPoint(300, 250)), toQRgb(0x00F0FBFF));
 }
 
 void TestWindowGestures::dragKeepsGrabOffset()
@@ -94,7 +94,7 @@ void TestWindowGestures::dragKeepsGrabOffset()
     f.press(QPoint(205, 153));
     f.move(QPoint(220, 160));
     f.move(QPoint(250, 180));
-    QCOMPARE(f.form->controls().xEdit->text(), QStringLiteral("245")); // the ghost's centre
+    QCOMPARE(f.window->controls().xEdit->text(), QStringLiteral("245")); // the ghost's centre
     f.release(QPoint(250, 180));
     QCOMPARE(e.doc.rectangles().Cells(ColX, 1), QStringLiteral("245"));
     QCOMPARE(e.doc.rectangles().Cells(ColY, 1), QStringLiteral("177"));
@@ -121,7 +121,7 @@ void TestWindowGestures::shiftClickBuildsMultiSelection()
     f.click(QPoint(400, 150), Qt::LeftButton, Qt::ShiftModifier);
     f.click(QPoint(200, 150), Qt::LeftButton, Qt::ShiftModifier);
     QCOMPARE(e.multi.items(), QStringList({"R1", "R2"}));
-    QVERIFY(!f.form->controls().xEdit->isEnabled());
+    QVERIFY(!f.window->controls().xEdit->isEnabled());
     // Both members are marked on the sheet: white dots on their top outlines.
     const int top = 150 - e.doc.sheet().canvas().TextHeight(QStringLiteral("Name"));
     for (int cx : {200, 400}) {
@@ -133,7 +133,7 @@ void TestWindowGestures::shiftClickBuildsMultiSelection()
 
     f.click(QPoint(400, 150));
     QCOMPARE(e.multi.items(), QStringList({"R2"}));
-    QVERIFY(f.form->controls().xEdit->isEnabled());
+    QVERIFY(f.window->controls().xEdit->isEnabled());
 }
 
 void TestWindowGestures::lineByDoubleClickThenPress()
@@ -144,17 +144,17 @@ void TestWindowGestures::lineByDoubleClickThenPress()
     createRect(f, QPoint(200, 150));
     f.click(QPoint(400, 300), Qt::MiddleButton);
     f.click(QPoint(400, 300));
-    QVERIFY(f.form->controls().lineTool->isEnabled());
+    QVERIFY(f.window->controls().lineTool->isEnabled());
 
     f.doubleClick(QPoint(200, 150));
-    QVERIFY(f.form->controls().lineTool->isChecked());
+    QVERIFY(f.window->controls().lineTool->isChecked());
     QCOMPARE(e.gesture.lineClickCount, 1);
     f.move(QPoint(300, 220)); // rubber line from R1's centre to the pointer
     f.click(QPoint(400, 300));
     QCOMPARE(e.doc.lines().RowCount(), 3);
     QCOMPARE(e.doc.lines().Cells(ColName, 1), QStringLiteral("R1-P1"));
     QCOMPARE(e.doc.lines().Cells(ColX, 1), QStringLiteral("300"));
-    QVERIFY(f.form->controls().cursorTool->isChecked());
+    QVERIFY(f.window->controls().cursorTool->isChecked());
     QVERIFY(f.modal.infos.isEmpty());
 
     // The same line again, the other way round.
@@ -170,11 +170,11 @@ void TestWindowGestures::doubleClickWithOneElementSelectsIt()
     QVERIFY(f.show());
     Editor &e = f.editor();
     createRect(f, QPoint(200, 150));
-    QVERIFY(!f.form->controls().lineTool->isEnabled());
+    QVERIFY(!f.window->controls().lineTool->isEnabled());
 
     f.doubleClick(QPoint(200, 150));
     QCOMPARE(e.gesture.tool, Tool::Cursor);
-    QVERIFY(f.form->controls().cursorTool->isChecked());
+    QVERIFY(f.window->controls().cursorTool->isChecked());
     QCOMPARE(e.sel.kind, ElementKind::Rectangle);
     QCOMPARE(e.doc.rectangles().RowCount(), 3);
     QVERIFY(f.modal.infos.isEmpty());
@@ -183,10 +183,10 @@ void TestWindowGestures::doubleClickWithOneElementSelectsIt()
 void TestWindowGestures::panByDraggingEmptySheet()
 {
     MainWindowFixture f;
-    f.form->resize(640, 480);
+    f.window->resize(640, 480);
     QVERIFY(f.show());
     Editor &e = f.editor();
-    const QSize area = f.form->drawingAreaClientSize();
+    const QSize area = f.window->drawingAreaClientSize();
     QVERIFY(area.width() < 842 && area.height() < 595);
 
     f.press(QPoint(300, 300));
@@ -195,36 +195,36 @@ void TestWindowGestures::panByDraggingEmptySheet()
     f.release(QPoint(270, 285));
     QVERIFY(e.doc.sheet().left < 0);
     QVERIFY(e.doc.sheet().top < 0);
-    QCOMPARE(f.form->controls().sheetView->pos(), QPoint(e.doc.sheet().left, e.doc.sheet().top));
+    QCOMPARE(f.window->controls().sheetView->pos(), QPoint(e.doc.sheet().left, e.doc.sheet().top));
 
     // Far beyond the limits: the sheet's right and bottom edges stop at the area's edges.
     f.press(QPoint(500, 450));
     f.move(QPoint(100, 100));
     f.release(QPoint(100, 100));
     QCOMPARE(QPoint(e.doc.sheet().left, e.doc.sheet().top), QPoint(area.width() - 842, area.height() - 595));
-    QCOMPARE(f.form->controls().sheetView->pos(), QPoint(e.doc.sheet().left, e.doc.sheet().top));
+    QCOMPARE(f.window->controls().sheetView->pos(), QPoint(e.doc.sheet().left, e.doc.sheet().top));
 }
 
 void TestWindowGestures::panByShiftArrows()
 {
     MainWindowFixture f;
-    f.form->resize(640, 480);
+    f.window->resize(640, 480);
     QVERIFY(f.show());
     Editor &e = f.editor();
-    const int limit = f.form->drawingAreaClientSize().width() - 842;
-    const QPoint mark = f.form->controls().navigatorVisiblePart->pos();
+    const int limit = f.window->drawingAreaClientSize().width() - 842;
+    const QPoint mark = f.window->controls().navigatorVisiblePart->pos();
 
     f.key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(e.doc.sheet().left, -20);
     for (int i = 0; i < 20; ++i)
         f.key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(e.doc.sheet().left, limit);
-    QCOMPARE(f.form->controls().sheetView->x(), limit);
-    QVERIFY(f.form->controls().navigatorVisiblePart->x() > mark.x()); // the navigator's mark follows
+    QCOMPARE(f.window->controls().sheetView->x(), limit);
+    QVERIFY(f.window->controls().navigatorVisiblePart->x() > mark.x()); // the navigator's mark follows
     for (int i = 0; i < 20; ++i)
         f.key(Qt::Key_Left, Qt::ShiftModifier);
     QCOMPARE(e.doc.sheet().left, 0);
-    QCOMPARE(f.form->controls().navigatorVisiblePart->pos(), mark);
+    QCOMPARE(f.window->controls().navigatorVisiblePart->pos(), mark);
 
     f.key(Qt::Key_Down, Qt::ShiftModifier);
     QCOMPARE(e.doc.sheet().top, -20);

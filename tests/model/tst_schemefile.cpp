@@ -66,7 +66,7 @@ QString checkInvariants(const QByteArray &bytes)
             return QStringLiteral("failed load reports a lock");
         return {};
     }
-    if (!schemeSheetAllowed(r.width, r.height))
+    if (!sheetSizeAllowed(r.width, r.height))
         return QStringLiteral("sheet %1 x %2 accepted").arg(r.width).arg(r.height);
     const QByteArray written = schemeBytes(r.width, r.height, r.tables, r.locked);
     const SchemeReadResult again = readScheme(written);

@@ -64,12 +64,12 @@ std::vector<QPoint> differences(const QImage &a, const QImage &b)
 std::vector<QPoint> glyphPixels(const QString &text, int pixelSize, TColor textColor, TColor cellColor)
 {
     Canvas probe;
-    probe.setFontName(QStringLiteral("tahoma"));
+    probe.setFontName(captionFontName());
     probe.setFontSize(pixelSize);
     const QSize extent = probe.TextExtent(text);
     QImage image = blankImage(extent.width() + 4, extent.height() + 4, cellColor);
     Canvas canvas(&image);
-    canvas.setFontName(QStringLiteral("tahoma"));
+    canvas.setFontName(captionFontName());
     canvas.setFontSize(pixelSize);
     canvas.setFontColor(textColor);
     canvas.setBrushColor(cellColor);

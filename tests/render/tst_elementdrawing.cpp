@@ -14,7 +14,7 @@ constexpr TColor kBackground = 0x00123456;
 QSize measure(const QString &caption)
 {
     Canvas probe;
-    probe.setFontName(QStringLiteral("tahoma"));
+    probe.setFontName(captionFontName());
     return probe.TextExtent(caption);
 }
 
@@ -175,8 +175,10 @@ void TestElementDrawing::markedKeepsFillAndCaption()
         QCOMPARE(colorAt(normal, p.x(), p.y()), clBlack);
         QCOMPARE(colorAt(marked, p.x(), p.y()), clWhite);
     }
-    const int left = kind == ElementKind::Rectangle ? 100 - measure(QStringLiteral("Marked")).width() / 2 - 8 : 94;
-    const QRect edge(left, kind == ElementKind::Rectangle ? 40 : 44, 1, kind == ElementKind::Rectangle ? 20 : 12);
+    const int left =
+        kind == ElementKind::Rectangle ? 100 - measure(QStringLiteral("Marked")).width() / 2 - 8 : 94;
+    const QRect edge(left, kind == ElementKind::Rectangle ? 40 : 44, 1,
+                     kind == ElementKind::Rectangle ? 20 : 12);
     QVERIFY(!pixelsOf(marked, clBlack, edge).empty());
     QVERIFY(!pixelsOf(marked, clWhite, edge).empty());
 }

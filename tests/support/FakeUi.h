@@ -23,6 +23,12 @@ public:
     QSize clientSize{688, 473};
     QString caption = QStringLiteral("Gravelink");
     QStringList infos, errors, questions;
+    // What the file dialogs were asked with, and how often the new-sheet dialog ran.
+    struct FileRequest {
+        QString filter, suffix, folder;
+    };
+    QList<FileRequest> opens, saves;
+    int newSheetDialogs = 0;
     int overlayChanges = 0;
     int navigateCalls = 0;
 
@@ -63,9 +69,21 @@ public:
         questions << q;
         return onAsk(q);
     }
-    QString chooseOpenFile(const QString &, const QString &, const QString &) override { return onOpen(); }
-    QString chooseSaveFile(const QString &, const QString &, const QString &) override { return onSave(); }
-    bool runNewSheetDialog(int &w, int &h) override { return onNewSheet(w, h); }
+    QString chooseOpenFile(const QString &filter, const QString &suffix, const QString &folder) override
+    {
+        opens.append({filter, suffix, folder});
+        return onOpen();
+    }
+    QString chooseSaveFile(const QString &filter, const QString &suffix, const QString &folder) override
+    {
+        saves.append({filter, suffix, folder});
+        return onSave();
+    }
+    bool runNewSheetDialog(int &w, int &h) override
+    {
+        ++newSheetDialogs;
+        return onNewSheet(w, h);
+    }
     void copyImageToClipboard(const QImage &image) override { clipboard = image; }
     void closeWindow() override { closeRequested = true; }
 };

@@ -5,8 +5,8 @@
 // mouse clicks go through the window with the real event order (double click included).
 
 #include "app/Application.h"
-#include "app/ModalProvider.h"
 #include "app/MainWindow.h"
+#include "app/ModalProvider.h"
 #include "app/ProgramTitle.h"
 #include "dialogs/NewSheetDialog.h"
 #include "view/SheetView.h"
@@ -35,7 +35,9 @@ public:
     std::function<QString(const FileCall &)> onOpen = [](const FileCall &) { return QString(); };
     std::function<QString(const FileCall &)> onSave = [](const FileCall &) { return QString(); };
     // Gets the window's dialog (may be null); return true with a size for OK.
-    std::function<bool(NewSheetDialog *, int &, int &)> onNewSheet = [](NewSheetDialog *, int &, int &) { return false; };
+    std::function<bool(NewSheetDialog *, int &, int &)> onNewSheet = [](NewSheetDialog *, int &, int &) {
+        return false;
+    };
     // Runs while the menu is "open", e.g. to choose an item: [](QMenu *m) { item->trigger(); }.
     std::function<void(QMenu *)> onMenu;
 
@@ -76,58 +78,58 @@ public:
 // scripted modal provider. The window is not shown until show() is called.
 struct MainWindowFixture {
     ScriptedModal modal;
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<MainWindow> window;
 
     MainWindowFixture()
     {
         setProgramTitle(applicationTitle());
-        form = std::make_unique<MainWindow>();
-        form->setModalProvider(&modal);
-        form->createNewSheetDialog();
+        window = std::make_unique<MainWindow>();
+        window->setModalProvider(&modal);
+        window->createNewSheetDialog();
     }
     ~MainWindowFixture()
     {
-        form.reset();
+        window.reset();
         setProgramTitle(applicationTitle());
     }
 
-    Editor &editor() { return form->editor(); }
-    DocumentCommands &documents() { return form->documents(); }
+    Editor &editor() { return window->editor(); }
+    DocumentCommands &documents() { return window->documents(); }
 
     // Shows the window and makes it active (shortcuts need an active window).
     bool show()
     {
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        form->activateWindow();
-        return QTest::qWaitForWindowActive(form.get());
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
     }
 
     // Sends a key to the window's focused control (or the window), through the shortcut map.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QWidget *target = form->focusWidget() ? form->focusWidget() : form.get();
+        QWidget *target = window->focusWidget() ? window->focusWidget() : window.get();
         QTest::keyClick(target, key, modifiers);
     }
 
     // Mouse on the sheet, in sheet (overlay) coordinates.
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
     {
-        QTest::mouseClick(form->controls().sheetView, button, mods, at);
+        QTest::mouseClick(window->controls().sheetView, button, mods, at);
     }
     void doubleClick(QPoint at, Qt::KeyboardModifiers mods = {})
     {
-        QTest::mouseDClick(form->controls().sheetView, Qt::LeftButton, mods, at);
+        QTest::mouseDClick(window->controls().sheetView, Qt::LeftButton, mods, at);
     }
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
     {
-        QTest::mousePress(form->controls().sheetView, button, mods, at);
+        QTest::mousePress(window->controls().sheetView, button, mods, at);
     }
     void release(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
     {
-        QTest::mouseRelease(form->controls().sheetView, button, mods, at);
+        QTest::mouseRelease(window->controls().sheetView, button, mods, at);
     }
-    void move(QPoint at) { QTest::mouseMove(form->controls().sheetView, at); }
+    void move(QPoint at) { QTest::mouseMove(window->controls().sheetView, at); }
 
     // Runs a queued menu command (menu items post their command).
     static void settle() { QCoreApplication::processEvents(); }

@@ -25,7 +25,8 @@ public:
             switch (m_pick(10)) {
             case 0: // create a rectangle or point
                 m_ui.color = m_pick(9);
-                m_ui.texts[Ctl::CaptionEdit] = m_pick(2) ? QStringLiteral("Box %1").arg(m_pick(100)) : QString();
+                m_ui.texts[Ctl::CaptionEdit] =
+                    m_pick(2) ? QStringLiteral("Box %1").arg(m_pick(100)) : QString();
                 e.selectTool(m_pick(2) != 0 ? Tool::Rectangle : Tool::Point);
                 click(m_pick(e.doc.sheet().width()), m_pick(e.doc.sheet().height()));
                 break;
@@ -107,7 +108,8 @@ private:
     {
         e.sheetPress(mbLeft, keys | ssLeft, from.x(), from.y());
         for (int i = 1; i <= 3; ++i)
-            e.sheetMove(keys | ssLeft, from.x() + (to.x() - from.x()) * i / 3, from.y() + (to.y() - from.y()) * i / 3);
+            e.sheetMove(keys | ssLeft, from.x() + (to.x() - from.x()) * i / 3,
+                        from.y() + (to.y() - from.y()) * i / 3);
         e.sheetRelease(mbLeft, keys, to.x(), to.y());
     }
 

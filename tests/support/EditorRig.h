@@ -4,10 +4,11 @@
 #include "model/TableOps.h"
 #include "support/FakeUi.h"
 
+#include <QSize>
 #include <QStringList>
 
-// An editor on a blank start-up sheet driven through plain fields, with helpers that fill the
-// tables the way the tools do.
+// An editor driven through FakeUi, on a blank sheet or on a scheme it takes over, with helpers
+// that fill the tables the way the tools do and press, click and drag the way the mouse does.
 struct EditorRig {
     FakeUi ui;
     Editor e{ui};
@@ -17,28 +18,37 @@ struct EditorRig {
         e.doc.sheet().CreateBitmap(width, height);
         e.refreshOverlay();
     }
+    // The scheme of `tables` on a sheet of that size, drawn, with nothing selected.
+    EditorRig(ElementTables &&tables, QSize sheet)
+    {
+        e.doc.adoptTables(std::move(tables));
+        e.doc.createSheet(sheet.width(), sheet.height());
+        e.UpdateImageModel();
+    }
 
     int addRect(const QString &name, int x, int y, const QString &caption = QStringLiteral("Name"),
                 const QString &color = QStringLiteral("$0099FFFF"))
     {
-        return e.doc.appendRow(e.doc.rectangles(), {name, QString::number(x), QString::number(y), caption, color});
+        return e.doc.appendRow(e.doc.rectangles(),
+                               {name, QString::number(x), QString::number(y), caption, color});
     }
     int addPoint(const QString &name, int x, int y, const QString &caption = QStringLiteral("Pt"),
                  const QString &color = QStringLiteral("$00CCFFCC"))
     {
-        return e.doc.appendRow(e.doc.points(), {name, QString::number(x), QString::number(y), caption, color});
+        return e.doc.appendRow(e.doc.points(),
+                               {name, QString::number(x), QString::number(y), caption, color});
     }
     int addLine(const QString &name, const QString &text = QString())
     {
         return e.doc.appendRow(e.doc.lines(), {name, QString(), QString(), text});
     }
 
-    QPoint centre(const QString &name) const
+    // A cell of the element with that name.
+    QString cell(const QString &name, int col) const
     {
-        const StringGrid &t = e.doc.tables().tableForName(name);
-        const int row = GetRowObjByName(e.doc.tables(), name);
-        return {t.Cells(ColX, row).toInt(), t.Cells(ColY, row).toInt()};
+        return e.doc.tables().tableForName(name).Cells(col, GetRowObjByName(e.doc.tables(), name));
     }
+    QPoint centre(const QString &name) const { return {cell(name, ColX).toInt(), cell(name, ColY).toInt()}; }
 
     // A full left click (press and release at the same place).
     void click(int x, int y, ShiftState keys = 0)
