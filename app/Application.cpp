@@ -2,6 +2,8 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramTitle.h"
+#include "app/Recovery.h"
+#include "editor/RecoveryStore.h"
 #include "toolkit/CaptionFont.h"
 #include "view/SheetView.h"
 
@@ -27,7 +29,11 @@ int runGravelink(int argc, char **argv)
     MainWindow form;
     form.createNewSheetDialog();
     form.show();
-    form.FormShow(QCoreApplication::arguments().mid(1));
+    // A scheme left by an editor that did not close properly comes before the one named.
+    const QString recoveryFolder = defaultRecoveryFolder();
+    form.startAutosave(recoveryFolder);
+    if (!offerRecovery(form, recoveryFolder))
+        form.FormShow(QCoreApplication::arguments().mid(1));
     if (!captionFontFound())
         QTimer::singleShot(0, &form, [&form] {
             form.modal().showInfo(&form, applicationTitle(), captionFontMissingNote());
