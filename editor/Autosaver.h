@@ -17,7 +17,9 @@ class Document;
 // another. A write that fails is dropped quietly and made again after the next change.
 class Autosaver {
 public:
-    static constexpr int kDelayMs = 2000;
+    // A change reaches the disk within 2 s: the delay plus the write (well under 0.5 s at
+    // 100,000 elements).
+    static constexpr int kDelayMs = 1500;
 
     Autosaver(const Document &doc, const QString &folder);
     // Waits for the running jobs; the recovery file stays (closeNormally removes it).
@@ -28,7 +30,7 @@ public:
     void closeNormally();
     // Takes over a recovered file as this editor's copy of the scheme now shown.
     void adopt(RecoveredFile &&file);
-    // Writes a pending change at once (without waiting for the delay).
+    // Writes the scheme's copy at once (without waiting for the delay).
     void writeNow();
     // Waits until the queued jobs have run.
     void waitForJobs();

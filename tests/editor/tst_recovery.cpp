@@ -48,6 +48,7 @@ private slots:
     void onlyDeadEditorsFilesOffered();
     void setAsideFileNotOfferedAgain();
     void autosaverWritesAndRemoves();
+    void failedWriteRetriedAtNextChange();
 };
 
 void TestRecovery::roundTrip_data()
@@ -165,6 +166,32 @@ void TestRecovery::autosaverWritesAndRemoves()
     QCOMPARE(fileBytes(autosaver.schemePath()), schemeBytes(842, 595, doc.tables(), true));
     autosaver.closeNormally();
     QVERIFY(QDir(folder).isEmpty());
+}
+
+void TestRecovery::failedWriteRetriedAtNextChange()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/recovery";
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Document doc;
+    doc.createSheet(842, 595);
+    Autosaver autosaver(doc, folder);
+    doc.appendRow(doc.points(), {"P1", "400", "300", "Gate", "$00CCFFCC"});
+    doc.setModified(true);
+    autosaver.sync();
+    autosaver.writeNow();
+    autosaver.waitForJobs();
+    QVERIFY(autosaver.lastWriteFailed());
+    QVERIFY(autosaver.schemePath().isEmpty());
+
+    QVERIFY(QFile::remove(folder));
+    doc.setCell(doc.points(), ColCaption, 1, "Door");
+    autosaver.sync();
+    QTRY_VERIFY_WITH_TIMEOUT(!autosaver.schemePath().isEmpty(), 10000);
+    QVERIFY(!autosaver.lastWriteFailed());
+    QCOMPARE(fileBytes(autosaver.schemePath()), schemeBytes(842, 595, doc.tables(), false));
 }
 
 QTEST_GUILESS_MAIN(TestRecovery)
