@@ -14,7 +14,9 @@ LINES=(842 595 '[H]' 3 5 R1 120 100 Store '$0099FFFF' '[~]' '[P]' 3 5 P1 400 300
 printf '%s\r\n' "${LINES[@]}" >"$WORK/plan.grvlk"
 cp "$WORK/plan.grvlk" "$WORK/original.grvlk"
 # Everything deleted, then locked.
-printf '%s\r\n' 842 595 '[H]' 2 5 '[~]' '[P]' 2 5 '[~]' '[E]' 2 4 '[~]' LOCK >"$WORK/expected.grvlk"
+EMPTY=(842 595 '[H]' 2 5 '[~]' '[P]' 2 5 '[~]' '[E]' 2 4 '[~]')
+printf '%s\r\n' "${EMPTY[@]}" >"$WORK/deleted.grvlk"
+printf '%s\r\n' "${EMPTY[@]}" LOCK >"$WORK/expected.grvlk"
 
 fail() {
     echo "$1" >&2
@@ -61,9 +63,18 @@ keys() {
 recovery_files() {
     ls "$RECOVERY"/*.grvlk 2>/dev/null || true
 }
+# Kills the editor once a recovery file holds the scheme given (after 3 seconds at the earliest).
 crash_after_autosave() {
     sleep 3
-    [ -n "$(recovery_files)" ] || fail "no recovery file 3 seconds after the edit"
+    local found=
+    for _ in $(seq 1 100); do
+        for f in $(recovery_files); do
+            cmp -s "$f" "$1" && found=1
+        done
+        [ -n "$found" ] && break
+        sleep 0.2
+    done
+    [ -n "$found" ] || fail "no recovery file holds the edited scheme"
     kill -9 "$APP_PID"
     wait "$APP_PID" 2>/dev/null || true
     APP_PID=
@@ -75,7 +86,7 @@ start_editor "$WORK/plan.grvlk"
 MAIN=$(wait_window '^\[plan\]')
 keys "$MAIN" ctrl+a
 keys "$MAIN" ctrl+Delete
-crash_after_autosave
+crash_after_autosave "$WORK/deleted.grvlk"
 
 # 2. Start without a file: Enter recovers into the original file's name; lock it, crash again.
 start_editor
@@ -83,7 +94,7 @@ BOX=$(wait_question)
 keys "$BOX" Return
 MAIN=$(wait_window '^\[plan\]-Gravelink$')
 keys "$MAIN" ctrl+l
-crash_after_autosave
+crash_after_autosave "$WORK/expected.grvlk"
 
 # 3. Start with the file: the recovery comes first; Ctrl+S writes it to the original file.
 start_editor "$WORK/plan.grvlk"
