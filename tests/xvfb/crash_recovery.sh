@@ -8,6 +8,11 @@ BIN=$1
 source "$(dirname "$0")/../../tools/xvfb_display.sh"
 start_window_test 211 240
 RECOVERY="$XDG_DATA_HOME/gravelink/recovery"
+# A client connected throughout: an X server resets when its last client goes, and a killed
+# editor may be the last one, so that the next editor could not connect.
+xprop -root -spy >/dev/null 2>&1 &
+HOLD_PID=$!
+trap 'kill "$HOLD_PID" 2>/dev/null; window_test_cleanup' EXIT
 
 LINES=(842 595 '[H]' 3 5 R1 120 100 Store '$0099FFFF' '[~]' '[P]' 3 5 P1 400 300 Gate '$00CCFFCC' '[~]'
        '[E]' 3 4 R1-P1 260 200 '' '[~]')
