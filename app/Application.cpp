@@ -2,6 +2,8 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramTitle.h"
+#include "app/Recovery.h"
+#include "editor/RecoveryStore.h"
 #include "toolkit/CaptionFont.h"
 #include "view/SheetView.h"
 
@@ -30,7 +32,11 @@ int runGravelink(int argc, char **argv)
     MainWindow window;
     window.createNewSheetDialog();
     window.show();
-    window.FormShow(QCoreApplication::arguments().mid(1));
+    // A scheme left by an editor that did not close properly comes before the one named.
+    const QString recoveryFolder = defaultRecoveryFolder();
+    window.startAutosave(recoveryFolder);
+    if (!offerRecovery(window, recoveryFolder))
+        window.FormShow(QCoreApplication::arguments().mid(1));
     if (!captionFontFound())
         QTimer::singleShot(0, &window, [&window] {
             window.modal().showInfo(&window, applicationTitle(), captionFontMissingNote());

@@ -125,6 +125,18 @@ void DocumentCommands::LoadModel(const QString &fileName)
         e.ui.showError(failure);
 }
 
+void DocumentCommands::recoverModel(const QString &recoveryFile, const QString &originalFile)
+{
+    LoadModel(recoveryFile);
+    Editor &e = m_editor;
+    e.doc.setFileName(originalFile);
+    e.doc.setModified(true);
+    if (originalFile.isEmpty())
+        e.ui.setWindowCaption(e.AppTitle);
+    else
+        showFileCaption();
+}
+
 void DocumentCommands::CheckFileSave()
 {
     if (!m_editor.doc.modified())

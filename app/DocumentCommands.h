@@ -18,6 +18,8 @@ public:
     void SaveModel(const QString &fileName);
     // Reads a scheme; reports a failure to the user (file, line, what is wrong).
     void LoadModel(const QString &fileName);
+    // Opens a recovery copy as the scheme of `originalFile` (empty: a new scheme), modified.
+    void recoverModel(const QString &recoveryFile, const QString &originalFile);
 
     // Throws SilentAbort when the user cancels (or when Yes did not save).
     void CheckFileSave();

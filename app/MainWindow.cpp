@@ -5,6 +5,7 @@
 #include "app/Panels.h"
 #include "app/ProgramTitle.h"
 #include "dialogs/NewSheetDialog.h"
+#include "editor/Autosaver.h"
 #include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
 #include "view/SheetView.h"
@@ -131,6 +132,13 @@ void MainWindow::endCommand()
         m_editor.clearHistory();
     }
     updateUndoActions();
+    if (m_autosaver)
+        m_autosaver->sync();
+}
+
+void MainWindow::startAutosave(const QString &folder)
+{
+    m_autosaver = std::make_unique<Autosaver>(m_editor.doc, folder);
 }
 
 void MainWindow::updateUndoActions()
@@ -244,6 +252,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (!guard([&] { m_documents.closeQuery(canClose); }))
         canClose = false;
     event->setAccepted(canClose);
+    if (canClose && m_autosaver)
+        m_autosaver->closeNormally();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

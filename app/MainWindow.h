@@ -10,6 +10,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
+
+class Autosaver;
 
 class ColorBox;
 class NewSheetDialog;
@@ -33,6 +36,9 @@ public:
 
     Editor &editor() { return m_editor; }
     DocumentCommands &documents() { return m_documents; }
+    // Keeps recovery copies of the unsaved scheme in `folder` from now on.
+    void startAutosave(const QString &folder);
+    Autosaver *autosaver() const { return m_autosaver.get(); }
 
     // The provider of every modal box, dialog and the popup menu (not owned; null restores
     // the toolkit's own).
@@ -129,6 +135,7 @@ private:
     NewSheetDialog *m_newSheetDialog = nullptr;
     Editor m_editor;
     DocumentCommands m_documents;
+    std::unique_ptr<Autosaver> m_autosaver;
     QtModalProvider m_toolkitModal;
     ModalProvider *m_modal = &m_toolkitModal;
     // Checked states of the actions (Qt ties checking to automatic toggling).

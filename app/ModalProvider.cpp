@@ -63,6 +63,15 @@ SaveAnswer QtModalProvider::askSaveChanges(QWidget *parent, const QString &title
     }
 }
 
+bool QtModalProvider::askYesNo(QWidget *parent, const QString &title, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString QtModalProvider::chooseOpenFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                                         const QString &startDir)
 {

@@ -6,7 +6,7 @@ start_xvfb() {
     local n
     for n in $(seq "$1" "$2"); do
         if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
             OWN_XVFB_PID=$!
             XVFB_DISPLAY=":$n"
             for _ in $(seq 1 50); do
@@ -39,11 +39,13 @@ use_xvfb_display() {
     unset QT_QPA_PLATFORM
 }
 
-# Sets up a real-window test: a work folder in WORK, the editor's pid to be kept in APP_PID,
+# Sets up a real-window test: a work folder in WORK (also the data folder), the editor's pid to be kept in APP_PID,
 # and cleanup on exit of the editor, an Xvfb server of our own and the work folder; then the
 # display as use_xvfb_display gives it.
 start_window_test() {
     WORK=$(mktemp -d)
+    # The editor's data folder (recovery files) inside the work folder.
+    export XDG_DATA_HOME="$WORK/data"
     APP_PID=
     OWN_XVFB_PID=
     trap 'window_test_cleanup' EXIT

@@ -32,6 +32,7 @@ public:
     QPoint lastMenuPos;
 
     std::function<SaveAnswer(const QString &)> onAsk = [](const QString &) { return SaveAnswer::Cancel; };
+    std::function<bool(const QString &)> onYesNo = [](const QString &) { return false; };
     std::function<QString(const FileCall &)> onOpen = [](const FileCall &) { return QString(); };
     std::function<QString(const FileCall &)> onSave = [](const FileCall &) { return QString(); };
     // Gets the window's dialog (may be null); return true with a size for OK.
@@ -47,6 +48,11 @@ public:
     {
         questions << question;
         return onAsk(question);
+    }
+    bool askYesNo(QWidget *, const QString &, const QString &question) override
+    {
+        questions << question;
+        return onYesNo(question);
     }
     QString chooseOpenFile(QWidget *, const QString &filter, const QString &suffix,
                            const QString &dir) override
