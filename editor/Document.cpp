@@ -3,18 +3,28 @@
 #include "model/TableOps.h"
 #include "render/ConnectorLines.h"
 #include "render/SceneRedraw.h"
+#include "toolkit/IntText.h"
 
 #include <utility>
 #include <vector>
 
 void Document::setLocked(bool locked)
 {
-    if (m_locked != locked)
+    if (m_locked != locked) {
         ++m_revision;
+        m_scene.invalidate();
+    }
     m_locked = locked;
 }
 
 void Document::record(SchemeChange &&change)
+{
+    m_scene.noteChange(change);
+    recordRedrawn(std::move(change));
+}
+
+// A change the redraw made itself: nothing to draw again.
+void Document::recordRedrawn(SchemeChange &&change)
 {
     m_changes.push_back(std::move(change));
     ++m_revision;
@@ -98,6 +108,7 @@ void Document::setSheetSize(int width, int height)
 {
     const QSize before(m_sheet.width(), m_sheet.height());
     m_sheet.CreateBitmap(width, height);
+    m_scene.invalidate();
     if (before == QSize(width, height))
         return;
     SchemeChange c;
@@ -121,11 +132,37 @@ void Document::recordMidpoint(int row, const QString &oldX, const QString &oldY)
         c.col = col;
         c.before = old;
         c.after = lines.Cells(col, row);
-        record(std::move(c));
+        recordRedrawn(std::move(c));
     }
 }
 
 void Document::redraw(const TextList &multiSelection)
+{
+    std::vector<IncrementalScene::Midpoint> midpoints;
+    const IncrementalScene::Outcome outcome = m_scene.redraw(m_sheet.canvas(), multiSelection, midpoints);
+    if (outcome == IncrementalScene::Outcome::Drawn) {
+        StringGrid &lines = m_tables.EGrid;
+        for (const IncrementalScene::Midpoint &m : midpoints) {
+            const QString oldX = lines.Cells(ColX, m.row);
+            const QString oldY = lines.Cells(ColY, m.row);
+            // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
+            lines.setCell(ColX, m.row, IntToStr((Coord(m.ends.x1) + m.ends.x2) / 2));
+            lines.setCell(ColY, m.row, IntToStr((Coord(m.ends.y1) + m.ends.y2) / 2));
+            recordMidpoint(m.row, oldX, oldY);
+        }
+        return;
+    }
+    try {
+        fullRedraw(multiSelection);
+    } catch (...) {
+        m_scene.invalidate();
+        throw;
+    }
+    if (outcome == IncrementalScene::Outcome::Rebuild)
+        m_scene.rebuild(m_tables, m_sheet.canvas(), multiSelection);
+}
+
+void Document::fullRedraw(const TextList &multiSelection)
 {
     // The redraw writes the midpoints itself; what it changed is found by comparing.
     const StringGrid &lines = m_tables.EGrid;
@@ -153,6 +190,8 @@ void Document::drawLine(const QString &name, const QString &text, int row, bool 
 {
     const QString oldX = m_tables.EGrid.Cells(ColX, row);
     const QString oldY = m_tables.EGrid.Cells(ColY, row);
+    // Drawn over the picture: the next redraw draws the row's area again.
+    m_scene.touchRow(TableId::Lines, row);
     try {
         DrawLineTool(m_tables, m_sheet.canvas(), name, text, row, selected);
     } catch (...) {
@@ -172,6 +211,7 @@ void Document::clearTables()
     ClearSelectedTable(m_tables.HGrid);
     ClearSelectedTable(m_tables.PGrid);
     ClearSelectedTable(m_tables.EGrid);
+    m_scene.invalidate();
     m_changes.clear();
     ++m_revision;
 }
@@ -179,6 +219,7 @@ void Document::clearTables()
 void Document::adoptTables(ElementTables &&tables)
 {
     m_tables = std::move(tables);
+    m_scene.invalidate();
     m_changes.clear();
     ++m_revision;
 }
@@ -186,6 +227,7 @@ void Document::adoptTables(ElementTables &&tables)
 void Document::createSheet(int width, int height)
 {
     m_sheet.CreateBitmap(width, height);
+    m_scene.invalidate();
     ++m_revision;
 }
 
@@ -205,6 +247,7 @@ void Document::applyChanges(const ChangeList &changes, bool forward)
         } else {
             applyTableChange(m_tables, c, forward);
         }
+        m_scene.noteChange(c, forward);
     };
     if (forward)
         for (const SchemeChange &c : changes)

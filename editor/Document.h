@@ -2,6 +2,7 @@
 
 #include "model/ElementTables.h"
 #include "model/SchemeChange.h"
+#include "render/AreaRedraw.h"
 #include "render/SheetBitmap.h"
 #include "toolkit/TextList.h"
 
@@ -49,7 +50,8 @@ public:
     // A new white sheet of that size with its frame.
     void setSheetSize(int width, int height);
 
-    // Redraws the whole sheet from the tables, marking the multi-selection's members. The line
+    // Brings the sheet up to date with the tables, marking the multi-selection's members: the
+    // areas that the changes since the last redraw touched, or the whole sheet. The line
     // midpoints the redraw rewrites are recorded where they change.
     void redraw(const TextList &multiSelection);
     // Draws one line on the sheet and stores its midpoint (recorded).
@@ -78,6 +80,8 @@ public:
 private:
     StringGrid &own(const StringGrid &table) { return m_tables.table(m_tables.idOf(table)); }
     void record(SchemeChange &&change);
+    void recordRedrawn(SchemeChange &&change);
+    void fullRedraw(const TextList &multiSelection);
     void recordMidpoint(int row, const QString &oldX, const QString &oldY);
 
     ElementTables m_tables;
@@ -85,6 +89,9 @@ private:
     bool m_locked = false;
     bool m_modified = false;
     QString m_fileName;
+
+    // The sheet's items and the changes since they were drawn.
+    IncrementalScene m_scene;
 
     ChangeList m_changes;
     QString m_stepName;

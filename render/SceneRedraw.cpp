@@ -229,6 +229,11 @@ bool directPixels(QImage::Format f)
 
 } // namespace
 
+void drawSheetFrame(Canvas &canvas, const QRect &sheet)
+{
+    drawFrame(canvas, sheet);
+}
+
 void redrawSheetInBands(ElementTables &tables, Canvas &sheetCanvas, const TextList &multiSelection,
                         int bandRows, int threads, const SheetBandDone &bandDone)
 {
