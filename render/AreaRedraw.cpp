@@ -364,6 +364,7 @@ void IncrementalScene::updateLine(Id id)
         return;
     item.name = name;
     item.ends = lineEnds(name);
+    item.head = arrowHeadOf(item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2);
     item.marked = selected(name);
     const QString &text = item.cells.at(ColCaption);
     item.textW = text.isEmpty() ? 0 : std::min<Coord>(m_face->measure(text).width, INT_MAX);
@@ -404,7 +405,7 @@ void IncrementalScene::computeCover(Item &item) const
     } else {
         const LineEnds &e = item.ends;
         m_grid.segmentTiles(e.x1, e.y1, e.x2, e.y2, cover);
-        const ArrowHead head = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
+        const ArrowHead &head = item.head;
         m_grid.boxTiles(head.px - kArrowReach - 1, head.py - kArrowReach - 1, head.px + kArrowReach + 2,
                         head.py + kArrowReach + 2, cover);
         if (item.textH > 0)
@@ -497,15 +498,21 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         return Outcome::FullRedraw;
     }
 
-    std::sort(tiles.begin(), tiles.end());
+    // Damaged tiles are drawn in blocks of kBlock x kBlock tiles, each block as the box around
+    // its damaged tiles: a line crossing several of them is drawn once.
+    constexpr int kBlock = 4;
+    const int columns = m_grid.columns();
+    const auto blockOf = [&](int tile) {
+        return qint64(tile / columns / kBlock) * columns + (tile % columns) / kBlock;
+    };
+    std::sort(tiles.begin(), tiles.end(), [&](int a, int b) { return blockOf(a) < blockOf(b); });
     uchar *bits = image->bits();
     DamageLog *log = canvas.damageLog();
     for (size_t i = 0; i < tiles.size();) {
-        // A run of tiles side by side in one row is one area.
+        QRect area = m_grid.tileRect(tiles[i]);
         size_t j = i + 1;
-        while (j < tiles.size() && tiles[j] == tiles[j - 1] + 1 && tiles[j] % m_grid.columns() != 0)
-            ++j;
-        const QRect area = m_grid.tileRect(tiles[i]).united(m_grid.tileRect(tiles[j - 1]));
+        for (; j < tiles.size() && blockOf(tiles[j]) == blockOf(tiles[i]); ++j)
+            area = area.united(m_grid.tileRect(tiles[j]));
         drawArea(canvas, bits, *image, area);
         if (log && log->watched() == image)
             log->add(area.left(), area.top(), area.right() + 1, area.bottom() + 1);
@@ -532,14 +539,15 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
 
     std::vector<std::pair<qint64, Id>> found;
     ++m_stamp;
-    const int first = (area.top() / TileGrid::kTile) * m_grid.columns() + area.left() / TileGrid::kTile;
-    const int last = first + (area.width() - 1) / TileGrid::kTile;
-    for (int tile = first; tile <= last; ++tile) {
-        for (Id id : m_grid.items(tile)) {
-            Item &item = m_items[id];
-            if (item.stamp != m_stamp) {
-                item.stamp = m_stamp;
-                found.emplace_back(qint64(rankOf(item.kind)) << 60 | item.order, id);
+    const int columns = m_grid.columns();
+    for (int row = area.top() / TileGrid::kTile; row <= area.bottom() / TileGrid::kTile; ++row) {
+        for (int col = area.left() / TileGrid::kTile; col <= area.right() / TileGrid::kTile; ++col) {
+            for (Id id : m_grid.items(row * columns + col)) {
+                Item &item = m_items[id];
+                if (item.stamp != m_stamp) {
+                    item.stamp = m_stamp;
+                    found.emplace_back(qint64(rankOf(item.kind)) << 60 | item.order, id);
+                }
             }
         }
     }
@@ -561,7 +569,7 @@ void IncrementalScene::drawItem(Canvas &c, const Item &item, const QRect &area) 
     if (meets(area, std::min(e.x1, e.x2) - 2, std::min(e.y1, e.y2) - 2, Coord(std::max(e.x1, e.x2)) + 3,
               Coord(std::max(e.y1, e.y2)) + 3))
         drawLineStroke(c, e.x1 - x0, e.y1 - y0, e.x2 - x0, e.y2 - y0, item.marked);
-    ArrowHead head = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
+    ArrowHead head = item.head;
     const Coord pad = m_textPad;
     const bool headMeets = meets(area, head.px - kArrowReach - 1, head.py - kArrowReach - 1,
                                  head.px + kArrowReach + 2, head.py + kArrowReach + 2);

@@ -3,6 +3,7 @@
 #include "model/ElementTables.h"
 #include "model/SchemeChange.h"
 #include "render/ConnectorLines.h"
+#include "render/LineParts.h"
 #include "render/SpatialIndex.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/TextList.h"
@@ -69,6 +70,7 @@ private:
         Coord x = 0, y = 0;
         TColor colour = 0;
         LineEnds ends;
+        ArrowHead head;
         Coord textW = 0, textH = 0;
         std::vector<int> cover;
         std::uint32_t stamp = 0;

@@ -13,7 +13,7 @@ class TileGrid {
 public:
     // Tile side in pixels. Even, so that areas made of tiles start at even rows and columns,
     // where dotted outlines keep their pattern.
-    static constexpr int kTile = 32;
+    static constexpr int kTile = 16;
 
     // An empty grid covering a sheet of that size.
     void reset(int width, int height);
