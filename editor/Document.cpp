@@ -3,18 +3,22 @@
 #include "model/TableOps.h"
 #include "render/ConnectorLines.h"
 #include "render/SceneRedraw.h"
+#include "toolkit/IntText.h"
 
 #include <utility>
 
 void Document::setLocked(bool locked)
 {
-    if (m_locked != locked)
+    if (m_locked != locked) {
         ++m_revision;
+        m_scene.invalidate();
+    }
     m_locked = locked;
 }
 
 void Document::record(SchemeChange &&change)
 {
+    m_scene.noteChange(change);
     m_changes.push_back(std::move(change));
     ++m_revision;
 }
@@ -97,6 +101,7 @@ void Document::setSheetSize(int width, int height)
 {
     const QSize before(m_sheet.width(), m_sheet.height());
     m_sheet.CreateBitmap(width, height);
+    m_scene.invalidate();
     if (before == QSize(width, height))
         return;
     SchemeChange c;
@@ -108,11 +113,36 @@ void Document::setSheetSize(int width, int height)
 
 void Document::redraw(const TextList &multiSelection)
 {
+    std::vector<IncrementalScene::Midpoint> midpoints;
+    const IncrementalScene::Outcome outcome = m_scene.redraw(m_sheet.canvas(), multiSelection, midpoints);
+    if (outcome == IncrementalScene::Outcome::Drawn) {
+        StringGrid &lines = m_tables.EGrid;
+        for (const IncrementalScene::Midpoint &m : midpoints) {
+            // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
+            lines.setCell(ColX, m.row, IntToStr((Coord(m.ends.x1) + m.ends.x2) / 2));
+            lines.setCell(ColY, m.row, IntToStr((Coord(m.ends.y1) + m.ends.y2) / 2));
+        }
+        return;
+    }
+    try {
+        fullRedraw(multiSelection);
+    } catch (...) {
+        m_scene.invalidate();
+        throw;
+    }
+    if (outcome == IncrementalScene::Outcome::Rebuild)
+        m_scene.rebuild(m_tables, m_sheet.canvas(), multiSelection);
+}
+
+void Document::fullRedraw(const TextList &multiSelection)
+{
     UpdateImageModel(m_tables, m_sheet.canvas(), multiSelection);
 }
 
 void Document::drawLine(const QString &name, const QString &text, int row, bool selected)
 {
+    // Drawn over the picture: the next redraw draws the row's area again.
+    m_scene.touchRow(TableId::Lines, row);
     DrawLineTool(m_tables, m_sheet.canvas(), name, text, row, selected);
 }
 
@@ -126,6 +156,7 @@ void Document::clearTables()
     ClearSelectedTable(m_tables.HGrid);
     ClearSelectedTable(m_tables.PGrid);
     ClearSelectedTable(m_tables.EGrid);
+    m_scene.invalidate();
     m_changes.clear();
     ++m_revision;
 }
@@ -133,6 +164,7 @@ void Document::clearTables()
 void Document::adoptTables(ElementTables &&tables)
 {
     m_tables = std::move(tables);
+    m_scene.invalidate();
     m_changes.clear();
     ++m_revision;
 }
@@ -140,6 +172,7 @@ void Document::adoptTables(ElementTables &&tables)
 void Document::createSheet(int width, int height)
 {
     m_sheet.CreateBitmap(width, height);
+    m_scene.invalidate();
     ++m_revision;
 }
 
@@ -159,6 +192,7 @@ void Document::applyChanges(const ChangeList &changes, bool forward)
         } else {
             applyTableChange(m_tables, c, forward);
         }
+        m_scene.noteChange(c, forward);
     };
     if (forward)
         for (const SchemeChange &c : changes)

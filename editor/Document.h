@@ -2,6 +2,7 @@
 
 #include "model/ElementTables.h"
 #include "model/SchemeChange.h"
+#include "render/AreaRedraw.h"
 #include "render/SheetBitmap.h"
 #include "toolkit/TextList.h"
 
@@ -50,9 +51,11 @@ public:
     // A new white sheet of that size with its frame.
     void setSheetSize(int width, int height);
 
-    // Redraws the whole sheet from the tables, marking the multi-selection's members, and
-    // stores every line's midpoint. A midpoint depends only on the line's ends, so it is not
-    // recorded: the redraw after an undo or redo puts back exactly the midpoints of that state.
+    // Brings the sheet up to date with the tables, marking the multi-selection's members: the
+    // areas that the changes since the last redraw touched, or the whole sheet. Every line
+    // midpoint ends up as the full redraw stores it. A midpoint depends only on the line's ends,
+    // so it is not recorded: the redraw after an undo or redo puts back exactly the midpoints of
+    // that state.
     void redraw(const TextList &multiSelection);
     // Draws one line on the sheet and stores its midpoint.
     void drawLine(const QString &name, const QString &text, int row, bool selected);
@@ -80,12 +83,16 @@ public:
 private:
     StringGrid &own(const StringGrid &table) { return m_tables.table(m_tables.idOf(table)); }
     void record(SchemeChange &&change);
+    void fullRedraw(const TextList &multiSelection);
 
     ElementTables m_tables;
     SheetBitmap m_sheet;
     bool m_locked = false;
     bool m_modified = false;
     QString m_fileName;
+
+    // The sheet's items and the changes since they were drawn.
+    IncrementalScene m_scene;
 
     ChangeList m_changes;
     QString m_stepName;

@@ -230,6 +230,11 @@ bool directPixels(QImage::Format f)
 
 } // namespace
 
+void drawSheetFrame(CanvasOps &canvas, const QRect &sheet)
+{
+    drawFrame(canvas, sheet);
+}
+
 void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection,
                         int bandRows, int threads, const SheetBandDone &bandDone)
 {

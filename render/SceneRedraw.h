@@ -9,6 +9,8 @@
 // Members of a multi-selection (two or more names) are marked. Rewrites every line's midpoint.
 // A cell that fails to convert throws ConvertError at that row; what was drawn stays.
 void UpdateImageModel(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection);
+// The grey frame of a sheet occupying `sheet` on the canvas.
+void drawSheetFrame(CanvasOps &canvas, const QRect &sheet);
 
 // What the overlay paint draws.
 struct OverlayState {

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "model/ElementTables.h"
+#include "model/SchemeChange.h"
+#include "render/ConnectorLines.h"
+#include "render/LineParts.h"
+#include "render/SpatialIndex.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/TextList.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+class TextFace;
+
+// The sheet picture kept up to date by redrawing only what changed. It mirrors every row of
+// the three tables as drawn last, with each item's extent in a tile grid, and follows the
+// changes made to the tables since. A redraw then repaints the tiles that the old and new
+// extents of every changed item meet: each tile is cleared and everything meeting it is
+// drawn again, clipped to it, in the order and with the pixels of the full redraw.
+class IncrementalScene {
+public:
+    enum class Outcome {
+        Drawn,      // the sheet is up to date
+        FullRedraw, // too much changed: the caller redraws everything; the mirror stays valid
+        Rebuild,    // the caller redraws everything and then calls rebuild()
+    };
+    struct Midpoint {
+        int row;
+        LineEnds ends;
+    };
+
+    bool valid() const { return m_valid; }
+    // Forgets the mirror: the next redraw is a full one.
+    void invalidate();
+    // Mirrors the tables just drawn in full on the canvas, with that multi-selection marked.
+    void rebuild(const ElementTables &tables, const Canvas &canvas, const TextList &multiSelection);
+
+    // A change just made to the tables, made again (forward) or taken back.
+    void noteChange(const SchemeChange &change, bool forward = true);
+    // Something was drawn on the sheet for that row outside a redraw: the row is drawn again.
+    void touchRow(TableId table, int row);
+
+    // Brings the sheet up to date with the changes noted since the last redraw. When it draws,
+    // the lines whose midpoints may have changed are listed with their ends; the caller stores
+    // them as the full redraw does.
+    Outcome redraw(Canvas &canvas, const TextList &multiSelection, std::vector<Midpoint> &midpoints);
+
+    // Tiles the last redraw repainted.
+    int lastRedrawTiles() const { return m_lastTiles; }
+
+private:
+    using Id = std::uint32_t;
+    struct Item {
+        ElementKind kind = ElementKind::None;
+        bool header = false; // row 0 of its table: never drawn
+        bool drawn = false;  // registered in the grid and the name indexes
+        bool bad = false;    // a named element with a cell that does not convert
+        bool dirty = false;
+        bool midpoint = false; // a line whose stored midpoint is to be written
+        bool marked = false;
+        qint64 order = 0;
+        QStringList cells;
+        // What was drawn, and is to be drawn in a repainted area.
+        QString name;
+        Coord x = 0, y = 0;
+        TColor colour = 0;
+        LineEnds ends;
+        ArrowHead head;
+        Coord textW = 0, textH = 0;
+        std::vector<int> cover;
+        std::uint32_t stamp = 0;
+    };
+
+    Id newItem(TableId table, const QStringList &cells);
+    void freeItem(Id id);
+    void insertRow(TableId table, int row, const QStringList &cells);
+    void removeRow(TableId table, int row);
+    void markDirty(Id id);
+    void undraw(Id id);
+    void updateElement(Id id, QSet<QString> &movedNames);
+    void updateLine(Id id);
+    void computeCover(Item &item) const;
+    LineEnds lineEnds(const QString &lineName) const;
+    QPoint centre(const QString &name) const;
+    void damage(const std::vector<int> &tiles);
+    void drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const QRect &area);
+    void drawItem(Canvas &area, const Item &item, const QRect &rect) const;
+    void replayLastDrawing(Canvas &canvas) const;
+    bool selected(const QString &name) const;
+
+    bool m_valid = false;
+    int m_fontSize = 0;
+    TextFace *m_face = nullptr;
+    Coord m_textPad = 0;
+    TileGrid m_grid;
+    std::vector<Item> m_items;
+    std::vector<Id> m_free;
+    std::vector<Id> m_rows[3]; // every row of each table, header and trailing row included
+    std::vector<Id> m_dirty;
+    int m_pendingMidpoints = 0;
+    // Drawn elements by name, per table; drawn lines by the names of their ends.
+    QHash<QString, std::vector<Id>> m_named[2];
+    QHash<QString, std::vector<Id>> m_lineEnds;
+    // Drawn items by case-folded name, for changes of the marked look.
+    QHash<QString, std::vector<Id>> m_folded;
+    QStringList m_selectionList;
+    QSet<QString> m_selection;
+    QSet<QString> m_removedNames; // elements removed since the last redraw
+    std::vector<char> m_damaged;
+    std::vector<int> m_damagedTiles;
+    std::uint32_t m_stamp = 0;
+    int m_lastTiles = 0;
+    int m_badCount = 0;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "toolkit/Canvas.h"
+
+#include <QRect>
+
+#include <cstdint>
+#include <vector>
+
+// A uniform grid of square tiles over the sheet. Each tile lists the items that may paint in it,
+// so that the items meeting an area are found by looking at the area's tiles only.
+class TileGrid {
+public:
+    // Tile side in pixels. Even, so that areas made of tiles start at even rows and columns,
+    // where dotted outlines keep their pattern.
+    static constexpr int kTile = 16;
+
+    // An empty grid covering a sheet of that size.
+    void reset(int width, int height);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    int columns() const { return m_columns; }
+    int tileCount() const { return int(m_tiles.size()); }
+    // The tile's pixels, within the sheet.
+    QRect tileRect(int tile) const;
+
+    // Appends the tiles that columns [l, r) and rows [t, b) meet.
+    void boxTiles(Coord l, Coord t, Coord r, Coord b, std::vector<int> &out) const;
+    // Appends the tiles within two pixels of the segment between the two points (each tile once).
+    void segmentTiles(Coord x1, Coord y1, Coord x2, Coord y2, std::vector<int> &out) const;
+
+    void add(int tile, std::uint32_t item) { m_tiles[size_t(tile)].push_back(item); }
+    void remove(int tile, std::uint32_t item);
+    const std::vector<std::uint32_t> &items(int tile) const { return m_tiles[size_t(tile)]; }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    int m_columns = 0;
+    int m_rows = 0;
+    std::vector<std::vector<std::uint32_t>> m_tiles;
+};
