@@ -185,6 +185,32 @@ private slots:
         QVERIFY(r.ui.errors.isEmpty());
     }
 
+    // New and Open start a new history; Save keeps it and marks the saved state.
+    void historyAcrossNewOpenAndSave()
+    {
+        Rig r;
+        r.addScheme();
+        r.e.closeStep();
+        QCOMPARE(r.e.history.count(), 1);
+        const QString file = r.path(QStringLiteral("plan.grvlk"));
+        r.ui.onSave = [&] { return file; };
+        r.doc.saveAs();
+        QCOMPARE(r.e.history.count(), 1);
+        QVERIFY(r.e.history.isClean());
+        r.ui.onOpen = [&] { return file; };
+        r.doc.openScheme();
+        r.e.closeStep();
+        QCOMPARE(r.e.history.count(), 0);
+        r.addScheme();
+        r.e.closeStep();
+        r.ui.onAsk = [](const QString &) { return SaveAnswer::No; };
+        r.ui.onNewSheet = [](int &, int &) { return true; };
+        r.doc.newScheme();
+        r.e.closeStep();
+        QCOMPARE(r.e.history.count(), 0);
+        QVERIFY(!r.e.doc.modified());
+    }
+
     void yesSavesThenGoesOn()
     {
         Rig r;
