@@ -28,11 +28,8 @@ ElementKind kindOf(TableId table)
                                         : ElementKind::Line;
 }
 
-// Whether columns [l, r) and rows [t, b) meet the rectangle.
-bool meets(const QRect &rect, Coord l, Coord t, Coord r, Coord b)
-{
-    return l <= rect.right() && r > rect.left() && t <= rect.bottom() && b > rect.top();
-}
+// Length of the boxes along a line's stroke.
+constexpr Coord kStrokeChunk = 32;
 
 void removeId(QHash<QString, std::vector<std::uint32_t>> &index, const QString &key, std::uint32_t id)
 {
@@ -68,7 +65,9 @@ void IncrementalScene::invalidate()
     m_selectionList.clear();
     m_selection.clear();
     m_removedNames.clear();
-    m_damagedTiles.clear();
+    m_damage.clear();
+    m_damageArea = 0;
+    m_damageOverflow = false;
     m_badCount = 0;
     m_grid.reset(0, 0);
 }
@@ -79,10 +78,8 @@ void IncrementalScene::rebuild(const ElementTables &tables, const Canvas &canvas
     invalidate();
     m_fontSize = canvas.font().pixelSize;
     m_face = &TextFace::get(QStringLiteral("tahoma"), m_fontSize);
-    // Glyphs reach at most the margin out of their cell; shaped text up to the cell's height.
-    m_textPad = Coord(m_face->height()) + m_face->margin() + 2;
     m_grid.reset(canvas.width(), canvas.height());
-    m_damaged.assign(size_t(m_grid.tileCount()), 0);
+    m_recordDamage = false; // the sheet was just drawn in full
     m_selectionList = multiSelection.items();
     if (multiSelection.count() >= 2)
         for (const QString &name : m_selectionList)
@@ -103,6 +100,7 @@ void IncrementalScene::rebuild(const ElementTables &tables, const Canvas &canvas
         for (Id id : m_rows[int(t)])
             updateElement(id, moved);
     if (m_badCount > 0) {
+        m_recordDamage = true;
         invalidate();
         return;
     }
@@ -110,9 +108,7 @@ void IncrementalScene::rebuild(const ElementTables &tables, const Canvas &canvas
         updateLine(id);
         m_items[id].midpoint = false;
     }
-    for (int tile : m_damagedTiles)
-        m_damaged[size_t(tile)] = 0;
-    m_damagedTiles.clear();
+    m_recordDamage = true;
     m_valid = true;
 }
 
@@ -251,14 +247,65 @@ void IncrementalScene::removeRow(TableId table, int row)
     freeItem(id);
 }
 
-void IncrementalScene::damage(const std::vector<int> &tiles)
+void IncrementalScene::addDamage(const PixelBox &box)
 {
-    for (int tile : tiles) {
-        if (!m_damaged[size_t(tile)]) {
-            m_damaged[size_t(tile)] = 1;
-            m_damagedTiles.push_back(tile);
-        }
+    const PixelBox sheet{0, 0, m_grid.width(), m_grid.height()};
+    PixelBox b = box.clipped(sheet);
+    if (b.empty())
+        return;
+    // Boxes start at even rows and columns, where dotted outlines keep their pattern.
+    b.l -= b.l & 1;
+    b.t -= b.t & 1;
+    m_damageArea += b.area();
+    // Beyond half the sheet (old and new extents counted apart) a full redraw is cheaper.
+    if (m_damageArea > sheet.area() / 2) {
+        m_damageOverflow = true;
+        m_damage.clear();
+        return;
     }
+    m_damage.push_back(b);
+}
+
+void IncrementalScene::damage(const Item &item)
+{
+    if (!m_recordDamage || m_damageOverflow)
+        return;
+    if (item.kind != ElementKind::Line) {
+        addDamage(item.box);
+        return;
+    }
+    thread_local std::vector<PixelBox> boxes;
+    boxes.clear();
+    strokeBoxes(item.ends, PixelBox{0, 0, m_grid.width(), m_grid.height()}, kStrokeChunk, boxes);
+    for (const PixelBox &b : boxes)
+        addDamage(b);
+    addDamage(arrowHeadBox(item.head));
+    addDamage(lineTextBox(item.head, item.textW, item.textH, item.reach));
+}
+
+std::vector<PixelBox> IncrementalScene::mergedDamage()
+{
+    // The old and new extents of a small move nearly coincide: boxes that overlap enough are
+    // joined into their union.
+    std::vector<PixelBox> boxes;
+    boxes.swap(m_damage);
+    std::sort(boxes.begin(), boxes.end(),
+              [](const PixelBox &a, const PixelBox &b) { return a.t != b.t ? a.t < b.t : a.l < b.l; });
+    std::vector<PixelBox> merged;
+    for (const PixelBox &box : boxes) {
+        bool joined = false;
+        for (size_t k = merged.size(); k > 0 && k + 8 > merged.size() && !joined; --k) {
+            PixelBox &m = merged[k - 1];
+            const PixelBox u = m.united(box);
+            if (u.area() <= m.area() + box.area()) {
+                m = u;
+                joined = true;
+            }
+        }
+        if (!joined)
+            merged.push_back(box);
+    }
+    return merged;
 }
 
 bool IncrementalScene::selected(const QString &name) const
@@ -271,7 +318,7 @@ void IncrementalScene::undraw(Id id)
     Item &item = m_items[id];
     if (!item.drawn)
         return;
-    damage(item.cover);
+    damage(item);
     for (int tile : item.cover)
         m_grid.remove(tile, id);
     item.cover.clear();
@@ -310,13 +357,12 @@ void IncrementalScene::updateElement(Id id, QSet<QString> &movedNames)
         item.y = *y;
         item.colour = *colour;
         item.marked = selected(name);
-        const QString &caption = item.cells.at(ColCaption);
-        item.textW = caption.isEmpty() ? 0 : std::min<Coord>(m_face->measure(caption).width, INT_MAX);
-        item.textH = caption.isEmpty() ? 0 : m_face->height();
+        setText(item, item.cells.at(ColCaption));
+        item.box = elementBox(item.kind, item.x, item.y, item.textW, item.textH, item.reach);
         computeCover(item);
         for (int tile : item.cover)
             m_grid.add(tile, id);
-        damage(item.cover);
+        damage(item);
         m_named[item.kind == ElementKind::Rectangle ? 0 : 1][name].push_back(id);
         m_folded[SelectionNames::folded(name)].push_back(id);
         item.drawn = true;
@@ -366,13 +412,11 @@ void IncrementalScene::updateLine(Id id)
     item.ends = lineEnds(name);
     item.head = arrowHeadOf(item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2);
     item.marked = selected(name);
-    const QString &text = item.cells.at(ColCaption);
-    item.textW = text.isEmpty() ? 0 : std::min<Coord>(m_face->measure(text).width, INT_MAX);
-    item.textH = text.isEmpty() ? 0 : m_face->height();
+    setText(item, item.cells.at(ColCaption));
     computeCover(item);
     for (int tile : item.cover)
         m_grid.add(tile, id);
-    damage(item.cover);
+    damage(item);
     const QString first = getNameBefore(QLatin1Char('-'), name);
     const QString second = getNameAfter(QLatin1Char('-'), name);
     m_lineEnds[first].push_back(id);
@@ -388,40 +432,38 @@ void IncrementalScene::updateLine(Id id)
     }
 }
 
+void IncrementalScene::setText(Item &item, const QString &text)
+{
+    item.textW = text.isEmpty() ? 0 : std::min<Coord>(m_face->measure(text).width, INT_MAX);
+    item.textH = text.isEmpty() ? 0 : m_face->height();
+    item.reach = text.isEmpty() ? 0 : m_face->inkReach(text);
+}
+
 void IncrementalScene::computeCover(Item &item) const
 {
     std::vector<int> &cover = item.cover;
     cover.clear();
-    const Coord pad = m_textPad;
-    const Coord hw = item.textW / 2;
-    if (item.kind == ElementKind::Rectangle) {
-        // The rounded box (and its marked outline) with the caption inside it.
-        m_grid.boxTiles(item.x - hw - 8 - pad, item.y - item.textH - pad, item.x + hw + 8 + pad,
-                        item.y + item.textH + pad, cover);
-    } else if (item.kind == ElementKind::Point) {
-        // The circle, and the caption box below it.
-        m_grid.boxTiles(item.x - hw - 7 - pad, item.y - 7, item.x + hw + 7 + pad,
-                        item.y + item.textH + 15 + pad, cover);
-    } else {
-        const LineEnds &e = item.ends;
-        m_grid.segmentTiles(e.x1, e.y1, e.x2, e.y2, cover);
-        const ArrowHead &head = item.head;
-        m_grid.boxTiles(head.px - kArrowReach - 1, head.py - kArrowReach - 1, head.px + kArrowReach + 2,
-                        head.py + kArrowReach + 2, cover);
-        if (item.textH > 0)
-            m_grid.boxTiles(head.px + kLineTextDx - pad, head.py + kLineTextDy - pad,
-                            head.px + kLineTextDx + item.textW + pad,
-                            head.py + kLineTextDy + item.textH + pad, cover);
-        std::sort(cover.begin(), cover.end());
-        cover.erase(std::unique(cover.begin(), cover.end()), cover.end());
+    const auto addBox = [&](const PixelBox &b) {
+        if (!b.empty())
+            m_grid.boxTiles(b.l, b.t, b.r, b.b, cover);
+    };
+    if (item.kind != ElementKind::Line) {
+        addBox(item.box);
+        return;
     }
+    const LineEnds &e = item.ends;
+    m_grid.segmentTiles(e.x1, e.y1, e.x2, e.y2, cover);
+    addBox(arrowHeadBox(item.head));
+    addBox(lineTextBox(item.head, item.textW, item.textH, item.reach));
+    std::sort(cover.begin(), cover.end());
+    cover.erase(std::unique(cover.begin(), cover.end()), cover.end());
 }
 
 IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextList &multiSelection,
                                                    std::vector<Midpoint> &midpoints)
 {
     midpoints.clear();
-    m_lastTiles = 0;
+    m_lastPixels = 0;
     QImage *image = canvas.image();
     if (m_valid &&
         (!image || image->isNull() || !directPixels(image->format()) || image->width() != m_grid.width() ||
@@ -488,65 +530,56 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         m_pendingMidpoints = 0;
     }
 
-    std::vector<int> tiles;
-    tiles.swap(m_damagedTiles);
-    for (int tile : tiles)
-        m_damaged[size_t(tile)] = 0;
+    const bool overflow = m_damageOverflow;
+    m_damageOverflow = false;
+    m_damageArea = 0;
+    const std::vector<PixelBox> boxes = mergedDamage();
+    qint64 area = 0;
+    for (const PixelBox &box : boxes)
+        area += box.area();
     // Past a quarter of the sheet the threaded full redraw is the faster way.
-    if (qint64(tiles.size()) * 4 > qint64(m_grid.tileCount())) {
+    if (overflow || area * 4 > qint64(m_grid.width()) * m_grid.height()) {
         midpoints.clear();
         return Outcome::FullRedraw;
     }
-
-    // Damaged tiles are drawn in blocks of kBlock x kBlock tiles, each block as the box around
-    // its damaged tiles: a line crossing several of them is drawn once.
-    constexpr int kBlock = 4;
-    const int columns = m_grid.columns();
-    const auto blockOf = [&](int tile) {
-        return qint64(tile / columns / kBlock) * columns + (tile % columns) / kBlock;
-    };
-    std::sort(tiles.begin(), tiles.end(), [&](int a, int b) { return blockOf(a) < blockOf(b); });
     uchar *bits = image->bits();
     DamageLog *log = canvas.damageLog();
-    for (size_t i = 0; i < tiles.size();) {
-        QRect area = m_grid.tileRect(tiles[i]);
-        size_t j = i + 1;
-        for (; j < tiles.size() && blockOf(tiles[j]) == blockOf(tiles[i]); ++j)
-            area = area.united(m_grid.tileRect(tiles[j]));
-        drawArea(canvas, bits, *image, area);
+    for (const PixelBox &box : boxes) {
+        drawArea(canvas, bits, *image, box);
         if (log && log->watched() == image)
-            log->add(area.left(), area.top(), area.right() + 1, area.bottom() + 1);
-        i = j;
+            log->add(box.l, box.t, box.r, box.b);
     }
-    m_lastTiles = int(tiles.size());
+    m_lastPixels = area;
 
     canvas.setBrushColor(clWhite);
     replayLastDrawing(canvas);
     return Outcome::Drawn;
 }
 
-void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const QRect &area)
+void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const PixelBox &area)
 {
-    const Coord x0 = area.left(), y0 = area.top();
+    const Coord x0 = area.l, y0 = area.t;
     const qsizetype stride = image.bytesPerLine();
-    QImage view(bits + y0 * stride + x0 * 4, area.width(), area.height(), stride, image.format());
+    QImage view(bits + y0 * stride + x0 * 4, int(area.r - area.l), int(area.b - area.t), stride, image.format());
     Canvas c = canvas;
     c.setImage(&view);
     c.setDamageLog(nullptr);
     c.setBrushColor(clWhite);
     c.setFontName(QStringLiteral("tahoma"));
-    c.FillRect(0, 0, area.width(), area.height());
+    c.FillRect(0, 0, view.width(), view.height());
 
-    std::vector<std::pair<qint64, Id>> found;
+    thread_local std::vector<std::pair<qint64, Id>> found;
+    found.clear();
     ++m_stamp;
     const int columns = m_grid.columns();
-    for (int row = area.top() / TileGrid::kTile; row <= area.bottom() / TileGrid::kTile; ++row) {
-        for (int col = area.left() / TileGrid::kTile; col <= area.right() / TileGrid::kTile; ++col) {
-            for (Id id : m_grid.items(row * columns + col)) {
+    for (Coord row = area.t / TileGrid::kTile; row <= (area.b - 1) / TileGrid::kTile; ++row) {
+        for (Coord col = area.l / TileGrid::kTile; col <= (area.r - 1) / TileGrid::kTile; ++col) {
+            for (Id id : m_grid.items(int(row) * columns + int(col))) {
                 Item &item = m_items[id];
                 if (item.stamp != m_stamp) {
                     item.stamp = m_stamp;
-                    found.emplace_back(qint64(rankOf(item.kind)) << 60 | item.order, id);
+                    if (itemMeets(item, area))
+                        found.emplace_back(qint64(rankOf(item.kind)) << 60 | item.order, id);
                 }
             }
         }
@@ -557,27 +590,28 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
     drawSheetFrame(c, QRect(int(-x0), int(-y0), m_grid.width(), m_grid.height()));
 }
 
-void IncrementalScene::drawItem(Canvas &c, const Item &item, const QRect &area) const
+bool IncrementalScene::itemMeets(const Item &item, const PixelBox &area) const
 {
-    const Coord x0 = area.left(), y0 = area.top();
+    if (item.kind != ElementKind::Line)
+        return item.box.meets(area);
+    return strokeMeets(item.ends, area) || arrowHeadBox(item.head).meets(area) ||
+           lineTextBox(item.head, item.textW, item.textH, item.reach).meets(area);
+}
+
+void IncrementalScene::drawItem(Canvas &c, const Item &item, const PixelBox &area) const
+{
+    const Coord x0 = area.l, y0 = area.t;
     if (item.kind != ElementKind::Line) {
         DrawToolElement(item.x - x0, item.y - y0, item.cells.at(ColCaption), c, item.colour, clBlack,
                         item.marked, false, item.kind);
         return;
     }
     const LineEnds &e = item.ends;
-    if (meets(area, std::min(e.x1, e.x2) - 2, std::min(e.y1, e.y2) - 2, Coord(std::max(e.x1, e.x2)) + 3,
-              Coord(std::max(e.y1, e.y2)) + 3))
+    if (strokeMeets(e, area))
         drawLineStroke(c, e.x1 - x0, e.y1 - y0, e.x2 - x0, e.y2 - y0, item.marked);
-    ArrowHead head = item.head;
-    const Coord pad = m_textPad;
-    const bool headMeets = meets(area, head.px - kArrowReach - 1, head.py - kArrowReach - 1,
-                                 head.px + kArrowReach + 2, head.py + kArrowReach + 2);
-    const bool textMeets =
-        item.textH > 0 &&
-        meets(area, head.px + kLineTextDx - pad, head.py + kLineTextDy - pad,
-              head.px + kLineTextDx + item.textW + pad, head.py + kLineTextDy + item.textH + pad);
-    if (headMeets || textMeets) {
+    if (arrowHeadBox(item.head).meets(area) ||
+        lineTextBox(item.head, item.textW, item.textH, item.reach).meets(area)) {
+        ArrowHead head = item.head;
         head.px -= x0;
         head.py -= y0;
         drawArrowHeadAndText(c, head, item.cells.at(ColCaption), item.marked);

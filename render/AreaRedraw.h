@@ -3,6 +3,7 @@
 #include "model/ElementTables.h"
 #include "model/SchemeChange.h"
 #include "render/ConnectorLines.h"
+#include "render/ItemExtents.h"
 #include "render/LineParts.h"
 #include "render/SpatialIndex.h"
 #include "toolkit/Canvas.h"
@@ -19,9 +20,10 @@ class TextFace;
 
 // The sheet picture kept up to date by redrawing only what changed. It mirrors every row of
 // the three tables as drawn last, with each item's extent in a tile grid, and follows the
-// changes made to the tables since. A redraw then repaints the tiles that the old and new
-// extents of every changed item meet: each tile is cleared and everything meeting it is
-// drawn again, clipped to it, in the order and with the pixels of the full redraw.
+// changes made to the tables since. A redraw then repaints the old and new extents of every
+// changed item (a line's stroke as short boxes along it): each box is cleared and everything
+// meeting it is drawn again, clipped to it, in the order and with the pixels of the full redraw.
+// The tile grid finds what meets a box.
 class IncrementalScene {
 public:
     enum class Outcome {
@@ -50,8 +52,8 @@ public:
     // them as the full redraw does.
     Outcome redraw(Canvas &canvas, const TextList &multiSelection, std::vector<Midpoint> &midpoints);
 
-    // Tiles the last redraw repainted.
-    int lastRedrawTiles() const { return m_lastTiles; }
+    // Pixels the last redraw repainted.
+    qint64 lastRedrawPixels() const { return m_lastPixels; }
 
 private:
     using Id = std::uint32_t;
@@ -72,6 +74,8 @@ private:
         LineEnds ends;
         ArrowHead head;
         Coord textW = 0, textH = 0;
+        Coord reach = 0;    // of the caption's or text's glyphs beyond their cell
+        PixelBox box;       // an element's extent
         std::vector<int> cover;
         std::uint32_t stamp = 0;
     };
@@ -87,16 +91,19 @@ private:
     void computeCover(Item &item) const;
     LineEnds lineEnds(const QString &lineName) const;
     QPoint centre(const QString &name) const;
-    void damage(const std::vector<int> &tiles);
-    void drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const QRect &area);
-    void drawItem(Canvas &area, const Item &item, const QRect &rect) const;
+    void setText(Item &item, const QString &text);
+    void damage(const Item &item);
+    void addDamage(const PixelBox &box);
+    std::vector<PixelBox> mergedDamage();
+    void drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const PixelBox &area);
+    bool itemMeets(const Item &item, const PixelBox &area) const;
+    void drawItem(Canvas &area, const Item &item, const PixelBox &box) const;
     void replayLastDrawing(Canvas &canvas) const;
     bool selected(const QString &name) const;
 
     bool m_valid = false;
     int m_fontSize = 0;
     TextFace *m_face = nullptr;
-    Coord m_textPad = 0;
     TileGrid m_grid;
     std::vector<Item> m_items;
     std::vector<Id> m_free;
@@ -111,9 +118,13 @@ private:
     QStringList m_selectionList;
     QSet<QString> m_selection;
     QSet<QString> m_removedNames; // elements removed since the last redraw
-    std::vector<char> m_damaged;
-    std::vector<int> m_damagedTiles;
+    // Boxes to repaint, within the sheet, and their total area; past the limit the next redraw
+    // is a full one.
+    std::vector<PixelBox> m_damage;
+    qint64 m_damageArea = 0;
+    bool m_damageOverflow = false;
+    bool m_recordDamage = true;
     std::uint32_t m_stamp = 0;
-    int m_lastTiles = 0;
+    qint64 m_lastPixels = 0;
     int m_badCount = 0;
 };

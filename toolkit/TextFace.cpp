@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <mutex>
 
 TextFace &TextFace::get(const QString &name, int pixelSize)
@@ -79,7 +80,10 @@ TextFace::Glyph TextFace::render(QChar c) const
             const int start = x;
             while (x < image.width() && qGray(line[x]) < 128)
                 ++x;
-            g.runs.push_back({start - m_margin, y - m_margin, x - start});
+            const Run run{start - m_margin, y - m_margin, x - start};
+            g.runs.push_back(run);
+            g.reach = std::max({g.reach, -run.dx, run.dx + run.length - g.advance, -run.dy,
+                                run.dy + 1 - m_height});
         }
     }
     return g;
@@ -102,4 +106,16 @@ TextFace::Measure TextFace::measure(QStringView text)
     if (!m.simple)
         m.width = QFontMetrics(m_font).horizontalAdvance(text.toString());
     return m;
+}
+
+int TextFace::inkReach(QStringView text)
+{
+    int reach = 0;
+    for (QChar c : text) {
+        const Glyph &g = glyph(c);
+        if (!g.simple)
+            return m_height + m_margin + 2;
+        reach = std::max(reach, g.reach);
+    }
+    return reach;
 }

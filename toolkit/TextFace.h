@@ -24,6 +24,7 @@ public:
     struct Glyph {
         int advance = 0;
         bool simple = true; // see isSimple()
+        int reach = 0;      // how far its pixels lie outside the text cell, at most margin()
         std::vector<Run> runs;
     };
     struct Measure {
@@ -53,6 +54,9 @@ public:
     }
     // The text's width: the sum of its advances for simple text, else QFontMetrics' width.
     Measure measure(QStringView text);
+    // How far the text's pixels may lie outside its text cell: exactly, for simple text; for
+    // text that needs shaping, a bound on what QPainter draws.
+    int inkReach(QStringView text);
 
 private:
     TextFace(const QString &name, int pixelSize);

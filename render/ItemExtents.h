@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/ElementTables.h"
+#include "render/ConnectorLines.h"
+#include "render/LineParts.h"
+#include "toolkit/Canvas.h"
+
+#include <algorithm>
+#include <vector>
+
+// Columns [l, r) and rows [t, b) of the sheet.
+struct PixelBox {
+    Coord l = 0, t = 0, r = 0, b = 0;
+
+    bool empty() const { return l >= r || t >= b; }
+    Coord area() const { return empty() ? 0 : (r - l) * (b - t); }
+    bool meets(const PixelBox &o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
+    PixelBox united(const PixelBox &o) const
+    {
+        return {std::min(l, o.l), std::min(t, o.t), std::max(r, o.r), std::max(b, o.b)};
+    }
+    PixelBox clipped(const PixelBox &o) const
+    {
+        return {std::max(l, o.l), std::max(t, o.t), std::min(r, o.r), std::min(b, o.b)};
+    }
+};
+
+// Where drawing an item can change pixels. Captions and line texts are w x h text cells whose
+// glyphs reach at most `reach` pixels beyond the cell.
+
+// A rectangle or point centred at (x, y): its shape and its caption.
+PixelBox elementBox(ElementKind kind, Coord x, Coord y, Coord textW, Coord textH, Coord reach);
+// A line's arrow head, and its text (empty without text).
+PixelBox arrowHeadBox(const ArrowHead &head);
+PixelBox lineTextBox(const ArrowHead &head, Coord textW, Coord textH, Coord reach);
+// Whether the stroke from (x1, y1) to (x2, y2) may paint in the box.
+bool strokeMeets(const LineEnds &e, const PixelBox &box);
+// Boxes holding every pixel the stroke paints within `bounds`, each at most `chunk` pixels long
+// along the line's major axis.
+void strokeBoxes(const LineEnds &e, const PixelBox &bounds, Coord chunk, std::vector<PixelBox> &out);
