@@ -279,8 +279,7 @@ void IncrementalScene::damage(const Item &item)
     strokeBoxes(item.ends, PixelBox{0, 0, m_grid.width(), m_grid.height()}, kStrokeChunk, boxes);
     for (const PixelBox &b : boxes)
         addDamage(b);
-    addDamage(arrowHeadBox(item.head));
-    addDamage(lineTextBox(item.head, item.textW, item.textH, item.reach));
+    addDamage(item.box);
 }
 
 std::vector<PixelBox> IncrementalScene::mergedDamage()
@@ -413,6 +412,12 @@ void IncrementalScene::updateLine(Id id)
     item.head = arrowHeadOf(item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2);
     item.marked = selected(name);
     setText(item, item.cells.at(ColCaption));
+    item.stroke = StrokeSpan(item.ends);
+    // The text's box lies beside the head's: one box holds both.
+    item.box = arrowHeadBox(item.head);
+    const PixelBox text = lineTextBox(item.head, item.textW, item.textH, item.reach);
+    if (!text.empty())
+        item.box = item.box.united(text);
     computeCover(item);
     for (int tile : item.cover)
         m_grid.add(tile, id);
@@ -453,8 +458,7 @@ void IncrementalScene::computeCover(Item &item) const
     }
     const LineEnds &e = item.ends;
     m_grid.segmentTiles(e.x1, e.y1, e.x2, e.y2, cover);
-    addBox(arrowHeadBox(item.head));
-    addBox(lineTextBox(item.head, item.textW, item.textH, item.reach));
+    addBox(item.box);
     std::sort(cover.begin(), cover.end());
     cover.erase(std::unique(cover.begin(), cover.end()), cover.end());
 }
@@ -568,7 +572,12 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
     c.setFontName(QStringLiteral("tahoma"));
     c.FillRect(0, 0, view.width(), view.height());
 
-    thread_local std::vector<std::pair<qint64, Id>> found;
+    struct Found {
+        qint64 key;
+        Id id;
+        std::uint8_t parts;
+    };
+    thread_local std::vector<Found> found;
     found.clear();
     ++m_stamp;
     const int columns = m_grid.columns();
@@ -578,27 +587,26 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
                 Item &item = m_items[id];
                 if (item.stamp != m_stamp) {
                     item.stamp = m_stamp;
-                    if (itemMeets(item, area))
-                        found.emplace_back(qint64(rankOf(item.kind)) << 60 | item.order, id);
+                    if (const std::uint8_t parts = partsMeeting(item, area))
+                        found.push_back({qint64(rankOf(item.kind)) << 60 | item.order, id, parts});
                 }
             }
         }
     }
-    std::sort(found.begin(), found.end());
-    for (const auto &[key, id] : found)
-        drawItem(c, m_items[id], area);
+    std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) { return a.key < b.key; });
+    for (const Found &f : found)
+        drawItem(c, m_items[f.id], f.parts, area);
     drawSheetFrame(c, QRect(int(-x0), int(-y0), m_grid.width(), m_grid.height()));
 }
 
-bool IncrementalScene::itemMeets(const Item &item, const PixelBox &area) const
+std::uint8_t IncrementalScene::partsMeeting(const Item &item, const PixelBox &area) const
 {
     if (item.kind != ElementKind::Line)
-        return item.box.meets(area);
-    return strokeMeets(item.ends, area) || arrowHeadBox(item.head).meets(area) ||
-           lineTextBox(item.head, item.textW, item.textH, item.reach).meets(area);
+        return item.box.meets(area) ? Body : 0;
+    return (item.stroke.meets(area) ? Stroke : 0) | (item.box.meets(area) ? HeadAndText : 0);
 }
 
-void IncrementalScene::drawItem(Canvas &c, const Item &item, const PixelBox &area) const
+void IncrementalScene::drawItem(Canvas &c, const Item &item, std::uint8_t parts, const PixelBox &area) const
 {
     const Coord x0 = area.l, y0 = area.t;
     if (item.kind != ElementKind::Line) {
@@ -607,10 +615,9 @@ void IncrementalScene::drawItem(Canvas &c, const Item &item, const PixelBox &are
         return;
     }
     const LineEnds &e = item.ends;
-    if (strokeMeets(e, area))
+    if (parts & Stroke)
         drawLineStroke(c, e.x1 - x0, e.y1 - y0, e.x2 - x0, e.y2 - y0, item.marked);
-    if (arrowHeadBox(item.head).meets(area) ||
-        lineTextBox(item.head, item.textW, item.textH, item.reach).meets(area)) {
+    if (parts & HeadAndText) {
         ArrowHead head = item.head;
         head.px -= x0;
         head.py -= y0;

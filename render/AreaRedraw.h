@@ -75,7 +75,8 @@ private:
         ArrowHead head;
         Coord textW = 0, textH = 0;
         Coord reach = 0;    // of the caption's or text's glyphs beyond their cell
-        PixelBox box;       // an element's extent
+        PixelBox box;       // an element's extent; a line's arrow head and text
+        StrokeSpan stroke;  // a line's
         std::vector<int> cover;
         std::uint32_t stamp = 0;
     };
@@ -96,8 +97,10 @@ private:
     void addDamage(const PixelBox &box);
     std::vector<PixelBox> mergedDamage();
     void drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const PixelBox &area);
-    bool itemMeets(const Item &item, const PixelBox &area) const;
-    void drawItem(Canvas &area, const Item &item, const PixelBox &box) const;
+    // Parts of an item to draw in an area (none when it does not meet it).
+    enum Part : std::uint8_t { Body = 1, Stroke = 2, HeadAndText = 4 };
+    std::uint8_t partsMeeting(const Item &item, const PixelBox &area) const;
+    void drawItem(Canvas &area, const Item &item, std::uint8_t parts, const PixelBox &box) const;
     void replayLastDrawing(Canvas &canvas) const;
     bool selected(const QString &name) const;
 

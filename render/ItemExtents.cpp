@@ -52,29 +52,37 @@ PixelBox lineTextBox(const ArrowHead &head, Coord textW, Coord textH, Coord reac
     return textBox(head.px + kLineTextDx, head.py + kLineTextDy, textW, textH, reach);
 }
 
-bool strokeMeets(const LineEnds &e, const PixelBox &box)
+StrokeSpan::StrokeSpan(const LineEnds &e)
 {
     double a1 = double(e.x1), b1 = double(e.y1), a2 = double(e.x2), b2 = double(e.y2);
-    double lo = double(box.l), hi = double(box.r - 1), minorLo = double(box.t), minorHi = double(box.b - 1);
-    // Walk the major axis: x for flat lines, y for steep ones.
-    if (std::abs(b2 - b1) > std::abs(a2 - a1)) {
+    m_steep = std::abs(b2 - b1) > std::abs(a2 - a1);
+    if (m_steep) {
         std::swap(a1, b1);
         std::swap(a2, b2);
-        std::swap(lo, minorLo);
-        std::swap(hi, minorHi);
     }
     if (a1 > a2) {
         std::swap(a1, a2);
         std::swap(b1, b2);
     }
-    const double from = std::max(a1, lo - kNear);
-    const double to = std::min(a2, hi + kNear);
+    m_a1 = a1;
+    m_a2 = a2;
+    m_b1 = b1;
+    m_slope = a2 > a1 ? (b2 - b1) / (a2 - a1) : 0.0;
+}
+
+bool StrokeSpan::meets(const PixelBox &box) const
+{
+    const double lo = double(m_steep ? box.t : box.l) - kNear;
+    const double hi = double(m_steep ? box.b : box.r) - 1 + kNear;
+    const double from = std::max(m_a1, lo);
+    const double to = std::min(m_a2, hi);
     if (from > to)
         return false;
-    const double slope = a2 > a1 ? (b2 - b1) / (a2 - a1) : 0.0;
-    const double bf = b1 + (from - a1) * slope;
-    const double bt = b1 + (to - a1) * slope;
-    return std::max(bf, bt) >= minorLo - kNear && std::min(bf, bt) <= minorHi + kNear;
+    const double bf = m_b1 + (from - m_a1) * m_slope;
+    const double bt = m_b1 + (to - m_a1) * m_slope;
+    const double minorLo = double(m_steep ? box.l : box.t) - kNear;
+    const double minorHi = double(m_steep ? box.r : box.b) - 1 + kNear;
+    return std::max(bf, bt) >= minorLo && std::min(bf, bt) <= minorHi;
 }
 
 void strokeBoxes(const LineEnds &e, const PixelBox &bounds, Coord chunk, std::vector<PixelBox> &out)

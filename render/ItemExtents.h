@@ -33,8 +33,19 @@ PixelBox elementBox(ElementKind kind, Coord x, Coord y, Coord textW, Coord textH
 // A line's arrow head, and its text (empty without text).
 PixelBox arrowHeadBox(const ArrowHead &head);
 PixelBox lineTextBox(const ArrowHead &head, Coord textW, Coord textH, Coord reach);
-// Whether the stroke from (x1, y1) to (x2, y2) may paint in the box.
-bool strokeMeets(const LineEnds &e, const PixelBox &box);
+// A line's stroke, ready to be tested against many boxes.
+class StrokeSpan {
+public:
+    StrokeSpan() = default;
+    explicit StrokeSpan(const LineEnds &e);
+    // Whether the stroke may paint in the box.
+    bool meets(const PixelBox &box) const;
+
+private:
+    bool m_steep = false;         // walks along y
+    double m_a1 = 0, m_a2 = -1;   // major-axis range, a1 <= a2
+    double m_b1 = 0, m_slope = 0; // minor coordinate at a1, and its change per pixel
+};
 // Boxes holding every pixel the stroke paints within `bounds`, each at most `chunk` pixels long
 // along the line's major axis.
 void strokeBoxes(const LineEnds &e, const PixelBox &bounds, Coord chunk, std::vector<PixelBox> &out);

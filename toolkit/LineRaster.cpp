@@ -4,12 +4,17 @@ namespace raster {
 
 namespace {
 
+// Lines whose coordinates all lie within +-2^28 are clipped in 64 bits, which is exact for them:
+// every product below stays under 2^62.
+constexpr Coord kSmall = Coord(1) << 28;
+
 // Indices i of [lo, hi] with start + sign * i inside [0, size).
-void clipMajor(Int128 start, int sign, int size, Int128 &lo, Int128 &hi)
+template <class T>
+void clipMajor(T start, int sign, int size, T &lo, T &hi)
 {
     if (sign > 0) {
         lo = std::max(lo, -start);
-        hi = std::min(hi, Int128(size - 1) - start);
+        hi = std::min(hi, T(size - 1) - start);
     } else {
         lo = std::max(lo, start - (size - 1));
         hi = std::min(hi, start);
@@ -18,22 +23,39 @@ void clipMajor(Int128 start, int sign, int size, Int128 &lo, Int128 &hi)
 
 // Indices i of [lo, hi] whose minor offset q(i) lies in [kMin, kMax]; q is non-decreasing,
 // q(i) >= k  <=>  i >= ceil((2k - 1) * major / (2 * minor)).
-void clipMinor(const LineRun &run, Int128 kMin, Int128 kMax, Int128 &lo, Int128 &hi)
+template <class T>
+void clipMinor(T majorDelta, T minorDelta, T kMin, T kMax, T &lo, T &hi)
 {
-    if (run.minorDelta == 0) {
+    if (minorDelta == 0) {
         if (kMin > 0 || kMax < 0)
             hi = lo - 1;
         return;
     }
-    kMin = std::max<Int128>(kMin, 0);
-    kMax = std::min(kMax, run.minorDelta);
+    kMin = std::max<T>(kMin, 0);
+    kMax = std::min(kMax, minorDelta);
     if (kMin > kMax) {
         hi = lo - 1;
         return;
     }
-    const Int128 twiceMinor = 2 * run.minorDelta;
-    lo = std::max(lo, ceilDiv((2 * kMin - 1) * run.majorDelta, twiceMinor));
-    hi = std::min(hi, ceilDiv((2 * kMax + 1) * run.majorDelta, twiceMinor) - 1);
+    const T twiceMinor = 2 * minorDelta;
+    lo = std::max(lo, ceilDiv((2 * kMin - 1) * majorDelta, twiceMinor));
+    hi = std::min(hi, ceilDiv((2 * kMax + 1) * majorDelta, twiceMinor) - 1);
+}
+
+// The visible index range [lo, hi] of a line that needs clipping (empty when lo > hi).
+template <class T>
+void clipIndices(const LineRun &run, int majorSize, int minorSize, T &lo, T &hi)
+{
+    lo = 0;
+    hi = T(run.steps) - 1;
+    clipMajor(T(run.majorStart), run.majorSign, majorSize, lo, hi);
+    if (lo > hi)
+        return;
+    // minorStart + minorSign * q inside [0, minorSize)
+    const T start = T(run.minorStart);
+    const T kMin = run.minorSign > 0 ? -start : start - T(minorSize - 1);
+    const T kMax = run.minorSign > 0 ? T(minorSize - 1) - start : start;
+    clipMinor(T(run.majorDelta), T(run.minorDelta), kMin, kMax, lo, hi);
 }
 
 } // namespace
@@ -73,14 +95,16 @@ LineRun clipLine(Coord x0, Coord y0, Coord x1, Coord y1, int width, int height)
         return run;
     }
     Int128 lo = 0;
-    Int128 hi = run.steps - 1;
-    clipMajor(run.majorStart, run.majorSign, majorSize, lo, hi);
-    if (lo > hi)
-        return run;
-    // minorStart + minorSign * q inside [0, minorSize)
-    const Int128 kMin = run.minorSign > 0 ? -Int128(run.minorStart) : run.minorStart - Int128(minorSize - 1);
-    const Int128 kMax = run.minorSign > 0 ? Int128(minorSize - 1) - run.minorStart : Int128(run.minorStart);
-    clipMinor(run, kMin, kMax, lo, hi);
+    Int128 hi = -1;
+    const auto small = [](Coord v) { return v >= -kSmall && v <= kSmall; };
+    if (small(x0) && small(y0) && small(x1) && small(y1)) {
+        std::int64_t l = 0, h = -1;
+        clipIndices<std::int64_t>(run, majorSize, minorSize, l, h);
+        lo = l;
+        hi = h;
+    } else {
+        clipIndices<Int128>(run, majorSize, minorSize, lo, hi);
+    }
     if (lo > hi)
         return run;
     run.empty = false;
@@ -98,7 +122,9 @@ LineWalk startWalk(const LineRun &run)
     const Int128 twiceMajor = 2 * run.majorDelta;
     const Int128 num = 2 * run.minorDelta * run.first + run.majorDelta;
     // An unclipped start needs no division: q(0) = 0 with remainder majorDelta.
-    const Int128 q = run.first == 0 ? Int128(0) : num / twiceMajor;
+    const Int128 q = run.first == 0                                ? Int128(0)
+                     : run.steps <= kSmall * 4 && run.first < kSmall * 4 ? Int128(std::int64_t(num) / std::int64_t(twiceMajor))
+                                                                      : num / twiceMajor;
     const auto major = static_cast<Coord>(run.majorStart + run.majorSign * run.first);
     const auto minor = static_cast<Coord>(run.minorStart + run.minorSign * q);
     w.x = run.xMajor ? major : minor;
