@@ -96,10 +96,18 @@ void Editor::refreshOverlay()
     // and one that does not starts from the whole picture.
     const QImage &picture = doc.sheet().image();
     DamageLog &sheetDamage = doc.sheet().damage();
+    // While the grid's dots stay on the overlay, they are drawn again only where copying wiped them.
+    std::vector<QRect> gridAreas;
+    bool wholeGrid = true;
     if (!picture.isNull() && overlayImage.size() == picture.size() &&
         overlayImage.format() == picture.format() && overlayImage.bytesPerLine() == picture.bytesPerLine()) {
         if (sheetDamage.all() || (m_gridOnOverlay && (locked() || !view.gridVisible)))
             overlayDamage.addAll();
+        if (!overlayDamage.all() && m_gridOnOverlay) {
+            wholeGrid = false;
+            gridAreas = sheetDamage.rects();
+            gridAreas.insert(gridAreas.end(), overlayDamage.rects().begin(), overlayDamage.rects().end());
+        }
         if (!overlayDamage.all())
             copyDamage(sheetDamage, picture, overlayImage);
         copyDamage(overlayDamage, picture, overlayImage);
@@ -112,11 +120,11 @@ void Editor::refreshOverlay()
     sheetDamage.clear();
     overlayDamage.clear();
     overlay.setImage(&overlayImage);
-    paintOverlay();
+    paintOverlay(wholeGrid ? nullptr : &gridAreas);
     ui.overlayChanged();
 }
 
-void Editor::paintOverlay()
+void Editor::paintOverlay(const std::vector<QRect> *gridAreas)
 {
     // The overlay canvas starts each paint with a white brush and the window's caption font.
     overlay.setBrushColor(clWhite);
@@ -133,7 +141,7 @@ void Editor::paintOverlay()
     state.selCaption = sel.selCaption;
     state.currentColor = selectionFillColor(*this);
     overlay.setDamageLog(nullptr);
-    m_gridOnOverlay = paintOverlayGrid(overlay, state) || m_gridOnOverlay;
+    m_gridOnOverlay = paintOverlayGrid(overlay, state, gridAreas) || m_gridOnOverlay;
     overlay.setDamageLog(&overlayDamage);
     paintOverlaySelection(overlay, state);
 }

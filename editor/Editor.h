@@ -72,7 +72,8 @@ public:
     void UpdateImageModel();
     // Repaints the overlay at once: sheet picture, then paintOverlay.
     void refreshOverlay();
-    void paintOverlay();
+    // The grid is drawn whole, or only in the given areas.
+    void paintOverlay(const std::vector<QRect> *gridAreas = nullptr);
     // Whether the overlay holds the grid, drawn without logging its dots.
     bool gridOnOverlay() const { return m_gridOnOverlay; }
 

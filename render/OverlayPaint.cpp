@@ -12,11 +12,15 @@ void paintOverlay(Canvas &overlayCanvas, const OverlayState &state)
     paintOverlaySelection(overlayCanvas, state);
 }
 
-bool paintOverlayGrid(Canvas &overlayCanvas, const OverlayState &state)
+bool paintOverlayGrid(Canvas &overlayCanvas, const OverlayState &state, const std::vector<QRect> *areas)
 {
     if (state.locked || !state.gridVisible)
         return false;
-    DrawPixelsOnPaintBox(overlayCanvas, kGridStep);
+    if (!areas)
+        DrawPixelsOnPaintBox(overlayCanvas, kGridStep);
+    else
+        for (const QRect &area : *areas)
+            DrawPixelsOnPaintBox(overlayCanvas, kGridStep, area);
     return true;
 }
 
@@ -43,9 +47,9 @@ void paintOverlaySelection(Canvas &overlayCanvas, const OverlayState &state)
     }
 }
 
-void DrawPixelsOnPaintBox(Canvas &overlayCanvas, int step)
+void DrawPixelsOnPaintBox(Canvas &overlayCanvas, int step, std::optional<QRect> within)
 {
     if (step <= 0)
         return; // no grid rather than an endless loop
-    overlayCanvas.setPixelGrid(step, 0, step, clGridDot);
+    overlayCanvas.setPixelGrid(step, 0, step, clGridDot, within);
 }

@@ -4,6 +4,9 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/TextList.h"
 
+#include <optional>
+#include <vector>
+
 // Redraws the whole sheet from the tables: white fill, lines, rectangles, points, frame; on a
 // pixel canvas band by band, on any other (a vector picture) in one pass.
 // Members of a multi-selection (two or more names) are marked. Rewrites every line's midpoint.
@@ -25,9 +28,11 @@ struct OverlayState {
 // The overlay paint over a canvas that already holds the sheet picture: grid and selection.
 void paintOverlay(Canvas &overlayCanvas, const OverlayState &state);
 // Its two parts: the grid, drawn when the state shows one (and then returns true), and the
-// selection. The grid depends only on the canvas size.
-bool paintOverlayGrid(Canvas &overlayCanvas, const OverlayState &state);
+// selection. The grid depends only on the canvas size; given areas, only its dots in them are
+// drawn.
+bool paintOverlayGrid(Canvas &overlayCanvas, const OverlayState &state,
+                      const std::vector<QRect> *areas = nullptr);
 void paintOverlaySelection(Canvas &overlayCanvas, const OverlayState &state);
 
 // Grey dots every `step` pixels: rows y = 0, step, ...; columns x = step, 2*step, ...
-void DrawPixelsOnPaintBox(Canvas &overlayCanvas, int step);
+void DrawPixelsOnPaintBox(Canvas &overlayCanvas, int step, std::optional<QRect> within = {});

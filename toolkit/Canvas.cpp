@@ -251,24 +251,30 @@ void Canvas::setPixel(Coord x, Coord y, TColor color)
     PixelSurface(m_image).put(x, y, toQRgb(color));
 }
 
-void Canvas::setPixelGrid(Coord x0, Coord y0, Coord step, TColor color)
+void Canvas::setPixelGrid(Coord x0, Coord y0, Coord step, TColor color, std::optional<QRect> within)
 {
     const PixelSurface s(m_image);
     if (!s.valid() || step <= 0)
         return;
-    // The first multiple of step at or after 0 in each direction.
-    const auto first = [step](Coord origin) {
-        return origin >= 0 ? origin : origin + ((-origin + step - 1) / step) * step;
-    };
-    const Coord left = first(pinCoord(x0));
-    const Coord top = first(pinCoord(y0));
-    if (left >= s.width() || top >= s.height())
+    QRect area(0, 0, s.width(), s.height());
+    if (within)
+        area &= *within;
+    if (area.isEmpty())
         return;
-    damaged(left, top, s.width(), s.height());
+    // The first grid position at or after `from`, starting at `origin`.
+    const auto first = [step](Coord origin, Coord from) {
+        return origin >= from ? origin : origin + ((from - origin + step - 1) / step) * step;
+    };
+    const Coord left = first(pinCoord(x0), area.left());
+    const Coord top = first(pinCoord(y0), area.top());
+    const Coord right = Coord(area.right()) + 1, bottom = Coord(area.bottom()) + 1;
+    if (left >= right || top >= bottom)
+        return;
+    damaged(left, top, right, bottom);
     const std::uint32_t value = toQRgb(color);
-    for (Coord y = top; y < s.height(); y += step) {
+    for (Coord y = top; y < bottom; y += step) {
         std::uint32_t *row = s.row(y);
-        for (Coord x = left; x < s.width(); x += step)
+        for (Coord x = left; x < right; x += step)
             row[x] = value;
     }
 }

@@ -4,6 +4,7 @@
 #include "toolkit/DamageLog.h"
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -58,8 +59,9 @@ public:
     // The colour at (x, y), or nothing when the point lies outside the image.
     std::optional<TColor> pixel(Coord x, Coord y) const;
     void setPixel(Coord x, Coord y, TColor color);
-    // Sets the pixels (x0 + i * step, y0 + j * step), i, j >= 0, that lie in the image.
-    void setPixelGrid(Coord x0, Coord y0, Coord step, TColor color);
+    // Sets the pixels (x0 + i * step, y0 + j * step), i, j >= 0, that lie in the image (and in
+    // `within`, when given).
+    void setPixelGrid(Coord x0, Coord y0, Coord step, TColor color, std::optional<QRect> within = {});
 
 private:
     // Columns [l, r) and rows [t, b) may have changed.

@@ -636,13 +636,17 @@ void TestCanvasShapes::pixelGridMatchesSinglePixels_data()
     QTest::addColumn<qint64>("x0");
     QTest::addColumn<qint64>("y0");
     QTest::addColumn<qint64>("step");
-    QTest::newRow("grid from (15, 0)") << qint64(15) << qint64(0) << qint64(15);
-    QTest::newRow("origin left of and above the image") << qint64(-7) << qint64(-3) << qint64(5);
-    QTest::newRow("step 1 fills") << qint64(0) << qint64(0) << qint64(1);
-    QTest::newRow("step wider than the image") << qint64(3) << qint64(4) << qint64(500);
-    QTest::newRow("origin beyond the image") << qint64(60) << qint64(2) << qint64(4);
-    QTest::newRow("far origin") << qint64(-4000000000000) << qint64(-1) << qint64(7);
-    QTest::newRow("no step") << qint64(0) << qint64(0) << qint64(0);
+    QTest::addColumn<QRect>("within"); // empty: the whole image
+    QTest::newRow("grid from (15, 0)") << qint64(15) << qint64(0) << qint64(15) << QRect();
+    QTest::newRow("origin left of and above the image") << qint64(-7) << qint64(-3) << qint64(5) << QRect();
+    QTest::newRow("step 1 fills") << qint64(0) << qint64(0) << qint64(1) << QRect();
+    QTest::newRow("step wider than the image") << qint64(3) << qint64(4) << qint64(500) << QRect();
+    QTest::newRow("origin beyond the image") << qint64(60) << qint64(2) << qint64(4) << QRect();
+    QTest::newRow("far origin") << qint64(-4000000000000) << qint64(-1) << qint64(7) << QRect();
+    QTest::newRow("no step") << qint64(0) << qint64(0) << qint64(0) << QRect();
+    QTest::newRow("within an area") << qint64(15) << qint64(0) << qint64(4) << QRect(9, 5, 20, 13);
+    QTest::newRow("within an area reaching out") << qint64(-7) << qint64(3) << qint64(3) << QRect(-5, 30, 90, 40);
+    QTest::newRow("within an area before the origin") << qint64(30) << qint64(20) << qint64(2) << QRect(0, 0, 29, 40);
 }
 
 // The grid of dots sets exactly the pixels a loop of single pixels sets.
@@ -651,14 +655,16 @@ void TestCanvasShapes::pixelGridMatchesSinglePixels()
     QFETCH(qint64, x0);
     QFETCH(qint64, y0);
     QFETCH(qint64, step);
+    QFETCH(QRect, within);
     QImage grid = blankImage(57, 41);
-    Canvas(&grid).setPixelGrid(x0, y0, step, kPen);
+    Canvas(&grid).setPixelGrid(x0, y0, step, kPen, within.isEmpty() ? std::nullopt : std::optional(within));
     QImage single = blankImage(57, 41);
     Canvas reference(&single);
     if (step > 0)
         for (qint64 y = 0; y < 41; ++y)
             for (qint64 x = 0; x < 57; ++x)
-                if (x >= x0 && y >= y0 && (x - x0) % step == 0 && (y - y0) % step == 0)
+                if (x >= x0 && y >= y0 && (x - x0) % step == 0 && (y - y0) % step == 0 &&
+                    (within.isEmpty() || within.contains(int(x), int(y))))
                     reference.setPixel(x, y, kPen);
     QCOMPARE(grid, single);
 }
