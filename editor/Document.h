@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The scheme being edited: its three tables, the sheet, the lock, the file it belongs to and
 // whether it changed since it was last saved or opened.
 //
@@ -57,6 +59,12 @@ public:
     // so it is not recorded: the redraw after an undo or redo puts back exactly the midpoints of
     // that state.
     void redraw(const TextList &multiSelection);
+    // When the sheet is up to date with the tables: the last in-use rectangle row whose caption
+    // box (of captions at that pixel size, edges included) holds (x, y), or -1. Otherwise nothing.
+    std::optional<int> drawnRectangleAt(int x, int y, int pixelSize) const
+    {
+        return m_scene.topRectangleAt(x, y, m_tables.HGrid, pixelSize);
+    }
     // Draws one line on the sheet and stores its midpoint.
     void drawLine(const QString &name, const QString &text, int row, bool selected);
 

@@ -158,6 +158,9 @@ int Editor::GetNumRowRect(int X, int Y, const StringGrid &table)
     sel.selX = sel.selY = sel.selX2 = sel.selY2 = -1;
     sel.selCaption.clear();
 
+    // Found from what the sheet shows when that is up to date, without reading every row again.
+    if (const std::optional<int> row = doc.drawnRectangleAt(X, Y, kCaptionPixelSize))
+        return *row;
     // Measured as the element drawing measures it: the caption font on the doc.sheet() bitmap.
     Canvas measure = doc.sheet().canvas();
     measure.setFontName(captionFontName());

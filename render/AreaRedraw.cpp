@@ -57,7 +57,7 @@ void IncrementalScene::invalidate()
     for (auto &rows : m_rows)
         rows.clear();
     m_dirty.clear();
-    m_pendingMidpoints = 0;
+    m_midpointIds.clear();
     m_named[0].clear();
     m_named[1].clear();
     m_lineEnds.clear();
@@ -108,6 +108,7 @@ void IncrementalScene::rebuild(const ElementTables &tables, const Canvas &canvas
         updateLine(id);
         m_items[id].midpoint = false;
     }
+    m_midpointIds.clear();
     m_recordDamage = true;
     m_valid = true;
 }
@@ -136,8 +137,6 @@ void IncrementalScene::freeItem(Id id)
     Item &item = m_items[id];
     if (item.bad)
         --m_badCount;
-    if (item.midpoint)
-        --m_pendingMidpoints;
     item = Item();
     m_free.push_back(id);
 }
@@ -176,7 +175,7 @@ void IncrementalScene::noteChange(const SchemeChange &change, bool forward)
             // Only the stored midpoint, which the redraw writes back.
             if (!item.midpoint) {
                 item.midpoint = true;
-                ++m_pendingMidpoints;
+                m_midpointIds.push_back(id);
             }
         } else {
             markDirty(id);
@@ -433,7 +432,7 @@ void IncrementalScene::updateLine(Id id)
     if (!item.midpoint &&
         (!wasDrawn || e.x1 != old.x1 || e.y1 != old.y1 || e.x2 != old.x2 || e.y2 != old.y2)) {
         item.midpoint = true;
-        ++m_pendingMidpoints;
+        m_midpointIds.push_back(id);
     }
 }
 
@@ -521,17 +520,24 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         }
     }
 
-    if (m_pendingMidpoints > 0) {
+    if (!m_midpointIds.empty()) {
+        // Rows are in drawing order, so a line's row is found by its order.
         const std::vector<Id> &rows = m_rows[int(TableId::Lines)];
-        for (size_t r = 1; r < rows.size(); ++r) {
-            Item &item = m_items[rows[r]];
-            if (item.midpoint) {
-                item.midpoint = false;
-                if (item.drawn)
-                    midpoints.push_back({int(r), item.ends});
-            }
+        for (Id id : m_midpointIds) {
+            Item &item = m_items[id];
+            if (!item.midpoint)
+                continue; // gone, or listed twice
+            item.midpoint = false;
+            if (!item.drawn)
+                continue;
+            const auto it = std::lower_bound(rows.begin(), rows.end(), item.order,
+                                             [this](Id row, qint64 order) { return m_items[row].order < order; });
+            if (it != rows.end() && *it == id)
+                midpoints.push_back({int(it - rows.begin()), item.ends});
         }
-        m_pendingMidpoints = 0;
+        m_midpointIds.clear();
+        std::sort(midpoints.begin(), midpoints.end(),
+                  [](const Midpoint &a, const Midpoint &b) { return a.row < b.row; });
     }
 
     const bool overflow = m_damageOverflow;
@@ -623,6 +629,23 @@ void IncrementalScene::drawItem(Canvas &c, const Item &item, std::uint8_t parts,
         head.py -= y0;
         drawArrowHeadAndText(c, head, item.cells.at(ColCaption), item.marked);
     }
+}
+
+std::optional<int> IncrementalScene::topRectangleAt(Coord x, Coord y, const StringGrid &rectangles,
+                                                    int pixelSize) const
+{
+    const std::vector<Id> &rows = m_rows[int(TableId::Rectangles)];
+    if (!m_valid || !m_dirty.empty() || pixelSize != m_fontSize || rows.size() != size_t(rectangles.RowCount()))
+        return std::nullopt;
+    for (size_t r = rows.size() - 1; r >= 1; --r) {
+        const Item &item = m_items[rows[r]];
+        if (!item.drawn)
+            continue;
+        const Coord half = item.textW / 2;
+        if (item.x - half - 8 <= x && x <= item.x + half + 8 && item.y - item.textH <= y && y <= item.y + item.textH)
+            return int(r);
+    }
+    return -1;
 }
 
 void IncrementalScene::replayLastDrawing(Canvas &canvas) const

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class TextFace;
@@ -51,6 +52,11 @@ public:
     // the lines whose midpoints may have changed are listed with their ends; the caller stores
     // them as the full redraw does.
     Outcome redraw(Canvas &canvas, const TextList &multiSelection, std::vector<Midpoint> &midpoints);
+
+    // The last in-use row of the rectangles whose caption box around its centre (edges
+    // included) holds (x, y), or -1; captions measured at that pixel size. Nothing when the
+    // mirror is not up to date with the table.
+    std::optional<int> topRectangleAt(Coord x, Coord y, const StringGrid &rectangles, int pixelSize) const;
 
     // Pixels the last redraw repainted.
     qint64 lastRedrawPixels() const { return m_lastPixels; }
@@ -112,7 +118,7 @@ private:
     std::vector<Id> m_free;
     std::vector<Id> m_rows[3]; // every row of each table, header and trailing row included
     std::vector<Id> m_dirty;
-    int m_pendingMidpoints = 0;
+    std::vector<Id> m_midpointIds; // lines whose midpoint flag was set (some may since be gone)
     // Drawn elements by name, per table; drawn lines by the names of their ends.
     QHash<QString, std::vector<Id>> m_named[2];
     QHash<QString, std::vector<Id>> m_lineEnds;

@@ -1,7 +1,9 @@
 // Redrawing only what a change touched leaves the sheet and the tables as a full redraw does.
 #include "editor/Document.h"
 #include "render/SceneRedraw.h"
+#include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
+#include "toolkit/TextFace.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -138,6 +140,7 @@ void TestIncrementalRedraw::matchesFullRedraw()
     QRandomGenerator rng(seed);
     Document doc;
     doc.createSheet(kWidth, kHeight);
+    TextFace &face = TextFace::get(captionFontName(), kCaptionPixelSize);
     Scheme scheme(doc, rng);
     for (int i = 0; i < 150; ++i)
         scheme.addElement();
@@ -188,6 +191,22 @@ void TestIncrementalRedraw::matchesFullRedraw()
         QCOMPARE(c.brush().color, f.brush().color);
         QCOMPARE(c.font().color, f.font().color);
         QVERIFY(c.penPos() == f.penPos());
+
+        // The hit test on what is drawn finds the row that reading the table finds.
+        const StringGrid &rects = doc.rectangles();
+        const int r = scheme.anyRow(rects);
+        const int x = r < 0 ? 0 : rects.Cells(ColX, r).toInt() + rng.bounded(-30, 31);
+        const int y = r < 0 ? 0 : rects.Cells(ColY, r).toInt() + rng.bounded(-12, 13);
+        int expected = -1;
+        for (int row = rects.RowCount() - 1; row >= 1 && expected < 0; --row) {
+            const QString caption = rects.Cells(ColCaption, row);
+            const int half = caption.isEmpty() ? 0 : int(face.measure(caption).width / 2);
+            const int h = caption.isEmpty() ? 0 : face.height();
+            const int cx = rects.Cells(ColX, row).toInt(), cy = rects.Cells(ColY, row).toInt();
+            if (rowInUse(rects, row) && cx - half - 8 <= x && x <= cx + half + 8 && cy - h <= y && y <= cy + h)
+                expected = row;
+        }
+        QCOMPARE(doc.drawnRectangleAt(x, y, kCaptionPixelSize), std::optional(expected));
     }
     // Most commands touch a small part of the sheet.
     QVERIFY2(incremental > 150, qPrintable(QString::number(incremental)));
