@@ -7,17 +7,11 @@ TableCoords::TableCoords(const StringGrid &table) : m_table(table)
     const int rows = table.RowCount();
     m_x.resize(static_cast<size_t>(rows));
     m_y.resize(static_cast<size_t>(rows));
-    m_names.reserve(rows);
     for (int r = 1; r < rows; ++r) {
-        const QString &name = table.Cells(ColName, r);
-        if (name.isEmpty())
+        if (!rowInUse(table, r))
             continue;
         m_x[static_cast<size_t>(r)] = tryStrToInt(table.Cells(ColX, r));
         m_y[static_cast<size_t>(r)] = tryStrToInt(table.Cells(ColY, r));
-        NameRows &entry = m_names[name];
-        entry.lastRow = r;
-        if (entry.firstBadRow < 0 && (!m_x[static_cast<size_t>(r)] || !m_y[static_cast<size_t>(r)]))
-            entry.firstBadRow = r;
     }
 }
 
@@ -31,33 +25,46 @@ QPoint TableCoords::centreOfRow(int row) const
     return QPoint(cx, cy);
 }
 
-QPoint TableCoords::centre(const QString &name) const
+ElementIndex::ElementIndex(const ElementTables &tables) : m_rects(tables.HGrid), m_points(tables.PGrid)
 {
-    return centreIfNamed(name).value_or(QPoint(0, 0));
+    m_names.reserve(tables.HGrid.RowCount() + tables.PGrid.RowCount());
+    addTable(tables.HGrid, m_rects, &Named::rect);
+    addTable(tables.PGrid, m_points, &Named::point);
 }
 
-std::optional<QPoint> TableCoords::centreIfNamed(const QString &name) const
+void ElementIndex::addTable(const StringGrid &table, const TableCoords &coords, Rows Named::*rows)
+{
+    for (int r = 1; r < table.RowCount(); ++r) {
+        const QString &name = table.Cells(ColName, r);
+        if (name.isEmpty())
+            continue;
+        Rows &entry = m_names[QStringView(name)].*rows;
+        entry.last = r;
+        if (entry.firstBad < 0 && coords.bad(r))
+            entry.firstBad = r;
+    }
+}
+
+QPoint ElementIndex::centre(QStringView name) const
 {
     const auto it = m_names.constFind(name);
     if (it == m_names.constEnd())
-        return std::nullopt;
-    if (it->firstBadRow >= 0)
-        centreOfRow(it->firstBadRow); // throws
-    return centreOfRow(it->lastRow);
+        return QPoint(0, 0);
+    const bool rect = it->rect.last >= 0;
+    const Rows &rows = rect ? it->rect : it->point;
+    const TableCoords &coords = rect ? m_rects : m_points;
+    if (rows.firstBad >= 0)
+        coords.centreOfRow(rows.firstBad); // throws
+    return coords.centreOfRow(rows.last);
 }
 
-ElementIndex::ElementIndex(const ElementTables &tables) : m_rects(tables.HGrid), m_points(tables.PGrid)
-{}
-
-QPoint ElementIndex::centre(const QString &name) const
+LineEnds ElementIndex::ends(QStringView lineName) const
 {
-    const std::optional<QPoint> rect = m_rects.centreIfNamed(name);
-    return rect ? *rect : m_points.centre(name);
-}
-
-LineEnds ElementIndex::ends(const QString &lineName) const
-{
-    const QPoint first = centre(getNameBefore(QLatin1Char('-'), lineName));
-    const QPoint second = centre(getNameAfter(QLatin1Char('-'), lineName));
+    // The names before and after the first '-'; without one, both are empty.
+    const qsizetype dash = lineName.indexOf(QLatin1Char('-'));
+    const QStringView before = dash < 0 ? QStringView() : lineName.left(dash);
+    const QStringView after = dash < 0 ? QStringView() : lineName.mid(dash + 1);
+    const QPoint first = centre(before);
+    const QPoint second = centre(after);
     return {first.x(), first.y(), second.x(), second.y()};
 }

@@ -5,13 +5,12 @@
 
 #include <QHash>
 #include <QPoint>
-#include <QString>
+#include <QStringView>
 
 #include <optional>
 #include <vector>
 
-// The coordinate cells of one element table converted once, with each name's rows, so that a
-// full redraw looks ends up in constant time instead of scanning the table per line.
+// The coordinate cells of one element table, converted once.
 class TableCoords {
 public:
     explicit TableCoords(const StringGrid &table);
@@ -22,28 +21,19 @@ public:
 
     // x and y of a row, throwing the conversion error of the first bad cell (x before y).
     QPoint centreOfRow(int row) const;
-
-    bool contains(const QString &name) const { return m_names.contains(name); }
-
-    // Same result as getCoordElem_onName: the centre of the last in-use row of that name,
-    // (0, 0) for an unknown name, and the conversion error of the first row of that name
-    // holding a bad cell.
-    QPoint centre(const QString &name) const;
-    // The same for a name the table has; nothing for any other.
-    std::optional<QPoint> centreIfNamed(const QString &name) const;
+    bool bad(int row) const { return !x(row) || !y(row); }
 
 private:
-    struct NameRows {
-        int lastRow = -1;
-        int firstBadRow = -1;
-    };
     const StringGrid &m_table;
     std::vector<std::optional<int>> m_x, m_y;
-    QHash<QString, NameRows> m_names;
 };
 
-// Centres of line ends by name over the rectangle and point tables: a name that some rectangle
-// has is looked up among the rectangles, any other among the points (as get_2points does).
+// Centres of line ends by name over the rectangle and point tables, so that a full redraw
+// looks ends up in constant time instead of scanning the tables per line. As get_2points
+// does: a name that some rectangle has is looked up among the rectangles, any other among
+// the points; the centre is that of the last in-use row of the name, (0, 0) for an unknown
+// name, and the conversion error of the first row of the name holding a bad cell.
+// The index refers to the tables' name cells, which must stay unchanged while it is used.
 class ElementIndex {
 public:
     explicit ElementIndex(const ElementTables &tables);
@@ -51,10 +41,20 @@ public:
     const TableCoords &rects() const { return m_rects; }
     const TableCoords &points() const { return m_points; }
 
-    QPoint centre(const QString &name) const;
-    LineEnds ends(const QString &lineName) const;
+    QPoint centre(QStringView name) const;
+    LineEnds ends(QStringView lineName) const;
 
 private:
+    struct Rows {
+        int last = -1;
+        int firstBad = -1;
+    };
+    struct Named {
+        Rows rect, point;
+    };
+    void addTable(const StringGrid &table, const TableCoords &coords, Rows Named::*rows);
+
     TableCoords m_rects;
     TableCoords m_points;
+    QHash<QStringView, Named> m_names;
 };

@@ -8,7 +8,7 @@
 
 // Rows per band of the full redraw: a band of an A0 sheet stays in the processor's cache while
 // every line, rectangle and point crossing it is drawn.
-constexpr int kSheetBandRows = 256;
+constexpr int kSheetBandRows = 128;
 
 // Called with a band's rows of the sheet, final (frame included), and the sheet row of its top.
 using SheetBandDone = std::function<void(const QImage &rows, int top)>;
