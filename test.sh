@@ -2,7 +2,7 @@
 # Builds everything and runs the whole test suite headless, twice, then the threaded redraw once more:
 #   1. build-test/: warnings are errors, benchmarks built, every test (offscreen and Xvfb);
 #   2. build-sanitize/: AddressSanitizer and UndefinedBehaviorSanitizer, every test again;
-#   3. build-tsan/: ThreadSanitizer, only the rendering library and its redraw tests.
+#   3. build-tsan/: ThreadSanitizer, only the redraw tests and what they link.
 # Exits 0 only when all three pass. Installs the Debian packages it needs when missing.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -42,13 +42,13 @@ export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DGRAVELINK_WERROR=ON -DGRAVELINK_SANITIZE=ON -DGRAVELINK_BENCH=OFF
 
-TSAN_TESTS=(render_tst_parallelredraw render_tst_sceneredraw)
+TSAN_TESTS=(render_tst_parallelredraw render_tst_sceneredraw editor_tst_incremental_redraw)
 echo "=== build-tsan: configure and build ==="
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGRAVELINK_WERROR=ON -DGRAVELINK_TSAN=ON \
     -DGRAVELINK_BENCH=OFF
 cmake --build build-tsan -j"$JOBS" --target "${TSAN_TESTS[@]}"
 echo "=== build-tsan: tests ==="
 export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan.supp"
-ctest --test-dir build-tsan --output-on-failure -R '^render/tst_(parallelredraw|sceneredraw)$'
+ctest --test-dir build-tsan --output-on-failure -R '^(render/tst_(parallelredraw|sceneredraw)|editor/tst_incremental_redraw)$'
 
 echo "test.sh: all tests passed"

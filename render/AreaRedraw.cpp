@@ -2,6 +2,7 @@
 
 #include "render/ElementDrawing.h"
 #include "render/LineParts.h"
+#include "render/ParallelRedraw.h"
 #include "render/SceneRedraw.h"
 #include "render/SelectionNames.h"
 #include "toolkit/ColorText.h"
@@ -30,6 +31,8 @@ ElementKind kindOf(TableId table)
 
 // Length of the boxes along a line's stroke.
 constexpr Coord kStrokeChunk = 32;
+// Damage smaller than this many pixels is drawn on the calling thread alone.
+constexpr qint64 kParallelArea = 16384;
 
 void removeId(QHash<QString, std::vector<std::uint32_t>> &index, const QString &key, std::uint32_t id)
 {
@@ -69,6 +72,7 @@ void IncrementalScene::invalidate()
     m_damageArea = 0;
     m_damageOverflow = false;
     m_badCount = 0;
+    m_shapedCount = 0;
     m_grid.reset(0, 0);
 }
 
@@ -137,6 +141,8 @@ void IncrementalScene::freeItem(Id id)
     Item &item = m_items[id];
     if (item.bad)
         --m_badCount;
+    if (item.shaped)
+        --m_shapedCount;
     item = Item();
     m_free.push_back(id);
 }
@@ -438,6 +444,9 @@ void IncrementalScene::updateLine(Id id)
 
 void IncrementalScene::setText(Item &item, const QString &text)
 {
+    const bool shaped = !text.isEmpty() && !m_face->measure(text).simple;
+    m_shapedCount += int(shaped) - int(item.shaped);
+    item.shaped = shaped;
     item.textW = text.isEmpty() ? 0 : std::min<Coord>(m_face->measure(text).width, INT_MAX);
     item.textH = text.isEmpty() ? 0 : m_face->height();
     item.reach = text.isEmpty() ? 0 : m_face->inkReach(text);
@@ -553,12 +562,29 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         return Outcome::FullRedraw;
     }
     uchar *bits = image->bits();
-    DamageLog *log = canvas.damageLog();
+    // On several threads each takes a stripe of rows and draws the parts of the boxes in it, so
+    // that no two threads write the same pixel. Text that needs shaping is drawn by QPainter,
+    // which stays on the calling thread.
+    const int threads = m_shapedCount > 0 || area < kParallelArea ? 1 : redrawThreadCount();
+    Coord top = m_grid.height(), bottom = 0;
     for (const PixelBox &box : boxes) {
-        drawArea(canvas, bits, *image, box);
-        if (log && log->watched() == image)
-            log->add(box.l, box.t, box.r, box.b);
+        top = std::min(top, box.t);
+        bottom = std::max(bottom, box.b);
     }
+    runInParallel(threads, threads, [&](int stripe) {
+        // Stripes start at even rows, where dotted outlines keep their pattern.
+        const auto edge = [&](int s) { return s == threads ? bottom : (top + (bottom - top) * s / threads) & ~Coord(1); };
+        const PixelBox rows{0, edge(stripe), m_grid.width(), edge(stripe + 1)};
+        for (const PixelBox &box : boxes) {
+            const PixelBox part = box.clipped(rows);
+            if (!part.empty())
+                drawArea(canvas, bits, *image, part);
+        }
+    });
+    DamageLog *log = canvas.damageLog();
+    if (log && log->watched() == image)
+        for (const PixelBox &box : boxes)
+            log->add(box.l, box.t, box.r, box.b);
     m_lastPixels = area;
 
     canvas.setBrushColor(clWhite);
@@ -566,7 +592,8 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
     return Outcome::Drawn;
 }
 
-void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const PixelBox &area)
+void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage &image,
+                                const PixelBox &area) const
 {
     const Coord x0 = area.l, y0 = area.t;
     const qsizetype stride = image.bytesPerLine();
@@ -585,21 +612,20 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
     };
     thread_local std::vector<Found> found;
     found.clear();
-    ++m_stamp;
     const int columns = m_grid.columns();
     for (Coord row = area.t / TileGrid::kTile; row <= (area.b - 1) / TileGrid::kTile; ++row) {
         for (Coord col = area.l / TileGrid::kTile; col <= (area.r - 1) / TileGrid::kTile; ++col) {
             for (Id id : m_grid.items(int(row) * columns + int(col))) {
-                Item &item = m_items[id];
-                if (item.stamp != m_stamp) {
-                    item.stamp = m_stamp;
-                    if (const std::uint8_t parts = partsMeeting(item, area))
-                        found.push_back({qint64(rankOf(item.kind)) << 60 | item.order, id, parts});
-                }
+                const Item &item = m_items[id];
+                if (const std::uint8_t parts = partsMeeting(item, area))
+                    found.push_back({qint64(rankOf(item.kind)) << 60 | item.order, id, parts});
             }
         }
     }
+    // An item meeting several tiles of the area is found in each; keys are unique per item.
     std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) { return a.key < b.key; });
+    found.erase(std::unique(found.begin(), found.end(), [](const Found &a, const Found &b) { return a.key == b.key; }),
+                found.end());
     for (const Found &f : found)
         drawItem(c, m_items[f.id], f.parts, area);
     drawSheetFrame(c, QRect(int(-x0), int(-y0), m_grid.width(), m_grid.height()));

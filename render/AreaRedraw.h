@@ -71,6 +71,7 @@ private:
         bool dirty = false;
         bool midpoint = false; // a line whose stored midpoint is to be written
         bool marked = false;
+        bool shaped = false; // its text is drawn by QPainter
         qint64 order = 0;
         QStringList cells;
         // What was drawn, and is to be drawn in a repainted area.
@@ -84,7 +85,6 @@ private:
         PixelBox box;       // an element's extent; a line's arrow head and text
         StrokeSpan stroke;  // a line's
         std::vector<int> cover;
-        std::uint32_t stamp = 0;
     };
 
     Id newItem(TableId table, const QStringList &cells);
@@ -102,7 +102,7 @@ private:
     void damage(const Item &item);
     void addDamage(const PixelBox &box);
     std::vector<PixelBox> mergedDamage();
-    void drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const PixelBox &area);
+    void drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const PixelBox &area) const;
     // Parts of an item to draw in an area (none when it does not meet it).
     enum Part : std::uint8_t { Body = 1, Stroke = 2, HeadAndText = 4 };
     std::uint8_t partsMeeting(const Item &item, const PixelBox &area) const;
@@ -133,7 +133,7 @@ private:
     qint64 m_damageArea = 0;
     bool m_damageOverflow = false;
     bool m_recordDamage = true;
-    std::uint32_t m_stamp = 0;
     qint64 m_lastPixels = 0;
     int m_badCount = 0;
+    int m_shapedCount = 0; // drawn items whose text is shaped
 };
