@@ -1,4 +1,5 @@
 #include "bench/SchemeGenerator.h"
+#include "editor/Document.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
 #include "render/SceneRedraw.h"
@@ -91,31 +92,27 @@ void BM_LoadSaveFile(benchmark::State &state)
     }
 }
 
-// Open as the editor does it: the file read into the tables, then the first full redraw on the
-// sheet buffer kept from the previous Open (filled white first, as a new sheet of the same size).
+// Open as the editor does it: the file read into the document's tables, a new sheet, then the
+// first redraw: the full one, and the mirror of the scheme that later edits redraw from.
 void BM_OpenAndRedraw(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("scheme.grvlk"));
     TextList lines;
-    ElementTables tables = schemeTables(int(state.range(0)));
-    writeScheme(lines, 2380, 3368, tables, false);
+    writeScheme(lines, 2380, 3368, schemeTables(int(state.range(0))), false);
     writeFileSafely(path, lines.toBytes());
-    QImage sheet = newSheetImage(2380, 3368);
+    Document doc;
     for (auto _ : state) {
-        ClearSelectedTable(tables.HGrid);
-        ClearSelectedTable(tables.PGrid);
-        ClearSelectedTable(tables.EGrid);
+        doc.clearTables();
         lines.clear();
         lines.loadFromFile(path);
         SchemeReadResult result = readScheme(lines);
         if (!result.ok)
             state.SkipWithError("read failed");
-        tables = std::move(result.tables);
-        sheet.fill(Qt::white);
-        Canvas canvas(&sheet);
-        UpdateImageModel(tables, canvas, TextList());
-        benchmark::DoNotOptimize(sheet.constBits());
+        doc.adoptTables(std::move(result.tables));
+        doc.createSheet(result.width, result.height);
+        doc.redraw(TextList());
+        benchmark::DoNotOptimize(doc.sheet().image().constBits());
     }
 }
 

@@ -31,16 +31,20 @@ ElementKind kindOf(TableId table)
 
 // Length of the boxes along a line's stroke.
 constexpr Coord kStrokeChunk = 32;
+// Tile sides of the element and line grids.
+constexpr int kElementTile = 16;
+constexpr int kLineTile = 64;
 // Damage smaller than this many pixels is drawn on the calling thread alone.
 constexpr qint64 kParallelArea = 16384;
 
-void removeId(QHash<QString, std::vector<std::uint32_t>> &index, const QString &key, std::uint32_t id)
+void removeId(std::unordered_map<QString, std::vector<std::uint32_t>, TextHash> &index, const QString &key,
+              std::uint32_t id)
 {
     const auto it = index.find(key);
     if (it == index.end())
         return;
-    std::erase(*it, id);
-    if (it->empty())
+    std::erase(it->second, id);
+    if (it->second.empty())
         index.erase(it);
 }
 
@@ -73,7 +77,8 @@ void IncrementalScene::invalidate()
     m_damageOverflow = false;
     m_badCount = 0;
     m_shapedCount = 0;
-    m_grid.reset(0, 0);
+    m_grid.reset(0, 0, kElementTile);
+    m_lineGrid.reset(0, 0, kLineTile);
 }
 
 void IncrementalScene::rebuild(const ElementTables &tables, const Canvas &canvas,
@@ -82,7 +87,8 @@ void IncrementalScene::rebuild(const ElementTables &tables, const Canvas &canvas
     invalidate();
     m_fontSize = canvas.font().pixelSize;
     m_face = &TextFace::get(QStringLiteral("tahoma"), m_fontSize);
-    m_grid.reset(canvas.width(), canvas.height());
+    m_grid.reset(canvas.width(), canvas.height(), kElementTile);
+    m_lineGrid.reset(canvas.width(), canvas.height(), kLineTile);
     m_recordDamage = false; // the sheet was just drawn in full
     m_selectionList = multiSelection.items();
     if (multiSelection.count() >= 2)
@@ -99,10 +105,13 @@ void IncrementalScene::rebuild(const ElementTables &tables, const Canvas &canvas
             rows.push_back(id);
         }
     }
-    QSet<QString> moved;
+    m_named[0].reserve(m_rows[int(TableId::Rectangles)].size());
+    m_named[1].reserve(m_rows[int(TableId::Points)].size());
+    m_lineEnds.reserve(m_items.size());
+    m_folded.reserve(m_items.size());
     for (TableId t : {TableId::Rectangles, TableId::Points})
         for (Id id : m_rows[int(t)])
-            updateElement(id, moved);
+            updateElement(id, nullptr);
     if (m_badCount > 0) {
         m_recordDamage = true;
         invalidate();
@@ -324,7 +333,7 @@ void IncrementalScene::undraw(Id id)
         return;
     damage(item);
     for (int tile : item.cover)
-        m_grid.remove(tile, id);
+        gridOf(item).remove(tile, id);
     item.cover.clear();
     if (item.kind == ElementKind::Line) {
         removeId(m_lineEnds, getNameBefore(QLatin1Char('-'), item.name), id);
@@ -336,7 +345,7 @@ void IncrementalScene::undraw(Id id)
     item.drawn = false;
 }
 
-void IncrementalScene::updateElement(Id id, QSet<QString> &movedNames)
+void IncrementalScene::updateElement(Id id, QSet<QString> *movedNames)
 {
     Item &item = m_items[id];
     const bool wasDrawn = item.drawn;
@@ -365,18 +374,25 @@ void IncrementalScene::updateElement(Id id, QSet<QString> &movedNames)
         item.box = elementBox(item.kind, item.x, item.y, item.textW, item.textH, item.reach);
         computeCover(item);
         for (int tile : item.cover)
-            m_grid.add(tile, id);
+            gridOf(item).add(tile, id);
         damage(item);
         m_named[item.kind == ElementKind::Rectangle ? 0 : 1][name].push_back(id);
         m_folded[SelectionNames::folded(name)].push_back(id);
         item.drawn = true;
     }
-    if (wasDrawn != item.drawn || oldName != item.name || oldX != item.x || oldY != item.y) {
+    if (movedNames && (wasDrawn != item.drawn || oldName != item.name || oldX != item.x || oldY != item.y)) {
         if (wasDrawn)
-            movedNames.insert(oldName);
+            movedNames->insert(oldName);
         if (item.drawn)
-            movedNames.insert(item.name);
+            movedNames->insert(item.name);
     }
+}
+
+const std::vector<IncrementalScene::Id> &IncrementalScene::idsOf(const NameIndex &index, const QString &name)
+{
+    static const std::vector<Id> none;
+    const auto it = index.find(name);
+    return it == index.end() ? none : it->second;
 }
 
 QPoint IncrementalScene::centre(const QString &name) const
@@ -384,11 +400,11 @@ QPoint IncrementalScene::centre(const QString &name) const
     // As the full redraw finds ends: the last row of that name among the rectangles when some
     // rectangle has it, else among the points, else (0, 0).
     for (const auto &named : m_named) {
-        const auto it = named.constFind(name);
-        if (it == named.constEnd() || it->empty())
+        const std::vector<Id> &ids = idsOf(named, name);
+        if (ids.empty())
             continue;
         const Item *last = nullptr;
-        for (Id id : *it)
+        for (Id id : ids)
             if (!last || m_items[id].order > last->order)
                 last = &m_items[id];
         return QPoint(int(last->x), int(last->y));
@@ -425,7 +441,7 @@ void IncrementalScene::updateLine(Id id)
         item.box = item.box.united(text);
     computeCover(item);
     for (int tile : item.cover)
-        m_grid.add(tile, id);
+        gridOf(item).add(tile, id);
     damage(item);
     const QString first = getNameBefore(QLatin1Char('-'), name);
     const QString second = getNameAfter(QLatin1Char('-'), name);
@@ -456,19 +472,19 @@ void IncrementalScene::computeCover(Item &item) const
 {
     std::vector<int> &cover = item.cover;
     cover.clear();
+    const TileGrid &grid = gridOf(item);
     const auto addBox = [&](const PixelBox &b) {
         if (!b.empty())
-            m_grid.boxTiles(b.l, b.t, b.r, b.b, cover);
+            grid.boxTiles(b.l, b.t, b.r, b.b, cover);
     };
     if (item.kind != ElementKind::Line) {
         addBox(item.box);
         return;
     }
     const LineEnds &e = item.ends;
-    m_grid.segmentTiles(e.x1, e.y1, e.x2, e.y2, cover);
+    // A tile listed twice lists the line twice; drawing finds each item once all the same.
+    grid.segmentTiles(e.x1, e.y1, e.x2, e.y2, cover);
     addBox(item.box);
-    std::sort(cover.begin(), cover.end());
-    cover.erase(std::unique(cover.begin(), cover.end()), cover.end());
 }
 
 IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextList &multiSelection,
@@ -493,7 +509,7 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         for (const QSet<QString> *from : {&now, &m_selection})
             for (const QString &name : *from)
                 if (!(from == &now ? m_selection : now).contains(name))
-                    for (Id id : m_folded.value(name))
+                    for (Id id : idsOf(m_folded, name))
                         markDirty(id);
         m_selection = std::move(now);
         m_selectionList = multiSelection.items();
@@ -508,7 +524,7 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         Item &item = m_items[id];
         if (item.dirty && item.kind != ElementKind::Line) {
             item.dirty = false;
-            updateElement(id, moved);
+            updateElement(id, &moved);
         }
     }
     if (m_badCount > 0) {
@@ -517,7 +533,7 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         return Outcome::Rebuild;
     }
     for (const QString &name : moved)
-        for (Id id : m_lineEnds.value(name))
+        for (Id id : idsOf(m_lineEnds, name))
             markDirty(id);
     dirty.insert(dirty.end(), m_dirty.begin(), m_dirty.end());
     m_dirty.clear();
@@ -612,13 +628,15 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
     };
     thread_local std::vector<Found> found;
     found.clear();
-    const int columns = m_grid.columns();
-    for (Coord row = area.t / TileGrid::kTile; row <= (area.b - 1) / TileGrid::kTile; ++row) {
-        for (Coord col = area.l / TileGrid::kTile; col <= (area.r - 1) / TileGrid::kTile; ++col) {
-            for (Id id : m_grid.items(int(row) * columns + int(col))) {
-                const Item &item = m_items[id];
-                if (const std::uint8_t parts = partsMeeting(item, area))
-                    found.push_back({qint64(rankOf(item.kind)) << 60 | item.order, id, parts});
+    for (const TileGrid *grid : {&m_lineGrid, &m_grid}) {
+        const int columns = grid->columns();
+        for (int row = grid->row(area.t); row <= grid->row(area.b - 1); ++row) {
+            for (int col = grid->column(area.l); col <= grid->column(area.r - 1); ++col) {
+                for (Id id : grid->items(row * columns + col)) {
+                    const Item &item = m_items[id];
+                    if (const std::uint8_t parts = partsMeeting(item, area))
+                        found.push_back({qint64(rankOf(item.kind)) << 60 | item.order, id, parts});
+                }
             }
         }
     }

@@ -7,14 +7,15 @@
 #include "render/LineParts.h"
 #include "render/SpatialIndex.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/TextHash.h"
 #include "toolkit/TextList.h"
 
-#include <QHash>
 #include <QSet>
 #include <QStringList>
 
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class TextFace;
@@ -93,7 +94,8 @@ private:
     void removeRow(TableId table, int row);
     void markDirty(Id id);
     void undraw(Id id);
-    void updateElement(Id id, QSet<QString> &movedNames);
+    // Adds the names of elements that appeared, went or moved to movedNames, when given.
+    void updateElement(Id id, QSet<QString> *movedNames);
     void updateLine(Id id);
     void computeCover(Item &item) const;
     LineEnds lineEnds(const QString &lineName) const;
@@ -113,17 +115,26 @@ private:
     bool m_valid = false;
     int m_fontSize = 0;
     TextFace *m_face = nullptr;
+    // Elements in small tiles; lines, whose covers are long, in larger ones.
     TileGrid m_grid;
+    TileGrid m_lineGrid;
+    TileGrid &gridOf(const Item &item) { return item.kind == ElementKind::Line ? m_lineGrid : m_grid; }
+    const TileGrid &gridOf(const Item &item) const
+    {
+        return item.kind == ElementKind::Line ? m_lineGrid : m_grid;
+    }
     std::vector<Item> m_items;
     std::vector<Id> m_free;
     std::vector<Id> m_rows[3]; // every row of each table, header and trailing row included
     std::vector<Id> m_dirty;
     std::vector<Id> m_midpointIds; // lines whose midpoint flag was set (some may since be gone)
     // Drawn elements by name, per table; drawn lines by the names of their ends.
-    QHash<QString, std::vector<Id>> m_named[2];
-    QHash<QString, std::vector<Id>> m_lineEnds;
+    using NameIndex = std::unordered_map<QString, std::vector<Id>, TextHash>;
+    static const std::vector<Id> &idsOf(const NameIndex &index, const QString &name);
+    NameIndex m_named[2];
+    NameIndex m_lineEnds;
     // Drawn items by case-folded name, for changes of the marked look.
-    QHash<QString, std::vector<Id>> m_folded;
+    NameIndex m_folded;
     QStringList m_selectionList;
     QSet<QString> m_selection;
     QSet<QString> m_removedNames; // elements removed since the last redraw

@@ -27,7 +27,7 @@ QPoint TableCoords::centreOfRow(int row) const
 
 ElementIndex::ElementIndex(const ElementTables &tables) : m_rects(tables.HGrid), m_points(tables.PGrid)
 {
-    m_names.reserve(tables.HGrid.RowCount() + tables.PGrid.RowCount());
+    m_names.reserve(size_t(tables.HGrid.RowCount() + tables.PGrid.RowCount()));
     addTable(tables.HGrid, m_rects, &Named::rect);
     addTable(tables.PGrid, m_points, &Named::point);
 }
@@ -47,11 +47,11 @@ void ElementIndex::addTable(const StringGrid &table, const TableCoords &coords, 
 
 QPoint ElementIndex::centre(QStringView name) const
 {
-    const auto it = m_names.constFind(name);
-    if (it == m_names.constEnd())
+    const auto it = m_names.find(name);
+    if (it == m_names.end())
         return QPoint(0, 0);
-    const bool rect = it->rect.last >= 0;
-    const Rows &rows = rect ? it->rect : it->point;
+    const bool rect = it->second.rect.last >= 0;
+    const Rows &rows = rect ? it->second.rect : it->second.point;
     const TableCoords &coords = rect ? m_rects : m_points;
     if (rows.firstBad >= 0)
         coords.centreOfRow(rows.firstBad); // throws

@@ -2,12 +2,13 @@
 
 #include "model/ElementTables.h"
 #include "render/ConnectorLines.h"
+#include "toolkit/TextHash.h"
 
-#include <QHash>
 #include <QPoint>
 #include <QStringView>
 
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 // The coordinate cells of one element table, converted once.
@@ -56,5 +57,5 @@ private:
 
     TableCoords m_rects;
     TableCoords m_points;
-    QHash<QStringView, Named> m_names;
+    std::unordered_map<QStringView, Named, TextHash> m_names;
 };

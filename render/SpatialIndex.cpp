@@ -4,20 +4,21 @@
 #include <cmath>
 #include <utility>
 
-void TileGrid::reset(int width, int height)
+void TileGrid::reset(int width, int height, int tile)
 {
+    m_tile = std::max(tile, 1);
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
-    m_columns = (m_width + kTile - 1) / kTile;
-    m_rows = (m_height + kTile - 1) / kTile;
+    m_columns = (m_width + m_tile - 1) / m_tile;
+    m_rows = (m_height + m_tile - 1) / m_tile;
     m_tiles.assign(size_t(m_columns) * size_t(m_rows), {});
 }
 
 QRect TileGrid::tileRect(int tile) const
 {
-    const int x = (tile % m_columns) * kTile;
-    const int y = (tile / m_columns) * kTile;
-    return QRect(x, y, std::min(kTile, m_width - x), std::min(kTile, m_height - y));
+    const int x = (tile % m_columns) * m_tile;
+    const int y = (tile / m_columns) * m_tile;
+    return QRect(x, y, std::min(m_tile, m_width - x), std::min(m_tile, m_height - y));
 }
 
 void TileGrid::boxTiles(Coord l, Coord t, Coord r, Coord b, std::vector<int> &out) const
@@ -28,8 +29,8 @@ void TileGrid::boxTiles(Coord l, Coord t, Coord r, Coord b, std::vector<int> &ou
     b = std::min<Coord>(b, m_height);
     if (l >= r || t >= b)
         return;
-    const int c0 = int(l / kTile), c1 = int((r - 1) / kTile);
-    const int r0 = int(t / kTile), r1 = int((b - 1) / kTile);
+    const int c0 = int(l / m_tile), c1 = int((r - 1) / m_tile);
+    const int r0 = int(t / m_tile), r1 = int((b - 1) / m_tile);
     for (int row = r0; row <= r1; ++row)
         for (int c = c0; c <= c1; ++c)
             out.push_back(row * m_columns + c);
@@ -60,16 +61,16 @@ void TileGrid::segmentTiles(Coord x1, Coord y1, Coord x2, Coord y2, std::vector<
     if (from > to || minorSize <= 0)
         return;
     const auto minorAt = [&](double a) { return b1 + (a - a1) * slope; };
-    for (int m = int(from / kTile); m <= int(to / kTile) && m < majorTiles; ++m) {
-        const double s = std::max(from, double(m) * kTile - 1);
-        const double e = std::min(to, double(m) * kTile + kTile);
+    for (int m = int(from / m_tile); m <= int(to / m_tile) && m < majorTiles; ++m) {
+        const double s = std::max(from, double(m) * m_tile - 1);
+        const double e = std::min(to, double(m) * m_tile + m_tile);
         const double bs = minorAt(s), be = minorAt(e);
         const double lo = std::floor(std::min(bs, be)) - double(kNear);
         const double hi = std::ceil(std::max(bs, be)) + double(kNear);
         if (hi < 0 || lo >= minorSize)
             continue;
-        const int n0 = int(std::max(lo, 0.0)) / kTile;
-        const int n1 = std::min(int(std::min(hi, double(minorSize - 1))) / kTile, minorTiles - 1);
+        const int n0 = int(std::max(lo, 0.0)) / m_tile;
+        const int n1 = std::min(int(std::min(hi, double(minorSize - 1))) / m_tile, minorTiles - 1);
         for (int n = n0; n <= n1; ++n)
             out.push_back(steep ? m * m_columns + n : n * m_columns + m);
     }

@@ -11,12 +11,13 @@
 // so that the items meeting an area are found by looking at the area's tiles only.
 class TileGrid {
 public:
-    // Tile side in pixels. Even, so that areas made of tiles start at even rows and columns,
-    // where dotted outlines keep their pattern.
-    static constexpr int kTile = 16;
+    // An empty grid of tiles of that side covering a sheet of that size.
+    void reset(int width, int height, int tile);
 
-    // An empty grid covering a sheet of that size.
-    void reset(int width, int height);
+    int tile() const { return m_tile; }
+    // The column and row of the tile holding a pixel within the sheet.
+    int column(Coord x) const { return int(x / m_tile); }
+    int row(Coord y) const { return int(y / m_tile); }
 
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -27,7 +28,7 @@ public:
 
     // Appends the tiles that columns [l, r) and rows [t, b) meet.
     void boxTiles(Coord l, Coord t, Coord r, Coord b, std::vector<int> &out) const;
-    // Appends the tiles within two pixels of the segment between the two points (each tile once).
+    // Appends the tiles within two pixels of the segment between the two points (each once).
     void segmentTiles(Coord x1, Coord y1, Coord x2, Coord y2, std::vector<int> &out) const;
 
     void add(int tile, std::uint32_t item) { m_tiles[size_t(tile)].push_back(item); }
@@ -35,6 +36,7 @@ public:
     const std::vector<std::uint32_t> &items(int tile) const { return m_tiles[size_t(tile)]; }
 
 private:
+    int m_tile = 16;
     int m_width = 0;
     int m_height = 0;
     int m_columns = 0;
