@@ -94,6 +94,7 @@ void IncrementalScene::rebuild(const ElementTables &tables, const Canvas &canvas
     if (multiSelection.count() >= 2)
         for (const QString &name : m_selectionList)
             m_selection.insert(SelectionNames::folded(name));
+    m_items.reserve(size_t(tables.HGrid.RowCount() + tables.PGrid.RowCount() + tables.EGrid.RowCount()));
     for (TableId t : {TableId::Rectangles, TableId::Points, TableId::Lines}) {
         const StringGrid &grid = tables.table(t);
         std::vector<Id> &rows = m_rows[int(t)];
