@@ -25,7 +25,8 @@ QPoint TableCoords::centreOfRow(int row) const
     return QPoint(cx, cy);
 }
 
-ElementIndex::ElementIndex(const ElementTables &tables) : m_rects(tables.HGrid), m_points(tables.PGrid)
+ElementIndex::ElementIndex(const ElementTables &tables, const TableCoords &rects, const TableCoords &points)
+    : m_rects(rects), m_points(points)
 {
     m_names.reserve(size_t(tables.HGrid.RowCount() + tables.PGrid.RowCount()));
     addTable(tables.HGrid, m_rects, &Named::rect);

@@ -37,10 +37,8 @@ private:
 // The index refers to the tables' name cells, which must stay unchanged while it is used.
 class ElementIndex {
 public:
-    explicit ElementIndex(const ElementTables &tables);
-
-    const TableCoords &rects() const { return m_rects; }
-    const TableCoords &points() const { return m_points; }
+    // Over the tables' coordinates read into `rects` and `points`, which must outlive the index.
+    ElementIndex(const ElementTables &tables, const TableCoords &rects, const TableCoords &points);
 
     QPoint centre(QStringView name) const;
     LineEnds ends(QStringView lineName) const;
@@ -55,7 +53,7 @@ private:
     };
     void addTable(const StringGrid &table, const TableCoords &coords, Rows Named::*rows);
 
-    TableCoords m_rects;
-    TableCoords m_points;
+    const TableCoords &m_rects;
+    const TableCoords &m_points;
     std::unordered_map<QStringView, Named, TextHash> m_names;
 };

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -82,10 +83,38 @@ public:
         : m_selection(multiSelection), m_face(TextFace::get(captionFontName(), canvas.font().pixelSize))
     {
         try {
-            const ElementIndex index(tables);
-            collectLines(tables.EGrid, index, threads);
-            collectElements(tables.HGrid, index.rects(), ElementKind::Rectangle);
-            collectElements(tables.PGrid, index.points(), ElementKind::Point);
+            // Both tables' coordinates are read at once; then one thread indexes the names while
+            // another collects the elements, which need only the coordinates.
+            std::optional<TableCoords> rects, points;
+            runInParallel(2, threads, [&](int t) {
+                if (t == 0)
+                    rects.emplace(tables.HGrid);
+                else
+                    points.emplace(tables.PGrid);
+            });
+            std::optional<ElementIndex> index;
+            std::exception_ptr elementFailure;
+            runInParallel(2, threads, [&](int t) {
+                if (t == 0) {
+                    index.emplace(tables, *rects, *points);
+                    return;
+                }
+                try {
+                    collectElements(tables.HGrid, *rects, ElementKind::Rectangle);
+                    collectElements(tables.PGrid, *points, ElementKind::Point);
+                } catch (...) {
+                    elementFailure = std::current_exception();
+                }
+            });
+            // A failure among the lines comes first: nothing after it is drawn.
+            try {
+                collectLines(tables.EGrid, *index, threads);
+            } catch (...) {
+                elements.clear();
+                throw;
+            }
+            if (elementFailure)
+                std::rethrow_exception(elementFailure);
         } catch (...) {
             failure = std::current_exception();
         }
