@@ -130,8 +130,9 @@ void Document::redraw(const TextList &multiSelection)
         m_scene.invalidate();
         throw;
     }
+    // The mirror that later edits redraw from is built while the window shows the picture.
     if (outcome == IncrementalScene::Outcome::Rebuild)
-        m_scene.rebuild(m_tables, m_sheet.canvas(), multiSelection);
+        m_scene.rebuildInBackground(m_tables, m_sheet.canvas(), multiSelection);
 }
 
 void Document::fullRedraw(const TextList &multiSelection)
@@ -142,17 +143,20 @@ void Document::fullRedraw(const TextList &multiSelection)
 void Document::drawLine(const QString &name, const QString &text, int row, bool selected)
 {
     // Drawn over the picture: the next redraw draws the row's area again.
+    m_scene.settle();
     m_scene.touchRow(TableId::Lines, row);
     DrawLineTool(m_tables, m_sheet.canvas(), name, text, row, selected);
 }
 
 void Document::setCurrentRow(const StringGrid &table, int row)
 {
-    own(table).setRow(row);
+    // The cursor is not part of the scheme: a mirror being built need not be waited for.
+    m_tables.table(m_tables.idOf(table)).setRow(row);
 }
 
 void Document::clearTables()
 {
+    m_scene.settle();
     ClearSelectedTable(m_tables.HGrid);
     ClearSelectedTable(m_tables.PGrid);
     ClearSelectedTable(m_tables.EGrid);
@@ -163,6 +167,7 @@ void Document::clearTables()
 
 void Document::adoptTables(ElementTables &&tables)
 {
+    m_scene.settle();
     m_tables = std::move(tables);
     m_scene.invalidate();
     m_changes.clear();
@@ -185,6 +190,7 @@ ChangeList Document::takeChanges()
 
 void Document::applyChanges(const ChangeList &changes, bool forward)
 {
+    m_scene.settle();
     const auto apply = [this, forward](const SchemeChange &c) {
         if (c.kind == SchemeChange::Kind::SheetSize) {
             const QSize size = forward ? c.sizeAfter : c.sizeBefore;

@@ -89,7 +89,12 @@ public:
     void applyChanges(const ChangeList &changes, bool forward);
 
 private:
-    StringGrid &own(const StringGrid &table) { return m_tables.table(m_tables.idOf(table)); }
+    // A table to change: the mirror being built from the tables is finished first.
+    StringGrid &own(const StringGrid &table)
+    {
+        m_scene.settle();
+        return m_tables.table(m_tables.idOf(table));
+    }
     void record(SchemeChange &&change);
     void fullRedraw(const TextList &multiSelection);
 

@@ -56,7 +56,24 @@ bool directPixels(QImage::Format f)
 
 } // namespace
 
+IncrementalScene::~IncrementalScene()
+{
+    settle();
+}
+
+void IncrementalScene::settle()
+{
+    if (m_building.valid())
+        m_building.get(); // does not throw: build() catches
+}
+
 void IncrementalScene::invalidate()
+{
+    settle();
+    clear();
+}
+
+void IncrementalScene::clear()
 {
     m_valid = false;
     m_items.clear();
@@ -84,11 +101,44 @@ void IncrementalScene::invalidate()
 void IncrementalScene::rebuild(const ElementTables &tables, const Canvas &canvas,
                                const TextList &multiSelection)
 {
+    settle();
+    m_buildHere = false;
+    build(tables, {canvas.width(), canvas.height(), canvas.font().pixelSize}, multiSelection);
+}
+
+void IncrementalScene::rebuildInBackground(const ElementTables &tables, const Canvas &canvas,
+                                           const TextList &multiSelection)
+{
+    settle();
+    if (m_buildHere) {
+        rebuild(tables, canvas, multiSelection);
+        return;
+    }
     invalidate();
-    m_fontSize = canvas.font().pixelSize;
+    const SheetFacts sheet{canvas.width(), canvas.height(), canvas.font().pixelSize};
+    m_building = std::async(std::launch::async, [this, &tables, sheet, selection = multiSelection] {
+        m_offThread = true;
+        m_needsShaping = false;
+        try {
+            build(tables, sheet, selection);
+        } catch (...) {
+            clear(); // out of memory: the next redraw is a full one
+        }
+        if (m_needsShaping) {
+            clear();
+            m_buildHere = true;
+        }
+        m_offThread = false;
+    });
+}
+
+void IncrementalScene::build(const ElementTables &tables, SheetFacts sheet, const TextList &multiSelection)
+{
+    clear();
+    m_fontSize = sheet.fontSize;
     m_face = &TextFace::get(QStringLiteral("tahoma"), m_fontSize);
-    m_grid.reset(canvas.width(), canvas.height(), kElementTile);
-    m_lineGrid.reset(canvas.width(), canvas.height(), kLineTile);
+    m_grid.reset(sheet.width, sheet.height, kElementTile);
+    m_lineGrid.reset(sheet.width, sheet.height, kLineTile);
     m_recordDamage = false; // the sheet was just drawn in full
     m_selectionList = multiSelection.items();
     if (multiSelection.count() >= 2)
@@ -115,7 +165,7 @@ void IncrementalScene::rebuild(const ElementTables &tables, const Canvas &canvas
             updateElement(id, nullptr);
     if (m_badCount > 0) {
         m_recordDamage = true;
-        invalidate();
+        clear();
         return;
     }
     for (Id id : m_rows[int(TableId::Lines)]) {
@@ -168,6 +218,7 @@ void IncrementalScene::markDirty(Id id)
 
 void IncrementalScene::noteChange(const SchemeChange &change, bool forward)
 {
+    settle();
     if (!m_valid)
         return;
     if (change.kind == SchemeChange::Kind::SheetSize) {
@@ -207,6 +258,7 @@ void IncrementalScene::noteChange(const SchemeChange &change, bool forward)
 
 void IncrementalScene::touchRow(TableId table, int row)
 {
+    settle();
     if (!m_valid)
         return;
     if (row < 0 || size_t(row) >= m_rows[int(table)].size()) {
@@ -461,6 +513,12 @@ void IncrementalScene::updateLine(Id id)
 
 void IncrementalScene::setText(Item &item, const QString &text)
 {
+    if (m_offThread && !m_face->cachedSimple(text)) {
+        // Measuring it would use Qt's font engine or fill the glyph cache, off the window's thread.
+        m_needsShaping = true;
+        item.textW = item.textH = item.reach = 0;
+        return;
+    }
     const bool shaped = !text.isEmpty() && !m_face->measure(text).simple;
     m_shapedCount += int(shaped) - int(item.shaped);
     item.shaped = shaped;
@@ -491,6 +549,7 @@ void IncrementalScene::computeCover(Item &item) const
 IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextList &multiSelection,
                                                    std::vector<Midpoint> &midpoints)
 {
+    settle();
     midpoints.clear();
     m_lastPixels = 0;
     QImage *image = canvas.image();
@@ -556,8 +615,9 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
             item.midpoint = false;
             if (!item.drawn)
                 continue;
-            const auto it = std::lower_bound(rows.begin(), rows.end(), item.order,
-                                             [this](Id row, qint64 order) { return m_items[row].order < order; });
+            const auto it =
+                std::lower_bound(rows.begin(), rows.end(), item.order,
+                                 [this](Id row, qint64 order) { return m_items[row].order < order; });
             if (it != rows.end() && *it == id)
                 midpoints.push_back({int(it - rows.begin()), item.ends});
         }
@@ -590,7 +650,9 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
     }
     runInParallel(threads, threads, [&](int stripe) {
         // Stripes start at even rows, where dotted outlines keep their pattern.
-        const auto edge = [&](int s) { return s == threads ? bottom : (top + (bottom - top) * s / threads) & ~Coord(1); };
+        const auto edge = [&](int s) {
+            return s == threads ? bottom : (top + (bottom - top) * s / threads) & ~Coord(1);
+        };
         const PixelBox rows{0, edge(stripe), m_grid.width(), edge(stripe + 1)};
         for (const PixelBox &box : boxes) {
             const PixelBox part = box.clipped(rows);
@@ -614,7 +676,8 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
 {
     const Coord x0 = area.l, y0 = area.t;
     const qsizetype stride = image.bytesPerLine();
-    QImage view(bits + y0 * stride + x0 * 4, int(area.r - area.l), int(area.b - area.t), stride, image.format());
+    QImage view(bits + y0 * stride + x0 * 4, int(area.r - area.l), int(area.b - area.t), stride,
+                image.format());
     Canvas c = canvas;
     c.setImage(&view);
     c.setDamageLog(nullptr);
@@ -643,7 +706,8 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
     }
     // An item meeting several tiles of the area is found in each; keys are unique per item.
     std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) { return a.key < b.key; });
-    found.erase(std::unique(found.begin(), found.end(), [](const Found &a, const Found &b) { return a.key == b.key; }),
+    found.erase(std::unique(found.begin(), found.end(),
+                            [](const Found &a, const Found &b) { return a.key == b.key; }),
                 found.end());
     for (const Found &f : found)
         drawItem(c, m_items[f.id], f.parts, area);
@@ -679,15 +743,19 @@ void IncrementalScene::drawItem(Canvas &c, const Item &item, std::uint8_t parts,
 std::optional<int> IncrementalScene::topRectangleAt(Coord x, Coord y, const StringGrid &rectangles,
                                                     int pixelSize) const
 {
+    if (building())
+        return std::nullopt;
     const std::vector<Id> &rows = m_rows[int(TableId::Rectangles)];
-    if (!m_valid || !m_dirty.empty() || pixelSize != m_fontSize || rows.size() != size_t(rectangles.RowCount()))
+    if (!m_valid || !m_dirty.empty() || pixelSize != m_fontSize ||
+        rows.size() != size_t(rectangles.RowCount()))
         return std::nullopt;
     for (size_t r = rows.size() - 1; r >= 1; --r) {
         const Item &item = m_items[rows[r]];
         if (!item.drawn)
             continue;
         const Coord half = item.textW / 2;
-        if (item.x - half - 8 <= x && x <= item.x + half + 8 && item.y - item.textH <= y && y <= item.y + item.textH)
+        if (item.x - half - 8 <= x && x <= item.x + half + 8 && item.y - item.textH <= y &&
+            y <= item.y + item.textH)
             return int(r);
     }
     return -1;

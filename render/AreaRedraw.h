@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -38,11 +39,25 @@ public:
         LineEnds ends;
     };
 
-    bool valid() const { return m_valid; }
+    IncrementalScene() = default;
+    IncrementalScene(const IncrementalScene &) = delete;
+    IncrementalScene &operator=(const IncrementalScene &) = delete;
+    ~IncrementalScene();
+
+    bool valid() const { return !building() && m_valid; }
     // Forgets the mirror: the next redraw is a full one.
     void invalidate();
     // Mirrors the tables just drawn in full on the canvas, with that multi-selection marked.
     void rebuild(const ElementTables &tables, const Canvas &canvas, const TextList &multiSelection);
+    // The same on another thread. Until settle() has returned, the tables must not change and
+    // only building() and topRectangleAt() may be called; every other call settles first.
+    // The texts must have been measured on the canvas's face (as the full redraw does); when
+    // one needs shaping, the mirror is dropped and the next rebuild is done on the caller's thread.
+    void rebuildInBackground(const ElementTables &tables, const Canvas &canvas,
+                             const TextList &multiSelection);
+    bool building() const { return m_building.valid(); }
+    // Waits for a rebuild on another thread to end.
+    void settle();
 
     // A change just made to the tables, made again (forward) or taken back.
     void noteChange(const SchemeChange &change, bool forward = true);
@@ -56,7 +71,7 @@ public:
 
     // The last in-use row of the rectangles whose caption box around its centre (edges
     // included) holds (x, y), or -1; captions measured at that pixel size. Nothing when the
-    // mirror is not up to date with the table.
+    // mirror is not up to date with the table (or is being built).
     std::optional<int> topRectangleAt(Coord x, Coord y, const StringGrid &rectangles, int pixelSize) const;
 
     // Pixels the last redraw repainted.
@@ -82,9 +97,9 @@ private:
         LineEnds ends;
         ArrowHead head;
         Coord textW = 0, textH = 0;
-        Coord reach = 0;    // of the caption's or text's glyphs beyond their cell
-        PixelBox box;       // an element's extent; a line's arrow head and text
-        StrokeSpan stroke;  // a line's
+        Coord reach = 0;   // of the caption's or text's glyphs beyond their cell
+        PixelBox box;      // an element's extent; a line's arrow head and text
+        StrokeSpan stroke; // a line's
         std::vector<int> cover;
     };
 
@@ -112,7 +127,19 @@ private:
     void replayLastDrawing(Canvas &canvas) const;
     bool selected(const QString &name) const;
 
+    // What rebuild() reads of the canvas.
+    struct SheetFacts {
+        int width = 0, height = 0, fontSize = 0;
+    };
+    void build(const ElementTables &tables, SheetFacts sheet, const TextList &multiSelection);
+    // Forgets the mirror (invalidate() without settling first).
+    void clear();
+
     bool m_valid = false;
+    std::future<void> m_building;
+    bool m_offThread = false;    // the mirror is being built on another thread
+    bool m_needsShaping = false; // ... and met text that needs shaping there
+    bool m_buildHere = false;    // the next rebuild stays on the caller's thread
     int m_fontSize = 0;
     TextFace *m_face = nullptr;
     // Elements in small tiles; lines, whose covers are long, in larger ones.

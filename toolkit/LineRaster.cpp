@@ -122,9 +122,10 @@ LineWalk startWalk(const LineRun &run)
     const Int128 twiceMajor = 2 * run.majorDelta;
     const Int128 num = 2 * run.minorDelta * run.first + run.majorDelta;
     // An unclipped start needs no division: q(0) = 0 with remainder majorDelta.
-    const Int128 q = run.first == 0                                ? Int128(0)
-                     : run.steps <= kSmall * 4 && run.first < kSmall * 4 ? Int128(std::int64_t(num) / std::int64_t(twiceMajor))
-                                                                      : num / twiceMajor;
+    const Int128 q = run.first == 0 ? Int128(0)
+                     : run.steps <= kSmall * 4 && run.first < kSmall * 4
+                         ? Int128(std::int64_t(num) / std::int64_t(twiceMajor))
+                         : num / twiceMajor;
     const auto major = static_cast<Coord>(run.majorStart + run.majorSign * run.first);
     const auto minor = static_cast<Coord>(run.minorStart + run.minorSign * q);
     w.x = run.xMajor ? major : minor;

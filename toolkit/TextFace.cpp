@@ -82,8 +82,8 @@ TextFace::Glyph TextFace::render(QChar c) const
                 ++x;
             const Run run{start - m_margin, y - m_margin, x - start};
             g.runs.push_back(run);
-            g.reach = std::max({g.reach, -run.dx, run.dx + run.length - g.advance, -run.dy,
-                                run.dy + 1 - m_height});
+            g.reach =
+                std::max({g.reach, -run.dx, run.dx + run.length - g.advance, -run.dy, run.dy + 1 - m_height});
         }
     }
     return g;
@@ -118,4 +118,12 @@ int TextFace::inkReach(QStringView text)
         reach = std::max(reach, g.reach);
     }
     return reach;
+}
+
+bool TextFace::cachedSimple(QStringView text) const
+{
+    for (QChar c : text)
+        if ((m_metricsOf[c.unicode()] & kSimpleBit) == 0 || !m_glyphOf[c.unicode()])
+            return false;
+    return true;
 }

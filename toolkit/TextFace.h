@@ -54,6 +54,9 @@ public:
     }
     // The text's width: the sum of its advances for simple text, else QFontMetrics' width.
     Measure measure(QStringView text);
+    // Whether every character of the text is cached and simple: measure() and inkReach() then
+    // only read the face, so that another thread may call them while this one draws.
+    bool cachedSimple(QStringView text) const;
     // How far the text's pixels may lie outside its text cell: exactly, for simple text; for
     // text that needs shaping, a bound on what QPainter draws.
     int inkReach(QStringView text);

@@ -645,8 +645,10 @@ void TestCanvasShapes::pixelGridMatchesSinglePixels_data()
     QTest::newRow("far origin") << qint64(-4000000000000) << qint64(-1) << qint64(7) << QRect();
     QTest::newRow("no step") << qint64(0) << qint64(0) << qint64(0) << QRect();
     QTest::newRow("within an area") << qint64(15) << qint64(0) << qint64(4) << QRect(9, 5, 20, 13);
-    QTest::newRow("within an area reaching out") << qint64(-7) << qint64(3) << qint64(3) << QRect(-5, 30, 90, 40);
-    QTest::newRow("within an area before the origin") << qint64(30) << qint64(20) << qint64(2) << QRect(0, 0, 29, 40);
+    QTest::newRow("within an area reaching out")
+        << qint64(-7) << qint64(3) << qint64(3) << QRect(-5, 30, 90, 40);
+    QTest::newRow("within an area before the origin")
+        << qint64(30) << qint64(20) << qint64(2) << QRect(0, 0, 29, 40);
 }
 
 // The grid of dots sets exactly the pixels a loop of single pixels sets.
