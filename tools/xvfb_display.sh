@@ -57,3 +57,24 @@ window_test_cleanup() {
     stop_own_xvfb
     rm -rf "$WORK"
 }
+
+# Starts the editor $BIN on $WORK/plan.grvlk (further arguments go before the file) and waits
+# until its window, with the scheme's name in its caption, has the focus: sets APP_PID, WINDOW
+# and the sheet's screen offset SX, SY.
+open_plan_in_editor() {
+    GRAVELINK_PRINT_SHEET_POS=1 "$BIN" "$@" "$WORK/plan.grvlk" >"$WORK/out.txt" 2>"$WORK/err.txt" &
+    APP_PID=$!
+    for _ in $(seq 1 150); do
+        grep -q '^sheet ' "$WORK/out.txt" 2>/dev/null && break
+        sleep 0.2
+    done
+    sleep 1
+    WINDOW=$(xdotool search --pid "$APP_PID" --name 'plan' | head -1 || true)
+    if [ -z "$WINDOW" ]; then
+        echo "the editor window with the scheme's name in its caption was not found" >&2
+        cat "$WORK/err.txt" >&2
+        exit 1
+    fi
+    xdotool windowfocus --sync "$WINDOW"
+    read -r _ SX SY < <(grep '^sheet ' "$WORK/out.txt" | tail -1) || true
+}

@@ -13,20 +13,7 @@ LINES=(842 595 '[H]' 3 5 R1 120 100 Store '$0099FFFF' '[~]' '[P]' 3 5 P1 400 300
 printf '%s\n' "${LINES[@]}" >"$WORK/plan.grvlk"
 printf '%s\r\n' "${LINES[@]}" >"$WORK/expected.grvlk"
 
-GRAVELINK_PRINT_SHEET_POS=1 "$BIN" "$WORK/plan.grvlk" >"$WORK/out.txt" 2>"$WORK/err.txt" &
-APP_PID=$!
-for _ in $(seq 1 100); do
-    grep -q '^sheet ' "$WORK/out.txt" 2>/dev/null && break
-    sleep 0.2
-done
-sleep 1
-WINDOW=$(xdotool search --pid "$APP_PID" --name 'plan' | head -1 || true)
-if [ -z "$WINDOW" ]; then
-    echo "the editor window with the scheme's name in its caption was not found" >&2
-    cat "$WORK/err.txt" >&2
-    exit 1
-fi
-xdotool windowfocus --sync "$WINDOW"
+open_plan_in_editor
 xdotool key --clearmodifiers ctrl+s
 for _ in $(seq 1 50); do
     cmp -s "$WORK/plan.grvlk" "$WORK/expected.grvlk" && break

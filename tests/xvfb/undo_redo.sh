@@ -13,21 +13,7 @@ LINES=(842 595 '[H]' 3 5 R1 120 100 Store '$0099FFFF' '[~]' '[P]' 3 5 P1 400 300
        '[E]' 3 4 R1-P1 260 200 '' '[~]')
 printf '%s\r\n' "${LINES[@]}" >"$WORK/plan.grvlk"
 
-GRAVELINK_PRINT_SHEET_POS=1 "$BIN" -geometry 900x700+0+0 "$WORK/plan.grvlk" >"$WORK/out.txt" 2>"$WORK/err.txt" &
-APP_PID=$!
-for _ in $(seq 1 150); do
-    grep -q '^sheet ' "$WORK/out.txt" 2>/dev/null && break
-    sleep 0.2
-done
-sleep 1
-WINDOW=$(xdotool search --pid "$APP_PID" --name 'plan' | head -1 || true)
-if [ -z "$WINDOW" ]; then
-    echo "the editor window was not found" >&2
-    cat "$WORK/err.txt" >&2
-    exit 1
-fi
-xdotool windowfocus --sync "$WINDOW"
-read -r _ SX SY < <(grep '^sheet ' "$WORK/out.txt" | tail -1)
+open_plan_in_editor -geometry 900x700+0+0
 
 # Saves with Ctrl+S and copies what was written to $WORK/$1.
 save_as_state() {
