@@ -34,7 +34,17 @@ bool grvlkNeedsGui(const QStringList &arguments)
     return arguments.value(0) == QLatin1String("render");
 }
 
-int runGrvlk(const QStringList &arguments, QTextStream &out, QTextStream &err)
+GrvlkHeadStart startGrvlk(const QStringList &arguments)
+{
+    GrvlkHeadStart start;
+    if (arguments.size() == 3 && arguments.first() == QLatin1String("render")) {
+        start.input = arguments.at(1);
+        start.scheme = std::async(std::launch::async, readSchemeFile, start.input);
+    }
+    return start;
+}
+
+int runGrvlk(const QStringList &arguments, QTextStream &out, QTextStream &err, GrvlkHeadStart *headStart)
 {
     if (arguments.isEmpty())
         return usageError(err, QStringLiteral("no command given"));
@@ -50,7 +60,8 @@ int runGrvlk(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (command == QLatin1String("render")) {
         if (arguments.size() != 3)
             return usageError(err, QStringLiteral("render takes an input and an output file"));
-        return renderCommand(arguments.at(1), arguments.at(2), err);
+        const bool early = headStart && headStart->input == arguments.at(1);
+        return renderCommand(arguments.at(1), arguments.at(2), err, early ? &headStart->scheme : nullptr);
     }
     if (command == QLatin1String("check")) {
         if (arguments.size() < 2)

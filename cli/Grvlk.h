@@ -1,7 +1,11 @@
 #pragma once
 
+#include "model/SchemeFile.h"
+
 #include <QStringList>
 #include <QTextStream>
+
+#include <future>
 
 // The command-line tool: renders and checks scheme files with the editor's own reader, drawing
 // and bitmap writing.
@@ -13,16 +17,30 @@
 // Exit statuses.
 enum GrvlkStatus { kGrvlkOk = 0, kGrvlkFailed = 1, kGrvlkUsage = 2 };
 
+// Work begun before the QGuiApplication is made, to run beside Qt's start-up: for `render`, the
+// input file is read on another thread (its failure, if any, is reported in the usual order).
+struct GrvlkHeadStart {
+    QString input;
+    std::future<SchemeReadResult> scheme;
+};
+GrvlkHeadStart startGrvlk(const QStringList &arguments);
+
 // Runs the tool on the arguments after the program name; the report goes to out, failures
 // and usage errors to err. Returns the exit status. `render` needs a QGuiApplication (fonts).
-int runGrvlk(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int runGrvlk(const QStringList &arguments, QTextStream &out, QTextStream &err,
+             GrvlkHeadStart *headStart = nullptr);
 
 // Whether the arguments name a command that draws (and so needs a QGuiApplication).
 bool grvlkNeedsGui(const QStringList &arguments);
 
 // `grvlk render`: writes the sheet picture of the scheme in `in` to `out`, whose extension
 // (.bmp, .png, .svg or .pdf, any letter case) chooses the format.
-int renderCommand(const QString &in, const QString &out, QTextStream &err);
+// `early`, when valid, is the reading of `in` already under way.
+int renderCommand(const QString &in, const QString &out, QTextStream &err,
+                  std::future<SchemeReadResult> *early = nullptr);
+
+// Reads a scheme file; throws AppError when it cannot be read.
+SchemeReadResult readSchemeFile(const QString &path);
 
 // `grvlk check`: one line per file on out.
 int checkCommand(const QStringList &files, QTextStream &out);

@@ -30,7 +30,8 @@ const char *pictureFormat(const QString &path)
 }
 
 // Draws the sheet and writes its bitmap band by band: each band is encoded and written into the
-// file by the thread that drew it, as soon as it is final.
+// file by the thread that drew it, as soon as it is final. The sheet itself is never drawn on, so
+// its memory is never even touched.
 void renderBmp(ElementTables &tables, QImage &sheet, Canvas &canvas, const QString &out)
 {
     const Bmp24Encoder encoder(sheet);
@@ -45,21 +46,30 @@ void renderBmp(ElementTables &tables, QImage &sheet, Canvas &canvas, const QStri
             char header[Bmp24Encoder::kHeaderSize];
             encoder.header(header);
             write(0, header, sizeof header);
-            redrawSheetInBands(tables, canvas, TextList(), kSheetBandRows, redrawThreadCount(),
-                               [&](const QImage &rows, int top) {
-                                   thread_local std::vector<char> bytes;
-                                   bytes.resize(size_t(encoder.rowBytes() * rows.height()));
-                                   encoder.encodeBand(rows, bytes.data());
-                                   write(encoder.bandOffset(top, rows.height()), bytes.data(),
-                                         qsizetype(bytes.size()));
-                               });
+            redrawSheetInBands(
+                tables, canvas, TextList(), kSheetBandRows, redrawThreadCount(),
+                [&](const QImage &rows, int top) {
+                    thread_local std::vector<char> bytes;
+                    bytes.resize(size_t(encoder.rowBytes() * rows.height()));
+                    encoder.encodeBand(rows, bytes.data());
+                    write(encoder.bandOffset(top, rows.height()), bytes.data(), qsizetype(bytes.size()));
+                },
+                BandPixels::Scratch);
         },
         WriteMode::Fast);
 }
 
 } // namespace
 
-int renderCommand(const QString &in, const QString &out, QTextStream &err)
+SchemeReadResult readSchemeFile(const QString &path)
+{
+    TextList lines;
+    lines.loadFromFile(path);
+    return readScheme(lines);
+}
+
+int renderCommand(const QString &in, const QString &out, QTextStream &err,
+                  std::future<SchemeReadResult> *early)
 {
     const char *format = pictureFormat(out);
     const std::optional<VectorFormat> vector = vectorFormatOf(out);
@@ -73,9 +83,7 @@ int renderCommand(const QString &in, const QString &out, QTextStream &err)
     try {
         // Read, drawn and written as the editor opens a scheme and saves it as a bitmap: a new
         // sheet of the stored size, the whole scheme drawn on it, nothing selected.
-        TextList lines;
-        lines.loadFromFile(in);
-        SchemeReadResult scheme = readScheme(lines);
+        SchemeReadResult scheme = early && early->valid() ? early->get() : readSchemeFile(in);
         if (!scheme.ok) {
             err << "grvlk: " << in << ": " << scheme.error << '\n';
             return kGrvlkFailed;
@@ -85,7 +93,8 @@ int renderCommand(const QString &in, const QString &out, QTextStream &err)
                             WriteMode::Fast);
             return kGrvlkOk;
         }
-        // The redraw paints every pixel of the sheet, white first, so it starts unfilled.
+        // The redraw paints every pixel of the sheet, white first, so it starts unfilled (and a
+        // BMP is drawn beside it).
         QImage sheet = newSheetImage(scheme.width, scheme.height, false);
         Canvas canvas(&sheet);
         if (qstrcmp(format, "BMP") == 0) {

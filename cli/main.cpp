@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QThread>
 
 #include <cstdio>
 #include <memory>
@@ -30,6 +31,10 @@ int main(int argc, char **argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // This thread becomes Qt's main thread now, before the head start's thread makes a QObject
+    // (its QFile), which would otherwise claim that role.
+    QThread::currentThread();
+    GrvlkHeadStart headStart = startGrvlk(arguments);
     std::unique_ptr<QCoreApplication> app;
     if (grvlkNeedsGui(arguments))
         app = std::make_unique<QGuiApplication>(argc, argv);
@@ -37,7 +42,7 @@ int main(int argc, char **argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = runGrvlk(arguments, out, err);
+    const int status = runGrvlk(arguments, out, err, &headStart);
     out.flush();
     err.flush();
     return status;

@@ -265,13 +265,14 @@ void drawSheetFrame(CanvasOps &canvas, const QRect &sheet)
 }
 
 void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection,
-                        int bandRows, int threads, const SheetBandDone &bandDone)
+                        int bandRows, int threads, const SheetBandDone &bandDone, BandPixels where)
 {
     // Only a pixel canvas is drawn in bands; any other canvas gets everything in one pass.
     Canvas *pixels = dynamic_cast<Canvas *>(&sheetCanvas);
     QImage *image = pixels ? pixels->image() : nullptr;
     bandRows += bandRows % 2;
     const bool inBands = image && !image->isNull() && bandRows > 0 && directPixels(image->format());
+    const bool scratch = inBands && bandDone && where == BandPixels::Scratch;
     // The whole sheet is repainted (bands draw on views of it, which no damage log watches).
     if (pixels)
         pixels->markAllDamaged();
@@ -301,7 +302,14 @@ void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const Tex
             [&](int b) {
                 const int y0 = b * bandRows;
                 const int rows = std::min(bandRows, height - y0);
-                QImage view(bits + y0 * stride, image->width(), rows, stride, image->format());
+                thread_local QImage buffer;
+                if (scratch && (buffer.width() != image->width() || buffer.height() < rows ||
+                                buffer.format() != image->format()))
+                    buffer = QImage(image->width(), bandRows, image->format());
+                QImage view =
+                    scratch
+                        ? QImage(buffer.bits(), image->width(), rows, buffer.bytesPerLine(), image->format())
+                        : QImage(bits + y0 * stride, image->width(), rows, stride, image->format());
                 Canvas band = *pixels;
                 band.setImage(&view);
                 band.setFontName(captionFontName());
@@ -336,7 +344,14 @@ void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const Tex
 
     if (items.failure)
         std::rethrow_exception(items.failure);
-    drawFrame(sheetCanvas, QRect(0, 0, sheetCanvas.width(), sheetCanvas.height()));
+    if (scratch) {
+        // The bands had their frame; only the canvas state follows the frame drawn here.
+        replay.setState(sheetCanvas.state());
+        drawFrame(replay, QRect(0, 0, sheetCanvas.width(), sheetCanvas.height()));
+        sheetCanvas.setState(replay.state());
+    } else {
+        drawFrame(sheetCanvas, QRect(0, 0, sheetCanvas.width(), sheetCanvas.height()));
+    }
     if (bandDone && !inBands && image && !image->isNull())
         bandDone(*image, 0);
 }

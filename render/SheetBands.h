@@ -20,5 +20,10 @@ using SheetBandDone = std::function<void(const QImage &rows, int top)>;
 // everything in one pass. When every cell converts, `bandDone` (when given) is called once per
 // band, on the thread that drew it, as soon as the band is final; the bands cover the sheet.
 // Only a pixel canvas (Canvas) is drawn in bands; any other is drawn in one pass.
+//
+// With BandPixels::Scratch and a bandDone, each thread draws its bands in a buffer of its own
+// and the sheet's pixels are never touched, for a caller that only writes the bands out.
+enum class BandPixels { Sheet, Scratch };
 void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection,
-                        int bandRows, int threads = 1, const SheetBandDone &bandDone = {});
+                        int bandRows, int threads = 1, const SheetBandDone &bandDone = {},
+                        BandPixels where = BandPixels::Sheet);

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -105,6 +106,8 @@ void writeFileInPieces(const QString &path, const std::function<void(const Piece
         [&](QIODevice &device) {
             const int fd = dynamic_cast<QFileDevice &>(device).handle();
             fill([&](qint64 offset, const char *data, qsizetype size) {
+                const qint64 start = offset;
+                const qsizetype length = size;
                 while (size > 0) {
                     const ssize_t n = ::pwrite(fd, data, size_t(size), off_t(offset));
                     if (n < 0 && errno == EINTR)
@@ -117,6 +120,12 @@ void writeFileInPieces(const QString &path, const std::function<void(const Piece
                     offset += n;
                     size -= n;
                 }
+#ifdef SYNC_FILE_RANGE_WRITE
+                // Start each piece on its way to the disk now, beside the work still to do:
+                // replacing an existing file would otherwise wait while every one is placed.
+                if (mode == WriteMode::Fast)
+                    ::sync_file_range(fd, start, length, SYNC_FILE_RANGE_WRITE);
+#endif
             });
         },
         mode);

@@ -291,6 +291,23 @@ void TestGrvlk::binaryWithoutDisplay()
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 2);
     QVERIFY(process.readAllStandardError().contains("Usage: grvlk"));
+
+    // The input is read while Qt starts; its failure still comes after the output name's check,
+    // and no warning about Qt's main thread comes with it.
+    const QString missing = m_dir.filePath("missing.grvlk");
+    const struct {
+        const char *output;
+        int status;
+        const char *message;
+    } failures[] = {{"missing.bmp", 1, "missing.grvlk"}, {"missing.txt", 2, "output name"}};
+    for (const auto &f : failures) {
+        process.start(GRAVELINK_CLI_PATH, {"render", missing, m_dir.filePath(f.output)});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), f.status);
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        QVERIFY2(err.startsWith("grvlk: ") && err.contains(f.message) && !err.contains("thread"),
+                 qPrintable(err));
+    }
 }
 
 QTEST_MAIN(TestGrvlk)

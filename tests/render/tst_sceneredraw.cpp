@@ -521,6 +521,17 @@ void TestSceneRedraw::threadsMatchOneThread()
         QCOMPARE(assembled, manyImage);
     else
         QCOMPARE(bandsDone.load(), 0);
+    if (manyError.isEmpty()) {
+        // Bands drawn in scratch buffers put together the same picture and leave the sheet be.
+        QImage untouched = blankImage(400, 300, 0x00FF00FF);
+        Canvas untouchedCanvas(&untouched);
+        assembled.fill(0);
+        redrawSheetInBands(many.tables, untouchedCanvas, many.selection, bandRows, threads, bandDone,
+                           BandPixels::Scratch);
+        QCOMPARE(assembled, manyImage);
+        QCOMPARE(untouched, blankImage(400, 300, 0x00FF00FF));
+        QCOMPARE(untouchedCanvas.penPos(), manyCanvas.penPos());
+    }
     QCOMPARE(manyError, oneError);
     QCOMPARE(manyCanvas.pen().color, oneCanvas.pen().color);
     QVERIFY(manyCanvas.pen().style == oneCanvas.pen().style);
