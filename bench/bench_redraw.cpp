@@ -51,14 +51,14 @@ void BM_UpdateImageModelSelected(benchmark::State &state)
     }
 }
 
-// The full redraw of the 10,000 + 10,000 A0 scheme on state.range(0) threads; wall-clock time,
-// CPU time of all threads.
+// The full redraw on state.range(0) threads of an A0 scheme of state.range(1) elements and as
+// many lines; wall-clock time, CPU time of all threads.
 void BM_FullRedrawThreads(benchmark::State &state)
 {
     ElementTables tables;
     SchemeOptions options;
-    options.elements = 10000;
-    options.lines = 10000;
+    options.elements = int(state.range(1));
+    options.lines = int(state.range(1));
     generateScheme(tables, options);
     QImage sheet(options.sheet, QImage::Format_RGB32);
     Canvas canvas(&sheet);
@@ -72,8 +72,10 @@ void BM_FullRedrawThreads(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_FullRedrawThreads)
-    ->Arg(1)
-    ->Arg(2)
+    ->Args({1, 10000})
+    ->Args({2, 10000})
+    ->Args({1, 100000})
+    ->Args({2, 100000})
     ->UseRealTime()
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);

@@ -41,8 +41,12 @@ void ElementIndex::addTable(const StringGrid &table, const TableCoords &coords, 
             continue;
         Rows &entry = m_names[QStringView(name)].*rows;
         entry.last = r;
-        if (entry.firstBad < 0 && coords.bad(r))
-            entry.firstBad = r;
+        if (coords.bad(r)) {
+            if (entry.firstBad < 0)
+                entry.firstBad = r;
+        } else {
+            entry.lastCentre = QPoint(*coords.x(r), *coords.y(r));
+        }
     }
 }
 
@@ -53,10 +57,10 @@ QPoint ElementIndex::centre(QStringView name) const
         return QPoint(0, 0);
     const bool rect = it->second.rect.last >= 0;
     const Rows &rows = rect ? it->second.rect : it->second.point;
-    const TableCoords &coords = rect ? m_rects : m_points;
     if (rows.firstBad >= 0)
-        coords.centreOfRow(rows.firstBad); // throws
-    return coords.centreOfRow(rows.last);
+        (rect ? m_rects : m_points).centreOfRow(rows.firstBad); // throws
+    // Without a bad row, the last row's coordinates are good.
+    return rows.lastCentre;
 }
 
 LineEnds ElementIndex::ends(QStringView lineName) const

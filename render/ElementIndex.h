@@ -47,6 +47,7 @@ private:
     struct Rows {
         int last = -1;
         int firstBad = -1;
+        QPoint lastCentre; // when no row is bad; kept here to save a lookup in the coordinates
     };
     struct Named {
         Rows rect, point;

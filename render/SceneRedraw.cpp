@@ -51,20 +51,25 @@ void drawLine(CanvasOps &canvas, const LineItem &l)
     DrawLineArrow(l.text, canvas, l.ends.x1, l.ends.y1, l.ends.x2, l.ends.y2, l.selected);
 }
 
-// The pieces of a line that can show in rows [y0, y1) of the sheet, on a band canvas whose
-// row 0 is sheet row y0 and whose font is the caption font.
-void drawLineInBand(Canvas &band, const LineItem &l, Coord y0, Coord y1)
+// A line's entry in the list of a band: its ends, so that drawing its stroke in the band reads
+// nothing else, and which of its pieces can show in the band.
+struct BandLine {
+    LineEnds ends;
+    int item;
+    bool stroke, head, selected;
+};
+
+// The pieces of a line that can show in a band whose row 0 is sheet row y0, on a band canvas
+// whose font is the caption font.
+void drawLineInBand(Canvas &band, const BandLine &l, const std::vector<LineItem> &lines, Coord y0)
 {
-    const bool stroke = l.strokeTop < y1 && l.strokeBottom > y0;
-    const bool head = l.headTop < y1 && l.headBottom > y0;
-    if (!stroke && !head)
-        return;
-    if (stroke)
+    if (l.stroke)
         drawLineStroke(band, l.ends.x1, l.ends.y1 - y0, l.ends.x2, l.ends.y2 - y0, l.selected);
-    if (head) {
-        ArrowHead shifted = l.head;
+    if (l.head) {
+        const LineItem &line = lines[size_t(l.item)];
+        ArrowHead shifted = line.head;
         shifted.py -= y0;
-        drawArrowHeadAndText(band, shifted, l.text, l.selected);
+        drawArrowHeadAndText(band, shifted, line.text, l.selected);
     }
 }
 
@@ -217,33 +222,42 @@ private:
 struct BandLists {
     BandLists(const SceneItems &items, int height, int bandRows)
         : lines(size_t((height + bandRows - 1) / bandRows)), elements(lines.size()), m_rows(bandRows),
-          m_last(Coord(lines.size()) - 1)
+          m_height(height)
     {
         for (size_t i = 0; i < items.lines.size(); ++i) {
             const LineItem &l = items.lines[i];
-            add(lines, int(i), std::min(l.strokeTop, l.headTop), std::max(l.strokeBottom, l.headBottom));
+            const auto [first, last] =
+                bands(std::min(l.strokeTop, l.headTop), std::max(l.strokeBottom, l.headBottom));
+            for (Coord b = first; b <= last; ++b) {
+                const Coord y0 = b * m_rows;
+                const Coord y1 = std::min<Coord>(y0 + m_rows, m_height);
+                const bool stroke = l.strokeTop < y1 && l.strokeBottom > y0;
+                const bool head = l.headTop < y1 && l.headBottom > y0;
+                if (stroke || head)
+                    lines[size_t(b)].push_back(BandLine{l.ends, int(i), stroke, head, l.selected});
+            }
         }
-        for (size_t i = 0; i < items.elements.size(); ++i)
-            add(elements, int(i), items.elements[i].top, items.elements[i].bottom);
+        for (size_t i = 0; i < items.elements.size(); ++i) {
+            const auto [first, last] = bands(items.elements[i].top, items.elements[i].bottom);
+            for (Coord b = first; b <= last; ++b)
+                elements[size_t(b)].push_back(int(i));
+        }
     }
 
-    std::vector<std::vector<int>> lines;
+    std::vector<std::vector<BandLine>> lines;
     std::vector<std::vector<int>> elements;
 
 private:
-    // Rows [top, bottom) of the sheet.
-    void add(std::vector<std::vector<int>> &lists, int item, Coord top, Coord bottom) const
+    // The first and last band that rows [top, bottom) of the sheet meet (none when first > last).
+    std::pair<Coord, Coord> bands(Coord top, Coord bottom) const
     {
-        if (bottom <= 0 || top > m_last * m_rows + m_rows - 1)
-            return;
-        const Coord first = std::max<Coord>(top, 0) / m_rows;
-        const Coord last = std::min((bottom - 1) / m_rows, m_last);
-        for (Coord b = first; b <= last; ++b)
-            lists[size_t(b)].push_back(item);
+        if (bottom <= 0 || top >= m_height)
+            return {0, -1};
+        return {std::max<Coord>(top, 0) / m_rows, (std::min<Coord>(bottom, m_height) - 1) / m_rows};
     }
 
     Coord m_rows;
-    Coord m_last;
+    Coord m_height;
 };
 
 void drawFrame(CanvasOps &canvas, const QRect &sheet)
@@ -314,8 +328,8 @@ void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const Tex
                 band.setImage(&view);
                 band.setFontName(captionFontName());
                 band.FillRect(0, 0, view.width(), rows);
-                for (int i : lists.lines[size_t(b)])
-                    drawLineInBand(band, items.lines[size_t(i)], y0, y0 + rows);
+                for (const BandLine &l : lists.lines[size_t(b)])
+                    drawLineInBand(band, l, items.lines, y0);
                 for (int i : lists.elements[size_t(b)])
                     drawElement(band, items.elements[size_t(i)], y0);
                 if (bandDone && !items.failure) {

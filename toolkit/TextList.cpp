@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
 
 #include <QFile>
 #include <QFileInfo>
@@ -47,6 +48,33 @@ QByteArray TextList::toBytes() const
     return out;
 }
 
+namespace {
+
+// The lines of a text (CR LF, lone CR and lone LF end one), appended to `lines`.
+void appendLines(QStringList &lines, QByteArrayView text)
+{
+    const qsizetype end = text.size();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < end) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.append(decodeCodePage(text.sliced(start, i - start)));
+            if (c == '\r' && i + 1 < end && text[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < end)
+        lines.append(decodeCodePage(text.sliced(start, end - start)));
+}
+
+// Texts at least this long are decoded in two halves at once.
+constexpr qsizetype kSplitTextBytes = qsizetype(1) << 20;
+
+} // namespace
+
 void TextList::setFromBytes(const QByteArray &bytes)
 {
     m_items.clear();
@@ -55,20 +83,21 @@ void TextList::setFromBytes(const QByteArray &bytes)
         end = bytes.size();
     const QByteArrayView text(bytes.constData(), end);
     m_items.reserve(std::count(text.begin(), text.end(), '\n') + 1);
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < end) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            m_items.append(decodeCodePage(text.sliced(start, i - start)));
-            if (c == '\r' && i + 1 < end && text[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-        ++i;
+    // A large text is split just after a line feed (so no CR LF is cut), and its second half
+    // decoded on another thread.
+    const qsizetype split = end >= kSplitTextBytes ? text.indexOf('\n', end / 2) + 1 : 0;
+    if (split <= 0 || split >= end) {
+        appendLines(m_items, text);
+        return;
     }
-    if (start < end)
-        m_items.append(decodeCodePage(text.sliced(start, end - start)));
+    std::future<QStringList> second = std::async(std::launch::async, [&] {
+        QStringList lines;
+        lines.reserve(std::count(text.begin() + split, text.end(), '\n') + 1);
+        appendLines(lines, text.sliced(split));
+        return lines;
+    });
+    appendLines(m_items, text.first(split));
+    m_items.append(second.get());
 }
 
 void TextList::saveToFile(const QString &path) const

@@ -194,6 +194,16 @@ void TestTextStorage::listReadsLines_data()
     QTest::newRow("empty") << QByteArray() << QStringList{};
     QTest::newRow("zero byte ends the text") << QByteArray("a\r\nb\0c\r\nd", 10) << QStringList{"a", "b"};
     QTest::newRow("zero byte first") << QByteArray("\0a", 2) << QStringList{};
+    // Texts of a megabyte and more are read in two halves split at a line feed past the middle.
+    const qsizetype half = qsizetype(1) << 19;
+    const QByteArray a(half, 'a'), b(half, 'b');
+    QTest::newRow("large, CR LF at the middle")
+        << QByteArray(a.chopped(1) + "\r\n" + b + "\rc\n") << QStringList{a.chopped(1), b, "c"};
+    QTest::newRow("large, empty lines at the middle")
+        << QByteArray(a + "\n\n\r\n" + b) << QStringList{a, "", "", b};
+    QTest::newRow("large, no line feed past the middle")
+        << QByteArray("x\n" + a + b + "\ry") << QStringList{"x", a + b, "y"};
+    QTest::newRow("large, line feed last") << QByteArray(a + b + "\n") << QStringList{a + b};
 }
 
 void TestTextStorage::listReadsLines()
