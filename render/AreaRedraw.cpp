@@ -36,6 +36,8 @@ constexpr int kElementTile = 16;
 constexpr int kLineTile = 64;
 // Damage smaller than this many pixels is drawn on the calling thread alone.
 constexpr qint64 kParallelArea = 16384;
+// Stripes each thread takes in turn when damage is drawn on several threads.
+constexpr int kStripesPerThread = 4;
 
 void removeId(std::unordered_map<QString, std::vector<std::uint32_t>, TextHash> &index, const QString &key,
               std::uint32_t id)
@@ -648,10 +650,12 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         top = std::min(top, box.t);
         bottom = std::max(bottom, box.b);
     }
-    runInParallel(threads, threads, [&](int stripe) {
+    // Damage is rarely spread evenly over its rows, so each thread takes several stripes in turn.
+    const int stripes = threads == 1 ? 1 : threads * kStripesPerThread;
+    runInParallel(stripes, threads, [&](int stripe) {
         // Stripes start at even rows, where dotted outlines keep their pattern.
         const auto edge = [&](int s) {
-            return s == threads ? bottom : (top + (bottom - top) * s / threads) & ~Coord(1);
+            return s == stripes ? bottom : (top + (bottom - top) * s / stripes) & ~Coord(1);
         };
         const PixelBox rows{0, edge(stripe), m_grid.width(), edge(stripe + 1)};
         for (const PixelBox &box : boxes) {
