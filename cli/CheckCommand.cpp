@@ -24,13 +24,12 @@ QString counted(int count, const char *singular, const char *plural)
 QString checkFile(const QString &path, bool *good)
 {
     *good = false;
-    TextList lines;
+    SchemeReadResult scheme;
     try {
-        lines.loadFromFile(path);
+        scheme = readSchemeFile(path);
     } catch (const AppError &error) {
         return path + QStringLiteral(": ") + error.message();
     }
-    const SchemeReadResult scheme = readScheme(lines);
     if (!scheme.ok)
         return path + QStringLiteral(": ") + scheme.error;
     *good = true;
