@@ -5,6 +5,7 @@
 #include "toolkit/Errors.h"
 #include "toolkit/TextFace.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -182,10 +183,10 @@ void TestIncrementalRedraw::matchesFullRedraw()
         sheet.CreateBitmap(kWidth, kHeight);
         UpdateImageModel(full, sheet.canvas(), multi);
         if (doc.sheet().image() != sheet.image()) {
-            QImage diff = doc.sheet().image();
-            sheet.image().save(QStringLiteral("incremental-expected-%1.png").arg(seed));
-            diff.save(QStringLiteral("incremental-actual-%1.png").arg(seed));
-            QFAIL(qPrintable(QStringLiteral("pictures differ after step %1").arg(step)));
+            const QString stem = QDir::temp().filePath(QStringLiteral("incremental-%1-").arg(seed));
+            sheet.image().save(stem + QStringLiteral("expected.png"));
+            doc.sheet().image().save(stem + QStringLiteral("actual.png"));
+            QFAIL(qPrintable(QStringLiteral("pictures differ after step %1; see %2*.png").arg(step).arg(stem)));
         }
         for (TableId id : {TableId::Rectangles, TableId::Points, TableId::Lines}) {
             const StringGrid &a = doc.tables().table(id), &b = full.table(id);
