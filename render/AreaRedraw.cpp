@@ -9,6 +9,8 @@
 #include "toolkit/IntText.h"
 #include "toolkit/TextFace.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <climits>
 
@@ -38,6 +40,8 @@ constexpr int kLineTile = 64;
 constexpr qint64 kParallelArea = 16384;
 // Stripes each thread takes in turn when damage is drawn on several threads.
 constexpr int kStripesPerThread = 4;
+// Rows and columns along the edges where the sheet's frame is drawn.
+constexpr Coord kFrameBand = 4;
 
 void removeId(std::unordered_map<QString, std::vector<std::uint32_t>, TextHash> &index, const QString &key,
               std::uint32_t id)
@@ -92,6 +96,9 @@ void IncrementalScene::clear()
     m_selection.clear();
     m_removedNames.clear();
     m_damage.clear();
+    m_strokes.clear();
+    m_strokeBoxes.clear();
+    m_mask.reset(0, 0);
     m_damageArea = 0;
     m_damageOverflow = false;
     m_badCount = 0;
@@ -141,6 +148,7 @@ void IncrementalScene::build(const ElementTables &tables, SheetFacts sheet, cons
     m_face = &TextFace::get(QStringLiteral("tahoma"), m_fontSize);
     m_grid.reset(sheet.width, sheet.height, kElementTile);
     m_lineGrid.reset(sheet.width, sheet.height, kLineTile);
+    m_mask.reset(sheet.width, sheet.height);
     m_recordDamage = false; // the sheet was just drawn in full
     m_selectionList = multiSelection.items();
     if (multiSelection.count() >= 2)
@@ -328,11 +336,46 @@ void IncrementalScene::addDamage(const PixelBox &box)
     m_damageArea += b.area();
     // Beyond half the sheet (old and new extents counted apart) a full redraw is cheaper.
     if (m_damageArea > sheet.area() / 2) {
-        m_damageOverflow = true;
-        m_damage.clear();
+        dropDamage();
         return;
     }
     m_damage.push_back(b);
+}
+
+void IncrementalScene::dropDamage()
+{
+    m_damageOverflow = true;
+    m_damage.clear();
+    m_strokes.clear();
+    m_strokeBoxes.clear();
+}
+
+void IncrementalScene::addStrokeDamage(const LineEnds &e)
+{
+    const PixelBox sheet{0, 0, m_grid.width(), m_grid.height()};
+    thread_local std::vector<PixelBox> boxes;
+    boxes.clear();
+    strokeBoxes(e, sheet, kStrokeChunk, boxes);
+    if (boxes.empty())
+        return;
+    // The sheet's frame is drawn over everything near the edges: there the stroke is
+    // repainted as boxes.
+    const PixelBox inner{kFrameBand, kFrameBand, sheet.r - kFrameBand, sheet.b - kFrameBand};
+    for (const PixelBox &b : boxes) {
+        if (b.clipped(inner) != b) {
+            addDamage(b);
+            if (m_damageOverflow)
+                return;
+        }
+    }
+    for (const PixelBox &b : boxes)
+        m_damageArea += b.area();
+    if (m_damageArea > sheet.area() / 2) {
+        dropDamage();
+        return;
+    }
+    m_strokes.push_back({e, m_strokeBoxes.size(), m_strokeBoxes.size() + boxes.size()});
+    m_strokeBoxes.insert(m_strokeBoxes.end(), boxes.begin(), boxes.end());
 }
 
 void IncrementalScene::damage(const Item &item)
@@ -343,11 +386,7 @@ void IncrementalScene::damage(const Item &item)
         addDamage(item.box);
         return;
     }
-    thread_local std::vector<PixelBox> boxes;
-    boxes.clear();
-    strokeBoxes(item.ends, PixelBox{0, 0, m_grid.width(), m_grid.height()}, kStrokeChunk, boxes);
-    for (const PixelBox &b : boxes)
-        addDamage(b);
+    addStrokeDamage(item.ends);
     addDamage(item.box);
 }
 
@@ -635,21 +674,40 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
     qint64 area = 0;
     for (const PixelBox &box : boxes)
         area += box.area();
+    for (const PixelBox &box : m_strokeBoxes)
+        area += box.area();
     // Past a quarter of the sheet the threaded full redraw is the faster way.
     if (overflow || area * 4 > qint64(m_grid.width()) * m_grid.height()) {
+        m_strokes.clear();
+        m_strokeBoxes.clear();
         midpoints.clear();
         return Outcome::FullRedraw;
     }
-    uchar *bits = image->bits();
-    // On several threads each takes a stripe of rows and draws the parts of the boxes in it, so
-    // that no two threads write the same pixel. Text that needs shaping is drawn by QPainter,
-    // which stays on the calling thread.
+    // The strokes' pixels outside the boxes, which are repainted whole.
+    for (const StrokeDamage &stroke : m_strokes)
+        m_mask.addStroke(stroke.ends);
+    for (const PixelBox &box : boxes)
+        m_mask.exclude(box);
+    // The mask and the strokes are for this redraw only, whatever happens.
+    const auto forget = qScopeGuard([this] {
+        m_mask.clear();
+        m_strokes.clear();
+        m_strokeBoxes.clear();
+    });
+
+    // On several threads each takes a stripe of rows and draws the parts of the boxes and the
+    // mask in it, so that no two threads write the same pixel. Text that needs shaping is drawn
+    // by QPainter, which stays on the calling thread.
     const int threads = m_shapedCount > 0 || area < kParallelArea ? 1 : redrawThreadCount();
+    const std::vector<PixelBox> *const damaged[] = {&boxes, &m_strokeBoxes};
     Coord top = m_grid.height(), bottom = 0;
-    for (const PixelBox &box : boxes) {
-        top = std::min(top, box.t);
-        bottom = std::max(bottom, box.b);
+    for (const std::vector<PixelBox> *list : damaged) {
+        for (const PixelBox &box : *list) {
+            top = std::min(top, box.t);
+            bottom = std::max(bottom, box.b);
+        }
     }
+    uchar *bits = image->bits();
     // Damage is rarely spread evenly over its rows, so each thread takes several stripes in turn.
     const int stripes = threads == 1 ? 1 : threads * kStripesPerThread;
     runInParallel(stripes, threads, [&](int stripe) {
@@ -663,11 +721,14 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
             if (!part.empty())
                 drawArea(canvas, bits, *image, part);
         }
+        if (!m_mask.empty() && !rows.empty())
+            drawMasked(canvas, *image, rows);
     });
     DamageLog *log = canvas.damageLog();
     if (log && log->watched() == image)
-        for (const PixelBox &box : boxes)
-            log->add(box.l, box.t, box.r, box.b);
+        for (const std::vector<PixelBox> *list : damaged)
+            for (const PixelBox &box : *list)
+                log->add(box.l, box.t, box.r, box.b);
     m_lastPixels = area;
 
     canvas.setBrushColor(clWhite);
@@ -703,7 +764,7 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
                 for (Id id : grid->items(row * columns + col)) {
                     const Item &item = m_items[id];
                     if (const std::uint8_t parts = partsMeeting(item, area))
-                        found.push_back({qint64(rankOf(item.kind)) << 60 | item.order, id, parts});
+                        found.push_back({drawKey(item), id, parts});
                 }
             }
         }
@@ -716,6 +777,11 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
     for (const Found &f : found)
         drawItem(c, m_items[f.id], f.parts, area);
     drawSheetFrame(c, QRect(int(-x0), int(-y0), m_grid.width(), m_grid.height()));
+}
+
+qint64 IncrementalScene::drawKey(const Item &item)
+{
+    return qint64(rankOf(item.kind)) << 60 | item.order;
 }
 
 std::uint8_t IncrementalScene::partsMeeting(const Item &item, const PixelBox &area) const

@@ -6,6 +6,7 @@
 #include "render/ItemExtents.h"
 #include "render/LineParts.h"
 #include "render/SpatialIndex.h"
+#include "render/StrokeMask.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/TextHash.h"
 #include "toolkit/TextList.h"
@@ -24,9 +25,10 @@ class TextFace;
 // The sheet picture kept up to date by redrawing only what changed. It mirrors every row of
 // the three tables as drawn last, with each item's extent in a tile grid, and follows the
 // changes made to the tables since. A redraw then repaints the old and new extents of every
-// changed item (a line's stroke as short boxes along it): each box is cleared and everything
-// meeting it is drawn again, clipped to it, in the order and with the pixels of the full redraw.
-// The tile grid finds what meets a box.
+// changed item: each box is cleared and everything meeting it is drawn again, clipped to it, in
+// the order and with the pixels of the full redraw. A changed line's stroke is repainted pixel
+// by pixel: its pixels are cleared and each item that may paint one of them is drawn again in
+// a small window there, keeping only those pixels. The tile grid finds what meets a box or stroke.
 class IncrementalScene {
 public:
     enum class Outcome {
@@ -118,6 +120,8 @@ private:
     void setText(Item &item, const QString &text);
     void damage(const Item &item);
     void addDamage(const PixelBox &box);
+    void addStrokeDamage(const LineEnds &e);
+    void dropDamage(); // past the limit: the next redraw is a full one
     std::vector<PixelBox> mergedDamage();
     void drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const PixelBox &area) const;
     // Parts of an item to draw in an area (none when it does not meet it).
@@ -125,6 +129,24 @@ private:
     std::uint8_t partsMeeting(const Item &item, const PixelBox &area) const;
     void drawItem(Canvas &area, const Item &item, std::uint8_t parts, const PixelBox &box) const;
     void replayLastDrawing(Canvas &canvas) const;
+
+    // Position in the full redraw's order.
+    static qint64 drawKey(const Item &item);
+    // An item drawn again on the stroke mask: some of its parts within a window.
+    struct MaskedDraw {
+        qint64 key; // drawing order
+        Id id;
+        std::uint8_t parts;
+        std::uint32_t stroke; // whose pixels in the window are repainted
+        PixelBox window;
+    };
+    // Everything that may paint a pixel of the mask within the rows (which start at an even row).
+    void collectMaskedDraws(const PixelBox &rows, std::vector<MaskedDraw> &out) const;
+    // Repaints the mask's pixels within the rows.
+    void drawMasked(const Canvas &canvas, QImage &image, const PixelBox &rows) const;
+    // Paints the line's stroke on the mask's pixels within the window.
+    void paintStroke(std::uint32_t *sheet, qsizetype stride, const LineEnds &e, bool marked,
+                     const PixelBox &window) const;
     bool selected(const QString &name) const;
 
     // What rebuild() reads of the canvas.
@@ -168,6 +190,14 @@ private:
     // Boxes to repaint, within the sheet, and their total area; past the limit the next redraw
     // is a full one.
     std::vector<PixelBox> m_damage;
+    // Changed strokes, with the boxes along each (in m_strokeBoxes), which bound its pixels.
+    struct StrokeDamage {
+        LineEnds ends;
+        size_t firstBox = 0, endBox = 0;
+    };
+    std::vector<StrokeDamage> m_strokes;
+    std::vector<PixelBox> m_strokeBoxes;
+    StrokeMask m_mask;
     qint64 m_damageArea = 0;
     bool m_damageOverflow = false;
     bool m_recordDamage = true;

@@ -1,5 +1,6 @@
 #include "render/ItemExtents.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -114,4 +115,38 @@ void strokeBoxes(const LineEnds &e, const PixelBox &bounds, Coord chunk, std::ve
             out.push_back(steep ? PixelBox{lo, start, hi, end + 1} : PixelBox{start, lo, end + 1, hi});
         start = end + 1;
     }
+}
+
+PixelBox strokeBounds(const LineEnds &e)
+{
+    return {std::min<Coord>(e.x1, e.x2), std::min<Coord>(e.y1, e.y2), std::max<Coord>(e.x1, e.x2) + 1,
+            std::max<Coord>(e.y1, e.y2) + 1};
+}
+
+PixelBox crossingWindow(const LineEnds &a, const LineEnds &b, bool &parallel)
+{
+    // Below this sine of the angle between the lines the box would be more than 35 pixels wide.
+    constexpr double kMinSine = 1.0 / 16;
+    parallel = false;
+    const double ax = double(a.x2) - a.x1, ay = double(a.y2) - a.y1;
+    const double bx = double(b.x2) - b.x1, by = double(b.y2) - b.y1;
+    const double la2 = ax * ax + ay * ay, lb2 = bx * bx + by * by;
+    if (la2 == 0 || lb2 == 0)
+        return {}; // a line of no length paints nothing
+    const double cross = ax * by - ay * bx;
+    const double sine = std::abs(cross) / std::sqrt(la2 * lb2);
+    if (!(sine >= kMinSine)) {
+        parallel = true;
+        return {};
+    }
+    // Each pixel of a line lies within half a pixel of the exact line, so a shared pixel lies
+    // within 1 / sine of the crossing point in either axis; one more pixel allows for rounding.
+    const double t = ((double(b.x1) - a.x1) * by - (double(b.y1) - a.y1) * bx) / cross;
+    const double h = 1 / sine + 1;
+    constexpr double kFar = double(Coord(1) << 40);
+    const auto at = [&](double v) { return Coord(std::clamp(v, -kFar, kFar)); };
+    const double x = a.x1 + t * ax, y = a.y1 + t * ay;
+    const PixelBox around{at(std::floor(x - h)), at(std::floor(y - h)), at(std::ceil(x + h)) + 1,
+                          at(std::ceil(y + h)) + 1};
+    return around.clipped(strokeBounds(a)).clipped(strokeBounds(b));
 }

@@ -12,6 +12,8 @@
 struct PixelBox {
     Coord l = 0, t = 0, r = 0, b = 0;
 
+    bool operator==(const PixelBox &) const = default;
+
     bool empty() const { return l >= r || t >= b; }
     Coord area() const { return empty() ? 0 : (r - l) * (b - t); }
     bool meets(const PixelBox &o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
@@ -49,3 +51,9 @@ private:
 // Boxes holding every pixel the stroke paints within `bounds`, each at most `chunk` pixels long
 // along the line's major axis.
 void strokeBoxes(const LineEnds &e, const PixelBox &bounds, Coord chunk, std::vector<PixelBox> &out);
+// Where the strokes of two lines may share pixels: a box around their crossing, clipped to both
+// lines' bounds (empty when they cannot share one). Lines too close to parallel for a small box
+// set `parallel` instead.
+PixelBox crossingWindow(const LineEnds &a, const LineEnds &b, bool &parallel);
+// The columns and rows a line's stroke spans.
+PixelBox strokeBounds(const LineEnds &e);

@@ -1,0 +1,46 @@
+#include "render/StrokeMask.h"
+
+#include <algorithm>
+
+void StrokeMask::reset(int width, int height)
+{
+    clear();
+    m_width = std::max(width, 0);
+    m_height = std::max(height, 0);
+    m_bits.assign((size_t(m_width) * size_t(m_height) + 63) / 64, 0);
+}
+
+void StrokeMask::clear()
+{
+    for (qsizetype i : m_pixels)
+        m_bits[size_t(i >> 6)] = 0;
+    m_pixels.clear();
+}
+
+void StrokeMask::addStroke(const LineEnds &e)
+{
+    forEachStrokePixel(e, {0, 0, m_width, m_height}, [this](Coord x, Coord y, bool) {
+        const qsizetype i = qsizetype(y) * m_width + x;
+        std::uint64_t &word = m_bits[size_t(i >> 6)];
+        const std::uint64_t bit = std::uint64_t(1) << (i & 63);
+        if (!(word & bit)) {
+            word |= bit;
+            m_pixels.push_back(i);
+        }
+    });
+}
+
+void StrokeMask::exclude(const PixelBox &box)
+{
+    const PixelBox b = box.clipped({0, 0, m_width, m_height});
+    if (b.empty() || m_pixels.empty())
+        return;
+    for (Coord y = b.t; y < b.b; ++y)
+        for (qsizetype i = qsizetype(y) * m_width + b.l, end = qsizetype(y) * m_width + b.r; i < end; ++i)
+            m_bits[size_t(i >> 6)] &= ~(std::uint64_t(1) << (i & 63));
+}
+
+void StrokeMask::strokePixels(const LineEnds &e, const PixelBox &box, std::vector<QPoint> &out) const
+{
+    forEachPixel(e, box, [&](Coord x, Coord y, bool) { out.emplace_back(int(x - box.l), int(y - box.t)); });
+}

@@ -1,0 +1,163 @@
+// The part of the incremental redraw that repaints changed strokes pixel by pixel.
+#include "render/AreaRedraw.h"
+
+#include "toolkit/Color.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+// Windows are drawn on a scratch picture of at most this many pixels.
+constexpr qsizetype kScratchPixels = 1 << 16;
+
+// A picture of w x h pixels on this thread's scratch buffer (its pixels are left as they were).
+QImage &scratchPicture(int w, int h, QImage::Format format)
+{
+    thread_local std::vector<std::uint32_t> buffer(kScratchPixels);
+    thread_local std::unordered_map<quint64, QImage> pictures;
+    QImage &picture = pictures[quint64(format) << 40 | quint64(w) << 20 | quint64(h)];
+    if (picture.isNull())
+        picture = QImage(reinterpret_cast<uchar *>(buffer.data()), w, h, w * 4, format);
+    return picture;
+}
+
+} // namespace
+
+void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<MaskedDraw> &out) const
+{
+    // Items found for the current stroke carry its mark.
+    thread_local std::vector<std::uint32_t> seen;
+    thread_local std::uint32_t mark = 0;
+    thread_local std::vector<int> tiles;
+    thread_local std::vector<PixelBox> within;
+    seen.resize(m_items.size(), 0);
+    for (const StrokeDamage &stroke : m_strokes) {
+        if (++mark == 0) {
+            std::fill(seen.begin(), seen.end(), 0);
+            mark = 1;
+        }
+        const LineEnds &e = stroke.ends;
+        if (!strokeBounds(e).meets(rows))
+            continue;
+        const StrokeSpan span(e);
+        const auto index = std::uint32_t(&stroke - m_strokes.data());
+        const auto add = [&](Id id, std::uint8_t parts, PixelBox w) {
+            w = w.clipped(rows);
+            if (w.empty())
+                return;
+            // Windows start at even rows and columns, where dotted outlines keep their pattern.
+            w.l -= w.l & 1;
+            w.t -= w.t & 1;
+            out.push_back({drawKey(m_items[id]), id, parts, index, w});
+        };
+        for (const TileGrid *grid : {&m_lineGrid, &m_grid}) {
+            tiles.clear();
+            grid->segmentTiles(e.x1, e.y1, e.x2, e.y2, tiles);
+            for (int tile : tiles) {
+                const int top = tile / grid->columns() * grid->tile();
+                if (top >= rows.b || top + grid->tile() <= rows.t)
+                    continue;
+                for (Id id : grid->items(tile)) {
+                    if (seen[id] == mark)
+                        continue;
+                    seen[id] = mark;
+                    const Item &item = m_items[id];
+                    const bool line = item.kind == ElementKind::Line;
+                    if (line) {
+                        bool parallel = false;
+                        const PixelBox w = crossingWindow(item.ends, e, parallel);
+                        if (!parallel) {
+                            add(id, Stroke, w);
+                        } else {
+                            // Alongside the stroke: the boxes along it that the line meets.
+                            const PixelBox bounds = strokeBounds(item.ends);
+                            for (size_t k = stroke.firstBox; k < stroke.endBox; ++k) {
+                                const PixelBox &b = m_strokeBoxes[k];
+                                if (b.meets(bounds) && b.meets(rows) && item.stroke.meets(b))
+                                    add(id, Stroke, b);
+                            }
+                        }
+                    }
+                    if (span.meets(item.box)) {
+                        // The stroke's pixels within the box.
+                        within.clear();
+                        strokeBoxes(e, item.box.clipped(rows), Coord(1) << 40, within);
+                        for (const PixelBox &w : within)
+                            add(id, line ? HeadAndText : Body, w.clipped(item.box));
+                    }
+                }
+            }
+        }
+    }
+}
+
+void IncrementalScene::drawMasked(const Canvas &canvas, QImage &image, const PixelBox &rows) const
+{
+    auto *sheet = reinterpret_cast<std::uint32_t *>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / 4;
+    const std::uint32_t white = toQRgb(clWhite);
+    for (const StrokeDamage &stroke : m_strokes)
+        m_mask.forEachPixel(stroke.ends, rows,
+                            [&](Coord x, Coord y, bool) { sheet[y * stride + x] = white; });
+
+    // What may paint the mask's pixels in these rows, in drawing order; a line's stroke before
+    // its head and text.
+    thread_local std::vector<MaskedDraw> draws;
+    thread_local std::vector<std::pair<qint64, std::uint64_t>> order;
+    draws.clear();
+    collectMaskedDraws(rows, draws);
+    order.clear();
+    for (size_t k = 0; k < draws.size(); ++k)
+        order.emplace_back(draws[k].key, std::uint64_t(draws[k].parts) << 32 | k);
+    std::sort(order.begin(), order.end());
+
+    Canvas c = canvas;
+    c.setDamageLog(nullptr);
+    c.setFontName(QStringLiteral("tahoma"));
+    thread_local std::vector<QPoint> pixels;
+    for (const auto &o : order) {
+        const MaskedDraw &d = draws[size_t(o.second & 0xFFFFFFFF)];
+        const PixelBox &window = d.window;
+        const Item &item = m_items[d.id];
+        if (d.parts == Stroke) {
+            paintStroke(sheet, stride, item.ends, item.marked, window);
+            continue;
+        }
+        // Large windows are drawn in pieces that fit the scratch picture, starting at even rows
+        // and columns.
+        const Coord pieceW = std::min<Coord>(window.r - window.l, 1024);
+        const Coord pieceH = std::max<Coord>(2, (kScratchPixels / pieceW) & ~Coord(1));
+        for (Coord t = window.t; t < window.b; t += pieceH) {
+            for (Coord l = window.l; l < window.r; l += pieceW) {
+                const PixelBox piece{l, t, std::min(window.r, l + pieceW), std::min(window.b, t + pieceH)};
+                // The stroke's pixels there: the item is drawn on a scratch picture holding them as
+                // they are, and they are copied back.
+                pixels.clear();
+                m_mask.strokePixels(m_strokes[d.stroke].ends, piece, pixels);
+                if (pixels.empty())
+                    continue;
+                const int w = int(piece.r - piece.l), h = int(piece.b - piece.t);
+                QImage &scratch = scratchPicture(w, h, image.format());
+                auto *bits = reinterpret_cast<std::uint32_t *>(scratch.bits());
+                for (const QPoint &p : pixels)
+                    bits[p.y() * w + p.x()] = sheet[(piece.t + p.y()) * stride + piece.l + p.x()];
+                c.setImage(&scratch);
+                c.setBrushColor(clWhite);
+                drawItem(c, item, d.parts, piece);
+                for (const QPoint &p : pixels)
+                    sheet[(piece.t + p.y()) * stride + piece.l + p.x()] = bits[p.y() * w + p.x()];
+            }
+        }
+    }
+}
+
+void IncrementalScene::paintStroke(std::uint32_t *sheet, qsizetype stride, const LineEnds &e, bool marked,
+                                   const PixelBox &window) const
+{
+    // As drawLineStroke paints: a marked line's dotted pass leaves every other pixel, from the
+    // first, in the stroke's colour and paints the others with the brush, white for lines.
+    const std::uint32_t colour = toQRgb(clLineStroke), gap = marked ? toQRgb(clWhite) : colour;
+    m_mask.forEachPixel(e, window,
+                        [&](Coord x, Coord y, bool even) { sheet[y * stride + x] = even ? colour : gap; });
+}
