@@ -1,4 +1,6 @@
 #include "render/AreaRedraw.h"
+#include <QElapsedTimer>
+#include <cstdio>
 
 #include "render/ElementDrawing.h"
 #include "render/LineParts.h"
@@ -83,6 +85,7 @@ void IncrementalScene::clear()
 {
     m_valid = false;
     m_items.clear();
+    m_shapes.clear();
     m_free.clear();
     for (auto &rows : m_rows)
         rows.clear();
@@ -196,6 +199,7 @@ IncrementalScene::Id IncrementalScene::newItem(TableId table, const QStringList 
     } else {
         id = Id(m_items.size());
         m_items.emplace_back();
+        m_shapes.emplace_back();
     }
     Item &item = m_items[id];
     item.kind = kindOf(table);
@@ -466,6 +470,8 @@ void IncrementalScene::updateElement(Id id, QSet<QString> *movedNames)
         item.marked = selected(name);
         setText(item, item.cells.at(ColCaption));
         item.box = elementBox(item.kind, item.x, item.y, item.textW, item.textH, item.reach);
+        m_shapes[id] = {Box32(item.box),
+                        Box32(elementOpaqueBox(item.kind, item.x, item.y, item.textW, item.textH))};
         computeCover(item);
         for (int tile : item.cover)
             gridOf(item).add(tile, id);
@@ -533,6 +539,7 @@ void IncrementalScene::updateLine(Id id)
     const PixelBox text = lineTextBox(item.head, item.textW, item.textH, item.reach);
     if (!text.empty())
         item.box = item.box.united(text);
+    m_shapes[id] = {Box32(item.box), Box32(PixelBox{item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2})};
     computeCover(item);
     for (int tile : item.cover)
         gridOf(item).add(tile, id);
@@ -591,6 +598,9 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
                                                    std::vector<Midpoint> &midpoints)
 {
     settle();
+    QElapsedTimer T;
+    T.start();
+    static qint64 tA = 0, tB = 0, n = 0;
     midpoints.clear();
     m_lastPixels = 0;
     QImage *image = canvas.image();
@@ -698,6 +708,7 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
     // On several threads each takes a stripe of rows and draws the parts of the boxes and the
     // mask in it, so that no two threads write the same pixel. Text that needs shaping is drawn
     // by QPainter, which stays on the calling thread.
+    tA += T.nsecsElapsed();
     const int threads = m_shapedCount > 0 || area < kParallelArea ? 1 : redrawThreadCount();
     const std::vector<PixelBox> *const damaged[] = {&boxes, &m_strokeBoxes};
     Coord top = m_grid.height(), bottom = 0;
@@ -724,6 +735,9 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         if (!m_mask.empty() && !rows.empty())
             drawMasked(canvas, *image, rows);
     });
+    tB += T.nsecsElapsed();
+    if (++n % 20 == 0)
+        fprintf(stderr, "prep %.3f draw %.3f ms\n", tA / 1e6 / n, (tB - tA) / 1e6 / n);
     DamageLog *log = canvas.damageLog();
     if (log && log->watched() == image)
         for (const std::vector<PixelBox> *list : damaged)
@@ -777,6 +791,15 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
     for (const Found &f : found)
         drawItem(c, m_items[f.id], f.parts, area);
     drawSheetFrame(c, QRect(int(-x0), int(-y0), m_grid.width(), m_grid.height()));
+}
+
+IncrementalScene::Box32::Box32(const PixelBox &box)
+{
+    const auto clamp = [](Coord v) { return std::int32_t(std::clamp<Coord>(v, INT_MIN, INT_MAX)); };
+    l = clamp(box.l);
+    t = clamp(box.t);
+    r = clamp(box.r);
+    b = clamp(box.b);
 }
 
 qint64 IncrementalScene::drawKey(const Item &item)

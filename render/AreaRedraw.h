@@ -173,6 +173,21 @@ private:
         return item.kind == ElementKind::Line ? m_lineGrid : m_grid;
     }
     std::vector<Item> m_items;
+    // What finding the items along a stroke reads of each drawn item, in 32 bytes by id: a
+    // line's ends and the box of its head and text; an element's box and the part of it that it
+    // paints whole. Boxes are clamped to 32 bits, which keeps how they meet the sheet.
+    struct Box32 {
+        std::int32_t l = 0, t = 0, r = 0, b = 0;
+        Box32() = default;
+        explicit Box32(const PixelBox &box);
+        PixelBox box() const { return {l, t, r, b}; }
+    };
+    struct Shape {
+        Box32 box;
+        Box32 extra; // a line's ends as (x1, y1, x2, y2); an element's whole-painted part
+        LineEnds ends() const { return {extra.l, extra.t, extra.r, extra.b}; }
+    };
+    std::vector<Shape> m_shapes;
     std::vector<Id> m_free;
     std::vector<Id> m_rows[3]; // every row of each table, header and trailing row included
     std::vector<Id> m_dirty;

@@ -40,6 +40,18 @@ PixelBox elementBox(ElementKind kind, Coord x, Coord y, Coord textW, Coord textH
     return circle.united(frame).united(textBox(left, top, textW, textH, reach));
 }
 
+PixelBox elementOpaqueBox(ElementKind kind, Coord x, Coord y, Coord textW, Coord textH)
+{
+    if (textH <= 0)
+        return {};
+    const Coord hw = textW / 2;
+    // The rounded box is filled, its corners (10 pixel ellipses) aside; a point's caption frame
+    // is filled whole.
+    if (kind == ElementKind::Rectangle)
+        return {x - hw - 8 + 5, y - textH, x + hw + 8 - 5, y + textH};
+    return {x - hw - 6, y + 8, x + hw + 6, y + textH + 14};
+}
+
 PixelBox arrowHeadBox(const ArrowHead &head)
 {
     return {head.px - kArrowReach - 1, head.py - kArrowReach - 1, head.px + kArrowReach + 2,
@@ -133,6 +145,16 @@ PixelBox crossingWindow(const LineEnds &a, const LineEnds &b, bool &parallel)
     const double la2 = ax * ax + ay * ay, lb2 = bx * bx + by * by;
     if (la2 == 0 || lb2 == 0)
         return {}; // a line of no length paints nothing
+    // Both ends of one line more than two pixels to the same side of the other's: the pixels of
+    // each keep within half a pixel of its line, so none is shared.
+    const auto apart = [](double len2, double s1, double s2) {
+        return s1 * s2 > 0 && std::min(s1 * s1, s2 * s2) > 4 * len2;
+    };
+    if (apart(lb2, bx * (double(a.y1) - b.y1) - by * (double(a.x1) - b.x1),
+              bx * (double(a.y2) - b.y1) - by * (double(a.x2) - b.x1)) ||
+        apart(la2, ax * (double(b.y1) - a.y1) - ay * (double(b.x1) - a.x1),
+              ax * (double(b.y2) - a.y1) - ay * (double(b.x2) - a.x1)))
+        return {};
     const double cross = ax * by - ay * bx;
     const double sine = std::abs(cross) / std::sqrt(la2 * lb2);
     if (!(sine >= kMinSine)) {

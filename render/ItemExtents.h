@@ -32,6 +32,8 @@ struct PixelBox {
 
 // A rectangle or point centred at (x, y): its shape and its caption.
 PixelBox elementBox(ElementKind kind, Coord x, Coord y, Coord textW, Coord textH, Coord reach);
+// Part of that element's extent whose every pixel the element paints (perhaps empty).
+PixelBox elementOpaqueBox(ElementKind kind, Coord x, Coord y, Coord textW, Coord textH);
 // A line's arrow head, and its text (empty without text).
 PixelBox arrowHeadBox(const ArrowHead &head);
 PixelBox lineTextBox(const ArrowHead &head, Coord textW, Coord textH, Coord reach);

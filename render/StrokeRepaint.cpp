@@ -32,6 +32,16 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
     thread_local std::vector<int> tiles;
     thread_local std::vector<PixelBox> within;
     seen.resize(m_items.size(), 0);
+    // Whether an element drawn later paints every pixel of the window.
+    const auto hidden = [this](qint64 key, const PixelBox &w) {
+        for (Id id : m_grid.items(m_grid.row(w.t) * m_grid.columns() + m_grid.column(w.l))) {
+            const Box32 &opaque = m_shapes[id].extra;
+            if (opaque.l <= w.l && opaque.t <= w.t && w.r <= opaque.r && w.b <= opaque.b &&
+                (key >> 60 == 0 || drawKey(m_items[id]) > key))
+                return true;
+        }
+        return false;
+    };
     for (const StrokeDamage &stroke : m_strokes) {
         if (++mark == 0) {
             std::fill(seen.begin(), seen.end(), 0);
@@ -49,7 +59,9 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
             // Windows start at even rows and columns, where dotted outlines keep their pattern.
             w.l -= w.l & 1;
             w.t -= w.t & 1;
-            out.push_back({drawKey(m_items[id]), id, parts, index, w});
+            const qint64 key = drawKey(m_items[id]);
+            if (!hidden(key, w))
+                out.push_back({key, id, parts, index, w});
         };
         for (const TileGrid *grid : {&m_lineGrid, &m_grid}) {
             tiles.clear();
@@ -62,29 +74,30 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
                     if (seen[id] == mark)
                         continue;
                     seen[id] = mark;
-                    const Item &item = m_items[id];
-                    const bool line = item.kind == ElementKind::Line;
+                    const Shape &shape = m_shapes[id];
+                    const bool line = grid == &m_lineGrid;
                     if (line) {
                         bool parallel = false;
-                        const PixelBox w = crossingWindow(item.ends, e, parallel);
+                        const PixelBox w = crossingWindow(shape.ends(), e, parallel);
                         if (!parallel) {
                             add(id, Stroke, w);
                         } else {
                             // Alongside the stroke: the boxes along it that the line meets.
-                            const PixelBox bounds = strokeBounds(item.ends);
+                            const PixelBox bounds = strokeBounds(shape.ends());
                             for (size_t k = stroke.firstBox; k < stroke.endBox; ++k) {
                                 const PixelBox &b = m_strokeBoxes[k];
-                                if (b.meets(bounds) && b.meets(rows) && item.stroke.meets(b))
+                                if (b.meets(bounds) && b.meets(rows) && m_items[id].stroke.meets(b))
                                     add(id, Stroke, b);
                             }
                         }
                     }
-                    if (span.meets(item.box)) {
+                    const PixelBox box = shape.box.box();
+                    if (span.meets(box)) {
                         // The stroke's pixels within the box.
                         within.clear();
-                        strokeBoxes(e, item.box.clipped(rows), Coord(1) << 40, within);
+                        strokeBoxes(e, box.clipped(rows), Coord(1) << 40, within);
                         for (const PixelBox &w : within)
-                            add(id, line ? HeadAndText : Body, w.clipped(item.box));
+                            add(id, line ? HeadAndText : Body, w.clipped(box));
                     }
                 }
             }
