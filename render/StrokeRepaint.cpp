@@ -16,6 +16,8 @@ QImage &scratchPicture(int w, int h, QImage::Format format)
 {
     thread_local std::vector<std::uint32_t> buffer(kScratchPixels);
     thread_local std::unordered_map<quint64, QImage> pictures;
+    if (pictures.size() > 4096)
+        pictures.clear(); // sizes seen long ago
     QImage &picture = pictures[quint64(format) << 40 | quint64(w) << 20 | quint64(h)];
     if (picture.isNull())
         picture = QImage(reinterpret_cast<uchar *>(buffer.data()), w, h, w * 4, format);
