@@ -354,7 +354,7 @@ void IncrementalScene::dropDamage()
     m_strokeBoxes.clear();
 }
 
-void IncrementalScene::addStrokeDamage(const LineEnds &e)
+void IncrementalScene::addStrokeDamage(Id line, const LineEnds &e)
 {
     const PixelBox sheet{0, 0, m_grid.width(), m_grid.height()};
     thread_local std::vector<PixelBox> boxes;
@@ -378,7 +378,7 @@ void IncrementalScene::addStrokeDamage(const LineEnds &e)
         dropDamage();
         return;
     }
-    m_strokes.push_back({e, m_strokeBoxes.size(), m_strokeBoxes.size() + boxes.size()});
+    m_strokes.push_back({line, e, m_strokeBoxes.size(), m_strokeBoxes.size() + boxes.size()});
     m_strokeBoxes.insert(m_strokeBoxes.end(), boxes.begin(), boxes.end());
 }
 
@@ -390,7 +390,7 @@ void IncrementalScene::damage(const Item &item)
         addDamage(item.box);
         return;
     }
-    addStrokeDamage(item.ends);
+    addStrokeDamage(Id(&item - m_items.data()), item.ends);
     addDamage(item.box);
 }
 

@@ -120,7 +120,7 @@ private:
     void setText(Item &item, const QString &text);
     void damage(const Item &item);
     void addDamage(const PixelBox &box);
-    void addStrokeDamage(const LineEnds &e);
+    void addStrokeDamage(Id line, const LineEnds &e);
     void dropDamage(); // past the limit: the next redraw is a full one
     std::vector<PixelBox> mergedDamage();
     void drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const PixelBox &area) const;
@@ -137,7 +137,7 @@ private:
         qint64 key; // drawing order
         Id id;
         std::uint8_t parts;
-        std::uint32_t stroke; // whose pixels in the window are repainted
+        std::uint32_t firstStroke, endStroke; // whose pixels in the window are repainted
         PixelBox window;
     };
     // Everything that may paint a pixel of the mask within the rows (which start at an even row).
@@ -207,6 +207,7 @@ private:
     std::vector<PixelBox> m_damage;
     // Changed strokes, with the boxes along each (in m_strokeBoxes), which bound its pixels.
     struct StrokeDamage {
+        Id line; // consecutive strokes of one line (its old and new ones) are handled together
         LineEnds ends;
         size_t firstBox = 0, endBox = 0;
     };

@@ -44,30 +44,56 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
         }
         return false;
     };
-    for (const StrokeDamage &stroke : m_strokes) {
+    // The strokes of one line (its old and new ones) are handled together: each item near them
+    // is found once, and its windows for each are joined when they nearly coincide.
+    for (size_t first = 0, end = 0; first < m_strokes.size(); first = end) {
+        end = first + 1;
+        while (end < m_strokes.size() && m_strokes[end].line == m_strokes[first].line)
+            ++end;
+        bool meets = false;
+        for (size_t k = first; k < end; ++k)
+            meets = meets || strokeBounds(m_strokes[k].ends).meets(rows);
+        if (!meets)
+            continue;
         if (++mark == 0) {
             std::fill(seen.begin(), seen.end(), 0);
             mark = 1;
         }
-        const LineEnds &e = stroke.ends;
-        if (!strokeBounds(e).meets(rows))
-            continue;
-        const StrokeSpan span(e);
-        const auto index = std::uint32_t(&stroke - m_strokes.data());
-        const auto add = [&](Id id, std::uint8_t parts, PixelBox w) {
+        // The windows of the item at hand, by part, joined while they nearly coincide.
+        PixelBox pending[5];
+        Id pendingId = 0;
+        const auto flush = [&](std::uint8_t parts) {
+            PixelBox &w = pending[parts];
+            if (w.empty())
+                return;
+            const qint64 key = drawKey(m_items[pendingId]);
+            if (!hidden(key, w))
+                out.push_back({key, pendingId, parts, std::uint32_t(first), std::uint32_t(end), w});
+            w = {};
+        };
+        const auto add = [&](std::uint8_t parts, PixelBox w) {
             w = w.clipped(rows);
             if (w.empty())
                 return;
             // Windows start at even rows and columns, where dotted outlines keep their pattern.
             w.l -= w.l & 1;
             w.t -= w.t & 1;
-            const qint64 key = drawKey(m_items[id]);
-            if (!hidden(key, w))
-                out.push_back({key, id, parts, index, w});
+            PixelBox &p = pending[parts];
+            if (!p.empty() && p.united(w).area() > p.area() + w.area() + 256)
+                flush(parts);
+            p = p.empty() ? w : p.united(w);
         };
         for (const TileGrid *grid : {&m_lineGrid, &m_grid}) {
+            const bool line = grid == &m_lineGrid;
             tiles.clear();
-            grid->segmentTiles(e.x1, e.y1, e.x2, e.y2, tiles);
+            for (size_t k = first; k < end; ++k) {
+                const LineEnds &e = m_strokes[k].ends;
+                grid->segmentTiles(e.x1, e.y1, e.x2, e.y2, tiles);
+            }
+            if (end - first > 1) {
+                std::sort(tiles.begin(), tiles.end());
+                tiles.erase(std::unique(tiles.begin(), tiles.end()), tiles.end());
+            }
             for (int tile : tiles) {
                 const int top = tile / grid->columns() * grid->tile();
                 if (top >= rows.b || top + grid->tile() <= rows.t)
@@ -77,30 +103,36 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
                         continue;
                     seen[id] = mark;
                     const Shape &shape = m_shapes[id];
-                    const bool line = grid == &m_lineGrid;
-                    if (line) {
-                        bool parallel = false;
-                        const PixelBox w = crossingWindow(shape.ends(), e, parallel);
-                        if (!parallel) {
-                            add(id, Stroke, w);
-                        } else {
-                            // Alongside the stroke: the boxes along it that the line meets.
-                            const PixelBox bounds = strokeBounds(shape.ends());
-                            for (size_t k = stroke.firstBox; k < stroke.endBox; ++k) {
-                                const PixelBox &b = m_strokeBoxes[k];
-                                if (b.meets(bounds) && b.meets(rows) && m_items[id].stroke.meets(b))
-                                    add(id, Stroke, b);
+                    const PixelBox box = shape.box.box();
+                    pendingId = id;
+                    for (size_t k = first; k < end; ++k) {
+                        const StrokeDamage &stroke = m_strokes[k];
+                        const LineEnds &e = stroke.ends;
+                        if (line) {
+                            bool parallel = false;
+                            const PixelBox w = crossingWindow(shape.ends(), e, parallel);
+                            if (!parallel) {
+                                add(Stroke, w);
+                            } else {
+                                // Alongside the stroke: the boxes along it that the line meets.
+                                const PixelBox bounds = strokeBounds(shape.ends());
+                                for (size_t i = stroke.firstBox; i < stroke.endBox; ++i) {
+                                    const PixelBox &b = m_strokeBoxes[i];
+                                    if (b.meets(bounds) && b.meets(rows) && m_items[id].stroke.meets(b))
+                                        add(Stroke, b);
+                                }
                             }
                         }
+                        if (StrokeSpan(e).meets(box)) {
+                            // The stroke's pixels within the box.
+                            within.clear();
+                            strokeBoxes(e, box.clipped(rows), Coord(1) << 40, within);
+                            for (const PixelBox &w : within)
+                                add(line ? HeadAndText : Body, w.clipped(box));
+                        }
                     }
-                    const PixelBox box = shape.box.box();
-                    if (span.meets(box)) {
-                        // The stroke's pixels within the box.
-                        within.clear();
-                        strokeBoxes(e, box.clipped(rows), Coord(1) << 40, within);
-                        for (const PixelBox &w : within)
-                            add(id, line ? HeadAndText : Body, w.clipped(box));
-                    }
+                    flush(Stroke);
+                    flush(line ? HeadAndText : Body);
                 }
             }
         }
@@ -149,7 +181,8 @@ void IncrementalScene::drawMasked(const Canvas &canvas, QImage &image, const Pix
                 // The stroke's pixels there: the item is drawn on a scratch picture holding them as
                 // they are, and they are copied back.
                 pixels.clear();
-                m_mask.strokePixels(m_strokes[d.stroke].ends, piece, pixels);
+                for (std::uint32_t k = d.firstStroke; k < d.endStroke; ++k)
+                    m_mask.strokePixels(m_strokes[k].ends, piece, pixels);
                 if (pixels.empty())
                     continue;
                 const int w = int(piece.r - piece.l), h = int(piece.b - piece.t);
