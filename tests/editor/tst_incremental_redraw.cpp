@@ -130,6 +130,7 @@ class TestIncrementalRedraw : public QObject {
 private slots:
     void matchesFullRedraw_data();
     void matchesFullRedraw();
+    void strokeAcrossAWideCaption();
 };
 
 void TestIncrementalRedraw::matchesFullRedraw_data()
@@ -186,7 +187,8 @@ void TestIncrementalRedraw::matchesFullRedraw()
             const QString stem = QDir::temp().filePath(QStringLiteral("incremental-%1-").arg(seed));
             sheet.image().save(stem + QStringLiteral("expected.png"));
             doc.sheet().image().save(stem + QStringLiteral("actual.png"));
-            QFAIL(qPrintable(QStringLiteral("pictures differ after step %1; see %2*.png").arg(step).arg(stem)));
+            QFAIL(
+                qPrintable(QStringLiteral("pictures differ after step %1; see %2*.png").arg(step).arg(stem)));
         }
         for (TableId id : {TableId::Rectangles, TableId::Points, TableId::Lines}) {
             const StringGrid &a = doc.tables().table(id), &b = full.table(id);
@@ -225,6 +227,35 @@ void TestIncrementalRedraw::matchesFullRedraw()
     // Most commands touch a small part of the sheet.
     QVERIFY2(incremental > 150, qPrintable(QString::number(incremental)));
     QVERIFY2(hitTests > 150, qPrintable(QString::number(hitTests)));
+}
+
+// A stroke taken away across a caption wider than the scratch picture the element is drawn on
+// again in pieces.
+void TestIncrementalRedraw::strokeAcrossAWideCaption()
+{
+    Document doc;
+    doc.createSheet(2600, 200);
+    doc.appendRow(doc.rectangles(), {"Wide", "1301", "101", QString(300, QLatin1Char('W')), "clYellow"});
+    doc.appendRow(doc.rectangles(), {"Top", "1301", "70", "Over it", "clAqua"});
+    doc.appendRow(doc.points(), {"A", "40", "95", "a", "clLime"});
+    doc.appendRow(doc.points(), {"B", "2561", "125", "b", "clLime"});
+    const int line = doc.appendRow(doc.lines(), {"A-B", "0", "0", "ab"});
+    doc.appendRow(doc.lines(), {"B-A", "0", "0", QString()});
+    TextList multi;
+    multi.add(QStringLiteral("Wide"));
+    multi.add(QStringLiteral("A-B"));
+    doc.redraw(multi);
+    doc.takeChanges();
+    doc.removeRow(doc.lines(), line);
+    doc.sheet().damage().clear();
+    doc.redraw(multi);
+    QVERIFY(!doc.sheet().damage().all());
+
+    ElementTables full = doc.tables();
+    SheetBitmap sheet;
+    sheet.CreateBitmap(2600, 200);
+    UpdateImageModel(full, sheet.canvas(), multi);
+    QVERIFY(doc.sheet().image() == sheet.image());
 }
 
 QTEST_MAIN(TestIncrementalRedraw)
