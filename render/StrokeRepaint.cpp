@@ -33,6 +33,7 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
     thread_local std::uint32_t mark = 0;
     thread_local std::vector<int> tiles;
     thread_local std::vector<PixelBox> within;
+    thread_local std::vector<StrokeSpan> spans;
     seen.resize(m_items.size(), 0);
     // Whether an element drawn later paints every pixel of the window.
     const auto hidden = [this](qint64 key, const PixelBox &w) {
@@ -55,6 +56,9 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
             meets = meets || strokeBounds(m_strokes[k].ends).meets(rows);
         if (!meets)
             continue;
+        spans.clear();
+        for (size_t k = first; k < end; ++k)
+            spans.emplace_back(m_strokes[k].ends);
         if (++mark == 0) {
             std::fill(seen.begin(), seen.end(), 0);
             mark = 1;
@@ -123,7 +127,7 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
                                 }
                             }
                         }
-                        if (StrokeSpan(e).meets(box)) {
+                        if (spans[k - first].meets(box)) {
                             // The stroke's pixels within the box.
                             within.clear();
                             strokeBoxes(e, box.clipped(rows), Coord(1) << 40, within);
