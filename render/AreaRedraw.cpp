@@ -1,6 +1,4 @@
 #include "render/AreaRedraw.h"
-#include <QElapsedTimer>
-#include <cstdio>
 
 #include "render/ElementDrawing.h"
 #include "render/LineParts.h"
@@ -598,9 +596,6 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
                                                    std::vector<Midpoint> &midpoints)
 {
     settle();
-    QElapsedTimer T;
-    T.start();
-    static qint64 tA = 0, tB = 0, n = 0;
     midpoints.clear();
     m_lastPixels = 0;
     QImage *image = canvas.image();
@@ -708,7 +703,6 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
     // On several threads each takes a stripe of rows and draws the parts of the boxes and the
     // mask in it, so that no two threads write the same pixel. Text that needs shaping is drawn
     // by QPainter, which stays on the calling thread.
-    tA += T.nsecsElapsed();
     const int threads = m_shapedCount > 0 || area < kParallelArea ? 1 : redrawThreadCount();
     const std::vector<PixelBox> *const damaged[] = {&boxes, &m_strokeBoxes};
     Coord top = m_grid.height(), bottom = 0;
@@ -735,9 +729,6 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         if (!m_mask.empty() && !rows.empty())
             drawMasked(canvas, *image, rows);
     });
-    tB += T.nsecsElapsed();
-    if (++n % 20 == 0)
-        fprintf(stderr, "prep %.3f draw %.3f ms\n", tA / 1e6 / n, (tB - tA) / 1e6 / n);
     DamageLog *log = canvas.damageLog();
     if (log && log->watched() == image)
         for (const std::vector<PixelBox> *list : damaged)
