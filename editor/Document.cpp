@@ -6,6 +6,7 @@
 #include "toolkit/IntText.h"
 
 #include <utility>
+#include <vector>
 
 void Document::setLocked(bool locked)
 {
@@ -63,16 +64,22 @@ int Document::appendRow(const StringGrid &table, const QStringList &cells)
     return r;
 }
 
-bool Document::removeRow(const StringGrid &table, int row)
+SchemeChange Document::removal(const StringGrid &grid, int row) const
 {
-    StringGrid &grid = own(table);
-    if (!isDataRow(grid, row))
-        return false;
     SchemeChange c;
     c.kind = SchemeChange::Kind::RemoveRow;
     c.table = m_tables.idOf(grid);
     c.row = row;
     c.cells = grid.rowCells(row);
+    return c;
+}
+
+bool Document::removeRow(const StringGrid &table, int row)
+{
+    StringGrid &grid = own(table);
+    if (!isDataRow(grid, row))
+        return false;
+    SchemeChange c = removal(grid, row);
     grid.removeRow(row);
     record(std::move(c));
     return true;
@@ -85,13 +92,24 @@ void Document::deleteElement(int row, const StringGrid &table)
         return;
     if (&grid != &m_tables.EGrid) {
         const QString name = grid.Cells(ColName, row);
-        const StringGrid &lines = m_tables.EGrid;
-        for (int r = lines.RowCount() - 2; r >= 1; --r) {
-            const QString &lineName = lines.Cells(ColName, r);
-            if (!lineName.isEmpty() && (getNameBefore(QLatin1Char('-'), lineName) == name ||
-                                        getNameAfter(QLatin1Char('-'), lineName) == name))
-                removeRow(lines, r);
+        StringGrid &lines = m_tables.EGrid;
+        // A line's ends are the names before and after its first '-' (both empty without one).
+        std::vector<int> attached;
+        for (int r = 1; r < lines.RowCount() - 1; ++r) {
+            const QStringView lineName = lines.Cells(ColName, r);
+            const qsizetype dash = lineName.indexOf(QLatin1Char('-'));
+            const QStringView before = dash < 0 ? QStringView() : lineName.left(dash);
+            const QStringView after = dash < 0 ? QStringView() : lineName.mid(dash + 1);
+            if (!lineName.isEmpty() && (before == name || after == name))
+                attached.push_back(r);
         }
+        // Recorded bottom up, as removing them one by one would, and removed in one pass.
+        std::vector<SchemeChange> removals;
+        for (auto r = attached.rbegin(); r != attached.rend(); ++r)
+            removals.push_back(removal(lines, *r));
+        lines.removeRows(attached);
+        for (SchemeChange &c : removals)
+            record(std::move(c));
     }
     removeRow(grid, row);
     m_modified = true;

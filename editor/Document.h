@@ -96,6 +96,8 @@ private:
         return m_tables.table(m_tables.idOf(table));
     }
     void record(SchemeChange &&change);
+    // The record of removing that row, taken before it goes.
+    SchemeChange removal(const StringGrid &grid, int row) const;
     void fullRedraw(const TextList &multiSelection);
 
     ElementTables m_tables;

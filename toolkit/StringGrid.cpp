@@ -1,6 +1,7 @@
 #include "toolkit/StringGrid.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QString kEmpty;
@@ -92,4 +93,19 @@ void StringGrid::removeRow(int row)
     const auto pos = m_cells.begin() + std::ptrdiff_t(at(0, row));
     m_cells.erase(pos, pos + m_colCount);
     --m_rowCount;
+}
+
+void StringGrid::removeRows(const std::vector<int> &rows)
+{
+    if (rows.empty())
+        return;
+    // Rows between the removed ones move up once each, however many rows go.
+    size_t kept = at(0, rows.front());
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const int end = k + 1 < rows.size() ? rows[k + 1] : m_rowCount;
+        for (size_t i = at(0, rows[k] + 1); i < at(0, end); ++i)
+            m_cells[kept++] = std::move(m_cells[i]);
+    }
+    m_cells.resize(kept);
+    m_rowCount -= int(rows.size());
 }

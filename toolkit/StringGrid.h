@@ -33,6 +33,8 @@ public:
     void insertRow(int row, const QStringList &cells);
     // Removes a row (0..RowCount-1), moving the rows below up.
     void removeRow(int row);
+    // Removes the rows listed (ascending, each within the table once) in one pass.
+    void removeRows(const std::vector<int> &rows);
 
 private:
     bool inside(int col, int row) const

@@ -25,6 +25,8 @@ private slots:
     void gridColCountChanges();
     void gridColCountKeepsCellsInPlace();
     void gridCopyRow();
+    void gridRemoveRowsAsOneByOne_data();
+    void gridRemoveRowsAsOneByOne();
     void listIndexOf_data();
     void listIndexOf();
     void listWritesCrLf();
@@ -141,6 +143,33 @@ void TestTextStorage::gridCopyRow()
         QCOMPARE(grid.Cells(c, 1), QString());
     grid.copyRow(2, 9); // to outside: ignored
     QCOMPARE(grid.RowCount(), 4);
+}
+
+void TestTextStorage::gridRemoveRowsAsOneByOne_data()
+{
+    QTest::addColumn<std::vector<int>>("rows");
+    QTest::newRow("none") << std::vector<int>{};
+    QTest::newRow("first") << std::vector<int>{0};
+    QTest::newRow("last") << std::vector<int>{5};
+    QTest::newRow("adjacent") << std::vector<int>{2, 3, 4};
+    QTest::newRow("apart, first and last") << std::vector<int>{0, 2, 5};
+    QTest::newRow("all") << std::vector<int>{0, 1, 2, 3, 4, 5};
+}
+
+void TestTextStorage::gridRemoveRowsAsOneByOne()
+{
+    QFETCH(std::vector<int>, rows);
+    StringGrid once(3, 6), oneByOne(3, 6);
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 3; ++c)
+            for (StringGrid *g : {&once, &oneByOne})
+                g->setCell(c, r, QStringLiteral("%1.%2").arg(r).arg(c));
+    once.removeRows(rows);
+    for (auto r = rows.rbegin(); r != rows.rend(); ++r)
+        oneByOne.removeRow(*r);
+    QCOMPARE(once.RowCount(), oneByOne.RowCount());
+    for (int r = 0; r < 7; ++r)
+        QCOMPARE(once.rowCells(r), oneByOne.rowCells(r));
 }
 
 void TestTextStorage::listIndexOf_data()
