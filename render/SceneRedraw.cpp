@@ -299,8 +299,12 @@ void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const Tex
     const auto storeMidpoints = [&] {
         for (const LineItem &l : items.lines) {
             // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
-            tables.EGrid.setCell(ColX, l.row, IntToStr((Coord(l.ends.x1) + l.ends.x2) / 2));
-            tables.EGrid.setCell(ColY, l.row, IntToStr((Coord(l.ends.y1) + l.ends.y2) / 2));
+            // Most midpoints are stored already: those are left as they are.
+            const Coord mx = (Coord(l.ends.x1) + l.ends.x2) / 2, my = (Coord(l.ends.y1) + l.ends.y2) / 2;
+            if (!isIntText(tables.EGrid.Cells(ColX, l.row), mx))
+                tables.EGrid.setCell(ColX, l.row, IntToStr(mx));
+            if (!isIntText(tables.EGrid.Cells(ColY, l.row), my))
+                tables.EGrid.setCell(ColY, l.row, IntToStr(my));
         }
     };
 

@@ -26,8 +26,8 @@ std::optional<int> tryStrToInt(const QString &text)
     if (i == n)
         return std::nullopt;
     long long value = 0;
-    const long long limit = negative ? -static_cast<long long>(std::numeric_limits<int>::min())
-                                     : std::numeric_limits<int>::max();
+    const long long limit =
+        negative ? -static_cast<long long>(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
     for (; i < n; ++i) {
         const QChar ch = text.at(i);
         if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
@@ -44,4 +44,25 @@ int StrToInt(const QString &text)
     if (auto v = tryStrToInt(text))
         return *v;
     throw ConvertError(notAnIntegerMessage(text));
+}
+
+bool isIntText(QStringView text, long long value)
+{
+    char16_t digits[24];
+    qsizetype n = 0;
+    // Digits from the last, of the magnitude as unsigned (which holds the lowest value's too).
+    unsigned long long magnitude =
+        value < 0 ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    do {
+        digits[n++] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        digits[n++] = u'-';
+    if (text.size() != n)
+        return false;
+    for (qsizetype i = 0; i < n; ++i)
+        if (text[i] != QChar(digits[n - 1 - i]))
+            return false;
+    return true;
 }

@@ -11,7 +11,13 @@ int StrToInt(const QString &text);
 // The same rules without throwing.
 std::optional<int> tryStrToInt(const QString &text);
 
-inline QString IntToStr(long long value) { return QString::number(value); }
+inline QString IntToStr(long long value)
+{
+    return QString::number(value);
+}
+
+// Whether the text is IntToStr(value), found without building that text.
+bool isIntText(QStringView text, long long value);
 
 // The conversion error message for a text.
 QString notAnIntegerMessage(const QString &text);

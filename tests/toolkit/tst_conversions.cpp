@@ -41,6 +41,9 @@ void TestConversions::intValid()
     QFETCH(int, value);
     QCOMPARE(StrToInt(text), value);
     QCOMPARE(tryStrToInt(text), std::optional<int>(value));
+    // Only the text IntToStr writes counts as that value's text.
+    QCOMPARE(isIntText(text, value), text == IntToStr(value));
+    QVERIFY(isIntText(IntToStr(value - 1ll), value - 1ll) && !isIntText(text, value + 1ll));
 }
 
 void TestConversions::intInvalid_data()
