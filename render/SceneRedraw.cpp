@@ -4,6 +4,7 @@
 #include "render/ConnectorLines.h"
 #include "render/ElementDrawing.h"
 #include "render/ElementIndex.h"
+#include "render/ItemExtents.h"
 #include "render/LineParts.h"
 #include "render/ParallelRedraw.h"
 #include "render/Relief.h"
@@ -16,6 +17,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <climits>
 #include <exception>
 #include <optional>
 #include <vector>
@@ -23,8 +25,6 @@
 namespace {
 
 constexpr TColor clFrame = 0x00808080;
-// Extra rows around an item's computed extent, for glyphs reaching out of their text cell.
-constexpr Coord kSlack = 16;
 
 struct LineItem {
     int row;
@@ -154,11 +154,10 @@ private:
                         continue;
                     const LineEnds e = index.ends(name);
                     const ArrowHead head = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
-                    // The bottom of the head's reach is completed with the text's height below.
-                    chunk.lines.push_back(LineItem{
-                        r, grid.Cells(ColCaption, r), e, m_selection.contains(name), head,
-                        std::min<Coord>(e.y1, e.y2) - kSlack, std::max<Coord>(e.y1, e.y2) + 1 + kSlack,
-                        head.py - kArrowReach - kSlack, 0});
+                    // The rows of the head and text are set once the text is measured.
+                    chunk.lines.push_back(
+                        LineItem{r, grid.Cells(ColCaption, r), e, m_selection.contains(name), head,
+                                 std::min<Coord>(e.y1, e.y2), std::max<Coord>(e.y1, e.y2) + 1, 0, 0});
                 }
             } catch (...) {
                 chunk.failure = std::current_exception();
@@ -167,8 +166,12 @@ private:
         lines.reserve(static_cast<size_t>(rows));
         for (Chunk &chunk : chunks) {
             for (LineItem &l : chunk.lines) {
-                const Coord textBottom = l.head.py + kLineTextDy + textHeight(l.text);
-                l.headBottom = std::max(l.head.py + kArrowReach + 1, textBottom) + kSlack;
+                const Text t = measure(l.text);
+                const PixelBox text = lineTextBox(l.head, t.w, t.h, t.reach);
+                const PixelBox head = arrowHeadBox(l.head);
+                const PixelBox box = text.empty() ? head : head.united(text);
+                l.headTop = box.t;
+                l.headBottom = box.b;
                 lines.push_back(std::move(l));
             }
             if (chunk.failure)
@@ -185,21 +188,24 @@ private:
             const QPoint centre = coords.centreOfRow(r);
             const TColor colour = colourOf(grid.Cells(ColColor, r));
             const QString &caption = grid.Cells(ColCaption, r);
-            const Coord y = centre.y();
-            const Coord h = textHeight(caption);
-            const Coord top = kind == ElementKind::Rectangle ? y - h : y - 6;
-            const Coord bottom = kind == ElementKind::Rectangle ? y + h : std::max(y + 6, y + h + 14);
-            elements.push_back(ElementItem{caption, centre.x(), y, colour, m_selection.contains(name), kind,
-                                           top - kSlack, bottom + kSlack});
+            const Text t = measure(caption);
+            const PixelBox box = elementBox(kind, centre.x(), centre.y(), t.w, t.h, t.reach);
+            elements.push_back(ElementItem{caption, centre.x(), centre.y(), colour,
+                                           m_selection.contains(name), kind, box.t, box.b});
         }
     }
 
-    Coord textHeight(const QString &text)
+    // A text's cell and how far its glyphs reach beyond it.
+    struct Text {
+        Coord w = 0, h = 0, reach = 0;
+    };
+    Text measure(const QString &text)
     {
         if (text.isEmpty())
-            return 0;
-        shapedText |= !m_face.measure(text).simple;
-        return m_face.height();
+            return {};
+        const TextFace::Measure m = m_face.measure(text);
+        shapedText |= !m.simple;
+        return {std::min<Coord>(m.width, INT_MAX), m_face.height(), m_face.inkReach(text)};
     }
 
     // Colour texts repeat (the colour list has nine), so each distinct text is converted once.
