@@ -33,6 +33,7 @@ ElementKind kindOf(TableId table)
 
 // Length of the boxes along a line's stroke.
 constexpr Coord kStrokeChunk = 32;
+constexpr Coord kLoggedStrokeChunk = 8;
 // Tile sides of the element and line grids.
 constexpr int kElementTile = 16;
 constexpr int kLineTile = 64;
@@ -730,10 +731,16 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
             drawMasked(canvas, *image, rows);
     });
     DamageLog *log = canvas.damageLog();
-    if (log && log->watched() == image)
-        for (const std::vector<PixelBox> *list : damaged)
-            for (const PixelBox &box : *list)
-                log->add(box.l, box.t, box.r, box.b);
+    if (log && log->watched() == image) {
+        for (const PixelBox &box : boxes)
+            log->add(box.l, box.t, box.r, box.b);
+        // Strokes are logged as short boxes along them, which hold far fewer pixels to copy.
+        std::vector<PixelBox> along;
+        for (const StrokeDamage &stroke : m_strokes)
+            strokeBoxes(stroke.ends, {0, 0, m_grid.width(), m_grid.height()}, kLoggedStrokeChunk, along);
+        for (const PixelBox &box : along)
+            log->add(box.l, box.t, box.r, box.b);
+    }
     m_lastPixels = area;
 
     canvas.setBrushColor(clWhite);
