@@ -5,6 +5,7 @@
 #include "render/ParallelRedraw.h"
 #include "render/SceneRedraw.h"
 #include "render/SelectionNames.h"
+#include "toolkit/Color.h"
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
 #include "toolkit/TextFace.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -353,7 +355,7 @@ void IncrementalScene::dropDamage()
     m_strokeBoxes.clear();
 }
 
-void IncrementalScene::addStrokeDamage(Id line, const LineEnds &e)
+void IncrementalScene::addStrokeDamage(Id line, const LineEnds &e, bool removed, bool marked)
 {
     const PixelBox sheet{0, 0, m_grid.width(), m_grid.height()};
     thread_local std::vector<PixelBox> boxes;
@@ -377,11 +379,12 @@ void IncrementalScene::addStrokeDamage(Id line, const LineEnds &e)
         dropDamage();
         return;
     }
-    m_strokes.push_back({line, e, m_strokeBoxes.size(), m_strokeBoxes.size() + boxes.size()});
+    m_strokes.push_back(
+        {line, e, m_strokeBoxes.size(), m_strokeBoxes.size() + boxes.size(), removed, marked});
     m_strokeBoxes.insert(m_strokeBoxes.end(), boxes.begin(), boxes.end());
 }
 
-void IncrementalScene::damage(const Item &item)
+void IncrementalScene::damage(const Item &item, bool removed)
 {
     if (!m_recordDamage || m_damageOverflow)
         return;
@@ -389,7 +392,7 @@ void IncrementalScene::damage(const Item &item)
         addDamage(item.box);
         return;
     }
-    addStrokeDamage(Id(&item - m_items.data()), item.ends);
+    addStrokeDamage(Id(&item - m_items.data()), item.ends, removed, item.marked);
     addDamage(item.box);
 }
 
@@ -428,7 +431,7 @@ void IncrementalScene::undraw(Id id)
     Item &item = m_items[id];
     if (!item.drawn)
         return;
-    damage(item);
+    damage(item, true);
     for (int tile : item.cover)
         gridOf(item).remove(tile, id);
     item.cover.clear();
@@ -474,7 +477,7 @@ void IncrementalScene::updateElement(Id id, QSet<QString> *movedNames)
         computeCover(item);
         for (int tile : item.cover)
             gridOf(item).add(tile, id);
-        damage(item);
+        damage(item, false);
         m_named[item.kind == ElementKind::Rectangle ? 0 : 1][name].push_back(id);
         m_folded[SelectionNames::folded(name)].push_back(id);
         item.drawn = true;
@@ -542,7 +545,7 @@ void IncrementalScene::updateLine(Id id)
     computeCover(item);
     for (int tile : item.cover)
         gridOf(item).add(tile, id);
-    damage(item);
+    damage(item, false);
     const QString first = getNameBefore(QLatin1Char('-'), name);
     const QString second = getNameAfter(QLatin1Char('-'), name);
     m_lineEnds[first].push_back(id);
@@ -689,9 +692,22 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         midpoints.clear();
         return Outcome::FullRedraw;
     }
-    // The strokes' pixels outside the boxes, which are repainted whole.
-    for (const StrokeDamage &stroke : m_strokes)
-        m_mask.addStroke(stroke.ends);
+    // The strokes' pixels outside the boxes, which are repainted whole. A pixel of a removed
+    // stroke that no longer shows the stroke was painted over by a later item: it keeps its
+    // colour, unless that item changed too, and then the item's box or stroke holds the pixel.
+    const auto *sheet = reinterpret_cast<const std::uint32_t *>(std::as_const(*image).bits());
+    const qsizetype stride = image->bytesPerLine() / 4;
+    const std::uint32_t strokeColour = toQRgb(clLineStroke), white = toQRgb(clWhite);
+    for (const StrokeDamage &stroke : m_strokes) {
+        if (!stroke.removed) {
+            m_mask.addStroke(stroke.ends, [](Coord, Coord, bool) { return true; });
+            continue;
+        }
+        const std::uint32_t gap = stroke.marked ? white : strokeColour;
+        m_mask.addStroke(stroke.ends, [&](Coord x, Coord y, bool even) {
+            return sheet[y * stride + x] == (even ? strokeColour : gap);
+        });
+    }
     for (const PixelBox &box : boxes)
         m_mask.exclude(box);
     // The mask and the strokes are for this redraw only, whatever happens.

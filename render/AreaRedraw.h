@@ -118,9 +118,10 @@ private:
     LineEnds lineEnds(const QString &lineName) const;
     QPoint centre(const QString &name) const;
     void setText(Item &item, const QString &text);
-    void damage(const Item &item);
+    // The item's extent to repaint: as it was drawn (removed) or as it is to be drawn.
+    void damage(const Item &item, bool removed);
     void addDamage(const PixelBox &box);
-    void addStrokeDamage(Id line, const LineEnds &e);
+    void addStrokeDamage(Id line, const LineEnds &e, bool removed, bool marked);
     void dropDamage(); // past the limit: the next redraw is a full one
     std::vector<PixelBox> mergedDamage();
     void drawArea(const Canvas &canvas, uchar *bits, const QImage &image, const PixelBox &area) const;
@@ -210,6 +211,8 @@ private:
         Id line; // consecutive strokes of one line (its old and new ones) are handled together
         LineEnds ends;
         size_t firstBox = 0, endBox = 0;
+        bool removed = false; // a stroke drawn on the sheet now, dotted when marked
+        bool marked = false;
     };
     std::vector<StrokeDamage> m_strokes;
     std::vector<PixelBox> m_strokeBoxes;

@@ -17,19 +17,6 @@ void StrokeMask::clear()
     m_pixels.clear();
 }
 
-void StrokeMask::addStroke(const LineEnds &e)
-{
-    forEachStrokePixel(e, {0, 0, m_width, m_height}, [this](Coord x, Coord y, bool) {
-        const qsizetype i = qsizetype(y) * m_width + x;
-        std::uint64_t &word = m_bits[size_t(i >> 6)];
-        const std::uint64_t bit = std::uint64_t(1) << (i & 63);
-        if (!(word & bit)) {
-            word |= bit;
-            m_pixels.push_back(i);
-        }
-    });
-}
-
 void StrokeMask::exclude(const PixelBox &box)
 {
     const PixelBox b = box.clipped({0, 0, m_width, m_height});

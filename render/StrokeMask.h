@@ -92,8 +92,21 @@ public:
     void clear();
     bool empty() const { return m_pixels.empty(); }
 
-    // Adds every pixel of the sheet that the stroke between the two points paints.
-    void addStroke(const LineEnds &e);
+    // Adds the pixels of the sheet that the stroke between the two points paints, those for
+    // which keep(x, y, even) holds.
+    template <class Keep>
+    void addStroke(const LineEnds &e, Keep keep)
+    {
+        forEachStrokePixel(e, {0, 0, m_width, m_height}, [&](Coord x, Coord y, bool even) {
+            const qsizetype i = qsizetype(y) * m_width + x;
+            std::uint64_t &word = m_bits[size_t(i >> 6)];
+            const std::uint64_t bit = std::uint64_t(1) << (i & 63);
+            if (!(word & bit) && keep(x, y, even)) {
+                word |= bit;
+                m_pixels.push_back(i);
+            }
+        });
+    }
     // Takes out the pixels within the box.
     void exclude(const PixelBox &box);
 
