@@ -31,3 +31,23 @@ void StrokeMask::strokePixels(const LineEnds &e, const PixelBox &box, std::vecto
 {
     forEachPixel(e, box, [&](Coord x, Coord y, bool) { out.emplace_back(int(x - box.l), int(y - box.t)); });
 }
+
+bool StrokeMask::any(const PixelBox &box) const
+{
+    for (Coord y = box.t; y < box.b; ++y) {
+        const qsizetype first = qsizetype(y) * m_width + box.l, last = qsizetype(y) * m_width + box.r - 1;
+        if (first > last)
+            return false;
+        const size_t w0 = size_t(first >> 6), w1 = size_t(last >> 6);
+        for (size_t w = w0; w <= w1; ++w) {
+            std::uint64_t bits = m_bits[w];
+            if (w == w0)
+                bits &= ~std::uint64_t(0) << (first & 63);
+            if (w == w1)
+                bits &= ~std::uint64_t(0) >> (63 - (last & 63));
+            if (bits)
+                return true;
+        }
+    }
+    return false;
+}

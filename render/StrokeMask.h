@@ -110,6 +110,9 @@ public:
     // Takes out the pixels within the box.
     void exclude(const PixelBox &box);
 
+    // Whether any pixel of the set lies within the box (which lies within the sheet).
+    bool any(const PixelBox &box) const;
+
     bool has(Coord x, Coord y) const
     {
         const qsizetype i = qsizetype(y) * m_width + x;

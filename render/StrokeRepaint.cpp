@@ -71,7 +71,7 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
             if (w.empty())
                 return;
             const qint64 key = drawKey(m_items[pendingId]);
-            if (!hidden(key, w))
+            if (m_mask.any(w) && !hidden(key, w))
                 out.push_back({key, pendingId, parts, std::uint32_t(first), std::uint32_t(end), w});
             w = {};
         };

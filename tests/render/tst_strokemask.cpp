@@ -90,6 +90,24 @@ private slots:
         }
         QVERIFY(shared > 100);
     }
+
+    // any() over boxes of every width and place, across 64-bit words, agrees with has().
+    void anyAgreesWithHas()
+    {
+        StrokeMask mask;
+        mask.reset(150, 9);
+        mask.addStroke({0, 0, 149, 8}, [](Coord x, Coord, bool) { return x % 17 != 3; });
+        QRandomGenerator rng(3);
+        for (int k = 0; k < 2000; ++k) {
+            const Coord l = rng.bounded(150), t = rng.bounded(9);
+            const PixelBox box{l, t, l + 1 + rng.bounded(150 - int(l)), t + 1 + rng.bounded(9 - int(t))};
+            bool has = false;
+            for (Coord y = box.t; y < box.b; ++y)
+                for (Coord x = box.l; x < box.r; ++x)
+                    has = has || mask.has(x, y);
+            QCOMPARE(mask.any(box), has);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStrokeMask)
