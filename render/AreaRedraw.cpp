@@ -537,10 +537,7 @@ void IncrementalScene::updateLine(Id id)
     setText(item, item.cells.at(ColCaption));
     item.stroke = StrokeSpan(item.ends);
     // The text's box lies beside the head's: one box holds both.
-    item.box = arrowHeadBox(item.head);
-    const PixelBox text = lineTextBox(item.head, item.textW, item.textH, item.reach);
-    if (!text.empty())
-        item.box = item.box.united(text);
+    item.box = headAndTextBox(item.head, item.textW, item.textH, item.reach);
     m_shapes[id] = {Box32(item.box), Box32(PixelBox{item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2})};
     computeCover(item);
     for (int tile : item.cover)

@@ -65,6 +65,12 @@ PixelBox lineTextBox(const ArrowHead &head, Coord textW, Coord textH, Coord reac
     return textBox(head.px + kLineTextDx, head.py + kLineTextDy, textW, textH, reach);
 }
 
+PixelBox headAndTextBox(const ArrowHead &head, Coord textW, Coord textH, Coord reach)
+{
+    const PixelBox text = lineTextBox(head, textW, textH, reach);
+    return text.empty() ? arrowHeadBox(head) : arrowHeadBox(head).united(text);
+}
+
 StrokeSpan::StrokeSpan(const LineEnds &e)
 {
     double a1 = double(e.x1), b1 = double(e.y1), a2 = double(e.x2), b2 = double(e.y2);

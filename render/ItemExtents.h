@@ -37,6 +37,8 @@ PixelBox elementOpaqueBox(ElementKind kind, Coord x, Coord y, Coord textW, Coord
 // A line's arrow head, and its text (empty without text).
 PixelBox arrowHeadBox(const ArrowHead &head);
 PixelBox lineTextBox(const ArrowHead &head, Coord textW, Coord textH, Coord reach);
+// Both in one box.
+PixelBox headAndTextBox(const ArrowHead &head, Coord textW, Coord textH, Coord reach);
 // A line's stroke, ready to be tested against many boxes.
 class StrokeSpan {
 public:

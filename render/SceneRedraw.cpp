@@ -167,9 +167,7 @@ private:
         for (Chunk &chunk : chunks) {
             for (LineItem &l : chunk.lines) {
                 const Text t = measure(l.text);
-                const PixelBox text = lineTextBox(l.head, t.w, t.h, t.reach);
-                const PixelBox head = arrowHeadBox(l.head);
-                const PixelBox box = text.empty() ? head : head.united(text);
+                const PixelBox box = headAndTextBox(l.head, t.w, t.h, t.reach);
                 l.headTop = box.t;
                 l.headBottom = box.b;
                 lines.push_back(std::move(l));
