@@ -302,13 +302,16 @@ void IncrementalScene::insertRow(TableId table, int row, const QStringList &cell
         order = before + kOrderGap;
         qint64 &last = m_items[rows.back()].order;
         last = std::max(last, order + kOrderGap);
+        m_shapes[rows.back()].key = drawKey(m_items[rows.back()]);
     } else {
         const qint64 after = m_items[rows[size_t(row) + 1]].order;
         if (after - before >= 2) {
             order = before + (after - before) / 2;
         } else {
-            for (size_t r = 0; r < rows.size(); ++r)
+            for (size_t r = 0; r < rows.size(); ++r) {
                 m_items[rows[r]].order = qint64(r) * kOrderGap;
+                m_shapes[rows[r]].key = drawKey(m_items[rows[r]]);
+            }
         }
     }
     markDirty(id);
@@ -473,7 +476,8 @@ void IncrementalScene::updateElement(Id id, QSet<QString> *movedNames)
         setText(item, item.cells.at(ColCaption));
         item.box = elementBox(item.kind, item.x, item.y, item.textW, item.textH, item.reach);
         m_shapes[id] = {Box32(item.box),
-                        Box32(elementOpaqueBox(item.kind, item.x, item.y, item.textW, item.textH))};
+                        Box32(elementOpaqueBox(item.kind, item.x, item.y, item.textW, item.textH)),
+                        drawKey(item)};
         computeCover(item);
         for (int tile : item.cover)
             gridOf(item).add(tile, id);
@@ -538,7 +542,8 @@ void IncrementalScene::updateLine(Id id)
     item.stroke = StrokeSpan(item.ends);
     // The text's box lies beside the head's: one box holds both.
     item.box = headAndTextBox(item.head, item.textW, item.textH, item.reach);
-    m_shapes[id] = {Box32(item.box), Box32(PixelBox{item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2})};
+    m_shapes[id] = {Box32(item.box), Box32(PixelBox{item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2}),
+                    drawKey(item)};
     computeCover(item);
     for (int tile : item.cover)
         gridOf(item).add(tile, id);
@@ -789,7 +794,7 @@ void IncrementalScene::drawArea(const Canvas &canvas, uchar *bits, const QImage 
                 for (Id id : grid->items(row * columns + col)) {
                     const Item &item = m_items[id];
                     if (const std::uint8_t parts = partsMeeting(item, area))
-                        found.push_back({drawKey(item), id, parts});
+                        found.push_back({m_shapes[id].key, id, parts});
                 }
             }
         }

@@ -174,9 +174,9 @@ private:
         return item.kind == ElementKind::Line ? m_lineGrid : m_grid;
     }
     std::vector<Item> m_items;
-    // What finding the items along a stroke reads of each drawn item, in 32 bytes by id: a
-    // line's ends and the box of its head and text; an element's box and the part of it that it
-    // paints whole. Boxes are clamped to 32 bits, which keeps how they meet the sheet.
+    // What finding the items along a stroke reads of each drawn item, by id: a line's ends and
+    // the box of its head and text; an element's box and the part of it that it paints whole;
+    // the draw key. Boxes are clamped to 32 bits, which keeps how they meet the sheet.
     struct Box32 {
         std::int32_t l = 0, t = 0, r = 0, b = 0;
         Box32() = default;
@@ -186,6 +186,7 @@ private:
     struct Shape {
         Box32 box;
         Box32 extra; // a line's ends as (x1, y1, x2, y2); an element's whole-painted part
+        qint64 key = 0;
         LineEnds ends() const { return {extra.l, extra.t, extra.r, extra.b}; }
     };
     std::vector<Shape> m_shapes;

@@ -40,7 +40,7 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
         for (Id id : m_grid.items(m_grid.row(w.t) * m_grid.columns() + m_grid.column(w.l))) {
             const Box32 &opaque = m_shapes[id].extra;
             if (opaque.l <= w.l && opaque.t <= w.t && w.r <= opaque.r && w.b <= opaque.b &&
-                (key >> 60 == 0 || drawKey(m_items[id]) > key))
+                (key >> 60 == 0 || m_shapes[id].key > key))
                 return true;
         }
         return false;
@@ -70,7 +70,7 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
             PixelBox &w = pending[parts];
             if (w.empty())
                 return;
-            const qint64 key = drawKey(m_items[pendingId]);
+            const qint64 key = m_shapes[pendingId].key;
             if (m_mask.any(w) && !hidden(key, w))
                 out.push_back({key, pendingId, parts, std::uint32_t(first), std::uint32_t(end), w});
             w = {};
@@ -99,8 +99,12 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
                 tiles.erase(std::unique(tiles.begin(), tiles.end()), tiles.end());
             }
             for (int tile : tiles) {
-                const int top = tile / grid->columns() * grid->tile();
-                if (top >= rows.b || top + grid->tile() <= rows.t)
+                // Whatever an item could repaint lies in the tiles it shares with the strokes; in a
+                // tile without a pixel to repaint it need not be looked at (another tile finds it).
+                const QRect r = grid->tileRect(tile);
+                const PixelBox here =
+                    PixelBox{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}.clipped(rows);
+                if (here.empty() || !m_mask.any(here))
                     continue;
                 for (Id id : grid->items(tile)) {
                     if (seen[id] == mark)

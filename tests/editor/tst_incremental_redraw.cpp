@@ -131,6 +131,7 @@ private slots:
     void matchesFullRedraw_data();
     void matchesFullRedraw();
     void strokeAcrossAWideCaption();
+    void drawOrderAfterManyUndosAtOneRow();
 };
 
 void TestIncrementalRedraw::matchesFullRedraw_data()
@@ -254,6 +255,35 @@ void TestIncrementalRedraw::strokeAcrossAWideCaption()
     ElementTables full = doc.tables();
     SheetBitmap sheet;
     sheet.CreateBitmap(2600, 200);
+    UpdateImageModel(full, sheet.canvas(), multi);
+    QVERIFY(doc.sheet().image() == sheet.image());
+}
+
+// Rows put back again and again at one place exhaust the gaps between draw orders, which are
+// then numbered afresh: overlapping elements must still be drawn in row order.
+void TestIncrementalRedraw::drawOrderAfterManyUndosAtOneRow()
+{
+    Document doc;
+    doc.createSheet(400, 200);
+    for (int i = 0; i < 40; ++i)
+        doc.appendRow(doc.rectangles(), {QStringLiteral("R%1").arg(i), QString::number(100 + 3 * i), "100",
+                                         QStringLiteral("Box %1").arg(i), kColours.at(i % kColours.size())});
+    TextList multi;
+    doc.redraw(multi);
+    doc.takeChanges();
+    std::vector<ChangeList> steps;
+    for (int i = 0; i < 35; ++i) {
+        doc.deleteElement(2, doc.rectangles());
+        doc.redraw(multi);
+        steps.push_back(doc.takeChanges());
+    }
+    for (; !steps.empty(); steps.pop_back()) {
+        doc.applyChanges(steps.back(), false);
+        doc.redraw(multi);
+    }
+    ElementTables full = doc.tables();
+    SheetBitmap sheet;
+    sheet.CreateBitmap(400, 200);
     UpdateImageModel(full, sheet.canvas(), multi);
     QVERIFY(doc.sheet().image() == sheet.image());
 }
