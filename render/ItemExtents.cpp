@@ -141,6 +141,26 @@ PixelBox strokeBounds(const LineEnds &e)
             std::max<Coord>(e.y1, e.y2) + 1};
 }
 
+bool strokeMayMeet(const LineEnds &e, const PixelBox &box)
+{
+    if (!strokeBounds(e).meets(box))
+        return false;
+    // Products of values below 2^25 are exact in a double.
+    constexpr Coord kExact = Coord(1) << 24;
+    for (Coord v : {Coord(e.x1), Coord(e.y1), Coord(e.x2), Coord(e.y2), box.l, box.t, box.r, box.b})
+        if (v <= -kExact || v >= kExact)
+            return true;
+    // Each pixel of the stroke lies within half a pixel of the line through its ends, so the line
+    // crosses the box grown by a pixel on every side when one of them lies in the box.
+    const double dx = double(e.x2) - e.x1, dy = double(e.y2) - e.y1;
+    const auto side = [&](Coord x, Coord y) { return dx * (double(y) - e.y1) - dy * (double(x) - e.x1); };
+    const double s[] = {side(box.l - 1, box.t - 1), side(box.r, box.t - 1), side(box.l - 1, box.b),
+                        side(box.r, box.b)};
+    const bool above = s[0] > 0 && s[1] > 0 && s[2] > 0 && s[3] > 0;
+    const bool below = s[0] < 0 && s[1] < 0 && s[2] < 0 && s[3] < 0;
+    return !above && !below;
+}
+
 PixelBox crossingWindow(const LineEnds &a, const LineEnds &b, bool &parallel)
 {
     // Below this sine of the angle between the lines the box would be more than 35 pixels wide.

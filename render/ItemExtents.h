@@ -61,3 +61,5 @@ void strokeBoxes(const LineEnds &e, const PixelBox &bounds, Coord chunk, std::ve
 PixelBox crossingWindow(const LineEnds &a, const LineEnds &b, bool &parallel);
 // The columns and rows a line's stroke spans.
 PixelBox strokeBounds(const LineEnds &e);
+// Whether the line's stroke may paint a pixel of the box: false only when it surely does not.
+bool strokeMayMeet(const LineEnds &e, const PixelBox &box);

@@ -1,6 +1,7 @@
 #include "render/StrokeMask.h"
 
 #include <algorithm>
+#include <bit>
 
 void StrokeMask::reset(int width, int height)
 {
@@ -30,6 +31,33 @@ void StrokeMask::exclude(const PixelBox &box)
 void StrokeMask::strokePixels(const LineEnds &e, const PixelBox &box, std::vector<QPoint> &out) const
 {
     forEachPixel(e, box, [&](Coord x, Coord y, bool) { out.emplace_back(int(x - box.l), int(y - box.t)); });
+}
+
+PixelBox StrokeMask::bounds(const PixelBox &box) const
+{
+    PixelBox found{box.r, box.b, box.l, box.t};
+    for (Coord y = box.t; y < box.b; ++y) {
+        const qsizetype row = qsizetype(y) * m_width;
+        const qsizetype first = row + box.l, last = row + box.r - 1;
+        if (first > last)
+            return {};
+        const size_t w0 = size_t(first >> 6), w1 = size_t(last >> 6);
+        for (size_t w = w0; w <= w1; ++w) {
+            std::uint64_t bits = m_bits[w];
+            if (w == w0)
+                bits &= ~std::uint64_t(0) << (first & 63);
+            if (w == w1)
+                bits &= ~std::uint64_t(0) >> (63 - (last & 63));
+            if (!bits)
+                continue;
+            const qsizetype base = qsizetype(w) * 64 - row;
+            found.l = std::min<Coord>(found.l, base + std::countr_zero(bits));
+            found.r = std::max<Coord>(found.r, base + 64 - std::countl_zero(bits));
+            found.t = std::min(found.t, y);
+            found.b = y + 1;
+        }
+    }
+    return found.empty() ? PixelBox{} : found;
 }
 
 bool StrokeMask::any(const PixelBox &box) const

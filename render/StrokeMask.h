@@ -112,6 +112,9 @@ public:
 
     // Whether any pixel of the set lies within the box (which lies within the sheet).
     bool any(const PixelBox &box) const;
+    // The smallest box holding the pixels of the set within the box (which lies within the
+    // sheet); empty when there are none.
+    PixelBox bounds(const PixelBox &box) const;
 
     bool has(Coord x, Coord y) const
     {

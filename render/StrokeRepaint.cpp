@@ -52,8 +52,13 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
         while (end < m_strokes.size() && m_strokes[end].line == m_strokes[first].line)
             ++end;
         bool meets = false;
-        for (size_t k = first; k < end; ++k)
+        // The mask holds a removed stroke's pixels only where nothing drawn later painted over
+        // them, so for removed strokes alone looking for elements that hide a window is wasted.
+        bool onlyRemoved = true;
+        for (size_t k = first; k < end; ++k) {
             meets = meets || strokeBounds(m_strokes[k].ends).meets(rows);
+            onlyRemoved = onlyRemoved && m_strokes[k].removed;
+        }
         if (!meets)
             continue;
         spans.clear();
@@ -71,7 +76,7 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
             if (w.empty())
                 return;
             const qint64 key = m_shapes[pendingId].key;
-            if (m_mask.any(w) && !hidden(key, w))
+            if (m_mask.any(w) && (onlyRemoved || !hidden(key, w)))
                 out.push_back({key, pendingId, parts, std::uint32_t(first), std::uint32_t(end), w});
             w = {};
         };
@@ -99,19 +104,23 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
                 tiles.erase(std::unique(tiles.begin(), tiles.end()), tiles.end());
             }
             for (int tile : tiles) {
-                // Whatever an item could repaint lies in the tiles it shares with the strokes; in a
-                // tile without a pixel to repaint it need not be looked at (another tile finds it).
+                // Whatever an item could repaint lies in the tiles it shares with the strokes. Here
+                // only items that may paint a pixel of the mask in this tile are looked at; any
+                // other is found through a tile holding such a pixel, if there is one.
                 const QRect r = grid->tileRect(tile);
                 const PixelBox here =
                     PixelBox{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}.clipped(rows);
-                if (here.empty() || !m_mask.any(here))
+                const PixelBox hot = here.empty() ? PixelBox{} : m_mask.bounds(here);
+                if (hot.empty())
                     continue;
                 for (Id id : grid->items(tile)) {
                     if (seen[id] == mark)
                         continue;
-                    seen[id] = mark;
                     const Shape &shape = m_shapes[id];
                     const PixelBox box = shape.box.box();
+                    if (!box.meets(hot) && !(line && strokeMayMeet(shape.ends(), hot)))
+                        continue;
+                    seen[id] = mark;
                     pendingId = id;
                     for (size_t k = first; k < end; ++k) {
                         const StrokeDamage &stroke = m_strokes[k];
