@@ -3,6 +3,34 @@
 #include <algorithm>
 #include <bit>
 
+namespace {
+
+// Calls f(y, x, bits) for each 64-bit word of the rows within the box that holds pixels of the set
+// there: its bits outside the box cleared, bit 0 at column x. Stops when f returns true.
+template <class F>
+bool scanWords(const std::vector<std::uint64_t> &words, int width, const PixelBox &box, F f)
+{
+    for (Coord y = box.t; y < box.b; ++y) {
+        const qsizetype row = qsizetype(y) * width;
+        const qsizetype first = row + box.l, last = row + box.r - 1;
+        if (first > last)
+            return false;
+        const size_t w0 = size_t(first >> 6), w1 = size_t(last >> 6);
+        for (size_t w = w0; w <= w1; ++w) {
+            std::uint64_t bits = words[w];
+            if (w == w0)
+                bits &= ~std::uint64_t(0) << (first & 63);
+            if (w == w1)
+                bits &= ~std::uint64_t(0) >> (63 - (last & 63));
+            if (bits && f(y, qsizetype(w) * 64 - row, bits))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 void StrokeMask::reset(int width, int height)
 {
     clear();
@@ -36,46 +64,17 @@ void StrokeMask::strokePixels(const LineEnds &e, const PixelBox &box, std::vecto
 PixelBox StrokeMask::bounds(const PixelBox &box) const
 {
     PixelBox found{box.r, box.b, box.l, box.t};
-    for (Coord y = box.t; y < box.b; ++y) {
-        const qsizetype row = qsizetype(y) * m_width;
-        const qsizetype first = row + box.l, last = row + box.r - 1;
-        if (first > last)
-            return {};
-        const size_t w0 = size_t(first >> 6), w1 = size_t(last >> 6);
-        for (size_t w = w0; w <= w1; ++w) {
-            std::uint64_t bits = m_bits[w];
-            if (w == w0)
-                bits &= ~std::uint64_t(0) << (first & 63);
-            if (w == w1)
-                bits &= ~std::uint64_t(0) >> (63 - (last & 63));
-            if (!bits)
-                continue;
-            const qsizetype base = qsizetype(w) * 64 - row;
-            found.l = std::min<Coord>(found.l, base + std::countr_zero(bits));
-            found.r = std::max<Coord>(found.r, base + 64 - std::countl_zero(bits));
-            found.t = std::min(found.t, y);
-            found.b = y + 1;
-        }
-    }
+    scanWords(m_bits, m_width, box, [&](Coord y, qsizetype x, std::uint64_t bits) {
+        found.l = std::min<Coord>(found.l, x + std::countr_zero(bits));
+        found.r = std::max<Coord>(found.r, x + 64 - std::countl_zero(bits));
+        found.t = std::min(found.t, y);
+        found.b = y + 1;
+        return false;
+    });
     return found.empty() ? PixelBox{} : found;
 }
 
 bool StrokeMask::any(const PixelBox &box) const
 {
-    for (Coord y = box.t; y < box.b; ++y) {
-        const qsizetype first = qsizetype(y) * m_width + box.l, last = qsizetype(y) * m_width + box.r - 1;
-        if (first > last)
-            return false;
-        const size_t w0 = size_t(first >> 6), w1 = size_t(last >> 6);
-        for (size_t w = w0; w <= w1; ++w) {
-            std::uint64_t bits = m_bits[w];
-            if (w == w0)
-                bits &= ~std::uint64_t(0) << (first & 63);
-            if (w == w1)
-                bits &= ~std::uint64_t(0) >> (63 - (last & 63));
-            if (bits)
-                return true;
-        }
-    }
-    return false;
+    return scanWords(m_bits, m_width, box, [](Coord, qsizetype, std::uint64_t) { return true; });
 }

@@ -123,6 +123,16 @@ private:
     int m_count = 0;
 };
 
+// Whether the document's sheet is what a full redraw of its tables draws.
+bool drawnAsInFull(const Document &doc, const TextList &multi)
+{
+    ElementTables full = doc.tables();
+    SheetBitmap sheet;
+    sheet.CreateBitmap(doc.sheet().image().width(), doc.sheet().image().height());
+    UpdateImageModel(full, sheet.canvas(), multi);
+    return doc.sheet().image() == sheet.image();
+}
+
 } // namespace
 
 class TestIncrementalRedraw : public QObject {
@@ -251,12 +261,7 @@ void TestIncrementalRedraw::strokeAcrossAWideCaption()
     doc.sheet().damage().clear();
     doc.redraw(multi);
     QVERIFY(!doc.sheet().damage().all());
-
-    ElementTables full = doc.tables();
-    SheetBitmap sheet;
-    sheet.CreateBitmap(2600, 200);
-    UpdateImageModel(full, sheet.canvas(), multi);
-    QVERIFY(doc.sheet().image() == sheet.image());
+    QVERIFY(drawnAsInFull(doc, multi));
 }
 
 // Rows put back again and again at one place exhaust the gaps between draw orders, which are
@@ -281,11 +286,7 @@ void TestIncrementalRedraw::drawOrderAfterManyUndosAtOneRow()
         doc.applyChanges(steps.back(), false);
         doc.redraw(multi);
     }
-    ElementTables full = doc.tables();
-    SheetBitmap sheet;
-    sheet.CreateBitmap(400, 200);
-    UpdateImageModel(full, sheet.canvas(), multi);
-    QVERIFY(doc.sheet().image() == sheet.image());
+    QVERIFY(drawnAsInFull(doc, multi));
 }
 
 QTEST_MAIN(TestIncrementalRedraw)
