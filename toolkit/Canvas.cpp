@@ -98,12 +98,12 @@ void drawShape(QImage *image, const Paint &paint, const RowShape &shape)
 void drawLine(QImage *image, const Paint &paint, Coord x0, Coord y0, Coord x1, Coord y1, std::uint32_t &phase)
 {
     const PixelSurface s(image);
-    const raster::LineRun run = raster::clipLine(x0, y0, x1, y1, s.width(), s.height());
+    const raster::LineDraw run = raster::lineDraw(x0, y0, x1, y1, s.width(), s.height());
     const std::uint32_t startPhase = phase;
-    phase = (phase + static_cast<std::uint32_t>(run.steps & 1)) & 1;
+    phase = (phase + static_cast<std::uint32_t>(run.stepsOdd)) & 1;
     if (!s.valid() || run.empty)
         return;
-    const raster::LineWalk w = raster::startWalk(run);
+    const raster::LineWalk &w = run.walk;
     const qsizetype stride = s.stride();
     const qsizetype xStep = run.xMajor ? run.majorSign : run.minorSign;
     const qsizetype yStep = (run.xMajor ? run.minorSign : run.majorSign) * stride;

@@ -44,18 +44,30 @@ void clipMinor(T majorDelta, T minorDelta, T kMin, T kMax, T &lo, T &hi)
 
 // The visible index range [lo, hi] of a line that needs clipping (empty when lo > hi).
 template <class T>
-void clipIndices(const LineRun &run, int majorSize, int minorSize, T &lo, T &hi)
+void clipIndices(T steps, T majorStart, T minorStart, int majorSign, int minorSign, T majorDelta,
+                 T minorDelta, int majorSize, int minorSize, T &lo, T &hi)
 {
     lo = 0;
-    hi = T(run.steps) - 1;
-    clipMajor(T(run.majorStart), run.majorSign, majorSize, lo, hi);
+    hi = steps - 1;
+    clipMajor(majorStart, majorSign, majorSize, lo, hi);
     if (lo > hi)
         return;
     // minorStart + minorSign * q inside [0, minorSize)
-    const T start = T(run.minorStart);
-    const T kMin = run.minorSign > 0 ? -start : start - T(minorSize - 1);
-    const T kMax = run.minorSign > 0 ? T(minorSize - 1) - start : start;
-    clipMinor(T(run.majorDelta), T(run.minorDelta), kMin, kMax, lo, hi);
+    const T kMin = minorSign > 0 ? -minorStart : minorStart - T(minorSize - 1);
+    const T kMax = minorSign > 0 ? T(minorSize - 1) - minorStart : minorStart;
+    clipMinor(majorDelta, minorDelta, kMin, kMax, lo, hi);
+}
+
+template <class T>
+void clipIndices(const LineRun &run, int majorSize, int minorSize, T &lo, T &hi)
+{
+    clipIndices<T>(T(run.steps), T(run.majorStart), T(run.minorStart), run.majorSign, run.minorSign,
+                   T(run.majorDelta), T(run.minorDelta), majorSize, minorSize, lo, hi);
+}
+
+bool small(Coord v)
+{
+    return v >= -kSmall && v <= kSmall;
 }
 
 } // namespace
@@ -96,7 +108,6 @@ LineRun clipLine(Coord x0, Coord y0, Coord x1, Coord y1, int width, int height)
     }
     Int128 lo = 0;
     Int128 hi = -1;
-    const auto small = [](Coord v) { return v >= -kSmall && v <= kSmall; };
     if (small(x0) && small(y0) && small(x1) && small(y1)) {
         std::int64_t l = 0, h = -1;
         clipIndices<std::int64_t>(run, majorSize, minorSize, l, h);
@@ -136,6 +147,61 @@ LineWalk startWalk(const LineRun &run)
     w.twiceMajor = static_cast<std::int64_t>(twiceMajor);
     w.twiceMinor = static_cast<std::int64_t>(2 * run.minorDelta);
     return w;
+}
+
+} // namespace raster
+
+namespace raster {
+
+LineDraw lineDraw(Coord x0, Coord y0, Coord x1, Coord y1, int width, int height)
+{
+    LineDraw d;
+    if (!small(x0) || !small(y0) || !small(x1) || !small(y1)) {
+        const LineRun run = clipLine(x0, y0, x1, y1, width, height);
+        d.empty = run.empty;
+        d.xMajor = run.xMajor;
+        d.majorSign = run.majorSign;
+        d.minorSign = run.minorSign;
+        d.stepsOdd = (run.steps & 1) != 0;
+        if (!run.empty)
+            d.walk = startWalk(run);
+        return d;
+    }
+    // As clipLine and startWalk do, in 64 bits, which is exact for these coordinates.
+    const std::int64_t dx = x1 - x0, dy = y1 - y0;
+    const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    d.xMajor = adx >= ady;
+    const std::int64_t steps = std::max(adx, ady);
+    d.stepsOdd = (steps & 1) != 0;
+    if (steps == 0 || width <= 0 || height <= 0)
+        return d;
+    const std::int64_t majorStart = d.xMajor ? x0 : y0, minorStart = d.xMajor ? y0 : x0;
+    d.majorSign = (d.xMajor ? dx : dy) < 0 ? -1 : 1;
+    d.minorSign = (d.xMajor ? dy : dx) < 0 ? -1 : 1;
+    const std::int64_t majorDelta = d.xMajor ? adx : ady, minorDelta = d.xMajor ? ady : adx;
+    std::int64_t lo = 0, hi = steps - 1;
+    const bool inside =
+        x0 >= 0 && y0 >= 0 && x1 >= 0 && y1 >= 0 && x0 < width && x1 < width && y0 < height && y1 < height;
+    if (!inside) {
+        clipIndices<std::int64_t>(steps, majorStart, minorStart, d.majorSign, d.minorSign, majorDelta,
+                                  minorDelta, d.xMajor ? width : height, d.xMajor ? height : width, lo, hi);
+        if (lo > hi)
+            return d;
+    }
+    d.empty = false;
+    const std::int64_t twiceMajor = 2 * majorDelta;
+    const std::int64_t num = 2 * minorDelta * lo + majorDelta;
+    const std::int64_t q = lo == 0 ? 0 : num / twiceMajor;
+    const Coord major = majorStart + d.majorSign * lo, minor = minorStart + d.minorSign * q;
+    LineWalk &w = d.walk;
+    w.x = d.xMajor ? major : minor;
+    w.y = d.xMajor ? minor : major;
+    w.count = hi - lo + 1;
+    w.parity = lo & 1;
+    w.rem = num - q * twiceMajor;
+    w.twiceMajor = twiceMajor;
+    w.twiceMinor = 2 * minorDelta;
+    return d;
 }
 
 } // namespace raster

@@ -40,4 +40,16 @@ struct LineWalk {
 
 LineWalk startWalk(const LineRun &run);
 
+// What drawing the line needs: its direction, whether its length is odd, and the walk over its
+// visible part; as clipLine and startWalk give, in 64 bits where that is exact.
+struct LineDraw {
+    bool empty = true;
+    bool xMajor = true;
+    bool stepsOdd = false;
+    int majorSign = 1, minorSign = 1;
+    LineWalk walk;
+};
+
+LineDraw lineDraw(Coord x0, Coord y0, Coord x1, Coord y1, int width, int height);
+
 } // namespace raster
