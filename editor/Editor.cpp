@@ -3,6 +3,26 @@
 #include "editor/SelectionFill.h"
 #include "model/TableOps.h"
 #include "render/SceneRedraw.h"
+#include "toolkit/SheetImage.h"
+
+#include <cstring>
+
+namespace {
+
+// The overlay's copy of the sheet's picture, in memory of the same kind: on huge pages for a
+// large sheet, which keeps copying scattered areas back from the sheet cheap.
+QImage overlayCopy(const QImage &picture)
+{
+    if (picture.format() != QImage::Format_RGB32)
+        return picture.copy();
+    QImage copy = newSheetImage(picture.width(), picture.height(), false);
+    if (copy.isNull() || copy.bytesPerLine() != picture.bytesPerLine())
+        return picture.copy();
+    std::memcpy(copy.bits(), picture.constBits(), size_t(picture.sizeInBytes()));
+    return copy;
+}
+
+} // namespace
 
 Editor::Editor(EditorUi &ui_) : ui(ui_)
 {
@@ -114,7 +134,7 @@ void Editor::refreshOverlay()
         if (overlayDamage.all())
             m_gridOnOverlay = false;
     } else {
-        overlayImage = picture.copy();
+        overlayImage = overlayCopy(picture);
         m_gridOnOverlay = false;
     }
     sheetDamage.clear();
