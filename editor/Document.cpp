@@ -5,6 +5,7 @@
 #include "render/SceneRedraw.h"
 #include "toolkit/IntText.h"
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -94,8 +95,10 @@ void Document::deleteElement(int row, const StringGrid &table)
         const QString name = grid.Cells(ColName, row);
         StringGrid &lines = m_tables.EGrid;
         // A line's ends are the names before and after its first '-' (both empty without one).
-        std::vector<int> attached;
-        for (int r = 1; r < lines.RowCount() - 1; ++r) {
+        // The mirror of the drawn scheme indexes lines by their ends; without it they are looked for.
+        std::optional<std::vector<int>> indexed = m_scene.lineRowsAttachedTo(name);
+        std::vector<int> attached = indexed ? std::move(*indexed) : std::vector<int>();
+        for (int r = 1; !indexed && r < lines.RowCount() - 1; ++r) {
             const QStringView lineName = lines.Cells(ColName, r);
             const qsizetype dash = lineName.indexOf(QLatin1Char('-'));
             const QStringView before = dash < 0 ? QStringView() : lineName.left(dash);

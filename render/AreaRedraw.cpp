@@ -494,6 +494,43 @@ void IncrementalScene::updateElement(Id id, QSet<QString> *movedNames)
     }
 }
 
+int IncrementalScene::rowOf(TableId table, Id id) const
+{
+    const std::vector<Id> &rows = m_rows[int(table)];
+    const auto it = std::lower_bound(rows.begin(), rows.end(), m_items[id].order,
+                                     [this](Id row, qint64 order) { return m_items[row].order < order; });
+    return it != rows.end() && *it == id ? int(it - rows.begin()) : -1;
+}
+
+std::optional<std::vector<int>> IncrementalScene::lineRowsAttachedTo(const QString &name) const
+{
+    if (!valid() || !m_dirty.empty())
+        return std::nullopt;
+    const std::vector<Id> &ids = idsOf(m_lineEnds, name);
+    const std::vector<Id> &lines = m_rows[int(TableId::Lines)];
+    std::vector<int> rows;
+    if (ids.size() * 64 >= lines.size()) {
+        // Many lines: one pass over the rows finds them in order.
+        std::vector<bool> attached(m_items.size());
+        for (Id id : ids)
+            attached[id] = true;
+        for (size_t r = 1; r + 1 < lines.size(); ++r) // the trailing row is not a line
+            if (attached[lines[r]])
+                rows.push_back(int(r));
+        return rows;
+    }
+    for (Id id : ids) {
+        const int row = rowOf(TableId::Lines, id);
+        if (row < 0)
+            return std::nullopt;
+        if (row >= 1 && size_t(row) + 1 < lines.size())
+            rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
 const std::vector<IncrementalScene::Id> &IncrementalScene::idsOf(const NameIndex &index, const QString &name)
 {
     static const std::vector<Id> none;
@@ -658,8 +695,6 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
     }
 
     if (!m_midpointIds.empty()) {
-        // Rows are in drawing order, so a line's row is found by its order.
-        const std::vector<Id> &rows = m_rows[int(TableId::Lines)];
         for (Id id : m_midpointIds) {
             Item &item = m_items[id];
             if (!item.midpoint)
@@ -667,11 +702,8 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
             item.midpoint = false;
             if (!item.drawn)
                 continue;
-            const auto it =
-                std::lower_bound(rows.begin(), rows.end(), item.order,
-                                 [this](Id row, qint64 order) { return m_items[row].order < order; });
-            if (it != rows.end() && *it == id)
-                midpoints.push_back({int(it - rows.begin()), item.ends});
+            if (const int row = rowOf(TableId::Lines, id); row >= 0)
+                midpoints.push_back({row, item.ends});
         }
         m_midpointIds.clear();
         std::sort(midpoints.begin(), midpoints.end(),

@@ -76,6 +76,10 @@ public:
     // mirror is not up to date with the table (or is being built).
     std::optional<int> topRectangleAt(Coord x, Coord y, const StringGrid &rectangles, int pixelSize) const;
 
+    // The rows of the lines whose name has `name` before or after its first '-', ascending;
+    // nothing when the mirror cannot tell (not built, or changes wait for a redraw).
+    std::optional<std::vector<int>> lineRowsAttachedTo(const QString &name) const;
+
     // Pixels the last redraw repainted.
     qint64 lastRedrawPixels() const { return m_lastPixels; }
 
@@ -107,6 +111,8 @@ private:
 
     Id newItem(TableId table, const QStringList &cells);
     void freeItem(Id id);
+    // The row of a drawn item in its table (rows are in drawing order), or -1.
+    int rowOf(TableId table, Id id) const;
     void insertRow(TableId table, int row, const QStringList &cells);
     void removeRow(TableId table, int row);
     void markDirty(Id id);

@@ -1,5 +1,7 @@
 // Redrawing only what a change touched leaves the sheet and the tables as a full redraw does.
 #include "editor/Document.h"
+#include "model/SchemeFile.h"
+#include "model/TableOps.h"
 #include "render/SceneRedraw.h"
 #include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
@@ -94,9 +96,14 @@ public:
         case 5:
             m_doc.setCell(t, ColColor, r, kColours.at(m_rng.bounded(int(kColours.size()))));
             break;
-        case 6:
+        case 6: { // the element's lines go with it, found as the tables alone find them
+            ElementTables expected = m_doc.tables();
+            bool modified = false;
+            deleteElementRows(expected, r, expected.table(m_doc.tables().idOf(t)), modified);
             m_doc.deleteElement(r, t);
+            m_linesAsExpected = m_linesAsExpected && sameCells(expected, m_doc.tables());
             break;
+        }
         case 7: { // a new multi-selection, names of any case, or none
             multi.clear();
             for (int i = m_rng.bounded(4) ? m_rng.bounded(0, 6) : 0; i > 0; --i)
@@ -116,11 +123,14 @@ public:
         return true;
     }
 
+    bool linesAsExpected() const { return m_linesAsExpected; }
+
 private:
     Document &m_doc;
     QRandomGenerator &m_rng;
     bool m_shaped;
     int m_count = 0;
+    bool m_linesAsExpected = true;
 };
 
 // Whether the document's sheet is what a full redraw of its tables draws.
@@ -142,6 +152,8 @@ private slots:
     void matchesFullRedraw();
     void strokeAcrossAWideCaption();
     void drawOrderAfterManyUndosAtOneRow();
+    void deleteFindsLinesByTheirNamesNow_data();
+    void deleteFindsLinesByTheirNamesNow();
 };
 
 void TestIncrementalRedraw::matchesFullRedraw_data()
@@ -235,6 +247,7 @@ void TestIncrementalRedraw::matchesFullRedraw()
             ++hitTests;
         }
     }
+    QVERIFY(scheme.linesAsExpected());
     // Most commands touch a small part of the sheet.
     QVERIFY2(incremental > 150, qPrintable(QString::number(incremental)));
     QVERIFY2(hitTests > 150, qPrintable(QString::number(hitTests)));
@@ -287,6 +300,38 @@ void TestIncrementalRedraw::drawOrderAfterManyUndosAtOneRow()
         doc.redraw(multi);
     }
     QVERIFY(drawnAsInFull(doc, multi));
+}
+
+void TestIncrementalRedraw::deleteFindsLinesByTheirNamesNow_data()
+{
+    QTest::addColumn<bool>("drawn");
+    QTest::addColumn<bool>("renamedSince");
+    QTest::newRow("drawn") << true << false;
+    QTest::newRow("a line renamed since the last redraw") << true << true;
+    QTest::newRow("never drawn") << false << false;
+}
+
+// The lines of a deleted element are those whose names name it when it goes, whether or not
+// the picture shows them yet.
+void TestIncrementalRedraw::deleteFindsLinesByTheirNamesNow()
+{
+    QFETCH(bool, drawn);
+    QFETCH(bool, renamedSince);
+    Document doc;
+    doc.createSheet(300, 200);
+    doc.appendRow(doc.rectangles(), {"A", "50", "50", "a", "clYellow"});
+    doc.appendRow(doc.points(), {"B", "150", "120", "b", "clLime"});
+    for (const char *name : {"A-B", "B-A", "A-A", "A", "-A", "B-C", "AA-B"})
+        doc.appendRow(doc.lines(), {QString::fromLatin1(name), "0", "0", QString()});
+    if (drawn)
+        doc.redraw(TextList());
+    if (renamedSince)
+        doc.setCell(doc.lines(), ColName, 6, QStringLiteral("B-A"));
+    doc.deleteElement(1, doc.rectangles());
+    QStringList left;
+    for (int r = 1; r < doc.lines().RowCount() - 1; ++r)
+        left << doc.lines().Cells(ColName, r);
+    QCOMPARE(left, renamedSince ? QStringList({"A", "AA-B"}) : QStringList({"A", "B-C", "AA-B"}));
 }
 
 QTEST_MAIN(TestIncrementalRedraw)
