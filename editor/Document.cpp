@@ -95,7 +95,8 @@ void Document::deleteElement(int row, const StringGrid &table)
         const QString name = grid.Cells(ColName, row);
         StringGrid &lines = m_tables.EGrid;
         // A line's ends are the names before and after its first '-' (both empty without one).
-        // The mirror of the drawn scheme indexes lines by their ends; without it they are looked for.
+        // The drawn scheme's mirror indexes lines by their ends; when it cannot tell, every line's
+        // name is read.
         std::optional<std::vector<int>> indexed = m_scene.lineRowsAttachedTo(name);
         std::vector<int> attached = indexed ? std::move(*indexed) : std::vector<int>();
         for (int r = 1; !indexed && r < lines.RowCount() - 1; ++r) {

@@ -149,10 +149,6 @@ LineWalk startWalk(const LineRun &run)
     return w;
 }
 
-} // namespace raster
-
-namespace raster {
-
 LineDraw lineDraw(Coord x0, Coord y0, Coord x1, Coord y1, int width, int height)
 {
     LineDraw d;
