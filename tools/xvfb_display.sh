@@ -78,3 +78,15 @@ open_plan_in_editor() {
     xdotool windowfocus --sync "$WINDOW"
     read -r _ SX SY < <(grep '^sheet ' "$WORK/out.txt" | tail -1) || true
 }
+
+# Presses Ctrl+S in the editor and waits until $WORK/plan.grvlk has been written anew.
+save_plan_with_ctrl_s() {
+    local before
+    before=$(stat -c %Y.%s "$WORK/plan.grvlk")
+    sleep 1.1 # a new modification time for every save
+    xdotool key --clearmodifiers ctrl+s
+    for _ in $(seq 1 50); do
+        [ "$(stat -c %Y.%s "$WORK/plan.grvlk")" != "$before" ] && break
+        sleep 0.1
+    done
+}

@@ -44,13 +44,7 @@ keys ctrl+Down 7
 press 780 500 # nothing there: the selection goes
 sheet_shot "$WORK/edited.png"
 
-before=$(stat -c %Y.%s "$WORK/plan.grvlk")
-sleep 1.1 # a new modification time for the save
-xdotool key --clearmodifiers ctrl+s
-for _ in $(seq 1 50); do
-    [ "$(stat -c %Y.%s "$WORK/plan.grvlk")" != "$before" ] && break
-    sleep 0.1
-done
+save_plan_with_ctrl_s
 grep -q $'^129\r$' "$WORK/plan.grvlk" || { echo "the saved scheme lacks the moved rectangle" >&2; exit 1; }
 kill "$APP_PID"
 wait "$APP_PID" 2>/dev/null || true

@@ -17,14 +17,7 @@ open_plan_in_editor -geometry 900x700+0+0
 
 # Saves with Ctrl+S and copies what was written to $WORK/$1.
 save_as_state() {
-    local before
-    before=$(stat -c %Y.%s "$WORK/plan.grvlk")
-    sleep 1.1 # a new modification time for every save
-    xdotool key --clearmodifiers ctrl+s
-    for _ in $(seq 1 50); do
-        [ "$(stat -c %Y.%s "$WORK/plan.grvlk")" != "$before" ] && break
-        sleep 0.1
-    done
+    save_plan_with_ctrl_s
     cp "$WORK/plan.grvlk" "$WORK/$1"
 }
 expect_state() {
