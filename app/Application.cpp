@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QSettings>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -29,14 +30,18 @@ int runGravelink(int argc, char **argv)
         icon.addFile(file.filePath());
     QApplication::setWindowIcon(icon);
 
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("gravelink"),
+                       QStringLiteral("gravelink"));
     MainWindow window;
+    window.useSettings(&settings);
     window.createNewSheetDialog();
     window.show();
     // A scheme left by an editor that did not close properly comes before the one named.
     const QString recoveryFolder = defaultRecoveryFolder();
     window.startAutosave(recoveryFolder);
-    if (!offerRecovery(window, recoveryFolder))
-        window.FormShow(QCoreApplication::arguments().mid(1));
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!offerRecovery(window, recoveryFolder, DocumentCommands::startupScheme(arguments)))
+        window.FormShow(arguments);
     if (!captionFontFound())
         QTimer::singleShot(0, &window, [&window] {
             window.modal().showInfo(&window, applicationTitle(), captionFontMissingNote());

@@ -4,8 +4,10 @@
 #include "render/SheetPictureFile.h"
 #include "toolkit/Errors.h"
 #include "toolkit/FileWrite.h"
+#include "toolkit/SchemePath.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -15,6 +17,36 @@ const QString kSchemeSuffix = QStringLiteral("grvlk");
 const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
 const QString kBitmapSuffix = QStringLiteral("bmp");
 const QString kBitmapExtension = QStringLiteral(".bmp");
+const QString kSchemeExtension = QStringLiteral(".grvlk");
+
+QString quoted(const QString &path)
+{
+    return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+}
+
+// Throws AppError unless the file holds exactly `bytes`: what a save wrote is read back.
+void verifyWritten(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("The scheme was written to %1 but cannot be read back. %2")
+                           .arg(quoted(path), file.errorString()));
+    if (file.readAll() != bytes)
+        throw AppError(
+            QStringLiteral("The scheme was not saved: the file %1 read back differs from what was written.")
+                .arg(quoted(path)));
+}
+
+// What a file holds now, or a null stamp when it cannot be read.
+DiskStamp stampOf(const QString &path)
+{
+    try {
+        TextList lines;
+        return lines.loadFromFile(path);
+    } catch (const AppError &) {
+        return {};
+    }
+}
 
 // Position of the file-name part: after the last folder separator or drive colon.
 qsizetype fileNameStart(const QString &path)
@@ -71,19 +103,38 @@ void DocumentCommands::SaveModel(const QString &fileName)
         return;
     Editor &e = m_editor;
     writeScheme(e.ListLoadsave, e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked());
-    writeFileSafely(fileName, e.ListLoadsave.toBytes());
+    const QByteArray bytes = e.ListLoadsave.toBytes();
+    if (m_stamp.path() == fileName && m_stamp.check(true) == DiskStamp::State::Changed &&
+        !e.ui.askYesNo(QStringLiteral("The file %1 was changed by another program after it was opened. "
+                                      "Replace it with this scheme?")
+                           .arg(quoted(fileName)),
+                       true))
+        throw SilentAbort();
+    writeFileSafely(fileName, bytes);
+    verifyWritten(fileName, bytes);
+    m_stamp = DiskStamp::afterWrite(fileName, bytes);
+    m_offeredChange = DiskStamp();
+    m_recent.add(fileName);
     e.doc.setModified(false);
     e.history.setClean();
 }
 
 void DocumentCommands::LoadModel(const QString &fileName)
 {
+    loadScheme(fileName, true);
+}
+
+void DocumentCommands::loadScheme(const QString &name, bool remember)
+{
+    const QString fileName = absoluteSchemePath(name);
     Editor &e = m_editor;
     e.view.gridVisible = false;
+    m_stamp = DiskStamp();
+    m_offeredChange = DiskStamp();
     QString failure;
     try {
         e.ClearAll();
-        e.ListLoadsave.loadFromFile(fileName);
+        const DiskStamp stamp = e.ListLoadsave.loadFromFile(fileName);
         SchemeReadResult scheme = readScheme(e.ListLoadsave);
         if (scheme.sizeRead) {
             e.doc.createSheet(scheme.width, scheme.height);
@@ -100,6 +151,9 @@ void DocumentCommands::LoadModel(const QString &fileName)
             }
             e.doc.setModified(false);
             e.doc.setFileName(fileName);
+            m_stamp = stamp;
+            if (remember)
+                m_recent.add(fileName);
             showFileCaption();
         } else {
             failure = QStringLiteral("Cannot open the scheme \"%1\".\n%2")
@@ -127,14 +181,33 @@ void DocumentCommands::LoadModel(const QString &fileName)
 
 void DocumentCommands::recoverModel(const QString &recoveryFile, const QString &originalFile)
 {
-    LoadModel(recoveryFile);
+    loadScheme(recoveryFile, false); // the recovery file is no scheme of the user's
     Editor &e = m_editor;
-    e.doc.setFileName(originalFile);
+    const QString original = folderExists(originalFile) ? QDir::cleanPath(originalFile) : QString();
+    e.doc.setFileName(original);
     e.doc.setModified(true);
-    if (originalFile.isEmpty())
+    // Changes by other programs count from now on.
+    m_stamp = original.isEmpty() ? DiskStamp() : stampOf(original);
+    if (original.isEmpty())
         e.ui.setWindowCaption(e.AppTitle);
     else
         showFileCaption();
+}
+
+void DocumentCommands::checkFileOnDisk()
+{
+    Editor &e = m_editor;
+    if (e.doc.modified() || m_stamp.isNull() || m_stamp.path() != e.doc.fileName() ||
+        m_stamp.check() != DiskStamp::State::Changed)
+        return;
+    const DiskStamp seen = m_stamp.now();
+    if (!m_offeredChange.isNull() && m_offeredChange.sameTimeAndSize(seen))
+        return;
+    m_offeredChange = seen;
+    if (e.ui.askYesNo(QStringLiteral("The file %1 was changed by another program. Reload it?")
+                          .arg(quoted(m_stamp.path())),
+                      false))
+        LoadModel(m_stamp.path());
 }
 
 void DocumentCommands::CheckFileSave()
@@ -167,7 +240,8 @@ bool DocumentCommands::saveScheme()
 bool DocumentCommands::saveSchemeAs()
 {
     Editor &e = m_editor;
-    const QString path = e.ui.chooseSaveFile(kSchemeFilter, kSchemeSuffix, dialogFolder());
+    const QString path =
+        absoluteSchemePath(e.ui.chooseSaveFile(kSchemeFilter, kSchemeSuffix, dialogFolder()));
     if (path.isEmpty())
         return false;
     rememberFolder(path);
@@ -227,6 +301,16 @@ void DocumentCommands::openScheme()
     LoadModel(path);
 }
 
+void DocumentCommands::openRecent(const QString &path)
+{
+    m_editor.MenuPopped = false;
+    CheckFileSave();
+    // A file that is gone leaves the list; opening it says why.
+    if (!QFileInfo::exists(path))
+        m_recent.remove(path);
+    LoadModel(path);
+}
+
 void DocumentCommands::save()
 {
     m_editor.MenuPopped = false;
@@ -271,12 +355,27 @@ void DocumentCommands::closeQuery(bool &canClose)
     }
 }
 
+QString DocumentCommands::startupScheme(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return {};
+    const QString &path = arguments.first();
+    if (!QFileInfo(path).isFile() || fileExtension(path).toLower() != kSchemeExtension)
+        return {};
+    return absoluteSchemePath(path);
+}
+
 void DocumentCommands::FormShow(const QStringList &arguments)
 {
     if (arguments.isEmpty())
         return;
-    const QString &path = arguments.first();
-    if (!QFileInfo(path).isFile() || fileExtension(path).toLower() != QStringLiteral(".grvlk"))
+    // Something there that is not a file (a folder, a pipe, a device) cannot be opened: say why.
+    const QFileInfo named(arguments.first());
+    if (named.exists() && !named.isFile()) {
+        LoadModel(arguments.first());
         return;
-    LoadModel(path);
+    }
+    const QString path = startupScheme(arguments);
+    if (!path.isEmpty())
+        LoadModel(path);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "editor/Editor.h"
+#include "editor/RecentFiles.h"
+#include "toolkit/DiskStamp.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,18 +16,27 @@ public:
     explicit DocumentCommands(Editor &editor);
 
     // Writes the scheme; throws AppError naming the file and the reason when it cannot. The file
-    // is replaced in one piece, so a failed write leaves its old content.
+    // is replaced in one piece, so a failed write leaves its old content. The file is read back
+    // and compared with what was meant. When the file is the one opened or last saved and another
+    // program changed it since, asks first; No throws SilentAbort, leaving file and scheme alone.
     void SaveModel(const QString &fileName);
-    // Reads a scheme; reports a failure to the user (file, line, what is wrong).
+    // Reads a scheme; reports a failure to the user (file, line, what is wrong). The scheme's
+    // path is made absolute here, so that it names the same file whatever the working folder.
     void LoadModel(const QString &fileName);
     // Opens a recovery copy as the scheme of `originalFile` (empty: a new scheme), modified.
+    // A path that is not absolute, or whose folder is gone, opens as a new scheme.
     void recoverModel(const QString &recoveryFile, const QString &originalFile);
+    // The window became active: an unmodified scheme whose file another program changed is
+    // offered for reloading, once per change.
+    void checkFileOnDisk();
 
     // Throws SilentAbort when the user cancels (or when Yes did not save).
     void CheckFileSave();
 
     void newScheme();
     void openScheme();
+    // Open Recent: a path of recentFiles().
+    void openRecent(const QString &path);
     void save();
     void saveAs();
     void saveAsBitmap();
@@ -35,6 +46,11 @@ public:
     void closeQuery(bool &canClose);
     // `arguments`: the command-line arguments after the program's own path.
     void FormShow(const QStringList &arguments);
+    // The absolute path of the scheme FormShow would open for `arguments`, or empty.
+    static QString startupScheme(const QStringList &arguments);
+
+    // The schemes last opened or saved.
+    RecentFiles &recentFiles() { return m_recent; }
 
     static QString get_Shortfilename(const QString &path);
     // The extension of a path's file name, from its last dot on (".grvlk"), or empty.
@@ -44,6 +60,8 @@ public:
     QString dialogFolder() const;
 
 private:
+    // LoadModel; `remember`: the file goes into the recent files.
+    void loadScheme(const QString &fileName, bool remember);
     // Save and Save as: true when the scheme was written.
     bool saveScheme();
     bool saveSchemeAs();
@@ -54,4 +72,9 @@ private:
 
     Editor &m_editor;
     QString m_lastFolder;
+    RecentFiles m_recent;
+    // What the scheme's file held when it was opened or last saved, and a change of it already
+    // offered for reloading.
+    DiskStamp m_stamp;
+    DiskStamp m_offeredChange;
 };

@@ -11,11 +11,13 @@
 #include "view/SheetView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 #include <new>
@@ -139,6 +141,20 @@ void MainWindow::endCommand()
 void MainWindow::startAutosave(const QString &folder)
 {
     m_autosaver = std::make_unique<Autosaver>(m_editor.doc, folder);
+    m_autosaver->setFailureHandler([this](const QString &reason) {
+        QString why = reason;
+        if (why.endsWith(QLatin1Char('.')))
+            why.chop(1);
+        guard([&] {
+            showError(QStringLiteral("Unsaved changes cannot be backed up: %1. Save your work to keep it.")
+                          .arg(why));
+        });
+    });
+}
+
+void MainWindow::useSettings(QSettings *settings)
+{
+    m_documents.recentFiles().useSettings(settings);
 }
 
 void MainWindow::updateUndoActions()
@@ -254,6 +270,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->setAccepted(canClose);
     if (canClose && m_autosaver)
         m_autosaver->closeNormally();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Once back in the window, after the event: another program may have changed the file.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_created)
+        QTimer::singleShot(0, this, [this] {
+            if (isActiveWindow() && !QApplication::activeModalWidget() && !QApplication::activePopupWidget())
+                guard([this] { m_documents.checkFileOnDisk(); });
+        });
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

@@ -22,6 +22,7 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QSettings;
 class QToolButton;
 class SheetView;
 
@@ -39,6 +40,8 @@ public:
     // Keeps recovery copies of the unsaved scheme in `folder` from now on.
     void startAutosave(const QString &folder);
     Autosaver *autosaver() const { return m_autosaver.get(); }
+    // Keeps the recent files in `settings` (not owned; outlives the window).
+    void useSettings(QSettings *settings);
 
     // The provider of every modal box, dialog and the popup menu (not owned; null restores
     // the toolkit's own).
@@ -94,6 +97,7 @@ public:
     void showInfo(const QString &text) override;
     void showError(const QString &text) override;
     SaveAnswer askSaveChanges(const QString &question) override;
+    bool askYesNo(const QString &question, bool noIsDefault) override;
     QString chooseOpenFile(const QString &filter, const QString &defaultSuffix,
                            const QString &startDir) override;
     QString chooseSaveFile(const QString &filter, const QString &defaultSuffix,
@@ -114,6 +118,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -128,6 +133,10 @@ private:
     QAction *makeItem(const char *name, QAction *action, const QString &ownCaption = QString());
     void syncItem(QAction *item);
     bool routeKeyPress(QLineEdit *edit, QKeyEvent *event);
+    // The caption or coordinate edit `watched` when `keys` are Undo or Redo and it holds typing
+    // not yet applied (they then act on that typing), else null.
+    QLineEdit *typingEdit(QObject *watched, const QKeySequence &keys) const;
+    void fillRecentMenu();
     QWidget *widgetOf(Ctl control) const;
     QAction *actionOf(Ctl control) const;
 

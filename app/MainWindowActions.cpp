@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -133,6 +134,10 @@ void MainWindow::buildMenu()
     m_ui.newItem->setIcon(QIcon(glyphPixmap(Glyph::NewPage)));
     m_ui.openItem = makeItem("openItem", m_ui.openAction);
     m_ui.openItem->setIcon(QIcon(glyphPixmap(Glyph::OpenFolder)));
+    m_ui.recentMenu = m_ui.popupMenu->addMenu(QStringLiteral("Open Recent"));
+    m_ui.recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    m_documents.recentFiles().setChangeHandler([this] { fillRecentMenu(); });
+    fillRecentMenu();
     m_ui.saveItem = makeItem("saveItem", m_ui.saveAction);
     m_ui.saveItem->setIcon(QIcon(glyphPixmap(Glyph::Save)));
     m_ui.saveAsItem = makeItem("saveAsItem", m_ui.saveAsAction);
@@ -156,6 +161,34 @@ void MainWindow::buildMenu()
     m_ui.lockItem = makeItem("lockItem", m_ui.lockAction, QStringLiteral("Lock"));
     m_ui.aboutItem = makeItem("aboutItem", m_ui.aboutAction, QStringLiteral("Help"));
     m_ui.quitItem = makeItem("quitItem", m_ui.quitAction);
+}
+
+void MainWindow::fillRecentMenu()
+{
+    QMenu *menu = m_ui.recentMenu;
+    // Later: the list may change while one of these items is being triggered.
+    for (QAction *old : menu->actions()) {
+        menu->removeAction(old);
+        old->deleteLater();
+    }
+    const QStringList paths = m_documents.recentFiles().paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *item = menu->addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(shown)
+                                              : QStringLiteral("1&0 %1").arg(shown));
+        connect(
+            item, &QAction::triggered, this,
+            [this, path = paths[i]] { guard([this, &path] { m_documents.openRecent(path); }); },
+            Qt::QueuedConnection);
+    }
+    menu->addSeparator();
+    QAction *clear = menu->addAction(QStringLiteral("Clear Menu"));
+    clear->setObjectName(QStringLiteral("clearRecentItem"));
+    clear->setEnabled(!paths.isEmpty());
+    connect(clear, &QAction::triggered, this,
+            [this] { guard([this] { m_documents.recentFiles().clear(); }); });
+    menu->setEnabled(!paths.isEmpty());
 }
 
 QAction *MainWindow::enabledActionFor(const QKeySequence &keys) const
@@ -207,12 +240,31 @@ bool MainWindow::routeKeyPress(QLineEdit *edit, QKeyEvent *event)
     return true;
 }
 
+QLineEdit *MainWindow::typingEdit(QObject *watched, const QKeySequence &keys) const
+{
+    if (watched != m_ui.captionEdit && watched != m_ui.xEdit && watched != m_ui.yEdit)
+        return nullptr;
+    auto *edit = static_cast<QLineEdit *>(watched);
+    // Setting a text from the program clears an edit's own history: what is left is typing. Undo
+    // goes to the edit while it can take typing back; Redo while typing was done or taken back.
+    const bool undo = m_ui.undoAction->shortcuts().contains(keys);
+    const bool redo = m_ui.redoAction->shortcuts().contains(keys);
+    if ((undo && edit->isUndoAvailable()) || (redo && (edit->isUndoAvailable() || edit->isRedoAvailable())))
+        return edit;
+    return nullptr;
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
-        // An enabled action's shortcut comes before the focused control's own use of the key.
         auto *ke = static_cast<QKeyEvent *>(event);
         const QKeySequence keys(ke->keyCombination().toCombined() & ~int(Qt::KeypadModifier));
+        // Undo and Redo act on typing not yet applied in the focused edit.
+        if (typingEdit(watched, keys)) {
+            event->accept();
+            return true;
+        }
+        // An enabled action's shortcut comes before the focused control's own use of the key.
         if (enabledActionFor(keys)) {
             event->ignore();
             return true;
@@ -220,8 +272,17 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     }
     if (event->type() == QEvent::KeyPress) {
+        auto *ke = static_cast<QKeyEvent *>(event);
+        const QKeySequence keys(ke->keyCombination().toCombined() & ~int(Qt::KeypadModifier));
+        if (QLineEdit *edit = typingEdit(watched, keys)) {
+            if (m_ui.undoAction->shortcuts().contains(keys))
+                edit->undo();
+            else
+                edit->redo();
+            return true;
+        }
         if (watched == m_ui.captionEdit || watched == m_ui.xEdit || watched == m_ui.yEdit)
-            return routeKeyPress(static_cast<QLineEdit *>(watched), static_cast<QKeyEvent *>(event));
+            return routeKeyPress(static_cast<QLineEdit *>(watched), ke);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -76,6 +76,8 @@ struct MainWindowControls {
     QMenu *popupMenu = nullptr;
     QAction *newItem = nullptr;
     QAction *openItem = nullptr;
+    // Open Recent: one item per recent scheme, then Clear Menu; filled each time it opens.
+    QMenu *recentMenu = nullptr;
     QAction *saveItem = nullptr;
     QAction *saveAsItem = nullptr;
     QAction *copyImageItem = nullptr;

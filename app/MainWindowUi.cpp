@@ -255,6 +255,11 @@ SaveAnswer MainWindow::askSaveChanges(const QString &question)
     return modal().askSaveChanges(this, programTitle(), question);
 }
 
+bool MainWindow::askYesNo(const QString &question, bool noIsDefault)
+{
+    return modal().askYesNo(this, programTitle(), question, noIsDefault);
+}
+
 QString MainWindow::chooseOpenFile(const QString &filter, const QString &defaultSuffix,
                                    const QString &startDir)
 {

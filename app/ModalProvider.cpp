@@ -63,11 +63,12 @@ SaveAnswer QtModalProvider::askSaveChanges(QWidget *parent, const QString &title
     }
 }
 
-bool QtModalProvider::askYesNo(QWidget *parent, const QString &title, const QString &question)
+bool QtModalProvider::askYesNo(QWidget *parent, const QString &title, const QString &question,
+                               bool noIsDefault)
 {
     QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(noIsDefault ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -19,8 +19,9 @@ public:
     virtual void showError(QWidget *parent, const QString &title, const QString &text) = 0;
     // Yes, No, Cancel; closing the box (Esc) answers Cancel.
     virtual SaveAnswer askSaveChanges(QWidget *parent, const QString &title, const QString &question) = 0;
-    // Yes (the default button, Enter) or No (also Esc).
-    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &question) = 0;
+    // Yes or No (also Esc); Enter answers Yes unless `noIsDefault`.
+    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &question,
+                          bool noIsDefault = false) = 0;
     // `filter` is in the Qt form ("Name (*.ext)"). Empty result: cancelled.
     virtual QString chooseOpenFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                                    const QString &startDir) = 0;
@@ -38,7 +39,7 @@ public:
     void showInfo(QWidget *parent, const QString &title, const QString &text) override;
     void showError(QWidget *parent, const QString &title, const QString &text) override;
     SaveAnswer askSaveChanges(QWidget *parent, const QString &title, const QString &question) override;
-    bool askYesNo(QWidget *parent, const QString &title, const QString &question) override;
+    bool askYesNo(QWidget *parent, const QString &title, const QString &question, bool noIsDefault) override;
     QString chooseOpenFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                            const QString &startDir) override;
     QString chooseSaveFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,

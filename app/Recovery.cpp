@@ -4,6 +4,7 @@
 #include "editor/Autosaver.h"
 #include "editor/RecoveryStore.h"
 #include "model/SchemeFile.h"
+#include "toolkit/SchemePath.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +23,8 @@ bool readable(const RecoveredFile &file)
 
 } // namespace
 
-QString recoveryQuestion(const QString &appTitle, const QString &originalPath, const QDateTime &time)
+QString recoveryQuestion(const QString &appTitle, const QString &originalPath, const QDateTime &time,
+                         const QString &instead)
 {
     const QDateTime local = time.toLocalTime();
     const QString when = local.date() == QDate::currentDate()
@@ -30,12 +32,21 @@ QString recoveryQuestion(const QString &appTitle, const QString &originalPath, c
                              : local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     const QString target = originalPath.isEmpty()
                                ? QStringLiteral("a new scheme")
-                               : QLatin1Char('"') + QFileInfo(originalPath).fileName() + QLatin1Char('"');
-    return QStringLiteral("%1 did not close properly. Recover the unsaved changes to %2 from %3?")
-        .arg(appTitle, target, when);
+                               : QLatin1Char('"') + QDir::toNativeSeparators(originalPath) + QLatin1Char('"');
+    QString question =
+        instead.isEmpty()
+            ? QStringLiteral("%1 did not close properly. Recover the unsaved changes to %2 from %3?")
+                  .arg(appTitle, target, when)
+            : QStringLiteral("%1 did not close properly and kept the unsaved changes to %2 from %3. "
+                             "Recover them instead of opening \"%4\"?")
+                  .arg(appTitle, target, when, QDir::toNativeSeparators(instead));
+    if (!originalPath.isEmpty() && !folderExists(originalPath))
+        question += QStringLiteral("\nIts folder no longer exists: the scheme opens without a name, and Save "
+                                   "asks for one.");
+    return question;
 }
 
-bool offerRecovery(MainWindow &form, const QString &folder)
+bool offerRecovery(MainWindow &form, const QString &folder, const QString &namedScheme)
 {
     bool recovered = false;
     form.guard([&] {
@@ -54,7 +65,11 @@ bool offerRecovery(MainWindow &form, const QString &folder)
                 form.showInfo(broken.join(QLatin1Char('\n')));
             broken.clear();
             const QString title = form.editor().AppTitle;
-            if (form.modal().askYesNo(&form, title, recoveryQuestion(title, file.originalPath, file.time))) {
+            // A scheme named on the command line is opened unless other changes are recovered.
+            const QString instead =
+                QDir::cleanPath(file.originalPath) == namedScheme ? QString() : namedScheme;
+            if (form.modal().askYesNo(&form, title,
+                                      recoveryQuestion(title, file.originalPath, file.time, instead))) {
                 form.documents().recoverModel(file.schemePath, file.originalPath);
                 if (Autosaver *autosaver = form.autosaver())
                     autosaver->adopt(std::move(file));

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class Document;
@@ -14,18 +15,25 @@ class Document;
 // sync(): a change to a modified scheme is written at most kDelayMs later; a scheme that is no
 // longer modified (saved, opened, new) has its copy removed. The window's thread only copies the
 // tables (shared strings); the bytes are made and written on a worker thread, one job after
-// another. A write that fails is dropped quietly and made again after the next change.
+// another. The first write that fails is reported to the failure handler; then writes are
+// retried quietly, after the next change and every kRetryMs while the scheme stays modified.
 class Autosaver {
 public:
     // A change reaches the disk within 2 s: the delay plus the write (well under 0.5 s at
     // 100,000 elements).
     static constexpr int kDelayMs = 1500;
+    static constexpr int kRetryMs = 10000;
 
     Autosaver(const Document &doc, const QString &folder);
     // Waits for the running jobs; the recovery file stays (closeNormally removes it).
     ~Autosaver();
 
     void sync();
+    // Called on the window's thread, once, when a copy cannot be written, with the reason.
+    void setFailureHandler(std::function<void(const QString &reason)> handler)
+    {
+        m_onFailure = std::move(handler);
+    }
     // The window closes normally: the copy is removed.
     void closeNormally();
     // Takes over a recovered file as this editor's copy of the scheme now shown.
@@ -49,11 +57,16 @@ private:
     };
 
     void queueRemove();
+    // On the window's thread after a write failed.
+    void writeFailed(const QString &reason);
 
     const Document &m_doc;
     std::shared_ptr<Shared> m_shared;
     QThreadPool m_pool;
     QTimer m_timer;
+    QTimer m_retry;
+    std::function<void(const QString &)> m_onFailure;
+    bool m_failureReported = false;
     quint64 m_seenRevision = 0;
     bool m_onDisk = false; // a copy was written or queued since the last removal
 };

@@ -99,8 +99,8 @@ public:
     QChar captionKeyFilter(QChar key);
     QChar coordinateKeyFilter(QChar key);
     void colorChosen();
-    void ChangePropSelection(qint64 dx, qint64 dy, bool keepStyle);
-    void ChangePropElement(int row, const StringGrid &table, qint64 dx, qint64 dy, bool keepStyle);
+    void ChangePropSelection(qint64 dx, qint64 dy, ApplyStyle style);
+    void ChangePropElement(int row, const StringGrid &table, qint64 dx, qint64 dy, ApplyStyle style);
     void ObjMoveOnCanvas(Direction direction);
     void moveSelectionLeft() { ObjMoveOnCanvas(Direction::Left); }
     void moveSelectionUp() { ObjMoveOnCanvas(Direction::Up); }

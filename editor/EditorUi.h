@@ -82,6 +82,8 @@ public:
     virtual void showInfo(const QString &text) = 0;
     virtual void showError(const QString &text) = 0;
     virtual SaveAnswer askSaveChanges(const QString &question) = 0;
+    // Yes or No (also Esc); Enter answers Yes unless `noIsDefault`.
+    virtual bool askYesNo(const QString &question, bool noIsDefault) = 0;
     // Returns the chosen path, or an empty text when cancelled.
     virtual QString chooseOpenFile(const QString &filter, const QString &defaultSuffix,
                                    const QString &startDir) = 0;

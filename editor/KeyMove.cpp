@@ -62,5 +62,5 @@ void Editor::ObjMoveOnCanvas(Direction direction)
     ui.setText(Ctl::YEdit, IntToStr(y));
     doc.setStepName(QStringLiteral("Move"));
     KeyMoveScope scope(sel.keyMoveActive);
-    ChangePropSelection(dx, dy, true);
+    ChangePropSelection(dx, dy, ApplyStyle::Keep);
 }

@@ -25,7 +25,7 @@ QChar Editor::captionKeyFilter(QChar key)
         return key;
     sel.keyMoveActive = false;
     doc.setStepName(QStringLiteral("Edit"));
-    ChangePropSelection(0, 0, false);
+    ChangePropSelection(0, 0, ApplyStyle::Caption);
     return QChar(0);
 }
 
@@ -38,7 +38,7 @@ QChar Editor::coordinateKeyFilter(QChar key)
         if ((sel.kind == ElementKind::Rectangle && !ui.text(Ctl::CaptionEdit).isEmpty()) ||
             sel.kind == ElementKind::Point) {
             doc.setStepName(QStringLiteral("Edit"));
-            ChangePropSelection(0, 0, false);
+            ChangePropSelection(0, 0, ApplyStyle::Caption);
         }
     }
     return QChar(0);
@@ -56,11 +56,11 @@ void Editor::colorChosen()
         sel.currentColor = StringToColor(colorBoxItems().at(index));
         sel.keyMoveActive = false;
         doc.setStepName(QStringLiteral("Recolour"));
-        ChangePropSelection(0, 0, false);
+        ChangePropSelection(0, 0, ApplyStyle::CaptionAndColour);
     }
 }
 
-void Editor::ChangePropSelection(qint64 dx, qint64 dy, bool keepStyle)
+void Editor::ChangePropSelection(qint64 dx, qint64 dy, ApplyStyle style)
 {
     m_lastTable = nullptr;
     const bool captionEmpty = ui.text(Ctl::CaptionEdit).isEmpty();
@@ -69,16 +69,16 @@ void Editor::ChangePropSelection(qint64 dx, qint64 dy, bool keepStyle)
         switch (sel.kind) {
         case ElementKind::Rectangle:
             if (!captionEmpty) {
-                ChangePropElement(doc.rectangles().Row(), doc.rectangles(), 0, 0, keepStyle);
+                ChangePropElement(doc.rectangles().Row(), doc.rectangles(), 0, 0, style);
                 m_lastTable = &doc.rectangles();
             }
             break;
         case ElementKind::Point:
-            ChangePropElement(doc.points().Row(), doc.points(), 0, 0, keepStyle);
+            ChangePropElement(doc.points().Row(), doc.points(), 0, 0, style);
             m_lastTable = &doc.points();
             break;
         case ElementKind::Line:
-            ChangePropElement(doc.lines().Row(), doc.lines(), 0, 0, keepStyle);
+            ChangePropElement(doc.lines().Row(), doc.lines(), 0, 0, style);
             m_lastTable = &doc.lines();
             break;
         default:
@@ -92,7 +92,7 @@ void Editor::ChangePropSelection(qint64 dx, qint64 dy, bool keepStyle)
             const StringGrid &table = doc.tables().tableForName(name);
             const int row = GetRowObjByName(doc.tables(), name);
             if (row != -1 && (&table != &doc.rectangles() || !captionEmpty))
-                ChangePropElement(row, table, dx, dy, keepStyle);
+                ChangePropElement(row, table, dx, dy, style);
             m_lastTable = &table;
         }
     }
@@ -115,7 +115,7 @@ void Editor::ChangePropSelection(qint64 dx, qint64 dy, bool keepStyle)
     sel.keyMoveActive = false;
 }
 
-void Editor::ChangePropElement(int row, const StringGrid &table, qint64 dx, qint64 dy, bool keepStyle)
+void Editor::ChangePropElement(int row, const StringGrid &table, qint64 dx, qint64 dy, ApplyStyle style)
 {
     if (&table != &doc.lines()) {
         if (multi.count() <= 1) {
@@ -132,10 +132,10 @@ void Editor::ChangePropElement(int row, const StringGrid &table, qint64 dx, qint
             doc.setCell(table, ColX, row, IntToStr(moved.x()));
             doc.setCell(table, ColY, row, IntToStr(moved.y()));
         }
-        if (!keepStyle)
+        if (style == ApplyStyle::CaptionAndColour)
             doc.setCell(table, ColColor, row, ColorToString(sel.currentColor));
     }
-    if (ui.hasFocus(Ctl::CaptionEdit) && !keepStyle) {
+    if (ui.hasFocus(Ctl::CaptionEdit) && style != ApplyStyle::Keep) {
         const QString caption = ui.text(Ctl::CaptionEdit);
         if (caption.isEmpty() && &table == &doc.rectangles())
             doc.setCell(table, ColCaption, row, table.Cells(ColName, row));

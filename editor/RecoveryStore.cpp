@@ -10,8 +10,13 @@
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <algorithm>
+
+#include <signal.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -33,6 +38,20 @@ std::unique_ptr<QLockFile> tryLock(const QString &path)
     if (!lock->tryLock(0))
         return nullptr;
     return lock;
+}
+
+// In a folder that cannot be written no lock can be taken: a recovery file there is free unless
+// its lock names a process of this machine that still runs.
+bool freeInReadOnlyFolder(const QString &lockPath)
+{
+    QLockFile lock(lockPath);
+    qint64 pid = 0;
+    QString host, app;
+    if (!QFileInfo::exists(lockPath) || !lock.getLockInfo(&pid, &host, &app))
+        return true;
+    if (!host.isEmpty() && host != QSysInfo::machineHostName())
+        return false; // another machine's editor may still run
+    return pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno == ESRCH);
 }
 
 QByteArray metaBytes(const QString &originalPath, const QDateTime &time, qint64 size)
@@ -66,6 +85,13 @@ bool readMeta(const QString &path, RecoveredFile &file)
         }
     }
     return havePath && file.time.isValid() && file.size >= 0;
+}
+
+std::vector<RecoveredFile> sortedNewestFirst(std::vector<RecoveredFile> found)
+{
+    std::stable_sort(found.begin(), found.end(),
+                     [](const RecoveredFile &a, const RecoveredFile &b) { return a.time > b.time; });
+    return found;
 }
 
 } // namespace
@@ -138,12 +164,13 @@ bool RecoveredFile::intact() const
 
 void RecoveredFile::discard()
 {
-    if (!lock)
+    if (schemePath.isEmpty())
         return;
     const QString folder = QFileInfo(schemePath).absolutePath();
     QFile::remove(schemePath);
     QFile::remove(pathOf(folder, id, kMeta));
     lock.reset();
+    schemePath.clear();
 }
 
 QString RecoveredFile::setAside()
@@ -165,11 +192,12 @@ std::vector<RecoveredFile> findRecoveryFiles(const QString &folder)
 {
     std::vector<RecoveredFile> found;
     const QDir dir(folder);
+    const bool readOnly = !QFileInfo(folder).isWritable();
     const QFileInfoList schemes = dir.entryInfoList({QLatin1Char('*') + kScheme}, QDir::Files);
     for (const QFileInfo &info : schemes) {
         const QString id = info.fileName().chopped(kScheme.size());
         std::unique_ptr<QLockFile> lock = tryLock(pathOf(folder, id, kLock));
-        if (!lock)
+        if (!lock && !(readOnly && freeInReadOnlyFolder(pathOf(folder, id, kLock))))
             continue; // a running editor's, or not ours to take
         RecoveredFile file;
         file.id = id;
@@ -181,6 +209,8 @@ std::vector<RecoveredFile> findRecoveryFiles(const QString &folder)
         found.push_back(std::move(file));
     }
     // Locks and meta files of editors that died before writing a scheme file.
+    if (readOnly)
+        return sortedNewestFirst(std::move(found));
     const QFileInfoList leftovers =
         dir.entryInfoList({QLatin1Char('*') + kLock, QLatin1Char('*') + kMeta}, QDir::Files);
     for (const QFileInfo &info : leftovers) {
@@ -190,7 +220,5 @@ std::vector<RecoveredFile> findRecoveryFiles(const QString &folder)
         if (std::unique_ptr<QLockFile> lock = tryLock(pathOf(folder, id, kLock)))
             QFile::remove(pathOf(folder, id, kMeta));
     }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const RecoveredFile &a, const RecoveredFile &b) { return a.time > b.time; });
-    return found;
+    return sortedNewestFirst(std::move(found));
 }

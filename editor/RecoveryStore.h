@@ -51,7 +51,8 @@ private:
 };
 
 // A recovery file left by an editor that is no longer running; its lock is held while the
-// object lives, so no other editor offers it meanwhile.
+// object lives, so no other editor offers it meanwhile (in a folder that cannot be written, no
+// lock can be held: the file is read and offered all the same).
 struct RecoveredFile {
     QString id;
     QString schemePath;
@@ -76,5 +77,5 @@ struct RecoveredFile {
 };
 
 // The recovery files of editors no longer running, newest first. Locks and meta files left
-// without a scheme file are cleaned up on the way.
+// without a scheme file are cleaned up on the way (where the folder can be written).
 std::vector<RecoveredFile> findRecoveryFiles(const QString &folder);

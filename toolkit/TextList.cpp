@@ -105,7 +105,7 @@ void TextList::saveToFile(const QString &path) const
     writeFileSafely(path, toBytes());
 }
 
-void TextList::loadFromFile(const QString &path)
+DiskStamp TextList::loadFromFile(const QString &path)
 {
     // Only a regular file: opening or reading a named pipe or a device can wait for ever.
     const QFileInfo info(path);
@@ -116,5 +116,7 @@ void TextList::loadFromFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    setFromBytes(file.readAll());
+    const QByteArray bytes = file.readAll();
+    setFromBytes(bytes);
+    return DiskStamp(path, bytes, info.size(), info.lastModified());
 }

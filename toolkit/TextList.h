@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/DiskStamp.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -30,8 +32,9 @@ public:
     // the system's reason on failure, leaving any previous file untouched.
     void saveToFile(const QString &path) const;
     // Reads a file with setFromBytes(); throws AppError naming the file on failure, also for
-    // anything that is not a regular file (a folder, a named pipe, a device).
-    void loadFromFile(const QString &path);
+    // anything that is not a regular file (a folder, a named pipe, a device). Returns what the
+    // file held, to tell later whether another program changed it.
+    DiskStamp loadFromFile(const QString &path);
 
 private:
     QStringList m_items;

@@ -44,8 +44,9 @@ use_xvfb_display() {
 # display as use_xvfb_display gives it.
 start_window_test() {
     WORK=$(mktemp -d)
-    # The editor's data folder (recovery files) inside the work folder.
+    # The editor's data folder (recovery files) and settings inside the work folder.
     export XDG_DATA_HOME="$WORK/data"
+    export XDG_CONFIG_HOME="$WORK/config"
     APP_PID=
     OWN_XVFB_PID=
     trap 'window_test_cleanup' EXIT

@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -274,6 +275,110 @@ private slots:
         QCOMPARE(readScheme(readAll(file)).tables.HGrid.Cells(ColName, 2), QStringLiteral("R2"));
     }
 
+    // The scheme's path is fixed when it is opened, as the system reads the name given then.
+    void openedPathIsAbsolute_data()
+    {
+        QTest::addColumn<QString>("given"); // relative to the work folder
+        QTest::addColumn<QString>("meant"); // relative to the rig's folder
+        QTest::newRow("relative") << "plan.grvlk"
+                                  << "plan.grvlk";
+        QTest::newRow("dot dot") << "deep/../plan.grvlk"
+                                 << "plan.grvlk";
+        QTest::newRow("dot dot after a link") << "link/../plan.grvlk"
+                                              << "deep/plan.grvlk";
+        QTest::newRow("linked file") << "alias.grvlk"
+                                     << "alias.grvlk";
+    }
+    void openedPathIsAbsolute()
+    {
+        QFETCH(QString, given);
+        QFETCH(QString, meant);
+        Rig r;
+        QVERIFY(QDir(r.dir.path()).mkpath("deep/inner"));
+        QVERIFY(QFile::link(r.path("deep/inner"), r.path("link")));
+        writeFile(r.path("plan.grvlk"), exampleFile());
+        writeFile(r.path("deep/plan.grvlk"), exampleFile());
+        QVERIFY(QFile::link(r.path("plan.grvlk"), r.path("alias.grvlk")));
+        const QString work = QDir::currentPath();
+        QDir::setCurrent(r.dir.path());
+        r.doc.LoadModel(given);
+        QDir::setCurrent(QDir::tempPath()); // another folder: Save still writes the file opened
+        r.addScheme();
+        r.doc.save();
+        QDir::setCurrent(work);
+        const QString path = QDir(r.dir.path()).canonicalPath() + "/" + meant;
+        QCOMPARE(r.e.doc.fileName(), path);
+        QCOMPARE(r.doc.recentFiles().paths(), QStringList{path});
+        QCOMPARE(readScheme(readAll(path)).tables.PGrid.RowCount(), 4);
+        QVERIFY(QFileInfo(r.path("alias.grvlk")).isSymLink());
+    }
+
+    // Another program's change is caught before Save replaces it, and offered for reloading
+    // while the scheme is unmodified; a file touched with the same bytes is no change.
+    void fileChangedOnDisk_data()
+    {
+        QTest::addColumn<QByteArray>("caption");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("other size") << QByteArray("Stores") << true;
+        QTest::newRow("same size, other bytes") << QByteArray("Stork") << true;
+        QTest::newRow("same bytes, touched") << QByteArray("Store") << false;
+    }
+    void fileChangedOnDisk()
+    {
+        QFETCH(QByteArray, caption);
+        QFETCH(bool, changed);
+        Rig r;
+        const QString file = r.path(QStringLiteral("plan.grvlk"));
+        QByteArray theirs = exampleFile().replace("Store", caption);
+        const auto otherProgramWrites = [&] {
+            writeFile(file, theirs);
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(
+                f.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+        };
+        writeFile(file, exampleFile());
+        r.doc.LoadModel(file);
+        otherProgramWrites();
+        r.e.doc.appendRow(r.e.doc.rectangles(), {"R2", "10", "10", "Mine", "$0099FFFF"});
+        r.e.doc.setModified(true);
+        r.doc.checkFileOnDisk(); // modified: nothing offered
+        QVERIFY(r.ui.questions.isEmpty());
+
+        bool saved = false;
+        try {
+            r.doc.save(); // No (the default) keeps both
+            saved = true;
+        } catch (const SilentAbort &) {
+        }
+        QCOMPARE(saved, !changed);
+        QCOMPARE(readAll(file) == theirs, changed);
+        QCOMPARE(r.e.doc.modified(), changed);
+        if (changed) {
+            QCOMPARE(r.ui.questions,
+                     QStringList{QString("The file \"%1\" was changed by another program after it "
+                                         "was opened. Replace it with this scheme?")
+                                     .arg(file)});
+            r.ui.onYesNo = [](const QString &) { return true; };
+            r.doc.save();
+            QVERIFY(!r.e.doc.modified());
+        }
+        QCOMPARE(readScheme(readAll(file)).tables.HGrid.Cells(ColCaption, 2), QStringLiteral("Mine"));
+
+        // Unmodified: reloaded on Yes, asked once per change.
+        r.ui.questions.clear();
+        r.ui.onYesNo = [](const QString &) { return true; };
+        if (!changed)
+            theirs = readAll(file);
+        otherProgramWrites();
+        r.doc.checkFileOnDisk();
+        r.doc.checkFileOnDisk();
+        QCOMPARE(r.ui.questions.size(), changed ? 1 : 0);
+        QCOMPARE(r.e.doc.rectangles().RowCount(), changed ? 3 : 4);
+        QCOMPARE(r.e.doc.rectangles().Cells(ColCaption, 1), QString(caption));
+        QVERIFY(!r.e.doc.modified());
+    }
+
     void openLockedScheme()
     {
         Rig r;
@@ -464,25 +569,32 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("create");
         QTest::addColumn<bool>("opened");
-        QTest::newRow("upper-case extension") << "plan.GRVLK" << true << true;
-        QTest::newRow("text file") << "plan.txt" << true << false;
-        QTest::newRow("missing file") << "plan.grvlk" << false << false;
-        QTest::newRow("folder") << "folder.grvlk" << false << false;
-        QTest::newRow("no argument") << "" << false << false;
+        QTest::addColumn<QString>("error"); // the end of the message shown, if any
+        QTest::newRow("upper-case extension") << "plan.GRVLK" << true << true << "";
+        QTest::newRow("text file") << "plan.txt" << true << false << "";
+        QTest::newRow("missing file") << "plan.grvlk" << false << false << "";
+        QTest::newRow("folder") << "folder.grvlk" << false << false << "folder.grvlk\". It is a folder.";
+        QTest::newRow("named pipe") << "pipe" << false << false << "pipe\". It is not a regular file.";
+        QTest::newRow("no argument") << "" << false << false << "";
     }
     void commandLineStart()
     {
         QFETCH(QString, name);
         QFETCH(bool, create);
         QFETCH(bool, opened);
+        QFETCH(QString, error);
         Rig r;
         if (create)
             writeFile(r.path(name), exampleFile());
         if (name.startsWith(QLatin1String("folder")))
             QVERIFY(QDir(r.dir.path()).mkdir(name));
+        if (name == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(r.path(name)).constData(), 0600), 0);
         r.doc.FormShow(name.isEmpty() ? QStringList{} : QStringList{r.path(name), r.path("second.grvlk")});
         QVERIFY(r.ui.questions.isEmpty());
-        QVERIFY(r.ui.errors.isEmpty());
+        QCOMPARE(r.ui.errors.size(), error.isEmpty() ? 0 : 1);
+        if (!error.isEmpty())
+            QVERIFY2(r.ui.errors[0].endsWith(error), qPrintable(r.ui.errors[0]));
         QCOMPARE(r.e.doc.rectangles().RowCount(), opened ? 3 : 2);
         QCOMPARE(r.e.doc.sheet().width(), opened ? 500 : 842);
         QCOMPARE(r.ui.caption, opened ? "[plan]-Gravelink" : "Gravelink");

@@ -12,7 +12,9 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -23,6 +25,7 @@ private slots:
     void startupLayout();
     void toolbarHints();
     void menuItems();
+    void openRecent();
     void resizeStretchesToolbarAndMovesCorners();
     void minimumSize();
     void aboutText();
@@ -164,6 +167,7 @@ void TestMainWindow::menuItems()
     const QStringList expected{
         QStringLiteral("New\tCtrl+N"),
         QStringLiteral("Open\tCtrl+O"),
+        QStringLiteral("Open Recent"),
         QStringLiteral("Save\tCtrl+S"),
         QStringLiteral("Save as"),
         QStringLiteral("Copy Image"),
@@ -190,6 +194,50 @@ void TestMainWindow::menuItems()
           f.window->controls().deleteItem, f.window->controls().reverseLineItem})
         QVERIFY(!withPicture->icon().isNull());
     QVERIFY(f.window->controls().selectAllItem->icon().isNull());
+}
+
+// The schemes opened and saved, newest first, kept between runs; a file gone leaves the list.
+void TestMainWindow::openRecent()
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("gravelink.conf"), QSettings::IniFormat);
+    const QString a = dir.filePath("a.grvlk"), b = dir.filePath("b.grvlk"), c = dir.filePath("c.grvlk");
+    QStringList shown;
+    const auto items = [&](MainWindowFixture &f) {
+        shown.clear();
+        QMenu *menu = f.window->controls().recentMenu;
+        for (QAction *item : menu->actions())
+            shown << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        return menu->actions();
+    };
+    {
+        MainWindowFixture f;
+        f.window->useSettings(&settings);
+        f.modal.onSave = [&](const ScriptedModal::FileCall &) { return b; };
+        f.documents().saveAs();
+        f.modal.onSave = [&](const ScriptedModal::FileCall &) { return a; };
+        f.documents().saveAs();
+        f.documents().LoadModel(b);
+        f.documents().LoadModel(c); // cannot be read: not remembered
+    }
+    MainWindowFixture f;
+    f.window->useSettings(&settings);
+    QList<QAction *> list = items(f);
+    QCOMPARE(shown, (QStringList{"&1 " + b, "&2 " + a, "-", "Clear Menu"}));
+    QVERIFY(QFile::remove(a));
+    list[1]->trigger();
+    f.settle();
+    QCOMPARE(f.modal.errors.size(), 1);
+    QVERIFY(f.modal.errors[0].contains(a));
+    list = items(f);
+    QCOMPARE(shown, (QStringList{"&1 " + b, "-", "Clear Menu"}));
+    list[0]->trigger();
+    f.settle();
+    QCOMPARE(f.editor().doc.fileName(), b);
+    items(f).last()->trigger();
+    items(f);
+    QCOMPARE(shown, (QStringList{"-", "Clear Menu"}));
+    QVERIFY(settings.value("recentFiles").toStringList().isEmpty());
 }
 
 void TestMainWindow::resizeStretchesToolbarAndMovesCorners()
@@ -299,7 +347,8 @@ void TestMainWindow::menuButtonClosesOpenMenuThenOpensIt()
     QTimer::singleShot(0, &w, [&] {
         opened += w.controls().popupMenu->isVisible();
         const QPoint button = w.controls().menuButton->mapToGlobal(w.controls().menuButton->rect().center());
-        QTest::mousePress(w.controls().popupMenu, Qt::LeftButton, {}, w.controls().popupMenu->mapFromGlobal(button));
+        QTest::mousePress(w.controls().popupMenu, Qt::LeftButton, {},
+                          w.controls().popupMenu->mapFromGlobal(button));
     });
     QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
     QVERIFY(!w.controls().popupMenu->isVisible());

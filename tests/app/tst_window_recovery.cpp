@@ -24,6 +24,8 @@ class TestWindowRecovery : public QObject {
 private slots:
     void startOffersRecovery_data();
     void startOffersRecovery();
+    void recoveredPath_data();
+    void recoveredPath();
 };
 
 void TestWindowRecovery::startOffersRecovery_data()
@@ -69,7 +71,7 @@ void TestWindowRecovery::startOffersRecovery()
     QCOMPARE(f.editor().doc.modified(), recovered);
     QCOMPARE(f.editor().doc.rectangles().RowCount(), recovered ? 3 : 2);
     if (recovered) {
-        QVERIFY(f.modal.questions[0].contains("\"plan.grvlk\""));
+        QVERIFY(f.modal.questions[0].contains('"' + original + '"'));
         // The recovered copy carries on as this window's own until the scheme is saved.
         QCOMPARE(f.window->autosaver()->schemePath(), path);
         f.documents().save();
@@ -79,6 +81,64 @@ void TestWindowRecovery::startOffersRecovery()
     }
     QVERIFY(!QFile::exists(path));
     QVERIFY(findRecoveryFiles(folder).empty());
+}
+
+// Which file a recovered scheme is saved to, and what the question says about it.
+void TestWindowRecovery::recoveredPath_data()
+{
+    QTest::addColumn<QString>("recorded"); // in the recovery record; "@" is the test's folder
+    QTest::addColumn<QString>("named");    // named on the command line
+    QTest::addColumn<QString>("savedTo");  // empty: Save asks for a name
+    QTest::addColumn<QString>("asked");    // a part of the question
+    QTest::newRow("absolute") << "@/w/plan.grvlk"
+                              << ""
+                              << "@/w/plan.grvlk"
+                              << "Recover the unsaved changes to \"@/w/plan.grvlk\" from ";
+    QTest::newRow("record of an older version") << "plan.grvlk"
+                                                << ""
+                                                << ""
+                                                << "Its folder no longer exists";
+    QTest::newRow("folder gone") << "@/gone/plan.grvlk"
+                                 << ""
+                                 << ""
+                                 << "Its folder no longer exists";
+    QTest::newRow("the same file named") << "@/w/plan.grvlk"
+                                         << "@/w/plan.grvlk"
+                                         << "@/w/plan.grvlk"
+                                         << "Recover the unsaved changes to \"@/w/plan.grvlk\" from ";
+    QTest::newRow("another file named") << "@/w/plan.grvlk"
+                                        << "@/plan.grvlk"
+                                        << "@/w/plan.grvlk"
+                                        << "Recover them instead of opening \"@/plan.grvlk\"?";
+}
+
+void TestWindowRecovery::recoveredPath()
+{
+    QFETCH(QString, recorded);
+    QFETCH(QString, named);
+    QFETCH(QString, savedTo);
+    QFETCH(QString, asked);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("w"));
+    for (QString *text : {&recorded, &named, &savedTo, &asked})
+        text->replace('@', dir.path());
+    const QString folder = dir.path() + "/recovery";
+    ElementTables tables;
+    appendRow(tables.HGrid, {"R1", "120", "100", "Store", "$0099FFFF"});
+    RecoveryStore(folder).write(schemeBytes(900, 600, tables, false), recorded,
+                                QDateTime::currentDateTimeUtc());
+
+    MainWindowFixture f;
+    f.window->startAutosave(folder);
+    f.modal.onYesNo = [](const QString &) { return true; };
+    const QString other = dir.path() + "/other.grvlk";
+    f.modal.onSave = [&](const ScriptedModal::FileCall &) { return other; };
+    QVERIFY(offerRecovery(*f.window, folder, named));
+    QVERIFY2(f.modal.questions.value(0).contains(asked), qPrintable(f.modal.questions.value(0)));
+    QCOMPARE(f.editor().doc.fileName(), savedTo);
+    f.documents().save();
+    QCOMPARE(f.modal.saveCalls.size(), savedTo.isEmpty() ? 1 : 0);
+    QCOMPARE(fileBytes(savedTo.isEmpty() ? other : savedTo), schemeBytes(900, 600, tables, false));
 }
 
 QTEST_MAIN(TestWindowRecovery)

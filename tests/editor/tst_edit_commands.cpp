@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(rig.e.coordinateKeyFilter(kEnter), QChar(0));
 
         QCOMPARE(rig.centre("R2"), QPoint(200, 80));
-        QCOMPARE(rig.cell("R2", ColColor), QStringLiteral("$00CCFFCC"));
+        QCOMPARE(rig.cell("R2", ColColor), QStringLiteral("$00123456")); // not in the list: kept
         QCOMPARE(rig.cell("R2", ColCaption), QStringLiteral("Pump"));
         QCOMPARE(rig.centre("R1"), QPoint(400, 300));
         QVERIFY(rig.e.doc.modified());
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(rig.cell("P1", ColX), QStringLiteral("100"));
         QCOMPARE(rig.cell("P1", ColY), QStringLiteral("100"));
         QCOMPARE(rig.cell("P1", ColCaption), QStringLiteral("New"));
-        QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00FFCCFF"));
+        QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00FFCC99")); // only a chosen colour is written
         rig.e.UpdateImageModel(); // every later redraw still reads the position
         rig.ui.texts[Ctl::XEdit] = "int max";
         rig.ui.focused = Ctl::XEdit;
@@ -240,8 +240,8 @@ private slots:
         rig.e.captionKeyFilter(kEnter);
         for (const char *name : {"R1", "P1", "R1-P1"})
             QCOMPARE(rig.cell(name, ColCaption), QStringLiteral("A"));
-        QCOMPARE(rig.cell("R1", ColColor), QStringLiteral("$00FFCCCC"));
-        QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00FFCCCC"));
+        QCOMPARE(rig.cell("R1", ColColor), QStringLiteral("$0099FFFF"));
+        QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00FFCC99"));
         QCOMPARE(rig.centre("R1"), QPoint(100, 100));
         QCOMPARE(rig.centre("P1"), QPoint(300, 200));
     }

@@ -100,6 +100,19 @@ private slots:
         QTest::keyClick(window->controls().captionEdit, Qt::Key_Return);
         QCOMPARE(cell("P1", ColCaption), QStringLiteral("Valve"));
         QVERIFY(ed().doc.modified());
+
+        // Undo takes back typing not yet applied first, then the scheme's steps.
+        QLineEdit *edit = window->controls().captionEdit;
+        QTest::keyClicks(edit, " 2");
+        ctrl(Qt::Key_Z);
+        QCOMPARE(edit->text(), QStringLiteral("Valve"));
+        ctrl(Qt::Key_Y);
+        QCOMPARE(edit->text(), QStringLiteral("Valve 2"));
+        QCOMPARE(cell("P1", ColCaption), QStringLiteral("Valve"));
+        while (edit->isUndoAvailable())
+            ctrl(Qt::Key_Z);
+        ctrl(Qt::Key_Z);
+        QCOMPARE(cell("P1", ColCaption), QStringLiteral("pt"));
     }
 
     void keyboardMoves()

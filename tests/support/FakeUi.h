@@ -34,6 +34,7 @@ public:
 
     // Answers and choices for the modal boxes; the defaults cancel.
     std::function<SaveAnswer(const QString &)> onAsk = [](const QString &) { return SaveAnswer::Cancel; };
+    std::function<bool(const QString &)> onYesNo = [](const QString &) { return false; };
     std::function<QString()> onOpen = [] { return QString(); };
     std::function<QString()> onSave = [] { return QString(); };
     std::function<bool(int &, int &)> onNewSheet = [](int &, int &) { return false; };
@@ -68,6 +69,11 @@ public:
     {
         questions << q;
         return onAsk(q);
+    }
+    bool askYesNo(const QString &q, bool) override
+    {
+        questions << q;
+        return onYesNo(q);
     }
     QString chooseOpenFile(const QString &filter, const QString &suffix, const QString &folder) override
     {

@@ -49,9 +49,11 @@ public:
         questions << question;
         return onAsk(question);
     }
-    bool askYesNo(QWidget *, const QString &, const QString &question) override
+    bool lastNoIsDefault = false;
+    bool askYesNo(QWidget *, const QString &, const QString &question, bool noIsDefault) override
     {
         questions << question;
+        lastNoIsDefault = noIsDefault;
         return onYesNo(question);
     }
     QString chooseOpenFile(QWidget *, const QString &filter, const QString &suffix,

@@ -1,10 +1,13 @@
 #!/bin/bash
-# Edits a scheme in the real window, kills the editor with SIGKILL and starts it again: without
-# a file and with the file, the editor asks to recover, Enter recovers, Ctrl+S writes exactly the
-# edited scheme to the original file (untouched until then), and a clean start asks nothing.
+# Edits a scheme in the real window, kills the editor with SIGKILL and starts it again, from
+# another folder that holds an unrelated scheme of the same name: without a file and with that
+# other file, the editor asks to recover, Enter recovers, Ctrl+S writes exactly the edited scheme
+# to the original file (untouched until then) and leaves the other one alone. With the recovery
+# folder read-only (as root), the copy is still offered and a failed backup is reported. A clean
+# start asks nothing.
 #   crash_recovery.sh <gravelink binary> [build dir]
 set -euo pipefail
-BIN=$1
+BIN=$(readlink -f "$1")
 source "$(dirname "$0")/../../tools/xvfb_display.sh"
 start_window_test 211 240
 RECOVERY="$XDG_DATA_HOME/gravelink/recovery"
@@ -16,8 +19,13 @@ trap 'kill "$HOLD_PID" 2>/dev/null; window_test_cleanup' EXIT
 
 LINES=(842 595 '[H]' 3 5 R1 120 100 Store '$0099FFFF' '[~]' '[P]' 3 5 P1 400 300 Gate '$00CCFFCC' '[~]'
        '[E]' 3 4 R1-P1 260 200 '' '[~]')
-printf '%s\r\n' "${LINES[@]}" >"$WORK/plan.grvlk"
-cp "$WORK/plan.grvlk" "$WORK/original.grvlk"
+mkdir "$WORK/w" "$WORK/other"
+printf '%s\r\n' "${LINES[@]}" >"$WORK/w/plan.grvlk"
+cp "$WORK/w/plan.grvlk" "$WORK/original.grvlk"
+# An unrelated scheme of the same name in another folder.
+printf '%s\r\n' 842 595 '[H]' 3 5 R1 50 50 Unrelated '$00CCFFCC' '[~]' '[P]' 2 5 '[~]' '[E]' 2 4 '[~]' \
+    >"$WORK/other/plan.grvlk"
+cp "$WORK/other/plan.grvlk" "$WORK/unrelated.grvlk"
 # Everything deleted, then locked.
 EMPTY=(842 595 '[H]' 2 5 '[~]' '[P]' 2 5 '[~]' '[E]' 2 4 '[~]')
 printf '%s\r\n' "${EMPTY[@]}" >"$WORK/deleted.grvlk"
@@ -83,17 +91,27 @@ crash_after_autosave() {
     kill -9 "$APP_PID"
     wait "$APP_PID" 2>/dev/null || true
     APP_PID=
-    cmp -s "$WORK/plan.grvlk" "$WORK/original.grvlk" || fail "the original file changed before Save"
+    cmp -s "$WORK/w/plan.grvlk" "$WORK/original.grvlk" || fail "the original file changed before Save"
+}
+# Whether a dialog of the editor is shown now.
+dialog_shown() {
+    for id in $(visible_windows 'Gravelink'); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && return 0
+    done
+    return 1
 }
 
-# 1. Open, delete everything, crash.
-start_editor "$WORK/plan.grvlk"
+# 1. Open by a name relative to its folder, delete everything, crash.
+cd "$WORK/w"
+start_editor plan.grvlk
 MAIN=$(wait_window '^\[plan\]')
 keys "$MAIN" ctrl+a
 keys "$MAIN" ctrl+Delete
 crash_after_autosave "$WORK/deleted.grvlk"
 
-# 2. Start without a file: Enter recovers into the original file's name; lock it, crash again.
+# 2. Start without a file in the other folder: Enter recovers into the original file's name;
+#    lock it, crash again.
+cd "$WORK/other"
 start_editor
 BOX=$(wait_question)
 keys "$BOX" Return
@@ -101,24 +119,51 @@ MAIN=$(wait_window '^\[plan\]-Gravelink$')
 keys "$MAIN" ctrl+l
 crash_after_autosave "$WORK/expected.grvlk"
 
-# 3. Start with the file: the recovery comes first; Ctrl+S writes it to the original file.
-start_editor "$WORK/plan.grvlk"
+# 3. The recovery folder read-only: the copy is offered all the same; recovered, a change that
+#    cannot be backed up is reported.
+if [ "$(id -u)" = 0 ] && unshare -m true 2>/dev/null; then
+    start_editor_read_only() {
+        unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" "$1" && exec "$2"' \
+            sh "$RECOVERY" "$BIN" >"$WORK/out.txt" 2>"$WORK/err.txt" &
+        APP_PID=$!
+    }
+    start_editor_read_only
+    BOX=$(wait_question)
+    keys "$BOX" Return
+    MAIN=$(wait_window '^\[plan\]-Gravelink$')
+    dialog_shown && fail "a dialog came before the failed backup"
+    keys "$MAIN" ctrl+l
+    REPORTED=
+    for _ in $(seq 1 50); do
+        dialog_shown && REPORTED=1 && break
+        sleep 0.2
+    done
+    [ -n "$REPORTED" ] || fail "a backup that could not be written was not reported"
+    kill -9 "$APP_PID"
+    wait "$APP_PID" 2>/dev/null || true
+    APP_PID=
+fi
+
+# 4. Start with the other folder's file: the question says it is not opened instead; Enter
+#    recovers, Ctrl+S writes the recovered scheme to the original file only.
+start_editor plan.grvlk
 BOX=$(wait_question)
 keys "$BOX" Return
 MAIN=$(wait_window '^\[plan\]-Gravelink$')
-cmp -s "$WORK/plan.grvlk" "$WORK/original.grvlk" || fail "the original file changed before Save"
+cmp -s "$WORK/w/plan.grvlk" "$WORK/original.grvlk" || fail "the original file changed before Save"
 keys "$MAIN" ctrl+s
 for _ in $(seq 1 50); do
-    cmp -s "$WORK/plan.grvlk" "$WORK/expected.grvlk" && break
+    cmp -s "$WORK/w/plan.grvlk" "$WORK/expected.grvlk" && break
     sleep 0.2
 done
-cmp "$WORK/plan.grvlk" "$WORK/expected.grvlk" || fail "Ctrl+S did not write the recovered scheme"
+cmp "$WORK/w/plan.grvlk" "$WORK/expected.grvlk" || fail "Ctrl+S did not write the recovered scheme"
+cmp "$WORK/other/plan.grvlk" "$WORK/unrelated.grvlk" || fail "Ctrl+S wrote over the other folder's scheme"
 [ -z "$(recovery_files)" ] || fail "the recovery file stayed after Save"
 keys "$MAIN" Escape
 wait "$APP_PID" || fail "the editor did not close normally"
 APP_PID=
 
-# 4. A clean start offers nothing.
+# 5. A clean start offers nothing.
 start_editor
 MAIN=$(wait_window '^Gravelink$')
 sleep 2
@@ -127,4 +172,4 @@ keys "$MAIN" Escape
 wait "$APP_PID" || fail "the editor did not close normally"
 APP_PID=
 [ -z "$(ls -A "$RECOVERY" 2>/dev/null)" ] || fail "files left in the recovery folder: $(ls -A "$RECOVERY")"
-echo "recovered after two kills, saved byte for byte to the original file, clean start asked nothing"
+echo "recovered after two kills from another folder, saved byte for byte to the original file only, clean start asked nothing"
