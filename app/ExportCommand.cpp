@@ -39,20 +39,19 @@ void writePicture(ElementTables &tables, int width, int height, const QString &p
 
 void exportPicture(Editor &e, const QString &startFolder)
 {
-    e.MenuPopped = false;
-    const QString path = e.ui.chooseSaveFile(kExportFilter, kExportSuffix, startFolder);
+    const QString path = e.ui().chooseSaveFile(kExportFilter, kExportSuffix, startFolder);
     if (path.isEmpty())
         return;
     const bool png = QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
     if (!png && !vectorFormatOf(path)) {
-        e.ui.showInfo(QStringLiteral(
+        e.ui().showInfo(QStringLiteral(
             "Nothing was exported: the name of the picture must end in \".png\", \".svg\" or \".pdf\"."));
         return;
     }
     // A copy, since drawing stores the line midpoints in the tables.
-    ElementTables tables = e.doc.tables();
+    ElementTables tables = e.doc().tables();
     try {
-        writePicture(tables, e.doc.sheet().width(), e.doc.sheet().height(), path);
+        writePicture(tables, e.doc().sheet().width(), e.doc().sheet().height(), path);
     } catch (const ConvertError &error) {
         throw AppError(QStringLiteral("Cannot write file \"%1\". The scheme cannot be drawn: %2")
                            .arg(path, error.message()));

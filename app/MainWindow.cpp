@@ -128,10 +128,12 @@ bool MainWindow::guard(const std::function<void()> &handling)
 
 void MainWindow::endCommand()
 {
+    // Changes recorded outside a command's own step become one.
     try {
-        m_editor.closeStep();
+        m_editor.doc().closeStep();
     } catch (const std::bad_alloc &) {
-        m_editor.clearHistory();
+        m_editor.doc().startHistory();
+        m_editor.doc().markModified();
     }
     updateUndoActions();
     if (m_autosaver)
@@ -140,7 +142,7 @@ void MainWindow::endCommand()
 
 void MainWindow::startAutosave(const QString &folder)
 {
-    m_autosaver = std::make_unique<Autosaver>(m_editor.doc, folder);
+    m_autosaver = std::make_unique<Autosaver>(m_editor.doc(), folder);
     m_autosaver->setFailureHandler([this](const QString &reason) {
         QString why = reason;
         if (why.endsWith(QLatin1Char('.')))
@@ -159,7 +161,7 @@ void MainWindow::useSettings(QSettings *settings)
 
 void MainWindow::updateUndoActions()
 {
-    const QUndoStack &history = m_editor.history;
+    const QUndoStack &history = m_editor.doc().undoStack();
     const QString undoText = history.undoText();
     const QString redoText = history.redoText();
     m_ui.undoAction->setText(undoText.isEmpty() ? QStringLiteral("Undo")
@@ -173,11 +175,10 @@ void MainWindow::updateUndoActions()
 void MainWindow::FormCreate()
 {
     m_ui.quitAction->setShortcut(QKeySequence(Qt::Key_Escape));
-    m_editor.AppTitle = programTitle();
-    m_editor.doc.createSheet(842, 595);
+    m_appTitle = programTitle();
+    m_editor.doc().createSheet(842, 595);
     sheetGeometryChanged();
     navigateView(true, true);
-    m_editor.view.panStepX = m_editor.view.panStepY = m_editor.view.panAnchorX = m_editor.view.panAnchorY = 0;
     m_ui.moveLeftAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
     m_ui.moveUpAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     m_ui.moveRightAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
@@ -215,20 +216,20 @@ QPoint MainWindow::menuPopupPoint() const
 
 void MainWindow::menuButtonClick()
 {
-    if (!m_editor.MenuPopped) {
+    if (!m_menuPopped) {
         MenuButtonPress closing(m_ui.popupMenu, m_ui.menuButton);
         modal().popupMenu(m_ui.popupMenu, menuPopupPoint());
         // A press on this button that closed the menu never arrives as a click: the next
         // click opens the menu again.
-        m_editor.MenuPopped = !closing.closedTheMenu();
+        m_menuPopped = !closing.closedTheMenu();
     } else {
-        m_editor.MenuPopped = false;
+        m_menuPopped = false;
     }
 }
 
 void MainWindow::toolbarHover()
 {
-    m_editor.MenuPopped = false;
+    m_menuPopped = false;
 }
 
 QString MainWindow::aboutText(const QString &appTitle)
@@ -253,8 +254,8 @@ QString MainWindow::aboutText(const QString &appTitle)
 
 void MainWindow::showAbout()
 {
-    showInfo(aboutText(m_editor.AppTitle));
-    m_editor.MenuPopped = false;
+    showInfo(aboutText(m_appTitle));
+    m_menuPopped = false;
 }
 
 void MainWindow::quit()

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DocumentCommands.h"
 #include "app/MainWindowControls.h"
 #include "app/ModalProvider.h"
+#include "editor/DocumentCommands.h"
 #include "editor/Editor.h"
 #include "editor/EditorUi.h"
 
@@ -94,6 +94,7 @@ public:
     QSize drawingAreaClientSize() const override;
     void navigateView(bool resizeNavigator, bool placeVisiblePart) override;
     void setWindowCaption(const QString &caption) override;
+    QString applicationTitle() const override { return m_appTitle; }
     void showInfo(const QString &text) override;
     void showError(const QString &text) override;
     SaveAnswer askSaveChanges(const QString &question) override;
@@ -108,6 +109,10 @@ public:
 
     // The controls, reached by tests and the start-up code.
     const MainWindowControls &controls() const { return m_ui; }
+
+    // The Menu button's latch (see m_menuPopped).
+    bool menuLatched() const { return m_menuPopped; }
+    void setMenuLatched(bool latched) { m_menuPopped = latched; }
 
     // Ends a command at the event boundary and shows what Undo and Redo would do.
     void endCommand();
@@ -154,4 +159,9 @@ private:
     QMap<QAction *, bool> m_itemFollowedEnabled;
     bool m_created = false;
     int m_guardDepth = 0;
+    // The title set at start, which every caption ends with.
+    QString m_appTitle;
+    // The Menu button's latch: while set, its next click only clears it instead of opening the
+    // menu (a click that closed the menu never arrives as a click).
+    bool m_menuPopped = false;
 };

@@ -25,56 +25,64 @@ void MainWindow::buildActions()
 {
     Editor &e = m_editor;
     DocumentCommands &d = m_documents;
-    m_ui.newAction = makeAction("newAction", QStringLiteral("New"), [&d] { d.newScheme(); });
+    // Commands that end the Menu button's latch: the file commands as they start, the others
+    // once done.
+    const auto unlatched = [this](const std::function<void()> &command) {
+        return [this, command] {
+            m_menuPopped = false;
+            command();
+        };
+    };
+    const auto thenUnlatched = [this](const std::function<void()> &command) {
+        return [this, command] {
+            command();
+            m_menuPopped = false;
+        };
+    };
+    m_ui.newAction = makeAction("newAction", tr("New"), unlatched([&d] { d.newScheme(); }));
     m_ui.newAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_ui.openAction = makeAction("openAction", QStringLiteral("Open"), [&d] { d.openScheme(); });
+    m_ui.openAction = makeAction("openAction", tr("Open"), unlatched([&d] { d.openScheme(); }));
     m_ui.openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_ui.saveAction = makeAction("saveAction", QStringLiteral("Save"), [&d] { d.save(); });
+    m_ui.saveAction = makeAction("saveAction", tr("Save"), unlatched([&d] { d.save(); }));
     m_ui.saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_ui.deleteAction = makeAction("deleteAction", QStringLiteral("Delete"), [&e] { e.deleteSelection(); });
+    m_ui.deleteAction =
+        makeAction("deleteAction", tr("Delete"), thenUnlatched([&e] { e.deleteSelection(); }));
     m_ui.deleteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     m_ui.deleteAction->setEnabled(false);
     m_ui.reverseLineAction =
-        makeAction("reverseLineAction", QStringLiteral("ChangeLine"), [&e] { e.reverseSelectedLine(); });
+        makeAction("reverseLineAction", tr("ChangeLine"), thenUnlatched([&e] { e.reverseSelectedLine(); }));
     m_ui.reverseLineAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     m_ui.reverseLineAction->setEnabled(false);
-    m_ui.aboutAction = makeAction("aboutAction", QStringLiteral("About"), [this] { showAbout(); });
+    m_ui.aboutAction = makeAction("aboutAction", tr("About"), [this] { showAbout(); });
     m_ui.aboutAction->setShortcut(QKeySequence(Qt::Key_F1));
-    m_ui.quitAction = makeAction("quitAction", QStringLiteral("Quit"), [this] { quit(); });
-    m_ui.lockAction = makeAction("lockAction", QStringLiteral("LockSet"), [&e] { e.toggleLock(); });
+    m_ui.quitAction = makeAction("quitAction", tr("Quit"), [this] { quit(); });
+    m_ui.lockAction = makeAction("lockAction", tr("LockSet"), thenUnlatched([&e] { e.toggleLock(); }));
     m_ui.lockAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    m_ui.moveLeftAction =
-        makeAction("moveLeftAction", QStringLiteral("Move left"), [&e] { e.moveSelectionLeft(); });
-    m_ui.moveUpAction = makeAction("moveUpAction", QStringLiteral("Move up"), [&e] { e.moveSelectionUp(); });
-    m_ui.moveRightAction =
-        makeAction("moveRightAction", QStringLiteral("Move right"), [&e] { e.moveSelectionRight(); });
-    m_ui.moveDownAction =
-        makeAction("moveDownAction", QStringLiteral("Move down"), [&e] { e.moveSelectionDown(); });
-    m_ui.scrollDownAction =
-        makeAction("scrollDownAction", QStringLiteral("Scroll down"), [&e] { e.scrollSheetDown(); });
-    m_ui.scrollUpAction =
-        makeAction("scrollUpAction", QStringLiteral("Scroll up"), [&e] { e.scrollSheetUp(); });
-    m_ui.scrollLeftAction =
-        makeAction("scrollLeftAction", QStringLiteral("Scroll left"), [&e] { e.scrollSheetLeft(); });
-    m_ui.scrollRightAction =
-        makeAction("scrollRightAction", QStringLiteral("Scroll right"), [&e] { e.scrollSheetRight(); });
-    m_ui.saveAsAction = makeAction("saveAsAction", QStringLiteral("Save as"), [&d] { d.saveAs(); });
-    m_ui.copyImageAction =
-        makeAction("copyImageAction", QStringLiteral("Copy Image"), [&d] { d.copyImage(); });
+    const auto move = [&e](Direction d) { return [&e, d] { e.ObjMoveOnCanvas(d); }; };
+    m_ui.moveLeftAction = makeAction("moveLeftAction", tr("Move left"), move(Direction::Left));
+    m_ui.moveUpAction = makeAction("moveUpAction", tr("Move up"), move(Direction::Up));
+    m_ui.moveRightAction = makeAction("moveRightAction", tr("Move right"), move(Direction::Right));
+    m_ui.moveDownAction = makeAction("moveDownAction", tr("Move down"), move(Direction::Down));
+    const auto scroll = [&e](Direction d) { return [&e, d] { e.scrollSheet(d); }; };
+    m_ui.scrollDownAction = makeAction("scrollDownAction", tr("Scroll down"), scroll(Direction::Down));
+    m_ui.scrollUpAction = makeAction("scrollUpAction", tr("Scroll up"), scroll(Direction::Up));
+    m_ui.scrollLeftAction = makeAction("scrollLeftAction", tr("Scroll left"), scroll(Direction::Left));
+    m_ui.scrollRightAction = makeAction("scrollRightAction", tr("Scroll right"), scroll(Direction::Right));
+    m_ui.saveAsAction = makeAction("saveAsAction", tr("Save as"), unlatched([&d] { d.saveAs(); }));
+    m_ui.copyImageAction = makeAction("copyImageAction", tr("Copy Image"), [&d] { d.copyImage(); });
     m_ui.saveBitmapAction =
-        makeAction("saveBitmapAction", QStringLiteral("Save as Bitmap"), [&d] { d.saveAsBitmap(); });
-    m_ui.exportAction = makeAction("exportAction", QStringLiteral("Export..."),
-                                   [this] { exportPicture(m_editor, m_documents.dialogFolder()); });
-    m_ui.navigatorAction =
-        makeAction("navigatorAction", QStringLiteral("View navigator"), [&e] { e.toggleNavigator(); });
-    m_ui.selectAllAction =
-        makeAction("selectAllAction", QStringLiteral("Select All"), [&e] { e.selectAllCommand(); });
+        makeAction("saveBitmapAction", tr("Save as Bitmap"), unlatched([&d] { d.saveAsBitmap(); }));
+    m_ui.exportAction =
+        makeAction("exportAction", tr("Export..."),
+                   unlatched([this] { exportPicture(m_editor, m_documents.dialogFolder()); }));
+    m_ui.navigatorAction = makeAction("navigatorAction", tr("View navigator"), [&e] { e.toggleNavigator(); });
+    m_ui.selectAllAction = makeAction("selectAllAction", tr("Select All"), [&e] { e.SelectAllObjects(); });
     m_ui.selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     m_ui.selectAllAction->setEnabled(false);
-    m_ui.undoAction = makeAction("undoAction", QStringLiteral("Undo"), [&e] { e.undo(); });
+    m_ui.undoAction = makeAction("undoAction", tr("Undo"), [&e] { e.undo(); });
     m_ui.undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_ui.undoAction->setEnabled(false);
-    m_ui.redoAction = makeAction("redoAction", QStringLiteral("Redo"), [&e] { e.redo(); });
+    m_ui.redoAction = makeAction("redoAction", tr("Redo"), [&e] { e.redo(); });
     m_ui.redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_ui.redoAction->setEnabled(false);
@@ -134,7 +142,7 @@ void MainWindow::buildMenu()
     m_ui.newItem->setIcon(QIcon(glyphPixmap(Glyph::NewPage)));
     m_ui.openItem = makeItem("openItem", m_ui.openAction);
     m_ui.openItem->setIcon(QIcon(glyphPixmap(Glyph::OpenFolder)));
-    m_ui.recentMenu = m_ui.popupMenu->addMenu(QStringLiteral("Open Recent"));
+    m_ui.recentMenu = m_ui.popupMenu->addMenu(tr("Open Recent"));
     m_ui.recentMenu->setObjectName(QStringLiteral("recentMenu"));
     m_documents.recentFiles().setChangeHandler([this] { fillRecentMenu(); });
     fillRecentMenu();
@@ -158,8 +166,8 @@ void MainWindow::buildMenu()
     m_ui.selectAllItem = makeItem("selectAllItem", m_ui.selectAllAction);
     m_ui.popupMenu->addSeparator();
     m_ui.navigatorItem = makeItem("navigatorItem", m_ui.navigatorAction);
-    m_ui.lockItem = makeItem("lockItem", m_ui.lockAction, QStringLiteral("Lock"));
-    m_ui.aboutItem = makeItem("aboutItem", m_ui.aboutAction, QStringLiteral("Help"));
+    m_ui.lockItem = makeItem("lockItem", m_ui.lockAction, tr("Lock"));
+    m_ui.aboutItem = makeItem("aboutItem", m_ui.aboutAction, tr("Help"));
     m_ui.quitItem = makeItem("quitItem", m_ui.quitAction);
 }
 
@@ -179,11 +187,16 @@ void MainWindow::fillRecentMenu()
                                               : QStringLiteral("1&0 %1").arg(shown));
         connect(
             item, &QAction::triggered, this,
-            [this, path = paths[i]] { guard([this, &path] { m_documents.openRecent(path); }); },
+            [this, path = paths[i]] {
+                guard([this, &path] {
+                    m_menuPopped = false;
+                    m_documents.openRecent(path);
+                });
+            },
             Qt::QueuedConnection);
     }
     menu->addSeparator();
-    QAction *clear = menu->addAction(QStringLiteral("Clear Menu"));
+    QAction *clear = menu->addAction(tr("Clear Menu"));
     clear->setObjectName(QStringLiteral("clearRecentItem"));
     clear->setEnabled(!paths.isEmpty());
     connect(clear, &QAction::triggered, this,

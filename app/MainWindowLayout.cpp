@@ -138,7 +138,7 @@ void MainWindow::buildDrawingArea()
     m_ui.drawingArea->setFont(controlFont());
 
     m_ui.sheetView = new SheetView(m_ui.drawingArea);
-    m_ui.sheetView->setImage(&m_editor.overlayImage);
+    m_ui.sheetView->setImage(&m_editor.overlayImage());
 
     m_ui.heightButtons = new Panel(m_ui.drawingArea);
     m_ui.heightButtons->resize(25, 31);

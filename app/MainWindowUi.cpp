@@ -193,7 +193,7 @@ void MainWindow::setToolDown(Ctl button)
 
 void MainWindow::overlayChanged()
 {
-    const QImage &img = m_editor.overlayImage;
+    const QImage &img = m_editor.overlayImage();
     if (!img.isNull() && img.size() != m_ui.sheetView->size())
         m_ui.sheetView->resize(img.size());
     m_ui.sheetView->repaint();
@@ -201,8 +201,9 @@ void MainWindow::overlayChanged()
 
 void MainWindow::sheetGeometryChanged()
 {
-    const SheetBitmap &s = m_editor.doc.sheet();
-    m_ui.sheetView->setGeometry(s.left, s.top, s.width(), s.height());
+    const SheetBitmap &s = m_editor.doc().sheet();
+    const Viewport &view = m_editor.viewport();
+    m_ui.sheetView->setGeometry(view.sheetLeft, view.sheetTop, s.width(), s.height());
 }
 
 QSize MainWindow::drawingAreaClientSize() const
@@ -213,10 +214,10 @@ QSize MainWindow::drawingAreaClientSize() const
 void MainWindow::navigateView(bool resizeNavigator, bool placeVisiblePart)
 {
     NavigatorInput in;
-    in.sheetWidth = m_editor.doc.sheet().width();
-    in.sheetHeight = m_editor.doc.sheet().height();
-    in.sheetLeft = m_editor.doc.sheet().left;
-    in.sheetTop = m_editor.doc.sheet().top;
+    in.sheetWidth = m_editor.doc().sheet().width();
+    in.sheetHeight = m_editor.doc().sheet().height();
+    in.sheetLeft = m_editor.viewport().sheetLeft;
+    in.sheetTop = m_editor.viewport().sheetTop;
     in.areaClient = drawingAreaClientSize();
     in.sheetPanel = m_ui.navigatorSheet->size();
     in.btnHorizPanel = m_ui.widthButtons->size();

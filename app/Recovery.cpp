@@ -64,7 +64,7 @@ bool offerRecovery(MainWindow &form, const QString &folder, const QString &named
             if (!broken.isEmpty())
                 form.showInfo(broken.join(QLatin1Char('\n')));
             broken.clear();
-            const QString title = form.editor().AppTitle;
+            const QString title = form.applicationTitle();
             // A scheme named on the command line is opened unless other changes are recovered.
             const QString instead =
                 QDir::cleanPath(file.originalPath) == namedScheme ? QString() : namedScheme;

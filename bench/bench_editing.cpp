@@ -2,6 +2,7 @@
 #include "editor/SchemeStep.h"
 #include "model/TableOps.h"
 #include "support/EditorRig.h"
+#include "support/EditorTestAccess.h"
 #include "toolkit/IntText.h"
 
 #include <benchmark/benchmark.h>
@@ -27,7 +28,7 @@ EditorRig generatedRig(int count, int lines = -1)
 std::vector<QPoint> probePoints(const Editor &e)
 {
     std::vector<QPoint> points;
-    for (const StringGrid *table : {&e.doc.rectangles(), &e.doc.points()})
+    for (const StringGrid *table : {&e.doc().rectangles(), &e.doc().points()})
         for (int r = 1; r < std::min(table->RowCount() - 1, 33); ++r)
             points.emplace_back(StrToInt(table->Cells(ColX, r)), StrToInt(table->Cells(ColY, r)));
     for (int i = 0; i < 32; ++i)
@@ -44,7 +45,7 @@ void BM_FindAndSelect(benchmark::State &state)
     for (auto _ : state) {
         const QPoint p = points[i++ % points.size()];
         rig.e.Find_and_Select(p.x(), p.y());
-        benchmark::DoNotOptimize(rig.e.sel.kind);
+        benchmark::DoNotOptimize(rig.e.selection().kind);
     }
 }
 
@@ -57,9 +58,9 @@ void BM_HitTestSearch(benchmark::State &state)
     size_t i = 0;
     for (auto _ : state) {
         const QPoint p = points[i % points.size()];
-        rig.e.GetRecHPE_on_Coord(p.x(), p.y(), i % 2 ? rig.e.doc.points() : rig.e.doc.rectangles());
+        rig.e.GetRecHPE_on_Coord(p.x(), p.y(), i % 2 ? rig.e.doc().points() : rig.e.doc().rectangles());
         ++i;
-        benchmark::DoNotOptimize(rig.e.sel.kind);
+        benchmark::DoNotOptimize(rig.e.selection().kind);
     }
 }
 
@@ -70,14 +71,14 @@ void BM_CreateElement(benchmark::State &state)
     Editor &e = rig.e;
     int i = 0;
     for (auto _ : state) {
-        e.gesture.tool = Tool::Rectangle;
+        EditorTestAccess::gesture(e).tool = Tool::Rectangle;
         e.sheetPress(mbLeft, 0, 100 + (i * 53) % 2000, 100 + (i * 71) % 3000);
         ++i;
         state.PauseTiming();
-        if (e.sel.kind != ElementKind::Rectangle)
+        if (e.selection().kind != ElementKind::Rectangle)
             state.SkipWithError("the new rectangle was not selected");
-        e.doc.removeRow(e.doc.rectangles(), e.doc.rectangles().RowCount() - 2);
-        e.doc.takeChanges();
+        e.doc().removeRow(e.doc().rectangles(), e.doc().rectangles().RowCount() - 2);
+        e.doc().takeChanges();
         state.ResumeTiming();
     }
 }
@@ -88,12 +89,13 @@ void BM_DeletePointWithLines(benchmark::State &state)
     const int lines = int(state.range(0));
     EditorRig rig = generatedRig(10000, 10000);
     Editor &e = rig.e;
-    const QString hub = e.doc.points().Cells(ColName, 1);
+    const QString hub = e.doc().points().Cells(ColName, 1);
     for (int k = 0; k < lines; ++k) {
-        const StringGrid &table = k % 2 ? e.doc.points() : e.doc.rectangles();
-        e.doc.appendRow(e.doc.lines(), {hub + '-' + table.Cells(ColName, 2 + k / 2), "0", "0", QString()});
+        const StringGrid &table = k % 2 ? e.doc().points() : e.doc().rectangles();
+        e.doc().appendRow(e.doc().lines(),
+                          {hub + '-' + table.Cells(ColName, 2 + k / 2), "0", "0", QString()});
     }
-    const ElementTables before = e.doc.tables();
+    const ElementTables before = e.doc().tables();
     int attached = 0;
     for (int r = 1; r < before.EGrid.RowCount() - 1; ++r) {
         const QString &name = before.EGrid.Cells(ColName, r);
@@ -101,15 +103,15 @@ void BM_DeletePointWithLines(benchmark::State &state)
     }
     for (auto _ : state) {
         state.PauseTiming();
-        e.doc.adoptTables(ElementTables(before));
+        e.doc().adoptTables(ElementTables(before));
         state.ResumeTiming();
-        e.DeleteElementModel(1, e.doc.points());
+        EditorTestAccess::DeleteElementModel(e, 1, e.doc().points());
         state.PauseTiming();
-        e.doc.takeChanges();
+        e.doc().takeChanges();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(e.doc.lines().RowCount());
+        benchmark::DoNotOptimize(e.doc().lines().RowCount());
     }
-    if (e.doc.lines().RowCount() != before.EGrid.RowCount() - attached)
+    if (e.doc().lines().RowCount() != before.EGrid.RowCount() - attached)
         state.SkipWithError("not every line of the point was deleted");
 }
 
@@ -118,18 +120,18 @@ void BM_UndoRedoMove(benchmark::State &state)
 {
     EditorRig rig = generatedRig(int(state.range(0)));
     Editor &e = rig.e;
-    const StringGrid &points = e.doc.points();
+    const StringGrid &points = e.doc().points();
     e.Find_and_Select(StrToInt(points.Cells(ColX, 1)), StrToInt(points.Cells(ColY, 1)));
     e.ObjMoveOnCanvas(Direction::Right);
-    e.closeStep();
-    if (!e.history.canUndo())
+    e.doc().closeStep();
+    if (!e.doc().undoStack().canUndo())
         state.SkipWithError("the move made no step");
     for (auto _ : state) {
         e.undo();
         e.redo();
     }
     state.counters["changes"] =
-        double(static_cast<const SchemeStep *>(e.history.command(0))->changes().size());
+        double(static_cast<const SchemeStep *>(e.doc().undoStack().command(0))->changes().size());
 }
 
 // A select-all keyboard move: what it records, and taking it back and making it again without
@@ -139,13 +141,13 @@ void BM_ApplySelectAllMove(benchmark::State &state)
     EditorRig rig = generatedRig(int(state.range(0)));
     Editor &e = rig.e;
     e.SelectAllObjects();
-    const StringGrid &points = e.doc.points();
+    const StringGrid &points = e.doc().points();
     e.Find_and_Select(StrToInt(points.Cells(ColX, 1)), StrToInt(points.Cells(ColY, 1)));
     e.ObjMoveOnCanvas(Direction::Right);
-    const ChangeList changes = e.doc.takeChanges();
+    const ChangeList changes = e.doc().takeChanges();
     for (auto _ : state) {
-        e.doc.applyChanges(changes, false);
-        e.doc.applyChanges(changes, true);
+        e.doc().applyChanges(changes, false);
+        e.doc().applyChanges(changes, true);
     }
     state.counters["changes"] = double(changes.size());
 }

@@ -31,14 +31,14 @@ struct SelectedRig {
                 appendRow(tables.EGrid,
                           {tables.HGrid.Cells(ColName, r) + '-' + tables.PGrid.Cells(ColName, 1 + k), "0",
                            "0", QString()});
-        e.doc.adoptTables(std::move(tables));
-        e.doc.createSheet(options.sheet.width(), options.sheet.height());
+        e.doc().adoptTables(std::move(tables));
+        e.doc().createSheet(options.sheet.width(), options.sheet.height());
         e.UpdateImageModel();
-        e.closeStep();
+        e.doc().closeStep();
         // The first rectangle that a click on its centre selects (others may lie over it).
-        for (row = 1; row < e.doc.rectangles().RowCount() - 1; ++row) {
-            x = StrToInt(e.doc.rectangles().Cells(ColX, row));
-            y = StrToInt(e.doc.rectangles().Cells(ColY, row));
+        for (row = 1; row < e.doc().rectangles().RowCount() - 1; ++row) {
+            x = StrToInt(e.doc().rectangles().Cells(ColX, row));
+            y = StrToInt(e.doc().rectangles().Cells(ColY, row));
             select();
             if (selected())
                 break;
@@ -48,9 +48,12 @@ struct SelectedRig {
     void select()
     {
         e.Find_and_Select(x, y);
-        e.closeStep();
+        e.doc().closeStep();
     }
-    bool selected() const { return e.sel.kind == ElementKind::Rectangle && e.doc.rectangles().Row() == row; }
+    bool selected() const
+    {
+        return e.selection().kind == ElementKind::Rectangle && e.doc().rectangles().Row() == row;
+    }
 };
 
 // Ctrl+Right and Ctrl+Left in turn: the move, its redraw and overlay refresh, the undo step.
@@ -62,7 +65,7 @@ void BM_KeyMoveOne(benchmark::State &state)
     bool right = true;
     for (auto _ : state) {
         rig.e.ObjMoveOnCanvas(right ? Direction::Right : Direction::Left);
-        rig.e.closeStep();
+        rig.e.doc().closeStep();
         right = !right;
     }
 }
@@ -77,10 +80,10 @@ void BM_RedrawAfterMove(benchmark::State &state)
         state.PauseTiming();
         rig.x += dx;
         dx = -dx;
-        e.doc.setCell(e.doc.rectangles(), ColX, rig.row, QString::number(rig.x));
+        e.doc().setCell(e.doc().rectangles(), ColX, rig.row, QString::number(rig.x));
         state.ResumeTiming();
         e.UpdateImageModel();
-        e.closeStep();
+        e.doc().closeStep();
     }
 }
 
@@ -96,7 +99,7 @@ void BM_DragReleaseOne(benchmark::State &state)
         e.sheetMove(0, rig.x + dx / 2, rig.y);
         state.ResumeTiming();
         e.sheetRelease(mbLeft, 0, rig.x + dx, rig.y);
-        e.closeStep();
+        e.doc().closeStep();
         state.PauseTiming();
         rig.x += dx;
         dx = -dx;
@@ -117,7 +120,7 @@ void BM_CaptionEditOne(benchmark::State &state)
                        i++ % 2 ? QStringLiteral("Box") : QStringLiteral("A much longer caption"));
         state.ResumeTiming();
         rig.e.captionKeyFilter(QChar(13));
-        rig.e.closeStep();
+        rig.e.doc().closeStep();
     }
 }
 
@@ -129,7 +132,7 @@ void BM_DeleteWithLines(benchmark::State &state)
         state.SkipWithError("the selected rectangle has no lines of its own");
     for (auto _ : state) {
         rig.e.deleteSelection();
-        rig.e.closeStep();
+        rig.e.doc().closeStep();
         state.PauseTiming();
         rig.e.undo();
         rig.select();

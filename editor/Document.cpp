@@ -5,9 +5,69 @@
 #include "render/SceneRedraw.h"
 #include "toolkit/IntText.h"
 
+#include <new>
 #include <optional>
 #include <utility>
 #include <vector>
+
+Document::Document()
+{
+    m_history.setUndoLimit(kHistorySteps);
+}
+
+Document::Step::Step(Document &doc, const QString &name) : m_doc(doc)
+{
+    if (m_doc.m_stepDepth++ == 0)
+        m_doc.m_stepName = name;
+}
+
+Document::Step::~Step()
+{
+    if (--m_doc.m_stepDepth > 0)
+        return;
+    try {
+        m_doc.closeStep();
+    } catch (const std::bad_alloc &) {
+        // No memory for the step: the history starts anew rather than replay a wrong state.
+        m_doc.startHistory();
+        m_doc.markModified();
+    }
+    m_doc.m_stepName.clear();
+}
+
+void Document::closeStep()
+{
+    if (m_changes.empty())
+        return;
+    const QString name = m_stepName.isEmpty() ? QStringLiteral("Edit") : m_stepName;
+    m_history.push(new SchemeStep(name, takeChanges(), [this](const ChangeList &changes, bool forward) {
+        applyStep(changes, forward);
+    }));
+}
+
+void Document::applyStep(const ChangeList &changes, bool forward)
+{
+    applyChanges(changes, forward);
+    m_markedModified = false;
+    if (m_applier)
+        m_applier(changes, forward);
+}
+
+void Document::startHistory()
+{
+    m_changes.clear();
+    m_history.clear();
+    m_markedModified = false;
+    m_savedLocked = m_locked;
+}
+
+void Document::markSaved()
+{
+    closeStep();
+    m_history.setClean();
+    m_markedModified = false;
+    m_savedLocked = m_locked;
+}
 
 void Document::setLocked(bool locked)
 {
@@ -116,7 +176,6 @@ void Document::deleteElement(int row, const StringGrid &table)
             record(std::move(c));
     }
     removeRow(grid, row);
-    m_modified = true;
 }
 
 void Document::setSheetSize(int width, int height)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/SchemeStep.h"
 #include "model/ElementTables.h"
 #include "model/SchemeChange.h"
 #include "render/AreaRedraw.h"
@@ -7,19 +8,21 @@
 #include "toolkit/TextList.h"
 
 #include <QString>
+#include <QUndoStack>
 
 #include <optional>
 
-// The scheme being edited: its three tables, the sheet, the lock, the file it belongs to and
-// whether it changed since it was last saved or opened.
+// The scheme being edited: its three tables, the sheet, the lock, the file it belongs to, its
+// history of undo steps and whether it changed since it was last saved or opened.
 //
 // Every change to the tables and the sheet size goes through the methods below, which record
 // what changed (cells with their old and new texts, rows inserted and removed, sizes). Line
-// midpoints, which the redraw derives from the lines' ends, are the one exception. The
-// record of a command is what undo and redo replay and what autosave and redraw follow.
+// midpoints, which the redraw derives from the lines' ends, are the one exception. What a
+// command records becomes one undo step when its Step ends; the steps are what undo and redo
+// replay, and the record is what autosave and redraw follow.
 class Document {
 public:
-    Document() = default;
+    Document();
     Document(const Document &) = delete;
     Document &operator=(const Document &) = delete;
 
@@ -34,8 +37,6 @@ public:
 
     bool locked() const { return m_locked; }
     void setLocked(bool locked);
-    bool modified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
     const QString &fileName() const { return m_fileName; }
     void setFileName(const QString &fileName) { m_fileName = fileName; }
 
@@ -76,12 +77,49 @@ public:
     void adoptTables(ElementTables &&tables);
     void createSheet(int width, int height);
 
+    // --- Undo steps ---
+    // A command's changes become one undo step, named as the command opened it, when the
+    // outermost Step ends (also when the command fails part-way). A command that changes
+    // nothing adds no step.
+    class Step {
+    public:
+        Step(Document &doc, const QString &name);
+        ~Step();
+        Step(const Step &) = delete;
+        Step &operator=(const Step &) = delete;
+
+    private:
+        Document &m_doc;
+    };
+    // The history, oldest step first; at most kHistorySteps are kept.
+    static constexpr int kHistorySteps = 1000;
+    QUndoStack &undoStack() { return m_history; }
+    const QUndoStack &undoStack() const { return m_history; }
+    // What undo and redo do with a step's changes besides applying them (set by the editor,
+    // which brings the window up to date).
+    void setStepApplier(SchemeStep::Apply apply) { m_applier = std::move(apply); }
+    // Pushes the changes recorded outside any Step as one step ("Edit").
+    void closeStep();
+    // The history starts anew (New, Open): nothing is modified.
+    void startHistory();
+
+    // --- Modified ---
+    // The scheme differs from its file: the history is away from the state last saved or
+    // opened, the lock differs, or a command counted as a change outside the history.
+    bool modified() const { return !m_history.isClean() || m_markedModified || m_locked != m_savedLocked; }
+    // Counts the scheme as changed although no undo step says so: the lock (which is not a step),
+    // and the commands that count as a change without changing a cell (Enter applying the same
+    // texts, a press of the line tool that makes no line). Undo and redo clear it.
+    void markModified() { m_markedModified = true; }
+    // The scheme was written to its file: this state of the history is the saved one.
+    void markSaved();
+    // A recovered scheme: no state of its history is saved.
+    void markUnsaved() { m_history.resetClean(); }
+
     // --- The record ---
-    // The changes since the record was last taken, and the name of the command that made them.
+    // The changes recorded since they were last taken.
     bool hasChanges() const { return !m_changes.empty(); }
     ChangeList takeChanges();
-    const QString &stepName() const { return m_stepName; }
-    void setStepName(const QString &name) { m_stepName = name; }
     // Grows with every change, the lock and whole-scheme replacements included.
     quint64 revision() const { return m_revision; }
     // Makes recorded changes again (forward) or takes them back, in the right order. Not
@@ -100,16 +138,24 @@ private:
     SchemeChange removal(const StringGrid &grid, int row) const;
     void fullRedraw(const TextList &multiSelection);
 
+    // Undo and redo of a step: the changes applied, then the applier.
+    void applyStep(const ChangeList &changes, bool forward);
+
     ElementTables m_tables;
     SheetBitmap m_sheet;
     bool m_locked = false;
-    bool m_modified = false;
     QString m_fileName;
 
     // The sheet's items and the changes since they were drawn.
     IncrementalScene m_scene;
 
     ChangeList m_changes;
-    QString m_stepName;
     quint64 m_revision = 0;
+
+    QUndoStack m_history;
+    SchemeStep::Apply m_applier;
+    int m_stepDepth = 0;
+    QString m_stepName;
+    bool m_markedModified = false;
+    bool m_savedLocked = false;
 };

@@ -24,144 +24,147 @@ QImage overlayCopy(const QImage &picture)
 
 } // namespace
 
-Editor::Editor(EditorUi &ui_) : ui(ui_)
+Editor::Editor(EditorUi &ui) : m_ui(ui)
 {
-    history.setUndoLimit(kHistorySteps);
-    overlay.setDamageLog(&overlayDamage);
+    m_overlay.setDamageLog(&m_overlayDamage);
+    m_doc.setStepApplier([this](const ChangeList &changes, bool forward) { applyStep(changes, forward); });
 }
 
 bool Editor::getCountElements() const
 {
-    return !locked() && (doc.points().RowCount() > 2 || doc.rectangles().RowCount() > 2);
+    return !locked() && (m_doc.points().RowCount() > 2 || m_doc.rectangles().RowCount() > 2);
 }
 
 void Editor::DeleteElementModel(int row, const StringGrid &table)
 {
-    doc.deleteElement(row, table);
-    ui.setText(Ctl::CaptionEdit, QString());
-    ui.setText(Ctl::XEdit, QString());
-    ui.setText(Ctl::YEdit, QString());
-    sel.kind = ElementKind::None;
+    m_doc.deleteElement(row, table);
+    m_ui.setText(Ctl::CaptionEdit, QString());
+    m_ui.setText(Ctl::XEdit, QString());
+    m_ui.setText(Ctl::YEdit, QString());
+    m_sel.kind = ElementKind::None;
     refreshOverlay();
-    ui.setEnabled(Ctl::DeleteButton, false);
-    ui.setEnabled(Ctl::DeleteAction, false);
-    ui.setEnabled(Ctl::ReverseLineButton, false);
-    ui.setEnabled(Ctl::ReverseLineAction, false);
     SetStateLine();
-    ui.setEnabled(Ctl::SelectAllAction, getCountElements());
+    updateCommandStates();
 }
 
 void Editor::ClearAll()
 {
-    doc.clearTables();
-    sel.selX = sel.selY = sel.selX2 = sel.selY2 = -1;
-    sel.selCaption = QStringLiteral("HP");
-    sel.kind = ElementKind::None;
+    m_doc.clearTables();
+    m_sel.selX = m_sel.selY = m_sel.selX2 = m_sel.selY2 = -1;
+    m_sel.selCaption = QStringLiteral("HP");
+    m_sel.kind = ElementKind::None;
     refreshOverlay();
-    doc.setFileName(QString());
-    ListLoadsave.clear();
-    ListDist.clear();
-    ui.setEnabled(Ctl::DeleteButton, false);
-    ui.setEnabled(Ctl::DeleteAction, false);
-    ui.setEnabled(Ctl::ReverseLineButton, false);
-    ui.setEnabled(Ctl::ReverseLineAction, false);
-    ui.setEnabled(Ctl::SelectAllAction, false);
-    ui.setWindowCaption(AppTitle);
-    doc.setLocked(false);
-    ui.setChecked(Ctl::LockAction, false);
+    m_doc.setFileName(QString());
+    m_distances.clear();
+    m_ui.setWindowCaption(m_ui.applicationTitle());
+    m_doc.setLocked(false);
+    m_ui.setChecked(Ctl::LockAction, false);
     InstrumEnabled(true);
-    view.panStepX = view.panStepY = view.panAnchorX = view.panAnchorY = 0;
-    doc.sheet().left = 0;
-    doc.sheet().top = 0;
-    ui.sheetGeometryChanged();
-    multi.clear();
+    m_view.panStepX = m_view.panStepY = m_view.panAnchorX = m_view.panAnchorY = 0;
+    m_view.sheetLeft = 0;
+    m_view.sheetTop = 0;
+    m_ui.sheetGeometryChanged();
+    m_multi.clear();
+    updateCommandStates();
     refreshOverlay();
 }
 
 void Editor::InstrumEnabled(bool enabled)
 {
-    sel.kind = ElementKind::None;
+    m_sel.kind = ElementKind::None;
     for (Ctl c : {Ctl::CursorTool, Ctl::RectangleTool, Ctl::PointTool, Ctl::LineTool, Ctl::ColorList,
                   Ctl::CaptionEdit, Ctl::XEdit, Ctl::YEdit, Ctl::HeightMinus, Ctl::HeightPlus,
                   Ctl::WidthMinus, Ctl::WidthPlus, Ctl::CaptionLabel, Ctl::XLabel, Ctl::YLabel})
-        ui.setEnabled(c, enabled);
-    ui.setVisible(Ctl::HeightButtons, enabled);
-    ui.setVisible(Ctl::WidthButtons, enabled);
-    ui.setEnabled(Ctl::ReverseLineButton, false);
-    ui.setEnabled(Ctl::ReverseLineAction, false);
-    ui.setEnabled(Ctl::DeleteButton, false);
-    ui.setEnabled(Ctl::DeleteAction, false);
+        m_ui.setEnabled(c, enabled);
+    m_ui.setVisible(Ctl::HeightButtons, enabled);
+    m_ui.setVisible(Ctl::WidthButtons, enabled);
+    updateCommandStates();
     SetStateLine();
+}
+
+void Editor::updateCommandStates()
+{
+    // Delete takes the selected element or line, or the members of Select All; ChangeLine a
+    // selected line. A locked scheme has neither.
+    const bool editable = !locked();
+    const bool anything = m_sel.kind != ElementKind::None || m_multi.count() > 0;
+    const bool line = m_sel.kind == ElementKind::Line;
+    for (Ctl c : {Ctl::DeleteButton, Ctl::DeleteAction})
+        m_ui.setEnabled(c, editable && anything);
+    for (Ctl c : {Ctl::ReverseLineButton, Ctl::ReverseLineAction, Ctl::ReverseLineItem})
+        m_ui.setEnabled(c, editable && line);
+    m_ui.setEnabled(Ctl::SelectAllAction, getCountElements());
 }
 
 void Editor::SetStateLine()
 {
     if (locked())
         return;
-    ui.setEnabled(Ctl::LineTool, doc.points().RowCount() + doc.rectangles().RowCount() - 2 >= 4);
+    m_ui.setEnabled(Ctl::LineTool, m_doc.points().RowCount() + m_doc.rectangles().RowCount() - 2 >= 4);
 }
 
 void Editor::UpdateImageModel()
 {
-    doc.redraw(multi.list());
-    multi.lookDrawn();
+    m_doc.redraw(m_multi.list());
+    m_multi.lookDrawn();
     refreshOverlay();
 }
 
 void Editor::refreshOverlay()
 {
-    // The overlay's buffer is kept while the doc.sheet() keeps its size and layout; then only the
-    // areas the doc.sheet() or the last overlay drawing changed are copied back from the doc.sheet().
+    // The overlay's buffer is kept while the sheet keeps its size and layout; then only the
+    // areas the sheet or the last overlay drawing changed are copied back from the sheet.
     // The grid's dots are not logged: a paint that draws the grid puts them back unchanged,
     // and one that does not starts from the whole picture.
-    const QImage &picture = doc.sheet().image();
-    DamageLog &sheetDamage = doc.sheet().damage();
-    // While the grid's dots stay on the overlay, they are drawn again only where copying wiped them.
+    const QImage &picture = m_doc.sheet().image();
+    DamageLog &sheetDamage = m_doc.sheet().damage();
+    // While the grid's dots stay on the m_overlay, they are drawn again only where copying wiped them.
     std::vector<QRect> gridAreas;
     bool wholeGrid = true;
-    if (!picture.isNull() && overlayImage.size() == picture.size() &&
-        overlayImage.format() == picture.format() && overlayImage.bytesPerLine() == picture.bytesPerLine()) {
-        if (sheetDamage.all() || (m_gridOnOverlay && (locked() || !view.gridVisible)))
-            overlayDamage.addAll();
-        if (!overlayDamage.all() && m_gridOnOverlay) {
+    if (!picture.isNull() && m_overlayImage.size() == picture.size() &&
+        m_overlayImage.format() == picture.format() &&
+        m_overlayImage.bytesPerLine() == picture.bytesPerLine()) {
+        if (sheetDamage.all() || (m_gridOnOverlay && (locked() || !m_view.gridVisible)))
+            m_overlayDamage.addAll();
+        if (!m_overlayDamage.all() && m_gridOnOverlay) {
             wholeGrid = false;
             gridAreas = sheetDamage.rects();
-            gridAreas.insert(gridAreas.end(), overlayDamage.rects().begin(), overlayDamage.rects().end());
+            gridAreas.insert(gridAreas.end(), m_overlayDamage.rects().begin(), m_overlayDamage.rects().end());
         }
-        if (!overlayDamage.all())
-            copyDamage(sheetDamage, picture, overlayImage);
-        copyDamage(overlayDamage, picture, overlayImage);
-        if (overlayDamage.all())
+        if (!m_overlayDamage.all())
+            copyDamage(sheetDamage, picture, m_overlayImage);
+        copyDamage(m_overlayDamage, picture, m_overlayImage);
+        if (m_overlayDamage.all())
             m_gridOnOverlay = false;
     } else {
-        overlayImage = overlayCopy(picture);
+        m_overlayImage = overlayCopy(picture);
         m_gridOnOverlay = false;
     }
     sheetDamage.clear();
-    overlayDamage.clear();
-    overlay.setImage(&overlayImage);
+    m_overlayDamage.clear();
+    m_overlay.setImage(&m_overlayImage);
     paintOverlay(wholeGrid ? nullptr : &gridAreas);
-    ui.overlayChanged();
+    m_ui.overlayChanged();
 }
 
 void Editor::paintOverlay(const std::vector<QRect> *gridAreas)
 {
     // The overlay canvas starts each paint with a white brush and the window's caption font.
-    overlay.setBrushColor(clWhite);
-    overlay.setFontName(captionFontName());
-    overlay.setFontSize(kCaptionPixelSize);
+    m_overlay.setBrushColor(clWhite);
+    m_overlay.setFontName(captionFontName());
+    m_overlay.setFontSize(kCaptionPixelSize);
     OverlayState state;
     state.locked = locked();
-    state.gridVisible = view.gridVisible;
-    state.selectedKind = sel.kind;
-    state.selX = sel.selX;
-    state.selY = sel.selY;
-    state.selX2 = sel.selX2;
-    state.selY2 = sel.selY2;
-    state.selCaption = sel.selCaption;
+    state.gridVisible = m_view.gridVisible;
+    state.selectedKind = m_sel.kind;
+    state.selX = m_sel.selX;
+    state.selY = m_sel.selY;
+    state.selX2 = m_sel.selX2;
+    state.selY2 = m_sel.selY2;
+    state.selCaption = m_sel.selCaption;
     state.currentColor = selectionFillColor(*this);
-    overlay.setDamageLog(nullptr);
-    m_gridOnOverlay = paintOverlayGrid(overlay, state, gridAreas) || m_gridOnOverlay;
-    overlay.setDamageLog(&overlayDamage);
-    paintOverlaySelection(overlay, state);
+    m_overlay.setDamageLog(nullptr);
+    m_gridOnOverlay = paintOverlayGrid(m_overlay, state, gridAreas) || m_gridOnOverlay;
+    m_overlay.setDamageLog(&m_overlayDamage);
+    paintOverlaySelection(m_overlay, state);
 }

@@ -1,90 +1,89 @@
 #pragma once
 
 #include "editor/Document.h"
-#include "editor/EditorState.h"
+#include "editor/EditorTypes.h"
 #include "editor/EditorUi.h"
+#include "editor/Gesture.h"
+#include "editor/Selection.h"
+#include "editor/Viewport.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/ShiftState.h"
 #include "toolkit/TextList.h"
 
 #include <QImage>
 #include <QString>
-#include <QUndoStack>
 
 #include <exception>
+
+struct EditorTestAccess;
 
 // The scheme being edited with the whole editing state of the main window, and the operations
 // on them. Controls are reached only through EditorUi, so everything here runs without widgets.
 // Operations may throw AppError (a conversion error, a file that cannot be written); the window
-// catches it at the event boundary and shows it.
+// catches it at the event boundary and shows it. Many operations keep the names they have
+// always had in this program; each says at its declaration what it does.
 class Editor {
 public:
     explicit Editor(EditorUi &ui);
+    Editor(const Editor &) = delete;
+    Editor &operator=(const Editor &) = delete;
 
-    EditorUi &ui;
-
-    // The scheme: tables, sheet, lock, file name, modified. The only writer of the scheme.
-    Document doc;
-    Selection sel;
-    MultiSelection multi;
-    Gesture gesture;
-    Viewport view;
-
-    // Working lists: distances of the nearest-element search, file lines of Open and Save.
-    TextList ListDist, ListLoadsave;
-
+    // --- State ---
+    // The scheme: tables, sheet, lock, file name, history. The only writer of the scheme.
+    Document &doc() { return m_doc; }
+    const Document &doc() const { return m_doc; }
+    const Selection &selection() const { return m_sel; }
+    const MultiSelection &multiSelection() const { return m_multi; }
+    const Gesture &gesture() const { return m_gesture; }
+    const Viewport &viewport() const { return m_view; }
+    EditorUi &ui() const { return m_ui; }
+    bool locked() const { return m_doc.locked(); }
     // The overlay image is the sheet picture with the overlay drawing on top, rebuilt by every
     // refresh. A refresh copies back only what the sheet and the overlay drawing changed since
     // the one before.
-    QImage overlayImage;
-    DamageLog overlayDamage{&overlayImage};
-    Canvas overlay{&overlayImage};
-
-    QString AppTitle;
-    bool MenuPopped = false;
-
-    bool locked() const { return doc.locked(); }
-
-    // --- Undo and redo ---
-    // The steps of the scheme's history, oldest first; at most kHistorySteps are kept.
-    static constexpr int kHistorySteps = 1000;
-    QUndoStack history;
-    // Ends the running command: what it changed becomes one undo step. Run after every event.
-    void closeStep();
-    bool canUndo() const { return !locked() && history.canUndo(); }
-    bool canRedo() const { return !locked() && history.canRedo(); }
-    // Take back or make again the last step; the selection is cleared and the sheet redrawn.
-    void undo();
-    void redo();
-    // The history starts anew (New, Open); the scheme counts as saved.
-    void clearHistory();
-
-    // --- Element tables (UI steps) ---
-    bool getCountElements() const;
-    void DeleteElementModel(int row, const StringGrid &table);
-    void ClearAll();
-
-    // --- Main window enabling ---
-    void InstrumEnabled(bool enabled);
-    void SetStateLine();
-
-    // --- Scene redraw and overlay ---
-    void UpdateImageModel();
-    // Repaints the overlay at once: sheet picture, then paintOverlay.
-    void refreshOverlay();
-    // The grid is drawn whole, or only in the given areas.
-    void paintOverlay(const std::vector<QRect> *gridAreas = nullptr);
+    const QImage &overlayImage() const { return m_overlayImage; }
     // Whether the overlay holds the grid, drawn without logging its dots.
     bool gridOnOverlay() const { return m_gridOnOverlay; }
 
+    // --- Undo and redo ---
+    bool canUndo() const { return !locked() && m_doc.undoStack().canUndo(); }
+    bool canRedo() const { return !locked() && m_doc.undoStack().canRedo(); }
+    // Take back or make again the last step; the selection is cleared and the sheet redrawn.
+    void undo();
+    void redo();
+
+    // --- Whole scheme (New, Open) ---
+    // Empties the tables and drops the selection, the file name, the lock and the scroll
+    // position (ClearAll).
+    void ClearAll();
+    // Shows or hides the overlay's dot grid from the next overlay paint.
+    void setGridVisible(bool visible) { m_view.gridVisible = visible; }
+
+    // --- Main window enabling ---
+    // Enables or disables every editing control and drops the selection (InstrumEnabled).
+    void InstrumEnabled(bool enabled);
+    // Enables the line tool when the scheme holds two elements to join, unless locked (SetStateLine).
+    void SetStateLine();
+    // Enables Delete, ChangeLine and Select All from the lock, the selection and the counts.
+    void updateCommandStates();
+
+    // --- Scene redraw and overlay ---
+    // Brings the sheet up to date with the tables and repaints the overlay (UpdateImageModel).
+    void UpdateImageModel();
+    // Repaints the overlay at once: sheet picture, then paintOverlay.
+    void refreshOverlay();
+
     // --- Hit testing and selection ---
+    // Selects what the sheet shows at (X, Y): a line's arrow head, a point or a rectangle; shows
+    // its properties, or clears the selection when nothing is there (Find_and_Select).
     void Find_and_Select(int X, int Y);
+    // Selects the row of `table` nearest to (X, Y) (a rectangle: whose caption box holds it)
+    // and shows its properties (GetRecHPE_on_Coord).
     void GetRecHPE_on_Coord(int X, int Y, const StringGrid &table);
+    // The last in-use rectangle row whose caption box holds (X, Y), or -1 (GetNumRowRect).
     int GetNumRowRect(int X, int Y, const StringGrid &table);
-    int GetNumRow_onMinValue();
+    // Select All: every rectangle and point into the multi-selection (SelectAllObjects).
     void SelectAllObjects();
-    void selectAllCommand();
-    void ShowProperties(int row, const StringGrid &table);
 
     // --- Tools and mouse gestures ---
     void selectTool(Tool tool);
@@ -92,20 +91,14 @@ public:
     void sheetMove(ShiftState shift, int X, int Y);
     void sheetRelease(MouseButton button, ShiftState shift, int X, int Y);
     void sheetDoubleClick();
-    void ChangeCoordObj(qint64 dx, qint64 dy);
 
     // --- Element editing commands ---
-    // Key filters: return the character to type, or 0 to discard it.
+    // Key filters: return the character to type, or 0 to discard it. Enter applies the boxes.
     QChar captionKeyFilter(QChar key);
     QChar coordinateKeyFilter(QChar key);
     void colorChosen();
-    void ChangePropSelection(qint64 dx, qint64 dy, ApplyStyle style);
-    void ChangePropElement(int row, const StringGrid &table, qint64 dx, qint64 dy, ApplyStyle style);
+    // Ctrl+arrow: moves the selection by one pixel (ObjMoveOnCanvas).
     void ObjMoveOnCanvas(Direction direction);
-    void moveSelectionLeft() { ObjMoveOnCanvas(Direction::Left); }
-    void moveSelectionUp() { ObjMoveOnCanvas(Direction::Up); }
-    void moveSelectionRight() { ObjMoveOnCanvas(Direction::Right); }
-    void moveSelectionDown() { ObjMoveOnCanvas(Direction::Down); }
     void deleteSelection();
     void reverseSelectedLine();
     void toggleLock();
@@ -114,17 +107,57 @@ public:
     void stepSheetSize(SheetEdge edge);
 
     // --- Viewport navigation ---
+    // Pans the sheet towards (X, Y) from the pan anchor, within the drawing area's limits (MoveSheet).
     void MoveSheet(int X, int Y);
-    void scrollSheetLeft();
-    void scrollSheetRight();
-    void scrollSheetUp();
-    void scrollSheetDown();
+    // Shift+arrow: scrolls the sheet by 20 pixels.
+    void scrollSheet(Direction direction);
     void toggleNavigator();
 
 private:
+    friend struct EditorTestAccess;
+
+    // Deletes a row with its lines and drops the selection (DeleteElementModel).
+    void DeleteElementModel(int row, const StringGrid &table);
+    // The grid is drawn whole, or only in the given areas.
+    void paintOverlay(const std::vector<QRect> *gridAreas = nullptr);
+    // Shows a row's caption and centre in the toolbar (ShowProperties).
+    void ShowProperties(int row, const StringGrid &table);
+    // The position (from 1) of the smallest distance in the nearest-element list, or -1
+    // (GetNumRow_onMinValue).
+    int GetNumRow_onMinValue();
+    // Writes the toolbar's values into the selected element or every member of the
+    // multi-selection, moved by (-dx, -dy), and selects it again (ChangePropSelection).
+    void ChangePropSelection(qint64 dx, qint64 dy, ApplyStyle style);
+    // Writes the toolbar's values into one row (ChangePropElement).
+    void ChangePropElement(int row, const StringGrid &table, qint64 dx, qint64 dy, ApplyStyle style);
+    // Moves the other members of the multi-selection by (-dx, -dy) after a drag (ChangeCoordObj).
+    void ChangeCoordObj(qint64 dx, qint64 dy);
+    // The rectangle or point tool's press: a new element at (X, Y), selected.
+    void createElement(ElementKind kind, int X, int Y);
+    // The line tool's press: the first picks the start element, the second the end element.
+    void linePress(int X, int Y);
+    void leaveLineTool();
+    // Gives up the line under construction after a second end that cannot be used.
+    void refuseLine(const QString &message);
+    // Whether the scheme holds a rectangle or point and is not locked (getCountElements).
+    bool getCountElements() const;
+    // After undo or redo has applied a step: the selection dropped, the sheet redrawn.
     void applyStep(const ChangeList &changes, bool forward);
     void rethrowStepFailure();
     void clearSelection();
+
+    EditorUi &m_ui;
+    Document m_doc;
+    Selection m_sel;
+    MultiSelection m_multi;
+    Gesture m_gesture;
+    Viewport m_view;
+    // Distances of the nearest-element search.
+    TextList m_distances;
+
+    QImage m_overlayImage;
+    DamageLog m_overlayDamage{&m_overlayImage};
+    Canvas m_overlay{&m_overlayImage};
 
     std::exception_ptr m_stepFailure;        // a redraw failure of the last undo or redo
     bool m_gridOnOverlay = false;            // the overlay holds grid dots that no damage log recorded

@@ -77,6 +77,8 @@ public:
 
     // Window caption and application title, always together.
     virtual void setWindowCaption(const QString &caption) = 0;
+    // The title set at start: the caption without a file, and the end of one with a file.
+    virtual QString applicationTitle() const = 0;
 
     // Modal boxes and dialogs.
     virtual void showInfo(const QString &text) = 0;

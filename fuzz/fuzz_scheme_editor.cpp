@@ -54,16 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     FakeUi ui;
     Editor editor(ui);
-    editor.doc.adoptTables(ElementTables(r.tables));
-    editor.doc.setLocked(r.locked);
+    editor.doc().adoptTables(ElementTables(r.tables));
+    editor.doc().setLocked(r.locked);
     ui.setChecked(Ctl::LockAction, r.locked);
-    editor.doc.createSheet(std::min(r.width, kMaxFuzzSide), std::min(r.height, kMaxFuzzSide));
+    editor.doc().createSheet(std::min(r.width, kMaxFuzzSide), std::min(r.height, kMaxFuzzSide));
     try {
         editor.UpdateImageModel();
         // Hit tests at element centres, the sheet's corners and points taken from the input.
         QList<QPoint> probes{
-            {0, 0}, {editor.doc.sheet().width() - 1, editor.doc.sheet().height() - 1}, {-5, 7}};
-        for (const StringGrid *g : {&editor.doc.rectangles(), &editor.doc.points(), &editor.doc.lines()})
+            {0, 0}, {editor.doc().sheet().width() - 1, editor.doc().sheet().height() - 1}, {-5, 7}};
+        for (const StringGrid *g :
+             {&editor.doc().rectangles(), &editor.doc().points(), &editor.doc().lines()})
             for (int row = 1; row < g->RowCount() - 1 && row < 8; ++row)
                 probes.append({g->Cells(ColX, row).toInt(), g->Cells(ColY, row).toInt()});
         for (std::size_t i = 0; i + 4 <= size && i < 64; i += 4)
@@ -71,29 +72,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                            (data[i + 2] << 8 | data[i + 3]) % (kMaxFuzzSide + 20) - 10});
         for (const QPoint &p : probes) {
             editor.Find_and_Select(p.x(), p.y());
-            if (editor.sel.kind != ElementKind::None) {
-                const StringGrid &t = editor.sel.kind == ElementKind::Rectangle ? editor.doc.rectangles()
-                                      : editor.sel.kind == ElementKind::Point   ? editor.doc.points()
-                                                                                : editor.doc.lines();
+            if (editor.selection().kind != ElementKind::None) {
+                const StringGrid &t = editor.selection().kind == ElementKind::Rectangle
+                                          ? editor.doc().rectangles()
+                                      : editor.selection().kind == ElementKind::Point ? editor.doc().points()
+                                                                                      : editor.doc().lines();
                 require(!t.Cells(ColName, t.Row()).isEmpty(), "selection refers to an empty row");
             }
         }
     } catch (const AppError &) {
         require(false, "an accepted scheme failed to redraw or hit-test");
     }
-    const QByteArray written = schemeBytes(r.width, r.height, editor.doc.tables(), editor.locked());
+    const QByteArray written = schemeBytes(r.width, r.height, editor.doc().tables(), editor.locked());
     const SchemeReadResult again = readScheme(written);
     require(again.ok, "saved scheme does not read");
-    require(sameCells(again.tables, editor.doc.tables()), "tables changed by saving");
+    require(sameCells(again.tables, editor.doc().tables()), "tables changed by saving");
 
     // Commands from the input's bytes, then undo them all.
     if (editor.locked())
         return 0;
     const auto sheetBytes = [&editor] {
-        return schemeBytes(editor.doc.sheet().width(), editor.doc.sheet().height(), editor.doc.tables(),
+        return schemeBytes(editor.doc().sheet().width(), editor.doc().sheet().height(), editor.doc().tables(),
                            editor.locked());
     };
-    editor.clearHistory();
+    editor.doc().startHistory();
     const QByteArray loaded = sheetBytes();
     std::size_t next = 0;
     RandomCommands commands(editor, ui, [&](int n) {
@@ -103,10 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (int i = 0; i < 12; ++i)
         commands.run();
     const QByteArray edited = sheetBytes();
-    while (editor.history.canUndo())
+    while (editor.doc().undoStack().canUndo())
         editor.undo();
     require(sheetBytes() == loaded, "undoing every command did not give back the loaded scheme");
-    while (editor.history.canRedo())
+    while (editor.doc().undoStack().canRedo())
         editor.redo();
     require(sheetBytes() == edited, "redoing every command did not give back the edited scheme");
     return 0;

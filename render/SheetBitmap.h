@@ -5,15 +5,14 @@
 
 #include <QImage>
 
-// The sheet bitmap: an RGB image holding the complete picture of the scheme, with
-// its position in the drawing area (left and top are 0 or negative while scrolled).
+// The sheet bitmap: an RGB image holding the complete picture of the scheme.
 class SheetBitmap {
 public:
     SheetBitmap();
     SheetBitmap(const SheetBitmap &) = delete;
     SheetBitmap &operator=(const SheetBitmap &) = delete;
 
-    // Replaces the sheet by a white bitmap of that size with its grey frame. Keeps the position.
+    // Replaces the sheet by a white bitmap of that size with its grey frame.
     void CreateBitmap(int width, int height);
 
     // The picture is drawn through canvas() only, so that damage() knows every change.
@@ -24,9 +23,6 @@ public:
     DamageLog &damage() { return m_damage; }
     int width() const { return m_image.width(); }
     int height() const { return m_image.height(); }
-
-    int left = 0;
-    int top = 0;
 
 private:
     QImage m_image;

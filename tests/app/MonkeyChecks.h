@@ -6,6 +6,7 @@
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
 #include "render/SceneRedraw.h"
+#include "support/EditorTestAccess.h"
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
 
@@ -87,24 +88,24 @@ inline QString checkNames(const ElementTables &tables)
 inline QString checkSelection(Editor &e)
 {
     const StringGrid *table = nullptr;
-    switch (e.sel.kind) {
+    switch (e.selection().kind) {
     case ElementKind::None:
         return {};
     case ElementKind::Rectangle:
-        table = &e.doc.rectangles();
+        table = &e.doc().rectangles();
         break;
     case ElementKind::Point:
-        table = &e.doc.points();
+        table = &e.doc().points();
         break;
     case ElementKind::Line:
-        table = &e.doc.lines();
+        table = &e.doc().lines();
         break;
     }
     const int row = table->Row();
     if (!isDataRow(*table, row) || !rowInUse(*table, row))
         return QStringLiteral(
                    "selection kind %1 but the current row %2 is not an in-use data row (RowCount %3)")
-            .arg(int(e.sel.kind))
+            .arg(int(e.selection().kind))
             .arg(row)
             .arg(table->RowCount());
     return {};
@@ -114,17 +115,17 @@ inline QString checkSelection(Editor &e)
 inline QString checkRoundTrip(Editor &e)
 {
     const QByteArray bytes =
-        schemeBytes(e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked());
+        schemeBytes(e.doc().sheet().width(), e.doc().sheet().height(), e.doc().tables(), e.locked());
     const SchemeReadResult back = readScheme(bytes);
     if (!back.ok)
         return QStringLiteral("the saved scheme does not read back: ") + back.error;
-    if (back.width != e.doc.sheet().width() || back.height != e.doc.sheet().height())
+    if (back.width != e.doc().sheet().width() || back.height != e.doc().sheet().height())
         return QStringLiteral("the sheet size does not read back");
     if (back.locked != e.locked())
         return QStringLiteral("the lock does not read back");
-    for (const auto &[a, b, title] : {std::tuple{&back.tables.HGrid, &e.doc.rectangles(), "HGrid"},
-                                      std::tuple{&back.tables.PGrid, &e.doc.points(), "PGrid"},
-                                      std::tuple{&back.tables.EGrid, &e.doc.lines(), "EGrid"}})
+    for (const auto &[a, b, title] : {std::tuple{&back.tables.HGrid, &e.doc().rectangles(), "HGrid"},
+                                      std::tuple{&back.tables.PGrid, &e.doc().points(), "PGrid"},
+                                      std::tuple{&back.tables.EGrid, &e.doc().lines(), "EGrid"}})
         if (!sameCells(*a, *b)) {
             QString where = QStringLiteral("rows %1 vs %2").arg(a->RowCount()).arg(b->RowCount());
             for (int r = 0; r < qMin(a->RowCount(), b->RowCount()); ++r)
@@ -146,13 +147,13 @@ inline QString checkRoundTrip(Editor &e)
 // unnoticed by the modified flag.
 inline QString checkSavedFile(Editor &e)
 {
-    if (e.doc.modified() || e.doc.fileName().isEmpty())
+    if (e.doc().modified() || e.doc().fileName().isEmpty())
         return {};
-    QFile file(e.doc.fileName());
+    QFile file(e.doc().fileName());
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("the current file cannot be read back");
     if (file.readAll() !=
-        schemeBytes(e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked()))
+        schemeBytes(e.doc().sheet().width(), e.doc().sheet().height(), e.doc().tables(), e.locked()))
         return QStringLiteral("the scheme is not modified but differs from its file");
     return {};
 }
@@ -174,14 +175,14 @@ inline bool readableError(const QString &text)
 // only them shows the right sheet.
 inline QString checkOverlay(Editor &e)
 {
-    const QImage &picture = e.doc.sheet().image();
-    if (picture.isNull() || e.overlayImage.size() != picture.size() ||
-        e.overlayImage.format() != picture.format())
+    const QImage &picture = e.doc().sheet().image();
+    if (picture.isNull() || e.overlayImage().size() != picture.size() ||
+        e.overlayImage().format() != picture.format())
         return {}; // the next refresh copies the whole picture
-    QImage restored = e.overlayImage.copy();
-    copyDamage(e.doc.sheet().damage(), picture, restored);
-    if (!e.doc.sheet().damage().all())
-        copyDamage(e.overlayDamage, picture, restored);
+    QImage restored = e.overlayImage().copy();
+    copyDamage(e.doc().sheet().damage(), picture, restored);
+    if (!e.doc().sheet().damage().all())
+        copyDamage(EditorTestAccess::overlayDamage(e), picture, restored);
     QImage expected = picture.copy();
     if (e.gridOnOverlay()) {
         // Grid dots are put back by the next paint; compare everything else.
@@ -197,8 +198,8 @@ inline QString checkOverlay(Editor &e)
 inline QString checkAll(Editor &e)
 {
     for (const QString &failure :
-         {checkTable(e.doc.rectangles(), "HGrid", true), checkTable(e.doc.points(), "PGrid", true),
-          checkTable(e.doc.lines(), "EGrid", false), checkNames(e.doc.tables()), checkSelection(e),
+         {checkTable(e.doc().rectangles(), "HGrid", true), checkTable(e.doc().points(), "PGrid", true),
+          checkTable(e.doc().lines(), "EGrid", false), checkNames(e.doc().tables()), checkSelection(e),
           checkRoundTrip(e), checkOverlay(e)})
         if (!failure.isEmpty())
             return failure;

@@ -1,8 +1,9 @@
 // Coordinates anywhere in the int range and megabyte captions: a scheme holding them opens,
 // draws, edits and saves back without overflow or loss.
-#include "app/DocumentCommands.h"
+#include "editor/DocumentCommands.h"
 #include "model/TableOps.h"
 #include "support/EditorRig.h"
+#include "support/EditorTestAccess.h"
 #include "toolkit/CodePage.h"
 #include "toolkit/Errors.h"
 #include "toolkit/IntText.h"
@@ -140,7 +141,7 @@ void TestBigValues::farElementWithMegabyteCaptionRoundTrips()
     rig.docs.LoadModel(path);
     const qint64 loadMs = timer.elapsed();
     QVERIFY2(rig.ui.errors.isEmpty(), qPrintable(rig.ui.errors.value(0)));
-    QCOMPARE(rig.e.doc.fileName(), path);
+    QCOMPARE(rig.e.doc().fileName(), path);
     QCOMPARE(rig.cell("R1", ColX), QString::number(rectX));
     QCOMPARE(rig.cell("R1", ColCaption).size(), 1 << 20);
 
@@ -149,13 +150,13 @@ void TestBigValues::farElementWithMegabyteCaptionRoundTrips()
     timer.restart();
     rig.e.UpdateImageModel();
     const qint64 redrawMs = timer.elapsed();
-    rig.select(rig.e.doc.rectangles(), 1);
-    QCOMPARE(rig.e.sel.kind, ElementKind::Rectangle);
-    QCOMPARE(rig.e.sel.foundX, rectX);
-    QCOMPARE(rig.e.sel.foundCaption.size(), 128); // what the caption box can hold
+    rig.select(rig.e.doc().rectangles(), 1);
+    QCOMPARE(rig.e.selection().kind, ElementKind::Rectangle);
+    QCOMPARE(rig.e.selection().foundX, rectX);
+    QCOMPARE(rig.e.selection().foundCaption.size(), 128); // what the caption box can hold
     rig.e.Find_and_Select(pointX, pointY);
     rig.e.UpdateImageModel();
-    QCOMPARE(rig.e.doc.sheet().image().size(), QSize(842, 595));
+    QCOMPARE(rig.e.doc().sheet().image().size(), QSize(842, 595));
     qInfo("load %lld ms, redraw %lld ms", static_cast<long long>(loadMs), static_cast<long long>(redrawMs));
 
     const QString copy = rig.dir.filePath(QStringLiteral("copy.grvlk"));
@@ -180,9 +181,9 @@ void TestBigValues::keyboardMoveAtTheIntEdges()
     QFETCH(int, direction);
     QFETCH(bool, moves);
     Rig rig;
-    rig.e.doc.appendRow(rig.e.doc.points(), {"P1", QString::number(x), "100", "edge", "$0099FFFF"});
-    rig.e.doc.appendRow(rig.e.doc.points(), {"P2", "10", "10", "other", "$0099FFFF"});
-    rig.select(rig.e.doc.points(), 1);
+    rig.e.doc().appendRow(rig.e.doc().points(), {"P1", QString::number(x), "100", "edge", "$0099FFFF"});
+    rig.e.doc().appendRow(rig.e.doc().points(), {"P2", "10", "10", "other", "$0099FFFF"});
+    rig.select(rig.e.doc().points(), 1);
     QCOMPARE(rig.ui.texts[Ctl::XEdit], QString::number(x));
 
     bool refused = false;
@@ -195,36 +196,36 @@ void TestBigValues::keyboardMoveAtTheIntEdges()
     }
     QCOMPARE(refused, !moves);
     const qint64 expected = moves ? qint64(x) + (direction == 2 ? 1 : -1) : x;
-    QCOMPARE(rig.e.doc.points().Cells(ColX, 1), QString::number(expected));
-    QVERIFY(!rig.e.sel.keyMoveActive);
+    QCOMPARE(rig.e.doc().points().Cells(ColX, 1), QString::number(expected));
+    QVERIFY(!rig.e.selection().keyMoveActive);
 
     // A multi-selection at the edge is refused whole: no member moves.
-    rig.e.multi.add(QStringLiteral("P2"));
-    rig.e.multi.add(QStringLiteral("P1"));
-    rig.e.doc.setCell(rig.e.doc.points(), ColX, 1, QString::number(x));
-    rig.select(rig.e.doc.points(), 1);
+    EditorTestAccess::multi(rig.e).add(QStringLiteral("P2"));
+    EditorTestAccess::multi(rig.e).add(QStringLiteral("P1"));
+    rig.e.doc().setCell(rig.e.doc().points(), ColX, 1, QString::number(x));
+    rig.select(rig.e.doc().points(), 1);
     try {
         rig.e.ObjMoveOnCanvas(Direction(direction));
     } catch (const AppError &) {
     }
-    QCOMPARE(rig.e.doc.points().Cells(ColX, 2),
+    QCOMPARE(rig.e.doc().points().Cells(ColX, 2),
              moves ? QString::number(10 + (direction == 2 ? 1 : -1)) : "10");
 }
 
 void TestBigValues::typedHugeCoordinateIsNotApplied()
 {
     Rig rig;
-    rig.e.doc.appendRow(rig.e.doc.points(), {"P1", "50", "60", "pt", "$0099FFFF"});
-    rig.select(rig.e.doc.points(), 1);
+    rig.e.doc().appendRow(rig.e.doc().points(), {"P1", "50", "60", "pt", "$0099FFFF"});
+    rig.select(rig.e.doc().points(), 1);
     for (const QString &typed : {QStringLiteral("123456789012"), QStringLiteral("2147483648"),
                                  QStringLiteral("99999999999999999999999999999999")}) {
         rig.ui.texts[Ctl::XEdit] = typed;
         rig.e.coordinateKeyFilter(QChar(13));
-        QCOMPARE(rig.e.doc.points().Cells(ColX, 1), QStringLiteral("50"));
+        QCOMPARE(rig.e.doc().points().Cells(ColX, 1), QStringLiteral("50"));
     }
     rig.ui.texts[Ctl::XEdit] = QStringLiteral("2147483647");
     rig.e.coordinateKeyFilter(QChar(13));
-    QCOMPARE(rig.e.doc.points().Cells(ColX, 1), QStringLiteral("2147483647"));
+    QCOMPARE(rig.e.doc().points().Cells(ColX, 1), QStringLiteral("2147483647"));
     QVERIFY(rig.ui.errors.isEmpty());
 }
 
@@ -233,11 +234,11 @@ void TestBigValues::dragWithHugeGrabOffsetStaysInRange()
     Rig rig;
     // A rectangle whose megabyte caption makes it millions of pixels wide, centred at int max:
     // grabbing it near its left edge gives a grab offset of millions of pixels.
-    rig.e.doc.appendRow(rig.e.doc.rectangles(),
-                        {"R1", QString::number(kIntMax), "100", megabyteCaption(), "$0099FFFF"});
-    rig.e.doc.appendRow(rig.e.doc.points(), {"P1", "10", "10", "p", "$0099FFFF"});
+    rig.e.doc().appendRow(rig.e.doc().rectangles(),
+                          {"R1", QString::number(kIntMax), "100", megabyteCaption(), "$0099FFFF"});
+    rig.e.doc().appendRow(rig.e.doc().points(), {"P1", "10", "10", "p", "$0099FFFF"});
     rig.e.UpdateImageModel();
-    Canvas measure = rig.e.doc.sheet().canvas();
+    Canvas measure = rig.e.doc().sheet().canvas();
     measure.setFontName(captionFontName());
     measure.setFontSize(kCaptionPixelSize);
     const int half = measure.TextExtent(rig.cell("R1", ColCaption)).width() / 2;
@@ -245,9 +246,9 @@ void TestBigValues::dragWithHugeGrabOffsetStaysInRange()
     const int grabX = kIntMax - half + 100;
 
     rig.e.sheetPress(mbLeft, ssLeft, grabX, 100);
-    QCOMPARE(rig.e.sel.kind, ElementKind::Rectangle);
+    QCOMPARE(rig.e.selection().kind, ElementKind::Rectangle);
     rig.e.sheetMove(ssLeft, grabX + 50, 100);
-    QVERIFY(rig.e.gesture.grabOffsetX > 1'000'000);
+    QVERIFY(rig.e.gesture().grabOffsetX > 1'000'000);
     // Released further right: the new centre would pass int max and stops there.
     rig.e.sheetRelease(mbLeft, 0, grabX + 50, 100);
     QCOMPARE(rig.cell("R1", ColX), QString::number(kIntMax));
@@ -263,14 +264,15 @@ void TestBigValues::dragWithHugeGrabOffsetStaysInRange()
 void TestBigValues::groupDragClampsEveryMember()
 {
     Rig rig;
-    rig.e.doc.appendRow(rig.e.doc.points(), {"P1", "400", "300", "a", "$0099FFFF"});
-    rig.e.doc.appendRow(rig.e.doc.points(), {"P2", QString::number(kIntMin + 5), "300", "b", "$0099FFFF"});
+    rig.e.doc().appendRow(rig.e.doc().points(), {"P1", "400", "300", "a", "$0099FFFF"});
+    rig.e.doc().appendRow(rig.e.doc().points(),
+                          {"P2", QString::number(kIntMin + 5), "300", "b", "$0099FFFF"});
     rig.e.UpdateImageModel();
-    rig.e.multi.add(QStringLiteral("P1"));
-    rig.e.multi.add(QStringLiteral("P2"));
+    EditorTestAccess::multi(rig.e).add(QStringLiteral("P1"));
+    EditorTestAccess::multi(rig.e).add(QStringLiteral("P2"));
     // Drag P1 to the left by 1000: P2 would pass the int minimum.
     rig.e.sheetPress(mbLeft, ssShift | ssLeft, 400, 300);
-    QCOMPARE(rig.e.sel.foundName, QStringLiteral("P1"));
+    QCOMPARE(rig.e.selection().foundName, QStringLiteral("P1"));
     rig.e.sheetMove(ssShift | ssLeft, 0, 300);
     rig.e.sheetRelease(mbLeft, ssShift, 0, 300);
     QCOMPARE(rig.cell("P1", ColX), QStringLiteral("0"));

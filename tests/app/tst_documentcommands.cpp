@@ -1,7 +1,8 @@
-#include "app/DocumentCommands.h"
+#include "editor/DocumentCommands.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
 #include "support/EditorRig.h"
+#include "support/EditorTestAccess.h"
 #include "toolkit/Errors.h"
 
 #include <QDir>
@@ -20,19 +21,15 @@ struct Rig : EditorRig {
     DocumentCommands doc{e};
     QTemporaryDir dir;
 
-    Rig()
-    {
-        e.AppTitle = QStringLiteral("Gravelink");
-        e.UpdateImageModel();
-    }
+    Rig() { e.UpdateImageModel(); }
     QString path(const QString &name) const { return dir.filePath(name); }
     void addScheme()
     {
-        e.doc.appendRow(e.doc.rectangles(), {"R1", "120", "100", "Store", "$0099FFFF"});
-        e.doc.appendRow(e.doc.points(), {"P1", "400", "300", "Gate", "$00CCFFCC"});
-        e.doc.appendRow(e.doc.lines(), {"R1-P1", "", "", "to gate"});
+        e.doc().appendRow(e.doc().rectangles(), {"R1", "120", "100", "Store", "$0099FFFF"});
+        e.doc().appendRow(e.doc().points(), {"P1", "400", "300", "Gate", "$00CCFFCC"});
+        e.doc().appendRow(e.doc().lines(), {"R1-P1", "", "", "to gate"});
         e.UpdateImageModel();
-        e.doc.setModified(true);
+        e.doc().markModified();
     }
 };
 
@@ -128,14 +125,14 @@ private slots:
         QFETCH(bool, modified);
         Rig r;
         r.addScheme();
-        r.e.doc.setModified(modified);
+        modified ? r.e.doc().markModified() : r.e.doc().markSaved();
         // Cancel: a modified scheme stays as it is and the command stops.
         const bool wentOn = runAsker(r, which);
         QCOMPARE(r.ui.questions, modified ? QStringList{"Do you save the scheme?"} : QStringList{});
         QCOMPARE(wentOn, !modified);
         if (modified) {
-            QCOMPARE(r.e.doc.rectangles().RowCount(), 3);
-            QVERIFY(r.e.doc.modified());
+            QCOMPARE(r.e.doc().rectangles().RowCount(), 3);
+            QVERIFY(r.e.doc().modified());
         }
     }
 
@@ -150,10 +147,10 @@ private slots:
             return true;
         };
         r.doc.newScheme();
-        QCOMPARE(r.e.doc.rectangles().RowCount(), 2);
-        QCOMPARE(r.e.doc.sheet().width(), 600);
-        QCOMPARE(r.e.doc.sheet().height(), 300);
-        QVERIFY(!r.e.doc.modified());
+        QCOMPARE(r.e.doc().rectangles().RowCount(), 2);
+        QCOMPARE(r.e.doc().sheet().width(), 600);
+        QCOMPARE(r.e.doc().sheet().height(), 300);
+        QVERIFY(!r.e.doc().modified());
         QVERIFY(r.ui.saves.isEmpty());
     }
 
@@ -181,8 +178,8 @@ private slots:
         QCOMPARE(r.ui.saves.size(), 1);
         QCOMPARE(r.ui.newSheetDialogs, 0);
         QVERIFY(r.ui.opens.isEmpty());
-        QVERIFY(r.e.doc.modified());
-        QCOMPARE(r.e.doc.rectangles().RowCount(), 3);
+        QVERIFY(r.e.doc().modified());
+        QCOMPARE(r.e.doc().rectangles().RowCount(), 3);
         QVERIFY(r.ui.errors.isEmpty());
     }
 
@@ -191,25 +188,25 @@ private slots:
     {
         Rig r;
         r.addScheme();
-        r.e.closeStep();
-        QCOMPARE(r.e.history.count(), 1);
+        r.e.doc().closeStep();
+        QCOMPARE(r.e.doc().undoStack().count(), 1);
         const QString file = r.path(QStringLiteral("plan.grvlk"));
         r.ui.onSave = [&] { return file; };
         r.doc.saveAs();
-        QCOMPARE(r.e.history.count(), 1);
-        QVERIFY(r.e.history.isClean());
+        QCOMPARE(r.e.doc().undoStack().count(), 1);
+        QVERIFY(r.e.doc().undoStack().isClean());
         r.ui.onOpen = [&] { return file; };
         r.doc.openScheme();
-        r.e.closeStep();
-        QCOMPARE(r.e.history.count(), 0);
+        r.e.doc().closeStep();
+        QCOMPARE(r.e.doc().undoStack().count(), 0);
         r.addScheme();
-        r.e.closeStep();
+        r.e.doc().closeStep();
         r.ui.onAsk = [](const QString &) { return SaveAnswer::No; };
         r.ui.onNewSheet = [](int &, int &) { return true; };
         r.doc.newScheme();
-        r.e.closeStep();
-        QCOMPARE(r.e.history.count(), 0);
-        QVERIFY(!r.e.doc.modified());
+        r.e.doc().closeStep();
+        QCOMPARE(r.e.doc().undoStack().count(), 0);
+        QVERIFY(!r.e.doc().modified());
     }
 
     void yesSavesThenGoesOn()
@@ -222,7 +219,7 @@ private slots:
         bool canClose = true;
         r.doc.closeQuery(canClose);
         QVERIFY(canClose);
-        QVERIFY(!r.e.doc.modified());
+        QVERIFY(!r.e.doc().modified());
         QVERIFY(readScheme(readAll(target)).ok);
         QCOMPARE(readScheme(readAll(target)).tables.HGrid.Cells(ColName, 1), QStringLiteral("R1"));
     }
@@ -238,13 +235,13 @@ private slots:
         QCOMPARE(r.ui.saves[0].filter, QStringLiteral("Gravelink file (*.grvlk)|*.grvlk"));
         QCOMPARE(r.ui.saves[0].suffix, QStringLiteral("grvlk"));
         QCOMPARE(r.ui.caption, QStringLiteral("[plan]-Gravelink"));
-        QCOMPARE(r.e.doc.fileName(), target);
-        QVERIFY(!r.e.doc.modified());
-        QCOMPARE(readAll(target), schemeBytes(842, 595, r.e.doc.tables(), false));
+        QCOMPARE(r.e.doc().fileName(), target);
+        QVERIFY(!r.e.doc().modified());
+        QCOMPARE(readAll(target), schemeBytes(842, 595, r.e.doc().tables(), false));
 
         // The next Save writes there without a dialog; the dialogs now start in its folder.
-        r.e.doc.appendRow(r.e.doc.points(), {"P2", "1", "2", "", "$00CCFFCC"});
-        r.e.doc.setModified(true);
+        r.e.doc().appendRow(r.e.doc().points(), {"P2", "1", "2", "", "$00CCFFCC"});
+        r.e.doc().markModified();
         r.doc.save();
         QCOMPARE(r.ui.saves.size(), 1);
         QCOMPARE(readScheme(readAll(target)).tables.PGrid.RowCount(), 4);
@@ -261,15 +258,15 @@ private slots:
         QCOMPARE(r.ui.opens.size(), 1);
         QCOMPARE(r.ui.opens[0].filter, QStringLiteral("Gravelink file (*.grvlk)|*.grvlk"));
         QCOMPARE(r.ui.caption, QStringLiteral("[plan.v2]-Gravelink"));
-        QCOMPARE(r.e.doc.sheet().width(), 500);
-        QCOMPARE(r.e.doc.rectangles().Cells(ColCaption, 1), QStringLiteral("Store"));
-        QVERIFY(r.e.view.gridVisible);
+        QCOMPARE(r.e.doc().sheet().width(), 500);
+        QCOMPARE(r.e.doc().rectangles().Cells(ColCaption, 1), QStringLiteral("Store"));
+        QVERIFY(r.e.viewport().gridVisible);
         QVERIFY(r.ui.isEnabled(Ctl::SelectAllAction));
         QVERIFY(r.ui.isEnabled(Ctl::LineTool));
-        QVERIFY(!r.e.doc.modified());
+        QVERIFY(!r.e.doc().modified());
 
-        r.e.doc.appendRow(r.e.doc.rectangles(), {"R2", "10", "10", "New", "$0099FFFF"});
-        r.e.doc.setModified(true);
+        r.e.doc().appendRow(r.e.doc().rectangles(), {"R2", "10", "10", "New", "$0099FFFF"});
+        r.e.doc().markModified();
         r.doc.save();
         QVERIFY(r.ui.saves.isEmpty());
         QCOMPARE(readScheme(readAll(file)).tables.HGrid.Cells(ColName, 2), QStringLiteral("R2"));
@@ -307,7 +304,7 @@ private slots:
         r.doc.save();
         QDir::setCurrent(work);
         const QString path = QDir(r.dir.path()).canonicalPath() + "/" + meant;
-        QCOMPARE(r.e.doc.fileName(), path);
+        QCOMPARE(r.e.doc().fileName(), path);
         QCOMPARE(r.doc.recentFiles().paths(), QStringList{path});
         QCOMPARE(readScheme(readAll(path)).tables.PGrid.RowCount(), 4);
         QVERIFY(QFileInfo(r.path("alias.grvlk")).isSymLink());
@@ -340,8 +337,8 @@ private slots:
         writeFile(file, exampleFile());
         r.doc.LoadModel(file);
         otherProgramWrites();
-        r.e.doc.appendRow(r.e.doc.rectangles(), {"R2", "10", "10", "Mine", "$0099FFFF"});
-        r.e.doc.setModified(true);
+        r.e.doc().appendRow(r.e.doc().rectangles(), {"R2", "10", "10", "Mine", "$0099FFFF"});
+        r.e.doc().markModified();
         r.doc.checkFileOnDisk(); // modified: nothing offered
         QVERIFY(r.ui.questions.isEmpty());
 
@@ -353,7 +350,7 @@ private slots:
         }
         QCOMPARE(saved, !changed);
         QCOMPARE(readAll(file) == theirs, changed);
-        QCOMPARE(r.e.doc.modified(), changed);
+        QCOMPARE(r.e.doc().modified(), changed);
         if (changed) {
             QCOMPARE(r.ui.questions,
                      QStringList{QString("The file \"%1\" was changed by another program after it "
@@ -361,7 +358,7 @@ private slots:
                                      .arg(file)});
             r.ui.onYesNo = [](const QString &) { return true; };
             r.doc.save();
-            QVERIFY(!r.e.doc.modified());
+            QVERIFY(!r.e.doc().modified());
         }
         QCOMPARE(readScheme(readAll(file)).tables.HGrid.Cells(ColCaption, 2), QStringLiteral("Mine"));
 
@@ -374,9 +371,9 @@ private slots:
         r.doc.checkFileOnDisk();
         r.doc.checkFileOnDisk();
         QCOMPARE(r.ui.questions.size(), changed ? 1 : 0);
-        QCOMPARE(r.e.doc.rectangles().RowCount(), changed ? 3 : 4);
-        QCOMPARE(r.e.doc.rectangles().Cells(ColCaption, 1), QString(caption));
-        QVERIFY(!r.e.doc.modified());
+        QCOMPARE(r.e.doc().rectangles().RowCount(), changed ? 3 : 4);
+        QCOMPARE(r.e.doc().rectangles().Cells(ColCaption, 1), QString(caption));
+        QVERIFY(!r.e.doc().modified());
     }
 
     void openLockedScheme()
@@ -384,12 +381,12 @@ private slots:
         Rig r;
         const QString file = r.path(QStringLiteral("locked.grvlk"));
         writeFile(file, exampleFile(true));
-        r.e.doc.setModified(true);
+        r.e.doc().markModified();
         r.doc.LoadModel(file);
         QVERIFY(r.ui.isChecked(Ctl::LockAction));
         QVERIFY(!r.ui.isEnabled(Ctl::RectangleTool));
         QVERIFY(!r.ui.isEnabled(Ctl::SelectAllAction));
-        QVERIFY(!r.e.doc.modified());
+        QVERIFY(!r.e.doc().modified());
         // Saving it keeps the lock.
         r.doc.save();
         QVERIFY(readScheme(readAll(file)).locked);
@@ -425,16 +422,16 @@ private slots:
         QCOMPARE(r.ui.errors.size(), 1);
         QVERIFY2(r.ui.errors[0].contains(expected), qPrintable(r.ui.errors[0]));
         QVERIFY(r.ui.errors[0].contains(QStringLiteral("bad.grvlk")));
-        QCOMPARE(r.e.doc.rectangles().RowCount(), rectangles + 2);
-        QCOMPARE(r.e.doc.points().RowCount(), 2);
-        QCOMPARE(r.e.doc.sheet().width(), width);
-        QVERIFY(r.e.doc.fileName().isEmpty());
+        QCOMPARE(r.e.doc().rectangles().RowCount(), rectangles + 2);
+        QCOMPARE(r.e.doc().points().RowCount(), 2);
+        QCOMPARE(r.e.doc().sheet().width(), width);
+        QVERIFY(r.e.doc().fileName().isEmpty());
         QCOMPARE(r.ui.caption, QStringLiteral("Gravelink"));
-        QVERIFY(r.e.doc.modified()); // as before the load
-        QVERIFY(r.e.view.gridVisible);
+        QVERIFY(r.e.doc().modified()); // as before the load
+        QVERIFY(r.e.viewport().gridVisible);
         QVERIFY(!r.ui.isChecked(Ctl::LockAction));
         // The sheet shows what the tables hold: the old rectangle is gone.
-        QVERIFY(r.e.doc.sheet().image().pixel(120, 100) != toQRgb(0x0099FFFF));
+        QVERIFY(r.e.doc().sheet().image().pixel(120, 100) != toQRgb(0x0099FFFF));
     }
 
     void failingSaveKeepsTheFile()
@@ -444,7 +441,7 @@ private slots:
         const QString file = r.path(QStringLiteral("plan.grvlk"));
         const QByteArray old("old content\r\n");
         writeFile(file, old);
-        r.e.doc.setFileName(file);
+        r.e.doc().setFileName(file);
         QString message;
         try {
             FileSizeLimit limit(old.size());
@@ -454,12 +451,12 @@ private slots:
         }
         QVERIFY2(message.contains(file), qPrintable(message));
         QCOMPARE(readAll(file), old);
-        QVERIFY(r.e.doc.modified());
+        QVERIFY(r.e.doc().modified());
 
         // Save as to a place that cannot be written keeps the scheme's name.
         r.ui.onSave = [&] { return r.path(QStringLiteral("no/such/folder/x.grvlk")); };
         QVERIFY_THROWS_EXCEPTION(AppError, r.doc.saveAs());
-        QCOMPARE(r.e.doc.fileName(), file);
+        QCOMPARE(r.e.doc().fileName(), file);
 
         // During the close query the failure is shown and the window stays open.
         r.ui.onAsk = [](const QString &) { return SaveAnswer::Yes; };
@@ -508,8 +505,8 @@ private slots:
         const QByteArray bytes = readAll(target);
         QCOMPARE(bytes.startsWith("BM"), bitmapWritten);
         QCOMPARE(readScheme(bytes).ok, schemeWritten);
-        QCOMPARE(r.e.doc.modified(), !schemeWritten);
-        QCOMPARE(r.e.doc.fileName().isEmpty(), !schemeWritten);
+        QCOMPARE(r.e.doc().modified(), !schemeWritten);
+        QCOMPARE(r.e.doc().fileName().isEmpty(), !schemeWritten);
         QCOMPARE(r.ui.caption, schemeWritten ? "[picture]-Gravelink" : "Gravelink");
         // A refused name is explained; nothing is reported otherwise.
         QCOMPARE(r.ui.infos.size(), !bitmapWritten && !schemeWritten ? 1 : 0);
@@ -520,9 +517,9 @@ private slots:
         Rig r;
         r.addScheme();
         // A selection and the grid are overlay drawing and stay out of the picture.
-        r.e.sel.kind = ElementKind::Rectangle;
-        r.e.sel.selX = 120;
-        r.e.sel.selY = 100;
+        EditorTestAccess::selection(r.e).kind = ElementKind::Rectangle;
+        EditorTestAccess::selection(r.e).selX = 120;
+        EditorTestAccess::selection(r.e).selY = 100;
         r.e.refreshOverlay();
         const QString target = r.path(QStringLiteral("sheet.bmp"));
         r.ui.onSave = [&] { return target; };
@@ -534,11 +531,11 @@ private slots:
         QImage saved;
         QVERIFY(saved.loadFromData(bytes, "BMP"));
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
-                 r.e.doc.sheet().image().convertToFormat(QImage::Format_RGB32));
-        QVERIFY(r.e.overlayImage != r.e.doc.sheet().image());
+                 r.e.doc().sheet().image().convertToFormat(QImage::Format_RGB32));
+        QVERIFY(r.e.overlayImage() != r.e.doc().sheet().image());
 
         r.doc.copyImage();
-        QCOMPARE(r.ui.clipboard, r.e.doc.sheet().image());
+        QCOMPARE(r.ui.clipboard, r.e.doc().sheet().image());
     }
 
     // A bitmap written in pieces that fails part-way leaves the previous picture whole and
@@ -546,7 +543,7 @@ private slots:
     void failingBitmapSaveKeepsTheFile()
     {
         Rig r;
-        r.e.doc.sheet().CreateBitmap(2380, 3368); // a 24 MB picture
+        r.e.doc().sheet().CreateBitmap(2380, 3368); // a 24 MB picture
         r.addScheme();
         const QString target = r.path(QStringLiteral("sheet.bmp"));
         const QByteArray old("an older picture");
@@ -595,8 +592,8 @@ private slots:
         QCOMPARE(r.ui.errors.size(), error.isEmpty() ? 0 : 1);
         if (!error.isEmpty())
             QVERIFY2(r.ui.errors[0].endsWith(error), qPrintable(r.ui.errors[0]));
-        QCOMPARE(r.e.doc.rectangles().RowCount(), opened ? 3 : 2);
-        QCOMPARE(r.e.doc.sheet().width(), opened ? 500 : 842);
+        QCOMPARE(r.e.doc().rectangles().RowCount(), opened ? 3 : 2);
+        QCOMPARE(r.e.doc().sheet().width(), opened ? 500 : 842);
         QCOMPARE(r.ui.caption, opened ? "[plan]-Gravelink" : "Gravelink");
     }
 
@@ -604,17 +601,17 @@ private slots:
     {
         Rig r;
         r.addScheme();
-        r.e.doc.setFileName(r.path(QStringLiteral("a.grvlk")));
+        r.e.doc().setFileName(r.path(QStringLiteral("a.grvlk")));
         r.ui.caption = QStringLiteral("[a]-Gravelink");
         r.ui.onAsk = [](const QString &) { return SaveAnswer::No; };
 
         // Cancelled: nothing changes.
         r.doc.newScheme();
-        QCOMPARE(r.e.doc.rectangles().RowCount(), 3);
-        QVERIFY(r.e.doc.modified());
-        QCOMPARE(r.e.doc.fileName(), r.path(QStringLiteral("a.grvlk")));
+        QCOMPARE(r.e.doc().rectangles().RowCount(), 3);
+        QVERIFY(r.e.doc().modified());
+        QCOMPARE(r.e.doc().fileName(), r.path(QStringLiteral("a.grvlk")));
 
-        r.e.doc.setLocked(true);
+        r.e.doc().setLocked(true);
         r.ui.checked[Ctl::LockAction] = true;
         QSize offered;
         r.ui.onNewSheet = [&](int &w, int &h) {
@@ -625,15 +622,15 @@ private slots:
         };
         r.doc.newScheme();
         QCOMPARE(offered, QSize(842, 595));
-        QCOMPARE(r.e.doc.sheet().width(), 1191);
-        QCOMPARE(r.e.doc.sheet().height(), 842);
-        QCOMPARE(r.e.doc.rectangles().RowCount(), 2);
-        QCOMPARE(r.e.doc.lines().RowCount(), 2);
-        QVERIFY(!r.e.doc.modified());
-        QVERIFY(r.e.doc.fileName().isEmpty());
+        QCOMPARE(r.e.doc().sheet().width(), 1191);
+        QCOMPARE(r.e.doc().sheet().height(), 842);
+        QCOMPARE(r.e.doc().rectangles().RowCount(), 2);
+        QCOMPARE(r.e.doc().lines().RowCount(), 2);
+        QVERIFY(!r.e.doc().modified());
+        QVERIFY(r.e.doc().fileName().isEmpty());
         QCOMPARE(r.ui.caption, QStringLiteral("Gravelink"));
         QVERIFY(!r.ui.isChecked(Ctl::LockAction));
-        QCOMPARE(r.e.doc.sheet().image().pixel(600, 400), qRgb(255, 255, 255));
+        QCOMPARE(r.e.doc().sheet().image().pixel(600, 400), qRgb(255, 255, 255));
 
         // The next Save asks for a name, starting in the folder last used.
         r.doc.save();
@@ -655,7 +652,7 @@ private slots:
         writeFile(r.path(QStringLiteral("bad.grvlk")), "x\r\n");
         r.ui.onOpen = [&] { return r.path(QStringLiteral("bad.grvlk")); };
         r.doc.openScheme();
-        QVERIFY(r.e.doc.fileName().isEmpty());
+        QVERIFY(r.e.doc().fileName().isEmpty());
         QCOMPARE(r.doc.dialogFolder(), QDir(r.dir.path()).absolutePath());
     }
 

@@ -24,12 +24,12 @@ struct Rig {
 
     Rig()
     {
-        e.doc.sheet().CreateBitmap(500, 400);
-        e.doc.appendRow(e.doc.rectangles(), {"R1", "120", "100", "Store", "$0099FFFF"});
-        e.doc.appendRow(e.doc.points(), {"P1", "400", "300", "Gate", "$00CCFFCC"});
-        e.doc.appendRow(e.doc.lines(), {"R1-P1", "", "", "to gate"});
+        e.doc().sheet().CreateBitmap(500, 400);
+        e.doc().appendRow(e.doc().rectangles(), {"R1", "120", "100", "Store", "$0099FFFF"});
+        e.doc().appendRow(e.doc().points(), {"P1", "400", "300", "Gate", "$00CCFFCC"});
+        e.doc().appendRow(e.doc().lines(), {"R1-P1", "", "", "to gate"});
         e.SelectAllObjects(); // a multi-selection, marked on the sheet
-        e.doc.setModified(true);
+        e.doc().markModified();
     }
     QString path(const QString &name) const { return dir.filePath(name); }
 };
@@ -70,23 +70,23 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, start);
         Rig r;
-        const QStringList before = cells(r.e.doc.tables());
-        const quint64 revision = r.e.doc.revision();
-        const QImage sheet = r.e.doc.sheet().image().copy();
+        const QStringList before = cells(r.e.doc().tables());
+        const quint64 revision = r.e.doc().revision();
+        const QImage sheet = r.e.doc().sheet().image().copy();
         r.ui.onSave = [&] { return r.path(name); };
         exportPicture(r.e, r.dir.path());
         QCOMPARE(r.ui.errors + r.ui.infos, QStringList());
-        QCOMPARE(cells(r.e.doc.tables()), before);
-        QCOMPARE(r.e.doc.revision(), revision);
-        QVERIFY(r.e.doc.modified());
-        QCOMPARE(r.e.multi.count(), 2);
-        QCOMPARE(r.e.doc.sheet().image(), sheet);
+        QCOMPARE(cells(r.e.doc().tables()), before);
+        QCOMPARE(r.e.doc().revision(), revision);
+        QVERIFY(r.e.doc().modified());
+        QCOMPARE(r.e.multiSelection().count(), 2);
+        QCOMPARE(r.e.doc().sheet().image(), sheet);
         const QByteArray written = readAll(r.path(name));
         QVERIFY(written.startsWith(start));
         if (start.startsWith('\x89')) {
             QImage expected(500, 400, QImage::Format_RGB32);
             Canvas canvas(&expected);
-            ElementTables tables = r.e.doc.tables();
+            ElementTables tables = r.e.doc().tables();
             UpdateImageModel(tables, canvas, TextList());
             QCOMPARE(QImage::fromData(written).convertToFormat(QImage::Format_RGB32), expected);
             QVERIFY(expected != sheet); // the sheet shows the selection

@@ -56,7 +56,7 @@ void TestMainWindow::startupState()
     MainWindowFixture f;
     MainWindow &w = *f.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Gravelink"));
-    QCOMPARE(f.editor().AppTitle, QStringLiteral("Gravelink"));
+    QCOMPARE(f.window->applicationTitle(), QStringLiteral("Gravelink"));
     QVERIFY(w.controls().cursorTool->isChecked());
     for (QToolButton *b : {w.controls().rectangleTool, w.controls().pointTool, w.controls().lineTool})
         QVERIFY(!b->isChecked());
@@ -76,20 +76,20 @@ void TestMainWindow::startupState()
     QVERIFY(!w.controls().lockItem->isChecked());
     QVERIFY(w.isVisible(Ctl::Navigator));
     QVERIFY(w.isVisible(Ctl::HeightButtons));
-    QCOMPARE(f.editor().doc.sheet().width(), 842);
-    QCOMPARE(f.editor().doc.sheet().height(), 595);
+    QCOMPARE(f.editor().doc().sheet().width(), 842);
+    QCOMPARE(f.editor().doc().sheet().height(), 595);
     QCOMPARE(w.controls().sheetView->geometry(), QRect(0, 0, 842, 595));
-    QCOMPARE(f.editor().overlayImage.size(), QSize(842, 595));
+    QCOMPARE(f.editor().overlayImage().size(), QSize(842, 595));
     // The sheet's grey frame: columns 1 and 840, rows 1 and 593.
-    const QImage &sheet = f.editor().doc.sheet().image();
+    const QImage &sheet = f.editor().doc().sheet().image();
     QCOMPARE(sheet.pixel(1, 300), qRgb(128, 128, 128));
     QCOMPARE(sheet.pixel(840, 300), qRgb(128, 128, 128));
     QCOMPARE(sheet.pixel(400, 1), qRgb(128, 128, 128));
     QCOMPARE(sheet.pixel(400, 593), qRgb(128, 128, 128));
-    QCOMPARE(f.editor().view.panAnchorX + f.editor().view.panAnchorY + f.editor().view.panStepX +
-                 f.editor().view.panStepY,
+    QCOMPARE(f.editor().viewport().panAnchorX + f.editor().viewport().panAnchorY +
+                 f.editor().viewport().panStepX + f.editor().viewport().panStepY,
              0);
-    QVERIFY(!f.editor().doc.modified());
+    QVERIFY(!f.editor().doc().modified());
     QVERIFY(w.newSheetDialog() && w.newSheetDialog()->isHidden());
     // The shortcuts given at creation.
     QCOMPARE(w.controls().quitAction->shortcut(), QKeySequence(Qt::Key_Escape));
@@ -233,7 +233,7 @@ void TestMainWindow::openRecent()
     QCOMPARE(shown, (QStringList{"&1 " + b, "-", "Clear Menu"}));
     list[0]->trigger();
     f.settle();
-    QCOMPARE(f.editor().doc.fileName(), b);
+    QCOMPARE(f.editor().doc().fileName(), b);
     items(f).last()->trigger();
     items(f);
     QCOMPARE(shown, (QStringList{"-", "Clear Menu"}));
@@ -268,7 +268,7 @@ void TestMainWindow::minimumSize()
 void TestMainWindow::aboutText()
 {
     MainWindowFixture f;
-    f.editor().MenuPopped = true;
+    f.window->setMenuLatched(true);
     f.window->controls().aboutAction->trigger();
     const QString expected = QStringLiteral(
         "Gravelink - version 1.1\r\n\r\nProgram for schematic notes.\r\n\r\n\r\n"
@@ -278,7 +278,7 @@ void TestMainWindow::aboutText()
         "Multi select - [Shift]+ left click\r\n"
         "Multi move - pressed[Shift] + drag&drop with left mouse button");
     QCOMPARE(f.modal.infos, QStringList{expected});
-    QVERIFY(!f.editor().MenuPopped);
+    QVERIFY(!f.window->menuLatched());
 }
 
 void TestMainWindow::aboutKeepsStartupTitle()
@@ -305,19 +305,19 @@ void TestMainWindow::menuLatch()
     QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
     QCOMPARE(f.modal.menuPopups, 1);
     QCOMPARE(f.modal.lastMenuPos, w.mapToGlobal(QPoint(0, 27)));
-    QVERIFY(f.editor().MenuPopped);
+    QVERIFY(f.window->menuLatched());
     // The click that closes the open menu leaves it closed.
     QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
     QCOMPARE(f.modal.menuPopups, 1);
-    QVERIFY(!f.editor().MenuPopped);
+    QVERIFY(!f.window->menuLatched());
     QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
     QCOMPARE(f.modal.menuPopups, 2);
     // A move over a label of the toolbar does not re-arm the button; over the toolbar's own
     // surface it does.
     QTest::mouseMove(w.controls().toolbar, w.controls().captionLabel->geometry().center());
-    QVERIFY(f.editor().MenuPopped);
+    QVERIFY(f.window->menuLatched());
     QTest::mouseMove(w.controls().toolbar, QPoint(131, 14));
-    QVERIFY(!f.editor().MenuPopped);
+    QVERIFY(!f.window->menuLatched());
     QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
     QCOMPARE(f.modal.menuPopups, 3);
 }
@@ -330,10 +330,10 @@ void TestMainWindow::menuCommandRunsAfterPopupReturns()
     f.modal.onMenu = [&w](QMenu *) { w.controls().aboutItem->trigger(); };
     w.menuButtonClick();
     QVERIFY(f.modal.infos.isEmpty());
-    QVERIFY(f.editor().MenuPopped);
+    QVERIFY(f.window->menuLatched());
     QTRY_COMPARE(f.modal.infos.size(), 1);
     // About clears the latch after the menu call set it.
-    QVERIFY(!f.editor().MenuPopped);
+    QVERIFY(!f.window->menuLatched());
 }
 
 void TestMainWindow::menuButtonClosesOpenMenuThenOpensIt()
@@ -645,14 +645,14 @@ void TestMainWindow::failureInAClickShowsTheErrorBox()
     // shows the conversion message and the window goes on.
     MainWindowFixture f;
     MainWindow &w = *f.window;
-    f.editor().doc.appendRow(f.editor().doc.rectangles(),
-                             {QStringLiteral("R1"), QStringLiteral("abc"), QStringLiteral("20"),
-                              QStringLiteral("R1"), QStringLiteral("$0099FFFF")});
+    f.editor().doc().appendRow(f.editor().doc().rectangles(),
+                               {QStringLiteral("R1"), QStringLiteral("abc"), QStringLiteral("20"),
+                                QStringLiteral("R1"), QStringLiteral("$0099FFFF")});
     QVERIFY(f.show());
     QTest::mouseClick(w.controls().rectangleTool, Qt::LeftButton);
     QCOMPARE(f.modal.errors, QStringList{notAnIntegerMessage(QStringLiteral("abc"))});
     QVERIFY(w.QWidget::isVisible());
-    f.editor().doc.setCell(f.editor().doc.rectangles(), 1, 1, QStringLiteral("40"));
+    f.editor().doc().setCell(f.editor().doc().rectangles(), 1, 1, QStringLiteral("40"));
     QTest::mouseClick(w.controls().cursorTool, Qt::LeftButton);
     QCOMPARE(f.modal.errors.size(), 1);
 }

@@ -162,7 +162,7 @@ QPoint Monkey::randomPos()
     const QRect area(m_window.controls().sheetView->mapFrom(m_window.controls().drawingArea, QPoint(2, 2)),
                      m_window.controls().drawingArea->size() - QSize(4, 4));
     QList<QPoint> targets;
-    for (const StringGrid *t : {&ed().doc.rectangles(), &ed().doc.points(), &ed().doc.lines()})
+    for (const StringGrid *t : {&ed().doc().rectangles(), &ed().doc().points(), &ed().doc().lines()})
         for (int r = 1; r < t->RowCount() - 1; ++r)
             if (auto x = tryStrToInt(t->Cells(ColX, r)), y = tryStrToInt(t->Cells(ColY, r)); x && y)
                 targets << QPoint(*x, *y);
@@ -184,7 +184,7 @@ QPoint Monkey::randomPos()
 // A pixel of some line's arrow head (drawn at the line's middle), to select lines.
 QPoint Monkey::arrowHeadPos()
 {
-    const StringGrid &lines = ed().doc.lines();
+    const StringGrid &lines = ed().doc().lines();
     if (lines.RowCount() <= 2)
         return randomPos();
     const int row = 1 + below(lines.RowCount() - 2);
@@ -193,7 +193,7 @@ QPoint Monkey::arrowHeadPos()
     if (!mx || !my)
         return randomPos();
     QList<QPoint> head;
-    const Canvas &sheet = ed().doc.sheet().canvas();
+    const Canvas &sheet = ed().doc().sheet().canvas();
     for (int dy = -10; dy <= 10; ++dy)
         for (int dx = -10; dx <= 10; ++dx)
             if (sheet.pixel(qint64(*mx) + dx, qint64(*my) + dy) == std::optional<TColor>(clArrowFill))
@@ -392,7 +392,7 @@ void Monkey::makeLine()
     const QRect area(m_window.controls().sheetView->mapFrom(m_window.controls().drawingArea, QPoint(2, 2)),
                      m_window.controls().drawingArea->size() - QSize(4, 4));
     QList<QPoint> centres;
-    for (const StringGrid *t : {&ed().doc.rectangles(), &ed().doc.points()})
+    for (const StringGrid *t : {&ed().doc().rectangles(), &ed().doc().points()})
         for (int r = 1; r < t->RowCount() - 1; ++r)
             if (auto x = tryStrToInt(t->Cells(ColX, r)), y = tryStrToInt(t->Cells(ColY, r));
                 x && y && area.contains(*x, *y))
@@ -555,7 +555,7 @@ Monkey::Allowed Monkey::menuCommand()
             m_fx.modal.onAsk = [](const QString &) { return SaveAnswer::Cancel; };
         a->trigger();
     };
-    m_window.editor().MenuPopped = false;
+    m_window.setMenuLatched(false);
     QTest::mouseClick(m_window.controls().menuButton, Qt::LeftButton);
     m_fx.settle();
     record(QStringLiteral("menu item %1").arg(chosen.isEmpty() ? QStringLiteral("(none)") : chosen));
@@ -613,21 +613,21 @@ Monkey::Allowed Monkey::step()
     reshowIfClosed();
     // The state after the event, for reading a failing sequence.
     Editor &e = ed();
-    ++selectedSteps[int(e.sel.kind)];
-    multiSteps += e.multi.count() >= 2;
+    ++selectedSteps[int(e.selection().kind)];
+    multiSteps += e.multiSelection().count() >= 2;
     lockedSteps += e.locked();
-    mostElements = qMax(mostElements, e.doc.rectangles().RowCount() + e.doc.points().RowCount() +
-                                          e.doc.lines().RowCount() - 6);
-    mostLines = qMax(mostLines, e.doc.lines().RowCount() - 2);
+    mostElements = qMax(mostElements, e.doc().rectangles().RowCount() + e.doc().points().RowCount() +
+                                          e.doc().lines().RowCount() - 6);
+    mostLines = qMax(mostLines, e.doc().lines().RowCount() - 2);
     log << QStringLiteral(
                "      -> tool %1, line presses %2, selected %3 (found '%4'), list [%5], H%6 P%7 E%8%9")
-               .arg(int(e.gesture.tool))
-               .arg(e.gesture.lineClickCount)
-               .arg(int(e.sel.kind))
-               .arg(e.sel.foundName, e.multi.items().join(QLatin1Char(',')))
-               .arg(e.doc.rectangles().RowCount() - 2)
-               .arg(e.doc.points().RowCount() - 2)
-               .arg(e.doc.lines().RowCount() - 2)
+               .arg(int(e.gesture().tool))
+               .arg(e.gesture().lineClickCount)
+               .arg(int(e.selection().kind))
+               .arg(e.selection().foundName, e.multiSelection().items().join(QLatin1Char(',')))
+               .arg(e.doc().rectangles().RowCount() - 2)
+               .arg(e.doc().points().RowCount() - 2)
+               .arg(e.doc().lines().RowCount() - 2)
                .arg(e.locked() ? QStringLiteral(", locked") : QString());
     return m_fileAllowed != Allowed::None ? m_fileAllowed : allowed;
 }
@@ -727,7 +727,7 @@ void TestWindowMonkey::randomSessions()
           seed, monkey.steps, static_cast<long long>(timer.elapsed()), int(fx.modal.errors.size()),
           monkey.selectedSteps[1], monkey.selectedSteps[2], monkey.selectedSteps[3], monkey.multiSteps,
           monkey.lockedSteps, monkey.mostElements, monkey.mostLines);
-    fx.editor().doc.setModified(false);
+    fx.editor().doc().markSaved();
 }
 
 void TestWindowMonkey::longPastedCoordinateErrorIsShort()
@@ -737,7 +737,7 @@ void TestWindowMonkey::longPastedCoordinateErrorIsShort()
     QVERIFY(fx.show());
     fx.click(QPoint(100, 100), Qt::RightButton);
     fx.click(QPoint(100, 100));
-    QCOMPARE(fx.editor().sel.kind, ElementKind::Rectangle);
+    QCOMPARE(fx.editor().selection().kind, ElementKind::Rectangle);
     QGuiApplication::clipboard()->setText(QString(5000, QLatin1Char('9')));
     fx.window->controls().yEdit->setFocus();
     QTest::keyClick(fx.window->controls().yEdit, Qt::Key_V, Qt::ControlModifier);
@@ -748,8 +748,8 @@ void TestWindowMonkey::longPastedCoordinateErrorIsShort()
     QVERIFY2(error.size() < 100, qPrintable(error.left(200)));
     QVERIFY(error.startsWith(QStringLiteral("'100999")));
     QVERIFY(error.endsWith(QStringLiteral("...' is not a valid integer value")));
-    QCOMPARE(fx.editor().doc.rectangles().Cells(ColY, 1), QStringLiteral("100"));
-    fx.editor().doc.setModified(false);
+    QCOMPARE(fx.editor().doc().rectangles().Cells(ColY, 1), QStringLiteral("100"));
+    fx.editor().doc().markSaved();
 }
 
 void TestWindowMonkey::lineToDeletedFirstEnd_data()
@@ -770,20 +770,20 @@ void TestWindowMonkey::lineToDeletedFirstEnd()
     fx.click(QPoint(200, 200));
     fx.click(QPoint(500, 300), Qt::MiddleButton);
     fx.click(QPoint(500, 300));
-    QCOMPARE(fx.editor().doc.points().RowCount(), 3);
+    QCOMPARE(fx.editor().doc().points().RowCount(), 3);
     fx.doubleClick(QPoint(200, 200));
-    QCOMPARE(fx.editor().gesture.tool, Tool::Line);
-    QCOMPARE(fx.editor().gesture.newLineName, QStringLiteral("R1-"));
+    QCOMPARE(fx.editor().gesture().tool, Tool::Line);
+    QCOMPARE(fx.editor().gesture().newLineName, QStringLiteral("R1-"));
     if (byShortcut)
         fx.key(Qt::Key_Delete, Qt::ControlModifier);
     else
         QTest::mouseClick(fx.window->controls().deleteButton, Qt::LeftButton);
-    QCOMPARE(fx.editor().doc.rectangles().RowCount(), 2);
+    QCOMPARE(fx.editor().doc().rectangles().RowCount(), 2);
     fx.click(QPoint(500, 300));
-    QCOMPARE(fx.editor().doc.lines().RowCount(), 2);
-    QCOMPARE(fx.editor().gesture.tool, Tool::Cursor);
+    QCOMPARE(fx.editor().doc().lines().RowCount(), 2);
+    QCOMPARE(fx.editor().gesture().tool, Tool::Cursor);
     QVERIFY(fx.modal.infos.isEmpty());
-    fx.editor().doc.setModified(false);
+    fx.editor().doc().markSaved();
 }
 
 void TestWindowMonkey::lineToItsOwnMovedElement()
@@ -797,14 +797,14 @@ void TestWindowMonkey::lineToItsOwnMovedElement()
     fx.click(QPoint(500, 300), Qt::MiddleButton);
     fx.click(QPoint(500, 300));
     fx.doubleClick(QPoint(200, 200));
-    QCOMPARE(fx.editor().gesture.tool, Tool::Line);
+    QCOMPARE(fx.editor().gesture().tool, Tool::Line);
     fx.key(Qt::Key_Right, Qt::ControlModifier);
-    QCOMPARE(fx.editor().doc.rectangles().Cells(ColX, 1), QStringLiteral("201"));
+    QCOMPARE(fx.editor().doc().rectangles().Cells(ColX, 1), QStringLiteral("201"));
     fx.click(QPoint(201, 200));
-    QCOMPARE(fx.editor().doc.lines().RowCount(), 2);
+    QCOMPARE(fx.editor().doc().lines().RowCount(), 2);
     QCOMPARE(fx.modal.infos, QStringList{QStringLiteral("Line is not created!")});
-    QCOMPARE(fx.editor().gesture.tool, Tool::Cursor);
-    fx.editor().doc.setModified(false);
+    QCOMPARE(fx.editor().gesture().tool, Tool::Cursor);
+    fx.editor().doc().markSaved();
 }
 
 void TestWindowMonkey::pastedEmojiLeavesNoHalfCharacter()
@@ -820,9 +820,9 @@ void TestWindowMonkey::pastedEmojiLeavesNoHalfCharacter()
     QCOMPARE(fx.window->controls().captionEdit->text(), QStringLiteral("AB"));
     fx.click(QPoint(200, 200), Qt::RightButton);
     fx.click(QPoint(200, 200));
-    QCOMPARE(fx.editor().doc.rectangles().Cells(ColCaption, 1), QStringLiteral("AB"));
+    QCOMPARE(fx.editor().doc().rectangles().Cells(ColCaption, 1), QStringLiteral("AB"));
     QCOMPARE(monkey::checkRoundTrip(fx.editor()), QString());
-    fx.editor().doc.setModified(false);
+    fx.editor().doc().markSaved();
 }
 
 void TestWindowMonkey::lineBreakInCaptionReadsBack()
@@ -839,9 +839,9 @@ void TestWindowMonkey::lineBreakInCaptionReadsBack()
     QVERIFY2(!caption->text().contains(QLatin1Char('\n')), qPrintable(caption->text()));
     fx.click(QPoint(200, 200), Qt::MiddleButton);
     fx.click(QPoint(200, 200));
-    QVERIFY(fx.editor().doc.points().Cells(ColCaption, 1).startsWith(QStringLiteral("line")));
+    QVERIFY(fx.editor().doc().points().Cells(ColCaption, 1).startsWith(QStringLiteral("line")));
     QCOMPARE(monkey::checkRoundTrip(fx.editor()), QString());
-    fx.editor().doc.setModified(false);
+    fx.editor().doc().markSaved();
 }
 
 void TestWindowMonkey::unexpectedFailuresAreWorded_data()
@@ -885,32 +885,32 @@ void TestWindowMonkey::intEdgeFromTheToolbar()
     fx.click(QPoint(100, 100));
     fx.doubleClick(QPoint(300, 200));
     fx.click(QPoint(100, 100)); // the line P1-R1
-    QCOMPARE(fx.editor().doc.lines().RowCount(), 3);
+    QCOMPARE(fx.editor().doc().lines().RowCount(), 3);
     // A rectangle is found off the sheet too (by its extent, not by a pixel), so it stays selected.
     fx.click(QPoint(100, 100));
-    QCOMPARE(fx.editor().sel.foundName, QStringLiteral("R1"));
+    QCOMPARE(fx.editor().selection().foundName, QStringLiteral("R1"));
     QLineEdit *x = fx.window->controls().xEdit;
     x->setFocus();
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("2147483647"));
     QTest::keyClick(x, Qt::Key_Return);
-    QCOMPARE(fx.editor().doc.rectangles().Cells(ColX, 1), QStringLiteral("2147483647"));
-    QCOMPARE(fx.editor().doc.lines().Cells(ColX, 1), QString::number((2147483647LL + 300) / 2));
-    QCOMPARE(fx.editor().sel.kind, ElementKind::Rectangle);
+    QCOMPARE(fx.editor().doc().rectangles().Cells(ColX, 1), QStringLiteral("2147483647"));
+    QCOMPARE(fx.editor().doc().lines().Cells(ColX, 1), QString::number((2147483647LL + 300) / 2));
+    QCOMPARE(fx.editor().selection().kind, ElementKind::Rectangle);
     fx.key(Qt::Key_Right, Qt::ControlModifier);
     QCOMPARE(fx.modal.errors, QStringList{QStringLiteral("'2147483648' is not a valid integer value")});
-    QCOMPARE(fx.editor().doc.rectangles().Cells(ColX, 1), QStringLiteral("2147483647"));
+    QCOMPARE(fx.editor().doc().rectangles().Cells(ColX, 1), QStringLiteral("2147483647"));
     fx.key(Qt::Key_Left, Qt::ControlModifier);
-    QCOMPARE(fx.editor().doc.rectangles().Cells(ColX, 1), QStringLiteral("2147483646"));
+    QCOMPARE(fx.editor().doc().rectangles().Cells(ColX, 1), QStringLiteral("2147483646"));
 
     // Twelve digits are not a coordinate: Enter leaves the position alone.
     x->setFocus();
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("123456789012"));
     QTest::keyClick(x, Qt::Key_Return);
-    QCOMPARE(fx.editor().doc.rectangles().Cells(ColX, 1), QStringLiteral("2147483646"));
+    QCOMPARE(fx.editor().doc().rectangles().Cells(ColX, 1), QStringLiteral("2147483646"));
     QCOMPARE(monkey::checkAll(fx.editor()), QString());
-    fx.editor().doc.setModified(false);
+    fx.editor().doc().markSaved();
 }
 
 QTEST_MAIN(TestWindowMonkey)

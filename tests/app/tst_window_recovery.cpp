@@ -67,9 +67,9 @@ void TestWindowRecovery::startOffersRecovery()
     QCOMPARE(f.modal.infos.size(), broken ? 1 : 0);
     QVERIFY(f.modal.errors.isEmpty());
     QCOMPARE(QFile::exists(path + ".broken"), broken);
-    QCOMPARE(f.editor().doc.fileName(), recovered ? original : QString());
-    QCOMPARE(f.editor().doc.modified(), recovered);
-    QCOMPARE(f.editor().doc.rectangles().RowCount(), recovered ? 3 : 2);
+    QCOMPARE(f.editor().doc().fileName(), recovered ? original : QString());
+    QCOMPARE(f.editor().doc().modified(), recovered);
+    QCOMPARE(f.editor().doc().rectangles().RowCount(), recovered ? 3 : 2);
     if (recovered) {
         QVERIFY(f.modal.questions[0].contains('"' + original + '"'));
         // The recovered copy carries on as this window's own until the scheme is saved.
@@ -135,7 +135,7 @@ void TestWindowRecovery::recoveredPath()
     f.modal.onSave = [&](const ScriptedModal::FileCall &) { return other; };
     QVERIFY(offerRecovery(*f.window, folder, named));
     QVERIFY2(f.modal.questions.value(0).contains(asked), qPrintable(f.modal.questions.value(0)));
-    QCOMPARE(f.editor().doc.fileName(), savedTo);
+    QCOMPARE(f.editor().doc().fileName(), savedTo);
     f.documents().save();
     QCOMPARE(f.modal.saveCalls.size(), savedTo.isEmpty() ? 1 : 0);
     QCOMPARE(fileBytes(savedTo.isEmpty() ? other : savedTo), schemeBytes(900, 600, tables, false));

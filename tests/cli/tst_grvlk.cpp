@@ -1,5 +1,5 @@
-#include "app/DocumentCommands.h"
 #include "cli/Grvlk.h"
+#include "editor/DocumentCommands.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
 #include "support/EditorRig.h"
@@ -59,7 +59,6 @@ void editorSaveAsBitmap(const QString &scheme, const QString &bitmap)
 {
     EditorRig rig;
     DocumentCommands doc(rig.e);
-    rig.e.AppTitle = QStringLiteral("Gravelink");
     rig.e.UpdateImageModel();
     doc.LoadModel(scheme);
     QVERIFY2(rig.ui.errors.isEmpty(), qPrintable(rig.ui.errors.join('\n')));

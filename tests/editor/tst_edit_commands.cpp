@@ -1,4 +1,5 @@
 #include "support/EditorRig.h"
+#include "support/EditorTestAccess.h"
 #include "toolkit/ColorText.h"
 #include "toolkit/Errors.h"
 
@@ -34,13 +35,13 @@ struct Rig : EditorRig {
     void selectLine(int row)
     {
         e.UpdateImageModel();
-        e.doc.setCurrentRow(e.doc.lines(), row);
-        e.sel.kind = ElementKind::Line;
+        e.doc().setCurrentRow(e.doc().lines(), row);
+        EditorTestAccess::selection(e).kind = ElementKind::Line;
     }
     QList<QStringList> snapshot() const
     {
         QList<QStringList> all;
-        for (const StringGrid *t : {&e.doc.rectangles(), &e.doc.points(), &e.doc.lines()}) {
+        for (const StringGrid *t : {&e.doc().rectangles(), &e.doc().points(), &e.doc().lines()}) {
             for (int r = 0; r < t->RowCount(); ++r) {
                 QStringList row;
                 for (int c = 0; c < t->ColCount(); ++c)
@@ -51,7 +52,7 @@ struct Rig : EditorRig {
         }
         return all;
     }
-    TColor pixel(int x, int y) const { return e.doc.sheet().canvas().pixel(x, y).value_or(0xFFFFFFFF); }
+    TColor pixel(int x, int y) const { return e.doc().sheet().canvas().pixel(x, y).value_or(0xFFFFFFFF); }
 };
 
 } // namespace
@@ -82,7 +83,7 @@ private slots:
         Rig rig;
         QCOMPARE(rig.e.coordinateKeyFilter(key), coordinate);
         QCOMPARE(rig.e.captionKeyFilter(key), caption);
-        QVERIFY(!rig.e.doc.modified()); // nothing selected: Enter applies nothing
+        QVERIFY(!rig.e.doc().modified()); // nothing selected: Enter applies nothing
     }
 
     void enterInXcMovesAndReselects()
@@ -91,10 +92,10 @@ private slots:
         rig.rect("R1", 400, 300, "Other");
         rig.rect("R2", 120, 80, "Pump", "$00123456");
         rig.select(120, 80);
-        QCOMPARE(rig.e.sel.kind, ElementKind::Rectangle);
+        QCOMPARE(rig.e.selection().kind, ElementKind::Rectangle);
         QCOMPARE(rig.ui.text(Ctl::CaptionEdit), QStringLiteral("Pump"));
         QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("120"));
-        rig.e.sel.currentColor = 0x00CCFFCC;
+        EditorTestAccess::selection(rig.e).currentColor = 0x00CCFFCC;
         rig.ui.focused = Ctl::XEdit;
         rig.ui.texts[Ctl::XEdit] = "200";
         QCOMPARE(rig.e.coordinateKeyFilter(kEnter), QChar(0));
@@ -103,11 +104,11 @@ private slots:
         QCOMPARE(rig.cell("R2", ColColor), QStringLiteral("$00123456")); // not in the list: kept
         QCOMPARE(rig.cell("R2", ColCaption), QStringLiteral("Pump"));
         QCOMPARE(rig.centre("R1"), QPoint(400, 300));
-        QVERIFY(rig.e.doc.modified());
+        QVERIFY(rig.e.doc().modified());
         // Selected again at its new place, and drawn there.
-        QCOMPARE(rig.e.sel.kind, ElementKind::Rectangle);
-        QCOMPARE(rig.e.sel.foundName, QStringLiteral("R2"));
-        QCOMPARE(rig.e.sel.selX, 200);
+        QCOMPARE(rig.e.selection().kind, ElementKind::Rectangle);
+        QCOMPARE(rig.e.selection().foundName, QStringLiteral("R2"));
+        QCOMPARE(rig.e.selection().selX, 200);
         QVERIFY(rig.pixel(200, 80) != clWhite);
         QCOMPARE(rig.pixel(120, 80), clWhite);
     }
@@ -131,8 +132,8 @@ private slots:
         else
             rig.point(name, 100, 100, "Dot");
         rig.select(100, 100);
-        QCOMPARE(rig.e.sel.foundName, name);
-        rig.e.doc.setModified(false);
+        QCOMPARE(rig.e.selection().foundName, name);
+        rig.e.doc().markSaved();
         const auto before = rig.snapshot();
         rig.ui.texts[Ctl::CaptionEdit] = QString();
         rig.ui.texts[Ctl::XEdit] = "150";
@@ -140,11 +141,11 @@ private slots:
         fromCaptionBox ? rig.e.captionKeyFilter(kEnter) : rig.e.coordinateKeyFilter(kEnter);
         if (rectangle) {
             QCOMPARE(rig.snapshot(), before);
-            QVERIFY(!rig.e.doc.modified());
+            QVERIFY(!rig.e.doc().modified());
         } else {
             QCOMPARE(rig.cell(name, ColCaption), QString());
             QCOMPARE(rig.centre(name), QPoint(150, 100));
-            QVERIFY(rig.e.doc.modified());
+            QVERIFY(rig.e.doc().modified());
         }
     }
 
@@ -175,7 +176,7 @@ private slots:
         rig.ui.texts[Ctl::YEdit] = y;
         rig.ui.texts[Ctl::CaptionEdit] = "New";
         rig.ui.focused = Ctl::CaptionEdit;
-        rig.e.sel.currentColor = 0x00FFCCFF;
+        EditorTestAccess::selection(rig.e).currentColor = 0x00FFCCFF;
         rig.e.captionKeyFilter(kEnter);
         QCOMPARE(rig.cell("P1", ColX), QStringLiteral("100"));
         QCOMPARE(rig.cell("P1", ColY), QStringLiteral("100"));
@@ -208,18 +209,18 @@ private slots:
             rig.select(100, 100);
         else if (kind == 3)
             rig.selectLine(lineRow);
-        QCOMPARE(int(rig.e.sel.kind), kind);
-        rig.e.doc.setModified(false);
+        QCOMPARE(int(rig.e.selection().kind), kind);
+        rig.e.doc().markSaved();
         rig.ui.focused = Ctl::ColorList;
         rig.ui.color = 1;
         rig.e.colorChosen();
         QCOMPARE(rig.cell("P1", ColColor), stored);
         QCOMPARE(rig.cell("R1", ColColor), QStringLiteral("$0099FFFF"));
         QCOMPARE(rig.cell("P1-R1", ColCaption), QStringLiteral("t"));
-        QCOMPARE(rig.e.doc.modified(), kind == 2);
+        QCOMPARE(rig.e.doc().modified(), kind == 2);
         if (kind == 2) {
             QCOMPARE(rig.cell("P1", ColCaption), QStringLiteral("pt")); // the caption box had no focus
-            QCOMPARE(rig.e.sel.currentColor, TColor(0x00CCFFCC));
+            QCOMPARE(rig.e.selection().currentColor, TColor(0x00CCFFCC));
         }
     }
 
@@ -231,12 +232,12 @@ private slots:
         rig.line("R1-P1");
         rig.select(100, 100);
         for (const char *name : {"R1", "P1", "R1-P1"})
-            rig.e.multi.add(name);
+            EditorTestAccess::multi(rig.e).add(name);
         rig.ui.texts[Ctl::CaptionEdit] = "A";
         rig.ui.texts[Ctl::XEdit] = "5"; // a multi-selection keeps positions whatever the boxes hold
         rig.ui.texts[Ctl::YEdit] = "5";
         rig.ui.focused = Ctl::CaptionEdit;
-        rig.e.sel.currentColor = 0x00FFCCCC;
+        EditorTestAccess::selection(rig.e).currentColor = 0x00FFCCCC;
         rig.e.captionKeyFilter(kEnter);
         for (const char *name : {"R1", "P1", "R1-P1"})
             QCOMPARE(rig.cell(name, ColCaption), QStringLiteral("A"));
@@ -264,16 +265,16 @@ private slots:
         Rig rig;
         rig.point("P1", startX, 50, "pt", "$00CCCCFF");
         // A point on the sheet's edge is picked through the part of its circle inside.
-        for (int x = startX; x < startX + 6 && rig.e.sel.kind == ElementKind::None; ++x)
+        for (int x = startX; x < startX + 6 && rig.e.selection().kind == ElementKind::None; ++x)
             rig.select(x, 50);
-        QCOMPARE(rig.e.sel.foundName, QStringLiteral("P1"));
+        QCOMPARE(rig.e.selection().foundName, QStringLiteral("P1"));
         rig.ui.color = 0;
         rig.e.ObjMoveOnCanvas(Direction(direction));
         QCOMPARE(rig.centre("P1"), expected);
         QCOMPARE(rig.ui.text(Ctl::XEdit), QString::number(expected.x()));
         QCOMPARE(rig.cell("P1", ColColor), QStringLiteral("$00CCCCFF")); // style kept
-        QVERIFY(!rig.e.sel.keyMoveActive);
-        QVERIFY(rig.e.doc.modified());
+        QVERIFY(!rig.e.selection().keyMoveActive);
+        QVERIFY(rig.e.doc().modified());
     }
 
     void keyboardMoveGroup()
@@ -286,20 +287,20 @@ private slots:
         rig.select(300, 200);
         // The last listed member is selected again after each move.
         for (const char *name : {"R1-P1", "R1", "P1"})
-            rig.e.multi.add(name);
+            EditorTestAccess::multi(rig.e).add(name);
         rig.e.UpdateImageModel();
         const QPoint mid = rig.centre("R1-P1");
-        rig.e.moveSelectionRight();
+        rig.e.ObjMoveOnCanvas(Direction::Right);
         QCOMPARE(rig.centre("R1"), QPoint(101, 100));
         QCOMPARE(rig.centre("P1"), QPoint(301, 200));
         QCOMPARE(rig.centre("P2"), QPoint(500, 400));
         QCOMPARE(rig.centre("R1-P1"), mid + QPoint(1, 0)); // the line follows its ends
-        QCOMPARE(rig.e.sel.foundName, QStringLiteral("P1"));
-        QCOMPARE(rig.e.multi.count(), 3);
+        QCOMPARE(rig.e.selection().foundName, QStringLiteral("P1"));
+        QCOMPARE(rig.e.multiSelection().count(), 3);
 
         // With the caption box empty the rectangles stay; the points still move.
         rig.ui.texts[Ctl::CaptionEdit] = QString();
-        rig.e.moveSelectionDown();
+        rig.e.ObjMoveOnCanvas(Direction::Down);
         QCOMPARE(rig.centre("R1"), QPoint(101, 100));
         QCOMPARE(rig.centre("P1"), QPoint(301, 201));
     }
@@ -310,7 +311,7 @@ private slots:
         rig.rect("R1", 100, 100, "Box");
         rig.select(100, 100);
         rig.ui.texts[Ctl::CaptionEdit] = QString();
-        rig.e.moveSelectionLeft();
+        rig.e.ObjMoveOnCanvas(Direction::Left);
         QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("99"));
         QCOMPARE(rig.centre("R1"), QPoint(100, 100));
     }
@@ -332,7 +333,7 @@ private slots:
         Rig rig;
         rig.point("P1", 100, 100);
         rig.select(100, 100);
-        rig.e.doc.setModified(false);
+        rig.e.doc().markSaved();
         rig.ui.texts[Ctl::XEdit] = xBox;
         const auto before = rig.snapshot();
         try {
@@ -343,8 +344,8 @@ private slots:
         }
         QCOMPARE(rig.snapshot(), before);
         QCOMPARE(rig.ui.text(Ctl::XEdit), xBox);
-        QVERIFY(!rig.e.doc.modified());
-        QVERIFY(!rig.e.sel.keyMoveActive);
+        QVERIFY(!rig.e.doc().modified());
+        QVERIFY(!rig.e.selection().keyMoveActive);
     }
 
     void keyboardMoveGroupBeyondIntMovesNobody()
@@ -353,10 +354,10 @@ private slots:
         rig.point("P1", 100, 100);
         rig.point("P2", std::numeric_limits<int>::max(), 100);
         rig.select(100, 100);
-        rig.e.multi.add("P1");
-        rig.e.multi.add("P2");
+        EditorTestAccess::multi(rig.e).add("P1");
+        EditorTestAccess::multi(rig.e).add("P2");
         const auto before = rig.snapshot();
-        QVERIFY_THROWS_EXCEPTION(ConvertError, rig.e.moveSelectionRight());
+        QVERIFY_THROWS_EXCEPTION(ConvertError, rig.e.ObjMoveOnCanvas(Direction::Right));
         QCOMPARE(rig.snapshot(), before);
         QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("100"));
     }
@@ -369,12 +370,12 @@ private slots:
         const int lineRow = rig.line("P1-P2");
         rig.selectLine(lineRow);
         const auto before = rig.snapshot();
-        rig.e.moveSelectionRight();
+        rig.e.ObjMoveOnCanvas(Direction::Right);
         QCOMPARE(rig.snapshot(), before);
         rig.select(100, 100);
-        rig.e.doc.setLocked(true);
+        rig.e.doc().setLocked(true);
         rig.ui.checked[Ctl::LockAction] = true;
-        rig.e.moveSelectionRight();
+        rig.e.ObjMoveOnCanvas(Direction::Right);
         QCOMPARE(rig.snapshot(), before);
     }
 
@@ -385,23 +386,19 @@ private slots:
         rig.point("P2", 300, 300);
         const int row = rig.line("R1-P2", "flow");
         rig.selectLine(row);
-        rig.e.MenuPopped = true;
         rig.e.reverseSelectedLine();
-        QCOMPARE(rig.e.doc.lines().Cells(ColName, row), QStringLiteral("P2-R1"));
-        QCOMPARE(rig.e.doc.lines().Cells(ColCaption, row), QStringLiteral("flow"));
-        QVERIFY(rig.e.doc.modified());
-        QVERIFY(!rig.e.MenuPopped);
+        QCOMPARE(rig.e.doc().lines().Cells(ColName, row), QStringLiteral("P2-R1"));
+        QCOMPARE(rig.e.doc().lines().Cells(ColCaption, row), QStringLiteral("flow"));
+        QVERIFY(rig.e.doc().modified());
         rig.e.reverseSelectedLine();
-        QCOMPARE(rig.e.doc.lines().Cells(ColName, row), QStringLiteral("R1-P2"));
+        QCOMPARE(rig.e.doc().lines().Cells(ColName, row), QStringLiteral("R1-P2"));
 
-        // Without a selected line nothing changes, but the menu latch is still cleared.
+        // Without a selected line nothing changes.
         rig.select(100, 100);
-        rig.e.doc.setModified(false);
-        rig.e.MenuPopped = true;
+        rig.e.doc().markSaved();
         rig.e.reverseSelectedLine();
-        QCOMPARE(rig.e.doc.lines().Cells(ColName, row), QStringLiteral("R1-P2"));
-        QVERIFY(!rig.e.doc.modified());
-        QVERIFY(!rig.e.MenuPopped);
+        QCOMPARE(rig.e.doc().lines().Cells(ColName, row), QStringLiteral("R1-P2"));
+        QVERIFY(!rig.e.doc().modified());
     }
 
     void lockAndUnlock_data()
@@ -419,7 +416,6 @@ private slots:
             rig.point("P1", 300, 300);
         rig.select(100, 100);
         rig.e.SelectAllObjects();
-        rig.e.MenuPopped = true;
         const QList<Ctl> editing{Ctl::CursorTool,
                                  Ctl::RectangleTool,
                                  Ctl::PointTool,
@@ -447,12 +443,11 @@ private slots:
         QVERIFY(!rig.ui.isVisible(Ctl::HeightButtons));
         QVERIFY(!rig.ui.isVisible(Ctl::WidthButtons));
         QVERIFY(rig.ui.isVisible(Ctl::Navigator));
-        QCOMPARE(rig.e.sel.kind, ElementKind::None);
-        QCOMPARE(rig.e.multi.count(), 0);
-        QVERIFY(rig.e.doc.modified());
-        QVERIFY(!rig.e.MenuPopped);
+        QCOMPARE(rig.e.selection().kind, ElementKind::None);
+        QCOMPARE(rig.e.multiSelection().count(), 0);
+        QVERIFY(rig.e.doc().modified());
 
-        rig.e.doc.setModified(false);
+        rig.e.doc().markSaved();
         rig.e.toggleLock();
         QVERIFY(!rig.ui.isChecked(Ctl::LockAction));
         for (Ctl c : editing) {
@@ -464,7 +459,7 @@ private slots:
             QVERIFY2(rig.ui.isEnabled(c) == expected, qPrintable(QString::number(int(c))));
         }
         QVERIFY(rig.ui.isVisible(Ctl::HeightButtons));
-        QVERIFY(rig.e.doc.modified());
+        QVERIFY(rig.e.doc().modified());
     }
 
     void sheetSizeButtons_data()
@@ -489,9 +484,9 @@ private slots:
         const SheetEdge buttons[] = {SheetEdge::HeightMinus, SheetEdge::HeightPlus, SheetEdge::WidthMinus,
                                      SheetEdge::WidthPlus};
         rig.e.stepSheetSize(buttons[button]);
-        QCOMPARE(QSize(rig.e.doc.sheet().width(), rig.e.doc.sheet().height()), expected);
-        QCOMPARE(rig.e.overlayImage.size(), expected);
-        QCOMPARE(rig.e.doc.modified(), expected != sheet);
+        QCOMPARE(QSize(rig.e.doc().sheet().width(), rig.e.doc().sheet().height()), expected);
+        QCOMPARE(rig.e.overlayImage().size(), expected);
+        QCOMPARE(rig.e.doc().modified(), expected != sheet);
         QCOMPARE(rig.ui.navigateCalls, expected != sheet ? 1 : 0);
     }
 
@@ -505,12 +500,12 @@ private slots:
         const TColor rectPixel = rig.pixel(100, 100);
         const TColor pointPixel = rig.pixel(835, 300);
         rig.e.stepSheetSize(SheetEdge::WidthPlus);
-        QCOMPARE(QSize(rig.e.doc.sheet().width(), rig.e.doc.sheet().height()), QSize(892, 595));
+        QCOMPARE(QSize(rig.e.doc().sheet().width(), rig.e.doc().sheet().height()), QSize(892, 595));
         QCOMPARE(rig.centre("R1"), QPoint(100, 100));
         QCOMPARE(rig.pixel(100, 100), rectPixel);
         QCOMPARE(rig.pixel(835, 300), pointPixel);
         QCOMPARE(rig.pixel(890, 300), TColor(0x00808080)); // the frame moved to the new edge
-        QVERIFY(rig.e.doc.modified());
+        QVERIFY(rig.e.doc().modified());
     }
 
     void deleteRectangleWithLines()
@@ -523,15 +518,13 @@ private slots:
         rig.line("P2-R1");
         rig.line("P1-P2");
         rig.select(100, 100);
-        rig.e.MenuPopped = true;
         rig.e.deleteSelection();
-        QCOMPARE(GetRowObjByName(rig.e.doc.tables(), "R1"), -1);
-        QCOMPARE(rig.e.doc.lines().RowCount(), 3);
-        QCOMPARE(rig.e.doc.lines().Cells(ColName, 1), QStringLiteral("P1-P2"));
-        QCOMPARE(rig.e.doc.points().RowCount(), 4);
-        QCOMPARE(rig.e.sel.kind, ElementKind::None);
-        QVERIFY(!rig.e.MenuPopped);
-        QVERIFY(rig.e.doc.modified());
+        QCOMPARE(GetRowObjByName(rig.e.doc().tables(), "R1"), -1);
+        QCOMPARE(rig.e.doc().lines().RowCount(), 3);
+        QCOMPARE(rig.e.doc().lines().Cells(ColName, 1), QStringLiteral("P1-P2"));
+        QCOMPARE(rig.e.doc().points().RowCount(), 4);
+        QCOMPARE(rig.e.selection().kind, ElementKind::None);
+        QVERIFY(rig.e.doc().modified());
     }
 
     void deleteMultiSelection_data()
@@ -552,14 +545,14 @@ private slots:
         rig.line("P3-P1");
         rig.select(100, 100);
         for (const QString &name : members)
-            rig.e.multi.add(name);
+            EditorTestAccess::multi(rig.e).add(name);
         rig.e.deleteSelection();
         for (const QString &name : members)
-            QCOMPARE(GetRowObjByName(rig.e.doc.tables(), name), -1);
-        QVERIFY(GetRowObjByName(rig.e.doc.tables(), "P3") != -1);
-        QCOMPARE(rig.e.multi.count(), 0);
+            QCOMPARE(GetRowObjByName(rig.e.doc().tables(), name), -1);
+        QVERIFY(GetRowObjByName(rig.e.doc().tables(), "P3") != -1);
+        QCOMPARE(rig.e.multiSelection().count(), 0);
         // Every table still ends in its empty row.
-        for (const StringGrid *t : {&rig.e.doc.rectangles(), &rig.e.doc.points(), &rig.e.doc.lines()})
+        for (const StringGrid *t : {&rig.e.doc().rectangles(), &rig.e.doc().points(), &rig.e.doc().lines()})
             QVERIFY(!rowInUse(*t, t->RowCount() - 1));
     }
 
@@ -569,12 +562,12 @@ private slots:
         rig.point("P1", 300, 300);
         rig.e.UpdateImageModel();
         rig.e.SelectAllObjects();
-        QCOMPARE(rig.e.sel.kind, ElementKind::None);
+        QCOMPARE(rig.e.selection().kind, ElementKind::None);
         QVERIFY(rig.ui.isEnabled(Ctl::DeleteButton));
         rig.e.deleteSelection();
-        QCOMPARE(rig.e.doc.points().RowCount(), 2);
+        QCOMPARE(rig.e.doc().points().RowCount(), 2);
         QVERIFY(!rig.ui.isEnabled(Ctl::DeleteButton));
-        QVERIFY(rig.e.doc.modified());
+        QVERIFY(rig.e.doc().modified());
     }
 
     void deleteWithNothingSelectedTouchesNothing()
@@ -582,12 +575,13 @@ private slots:
         Rig rig;
         rig.rect("R1", 100, 100, "Box");
         rig.point("P1", 300, 300);
-        rig.e.doc.setCurrentRow(rig.e.doc.rectangles(), 1);
-        rig.e.doc.setCurrentRow(rig.e.doc.points(), 1);
+        rig.e.doc().setCurrentRow(rig.e.doc().rectangles(), 1);
+        rig.e.doc().setCurrentRow(rig.e.doc().points(), 1);
+        rig.e.doc().markSaved();
         const auto before = rig.snapshot();
         rig.e.deleteSelection();
         QCOMPARE(rig.snapshot(), before);
-        QVERIFY(!rig.e.doc.modified());
+        QVERIFY(!rig.e.doc().modified());
     }
 };
 

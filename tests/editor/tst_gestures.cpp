@@ -1,4 +1,5 @@
 #include "support/EditorRig.h"
+#include "support/EditorTestAccess.h"
 
 #include <QtTest>
 
@@ -12,7 +13,7 @@ int overlayMarks(const Editor &e, const QRect &area)
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            n += e.overlayImage.pixel(x, y) != e.doc.sheet().image().pixel(x, y);
+            n += e.overlayImage().pixel(x, y) != e.doc().sheet().image().pixel(x, y);
     return n;
 }
 
@@ -82,29 +83,29 @@ void TestGestures::rightPressArmsLeftPressCreates()
 
     rig.press(MouseButton(armButton), 50, 50);
     rig.e.sheetRelease(MouseButton(armButton), 0, 50, 50);
-    QCOMPARE(rig.e.gesture.tool, rect ? Tool::Rectangle : Tool::Point);
+    QCOMPARE(rig.e.gesture().tool, rect ? Tool::Rectangle : Tool::Point);
     QCOMPARE(rig.ui.toolDown, rect ? Ctl::RectangleTool : Ctl::PointTool);
-    QCOMPARE(rig.e.sel.selCaption, typed.isEmpty() ? QStringLiteral("RP") : typed);
-    QVERIFY(!rig.e.doc.modified());
+    QCOMPARE(rig.e.selection().selCaption, typed.isEmpty() ? QStringLiteral("RP") : typed);
+    QVERIFY(!rig.e.doc().modified());
 
     rig.click(200, 150);
-    const StringGrid &t = rect ? rig.e.doc.rectangles() : rig.e.doc.points();
+    const StringGrid &t = rect ? rig.e.doc().rectangles() : rig.e.doc().points();
     QCOMPARE(t.RowCount(), 3);
     QCOMPARE(t.Cells(ColName, 1), name);
     QCOMPARE(t.Cells(ColX, 1), QStringLiteral("200"));
     QCOMPARE(t.Cells(ColY, 1), QStringLiteral("150"));
     QCOMPARE(t.Cells(ColCaption, 1), caption);
     QCOMPARE(t.Cells(ColColor, 1), colourText);
-    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
+    QCOMPARE(rig.e.gesture().tool, Tool::Cursor);
     QCOMPARE(rig.ui.toolDown, Ctl::CursorTool);
-    QVERIFY(rig.e.doc.modified());
+    QVERIFY(rig.e.doc().modified());
     // The new element is on the sheet and selected.
-    QCOMPARE(rig.e.sel.kind, rect ? ElementKind::Rectangle : ElementKind::Point);
-    QCOMPARE(rig.e.sel.foundName, name);
+    QCOMPARE(rig.e.selection().kind, rect ? ElementKind::Rectangle : ElementKind::Point);
+    QCOMPARE(rig.e.selection().foundName, name);
     QCOMPARE(rig.ui.text(Ctl::CaptionEdit), caption);
     QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("200"));
     QVERIFY(rig.ui.captionSelectedAll);
-    QCOMPARE(rig.e.multi.items(), QStringList({name}));
+    QCOMPARE(rig.e.multiSelection().items(), QStringList({name}));
 }
 
 void TestGestures::repeatedRightPressesPlaceOneEach()
@@ -114,16 +115,16 @@ void TestGestures::repeatedRightPressesPlaceOneEach()
         rig.press(mbRight, x, 100);
         rig.e.sheetRelease(mbRight, 0, x, 100);
     }
-    QCOMPARE(rig.e.doc.rectangles().RowCount(), 4); // R1 at 200, R2 at 300
-    QCOMPARE(rig.e.doc.rectangles().Cells(ColName, 2), QStringLiteral("R2"));
-    QCOMPARE(rig.e.doc.rectangles().Cells(ColX, 2), QStringLiteral("300"));
-    QCOMPARE(rig.e.gesture.tool, Tool::Rectangle);
-    QCOMPARE(rig.e.sel.kind, ElementKind::None);
+    QCOMPARE(rig.e.doc().rectangles().RowCount(), 4); // R1 at 200, R2 at 300
+    QCOMPARE(rig.e.doc().rectangles().Cells(ColName, 2), QStringLiteral("R2"));
+    QCOMPARE(rig.e.doc().rectangles().Cells(ColX, 2), QStringLiteral("300"));
+    QCOMPARE(rig.e.gesture().tool, Tool::Rectangle);
+    QCOMPARE(rig.e.selection().kind, ElementKind::None);
 
     rig.click(400, 100);
-    QCOMPARE(rig.e.doc.rectangles().Cells(ColName, 3), QStringLiteral("R3"));
-    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
-    QCOMPARE(rig.e.sel.foundName, QStringLiteral("R3"));
+    QCOMPARE(rig.e.doc().rectangles().Cells(ColName, 3), QStringLiteral("R3"));
+    QCOMPARE(rig.e.gesture().tool, Tool::Cursor);
+    QCOMPARE(rig.e.selection().foundName, QStringLiteral("R3"));
     QVERIFY(rig.ui.isEnabled(Ctl::LineTool));
 }
 
@@ -136,18 +137,18 @@ void TestGestures::creationOnTopOfExistingElement()
 
     rig.e.selectTool(Tool::Rectangle);
     rig.click(200, 150);
-    QCOMPARE(rig.e.sel.foundName, QStringLiteral("R2")); // the later rectangle lies on top
+    QCOMPARE(rig.e.selection().foundName, QStringLiteral("R2")); // the later rectangle lies on top
 
     rig.e.selectTool(Tool::Point);
     rig.click(400, 300);
-    QCOMPARE(rig.e.doc.points().Cells(ColName, 2), QStringLiteral("P2"));
-    QCOMPARE(rig.e.sel.foundName, QStringLiteral("P1")); // equal distance: the earlier point wins
+    QCOMPARE(rig.e.doc().points().Cells(ColName, 2), QStringLiteral("P2"));
+    QCOMPARE(rig.e.selection().foundName, QStringLiteral("P1")); // equal distance: the earlier point wins
 }
 
 void TestGestures::creationGhostFollowsPointer()
 {
     EditorRig rig;
-    rig.e.view.gridVisible = false; // compare the ghost alone with the sheet
+    EditorTestAccess::viewport(rig.e).gridVisible = false; // compare the ghost alone with the sheet
     rig.e.selectTool(Tool::Rectangle);
     rig.e.sheetMove(0, 500, 400);
     QVERIFY(overlayMarks(rig.e, QRect(470, 380, 60, 40)) > 0);
@@ -202,32 +203,32 @@ void TestGestures::lineTool()
     rig.addPoint(QStringLiteral("P1"), 200, 300);
     if (!existing.isEmpty())
         rig.addLine(existing);
-    rig.e.view.gridVisible = false;
+    EditorTestAccess::viewport(rig.e).gridVisible = false;
     rig.e.UpdateImageModel();
-    const int lines = rig.e.doc.lines().RowCount();
+    const int lines = rig.e.doc().lines().RowCount();
 
     rig.e.selectTool(Tool::Line);
     rig.click(first.x(), first.y());
-    QCOMPARE(rig.e.gesture.lineClickCount, 1);
-    QCOMPARE(rig.e.gesture.tool, Tool::Line);
+    QCOMPARE(rig.e.gesture().lineClickCount, 1);
+    QCOMPARE(rig.e.gesture().tool, Tool::Line);
     // The rubber line runs from the first end's centre to the pointer.
     rig.e.sheetMove(0, 450, 250);
     QVERIFY(overlayMarks(rig.e, QRect(435, 238, 15, 20)) > 0);
 
     rig.click(second.x(), second.y());
-    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
-    QCOMPARE(rig.e.gesture.lineClickCount, 0);
+    QCOMPARE(rig.e.gesture().tool, Tool::Cursor);
+    QCOMPARE(rig.e.gesture().lineClickCount, 0);
     QCOMPARE(rig.ui.toolDown, Ctl::CursorTool);
-    QVERIFY(rig.e.doc.modified());
+    QVERIFY(rig.e.doc().modified());
     QCOMPARE(rig.ui.infos, message.isEmpty() ? QStringList() : QStringList({message}));
     if (created.isEmpty()) {
-        QCOMPARE(rig.e.doc.lines().RowCount(), lines);
+        QCOMPARE(rig.e.doc().lines().RowCount(), lines);
     } else {
-        QCOMPARE(rig.e.doc.lines().RowCount(), lines + 1);
-        QCOMPARE(rig.e.doc.lines().Cells(ColName, lines - 1), created);
+        QCOMPARE(rig.e.doc().lines().RowCount(), lines + 1);
+        QCOMPARE(rig.e.doc().lines().Cells(ColName, lines - 1), created);
         const QPoint mid = (first + second) / 2;
-        QCOMPARE(rig.e.doc.lines().Cells(ColX, lines - 1), QString::number(mid.x()));
-        QCOMPARE(rig.e.doc.lines().Cells(ColY, lines - 1), QString::number(mid.y()));
+        QCOMPARE(rig.e.doc().lines().Cells(ColX, lines - 1), QString::number(mid.x()));
+        QCOMPARE(rig.e.doc().lines().Cells(ColY, lines - 1), QString::number(mid.y()));
     }
 }
 
@@ -241,8 +242,8 @@ void TestGestures::doubleClickEntersLineTool()
     one.click(100, 100);
     one.e.sheetDoubleClick();
     one.click(100, 100, ssDouble);
-    QCOMPARE(one.e.gesture.tool, Tool::Cursor);
-    QCOMPARE(one.e.sel.foundName, QStringLiteral("R1"));
+    QCOMPARE(one.e.gesture().tool, Tool::Cursor);
+    QCOMPARE(one.e.selection().foundName, QStringLiteral("R1"));
 
     EditorRig rig;
     rig.addRect(QStringLiteral("R1"), 100, 100);
@@ -255,19 +256,19 @@ void TestGestures::doubleClickEntersLineTool()
     rig.e.sheetDoubleClick();
     QCOMPARE(rig.ui.toolDown, Ctl::LineTool);
     rig.click(100, 100, ssDouble);
-    QCOMPARE(rig.e.gesture.lineClickCount, 1);
+    QCOMPARE(rig.e.gesture().lineClickCount, 1);
     rig.click(200, 300);
-    QCOMPARE(rig.e.doc.lines().Cells(ColName, 1), QStringLiteral("R1-P1"));
-    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
+    QCOMPARE(rig.e.doc().lines().Cells(ColName, 1), QStringLiteral("R1-P1"));
+    QCOMPARE(rig.e.gesture().tool, Tool::Cursor);
 
     // On empty sheet the line tool is entered and left again at once.
-    rig.e.doc.setModified(false);
+    rig.e.doc().markSaved();
     rig.click(600, 500);
     rig.e.sheetDoubleClick();
     rig.click(600, 500, ssDouble);
-    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
-    QCOMPARE(rig.e.gesture.lineClickCount, 0);
-    QVERIFY(rig.e.doc.modified());
+    QCOMPARE(rig.e.gesture().tool, Tool::Cursor);
+    QCOMPARE(rig.e.gesture().lineClickCount, 0);
+    QVERIFY(rig.e.doc().modified());
 }
 
 void TestGestures::dragKeepsGrabOffset_data()
@@ -303,7 +304,7 @@ void TestGestures::dragKeepsGrabOffset()
     const QString name = rect ? QStringLiteral("R1") : QStringLiteral("P1");
 
     rig.e.sheetPress(mbLeft, ssLeft, pressAt.x(), pressAt.y());
-    QCOMPARE(rig.e.sel.foundName, name);
+    QCOMPARE(rig.e.selection().foundName, name);
     rig.e.sheetMove(ssLeft, releaseAt.x(), releaseAt.y());
     const bool moved = centre != rig.centre(name);
     if (moved) // the boxes follow the ghost's centre
@@ -311,10 +312,10 @@ void TestGestures::dragKeepsGrabOffset()
     rig.e.sheetRelease(mbLeft, 0, releaseAt.x(), releaseAt.y());
 
     QCOMPARE(rig.centre(name), centre);
-    QCOMPARE(rig.e.doc.modified(), moved);
-    QCOMPARE(rig.e.sel.foundName, name); // re-selected at its new place
-    QCOMPARE(QPoint(rig.e.sel.selX, rig.e.sel.selY), centre);
-    QVERIFY(!rig.e.gesture.mouseHeld);
+    QCOMPARE(rig.e.doc().modified(), moved);
+    QCOMPARE(rig.e.selection().foundName, name); // re-selected at its new place
+    QCOMPARE(QPoint(rig.e.selection().selX, rig.e.selection().selY), centre);
+    QVERIFY(!rig.e.gesture().mouseHeld);
 }
 
 void TestGestures::shiftClickAddsNeverRemoves()
@@ -328,18 +329,18 @@ void TestGestures::shiftClickAddsNeverRemoves()
     rig.click(100, 100);
     rig.click(300, 100, ssShift);
     rig.click(100, 100, ssShift);
-    QCOMPARE(rig.e.multi.items(), QStringList({"R1", "R2"}));
+    QCOMPARE(rig.e.multiSelection().items(), QStringList({"R1", "R2"}));
     QVERIFY(!rig.ui.isEnabled(Ctl::XEdit));
     QVERIFY(!rig.ui.isEnabled(Ctl::YLabel));
     rig.click(200, 300, ssShift);
-    QCOMPARE(rig.e.multi.items(), QStringList({"R1", "R2", "P1"}));
+    QCOMPARE(rig.e.multiSelection().items(), QStringList({"R1", "R2", "P1"}));
     // Ctrl+Shift is not exactly Shift: the click restarts the list.
     rig.click(300, 100, ssShift | ssCtrl);
-    QCOMPARE(rig.e.multi.items(), QStringList({"R2"}));
+    QCOMPARE(rig.e.multiSelection().items(), QStringList({"R2"}));
     QVERIFY(rig.ui.isEnabled(Ctl::XEdit));
     rig.click(100, 100, ssShift);
     rig.click(600, 500, ssShift); // nothing there: the list is emptied by the hit test
-    QCOMPARE(rig.e.multi.count(), 0);
+    QCOMPARE(rig.e.multiSelection().count(), 0);
 }
 
 void TestGestures::plainDragMovesGroupThenReduces()
@@ -358,8 +359,8 @@ void TestGestures::plainDragMovesGroupThenReduces()
     QCOMPARE(rig.centre("R2"), QPoint(330, 120));
     QCOMPARE(rig.centre("R1"), QPoint(130, 120));
     QCOMPARE(rig.centre("P1"), QPoint(230, 320));
-    QCOMPARE(rig.e.doc.lines().Cells(ColX, 1), QStringLiteral("180")); // the line follows its ends
-    QCOMPARE(rig.e.multi.items(), QStringList({"R2"}));
+    QCOMPARE(rig.e.doc().lines().Cells(ColX, 1), QStringLiteral("180")); // the line follows its ends
+    QCOMPARE(rig.e.multiSelection().items(), QStringList({"R2"}));
 }
 
 void TestGestures::shiftDragMovesGroupAndKeepsIt()
@@ -375,8 +376,8 @@ void TestGestures::shiftDragMovesGroupAndKeepsIt()
     rig.drag(305, 102, 315, 112, ssShift);
     QCOMPARE(rig.centre("R2"), QPoint(315, 112));
     QCOMPARE(rig.centre("R1"), QPoint(115, 112));
-    QCOMPARE(rig.e.multi.items(), QStringList({"R1", "R2"}));
-    QCOMPARE(rig.e.doc.sheet().left, 0);
+    QCOMPARE(rig.e.multiSelection().items(), QStringList({"R1", "R2"}));
+    QCOMPARE(rig.e.viewport().sheetLeft, 0);
 }
 
 void TestGestures::panningByDraggingEmptySheet_data()
@@ -398,11 +399,11 @@ void TestGestures::panningByDraggingEmptySheet()
     QFETCH(QPoint, offset);
 
     EditorRig rig; // 842 x 595 in a 688 x 473 area
-    rig.e.doc.setLocked(locked);
+    rig.e.doc().setLocked(locked);
     rig.ui.checked[Ctl::LockAction] = locked;
     rig.e.sheetPress(mbLeft, keys | ssLeft, 300, 300);
     rig.e.sheetMove(keys | ssLeft, 290, 294);
-    QCOMPARE(QPoint(rig.e.doc.sheet().left, rig.e.doc.sheet().top), offset);
+    QCOMPARE(QPoint(rig.e.viewport().sheetLeft, rig.e.viewport().sheetTop), offset);
     QCOMPARE(rig.ui.navigateCalls, offset.isNull() ? 0 : 1);
 }
 
@@ -411,7 +412,7 @@ void TestGestures::lockedPressOnlyRecordsAnchor()
     EditorRig rig;
     rig.addRect(QStringLiteral("R1"), 100, 100);
     rig.e.UpdateImageModel();
-    rig.e.doc.setLocked(true);
+    rig.e.doc().setLocked(true);
     rig.ui.checked[Ctl::LockAction] = true;
     rig.ui.enabled[Ctl::CaptionEdit] = false;
     rig.ui.enabled[Ctl::SelectAllAction] = true;
@@ -419,11 +420,11 @@ void TestGestures::lockedPressOnlyRecordsAnchor()
     rig.press(mbRight, 100, 100);
     rig.e.sheetRelease(mbRight, 0, 100, 100);
     rig.click(100, 100);
-    QCOMPARE(QPoint(rig.e.view.panAnchorX, rig.e.view.panAnchorY), QPoint(100, 100));
-    QCOMPARE(rig.e.gesture.tool, Tool::Cursor);
-    QCOMPARE(rig.e.sel.kind, ElementKind::None);
-    QCOMPARE(rig.e.doc.rectangles().RowCount(), 3);
-    QVERIFY(!rig.e.gesture.mouseHeld);
+    QCOMPARE(QPoint(rig.e.viewport().panAnchorX, rig.e.viewport().panAnchorY), QPoint(100, 100));
+    QCOMPARE(rig.e.gesture().tool, Tool::Cursor);
+    QCOMPARE(rig.e.selection().kind, ElementKind::None);
+    QCOMPARE(rig.e.doc().rectangles().RowCount(), 3);
+    QVERIFY(!rig.e.gesture().mouseHeld);
     QVERIFY(!rig.ui.isEnabled(Ctl::SelectAllAction));
     QVERIFY(!rig.ui.captionSelectedAll);
 }
@@ -436,13 +437,13 @@ void TestGestures::groupMoveClampsToIntRange()
     rig.addRect(QStringLiteral("R1"), 100, 100);
     rig.addPoint(QStringLiteral("P1"), kMax - 5, kMin + 5);
     rig.addLine(QStringLiteral("R1-P1"));
-    rig.e.multi.setItems({"R1", "P1", "R1-P1", "R9"});
-    rig.e.sel.foundName = QStringLiteral("R1");
+    EditorTestAccess::multi(rig.e).setItems({"R1", "P1", "R1-P1", "R9"});
+    EditorTestAccess::selection(rig.e).foundName = QStringLiteral("R1");
 
-    rig.e.ChangeCoordObj(-10, 10); // moves by (+10, -10)
+    EditorTestAccess::ChangeCoordObj(rig.e, -10, 10); // moves by (+10, -10)
     QCOMPARE(rig.centre("P1"), QPoint(kMax, kMin));
     QCOMPARE(rig.centre("R1"), QPoint(100, 100));
-    QCOMPARE(rig.e.doc.lines().Cells(ColX, 1), QString());
+    QCOMPARE(rig.e.doc().lines().Cells(ColX, 1), QString());
 }
 
 QTEST_MAIN(TestGestures)

@@ -1,4 +1,5 @@
 #include "support/EditorRig.h"
+#include "support/EditorTestAccess.h"
 
 #include <QtTest>
 
@@ -23,17 +24,17 @@ void TestNavigation::shiftRightStepsToTheLimitAndBack()
     EditorRig rig; // 842 x 595 sheet, area 688 wide: limit 688 - 842 = -154
     QList<int> offsets;
     for (int i = 0; i < 10; ++i) {
-        rig.e.scrollSheetRight();
-        offsets << rig.e.doc.sheet().left;
+        rig.e.scrollSheet(Direction::Right);
+        offsets << rig.e.viewport().sheetLeft;
     }
     QCOMPARE(offsets, QList<int>({-20, -40, -60, -80, -100, -120, -140, -154, -154, -154}));
-    QCOMPARE(rig.e.doc.sheet().top, 0);
+    QCOMPARE(rig.e.viewport().sheetTop, 0);
     QCOMPARE(rig.ui.navigateCalls, 10);
 
     offsets.clear();
     for (int i = 0; i < 10; ++i) {
-        rig.e.scrollSheetLeft();
-        offsets << rig.e.doc.sheet().left;
+        rig.e.scrollSheet(Direction::Left);
+        offsets << rig.e.viewport().sheetLeft;
     }
     QCOMPARE(offsets, QList<int>({-134, -114, -94, -74, -54, -34, -14, 0, 0, 0}));
 }
@@ -41,28 +42,28 @@ void TestNavigation::shiftRightStepsToTheLimitAndBack()
 void TestNavigation::shiftDownStepsToTheLimitAndBack()
 {
     EditorRig rig; // 595 high in a 473 high area: limit -122
-    rig.e.doc.setLocked(true);
+    rig.e.doc().setLocked(true);
     rig.ui.checked[Ctl::LockAction] = true; // the keys work while locked
     for (int i = 0; i < 8; ++i)
-        rig.e.scrollSheetDown();
-    QCOMPARE(rig.e.doc.sheet().top, -122);
-    QCOMPARE(rig.e.doc.sheet().left, 0);
-    rig.e.scrollSheetUp();
-    QCOMPARE(rig.e.doc.sheet().top, -102);
+        rig.e.scrollSheet(Direction::Down);
+    QCOMPARE(rig.e.viewport().sheetTop, -122);
+    QCOMPARE(rig.e.viewport().sheetLeft, 0);
+    rig.e.scrollSheet(Direction::Up);
+    QCOMPARE(rig.e.viewport().sheetTop, -102);
     for (int i = 0; i < 8; ++i)
-        rig.e.scrollSheetUp();
-    QCOMPARE(rig.e.doc.sheet().top, 0);
+        rig.e.scrollSheet(Direction::Up);
+    QCOMPARE(rig.e.viewport().sheetTop, 0);
 }
 
 void TestNavigation::sheetSmallerThanAreaStays()
 {
     EditorRig rig(400, 300);
-    rig.e.scrollSheetRight();
-    rig.e.scrollSheetDown();
-    QCOMPARE(QPoint(rig.e.doc.sheet().left, rig.e.doc.sheet().top), QPoint(0, 0));
-    rig.e.scrollSheetLeft();
-    rig.e.scrollSheetUp();
-    QCOMPARE(QPoint(rig.e.doc.sheet().left, rig.e.doc.sheet().top), QPoint(0, 0));
+    rig.e.scrollSheet(Direction::Right);
+    rig.e.scrollSheet(Direction::Down);
+    QCOMPARE(QPoint(rig.e.viewport().sheetLeft, rig.e.viewport().sheetTop), QPoint(0, 0));
+    rig.e.scrollSheet(Direction::Left);
+    rig.e.scrollSheet(Direction::Up);
+    QCOMPARE(QPoint(rig.e.viewport().sheetLeft, rig.e.viewport().sheetTop), QPoint(0, 0));
 }
 
 void TestNavigation::dragThreshold_data()
@@ -86,26 +87,27 @@ void TestNavigation::dragThreshold()
     QFETCH(QPoint, offset);
 
     EditorRig rig;
-    rig.e.doc.sheet().left = -100;
-    rig.e.doc.sheet().top = -50;
+    EditorTestAccess::viewport(rig.e).sheetLeft = -100;
+    EditorTestAccess::viewport(rig.e).sheetTop = -50;
     rig.e.sheetPress(mbLeft, ssLeft, 300, 300);
     rig.e.sheetMove(ssLeft, to.x(), to.y());
-    QCOMPARE(QPoint(rig.e.doc.sheet().left, rig.e.doc.sheet().top), offset);
+    QCOMPARE(QPoint(rig.e.viewport().sheetLeft, rig.e.viewport().sheetTop), offset);
     QCOMPARE(rig.ui.navigateCalls, offset == QPoint(-100, -50) ? 0 : 1);
 }
 
 void TestNavigation::verticalStepReappliesHorizontalLimit()
 {
     EditorRig rig;
-    rig.e.doc.sheet().left = -300; // beyond the limit, e.g. after the sheet was made smaller
-    rig.e.scrollSheetDown();
-    QCOMPARE(rig.e.doc.sheet().left, -154);
-    rig.e.doc.sheet().left = -300;
-    rig.e.scrollSheetRight();
-    QCOMPARE(rig.e.doc.sheet().left, -154);
-    rig.e.doc.sheet().top = -300;
-    rig.e.scrollSheetLeft(); // a horizontal step leaves the top alone
-    QCOMPARE(rig.e.doc.sheet().top, -300);
+    EditorTestAccess::viewport(rig.e).sheetLeft =
+        -300; // beyond the limit, e.g. after the sheet was made smaller
+    rig.e.scrollSheet(Direction::Down);
+    QCOMPARE(rig.e.viewport().sheetLeft, -154);
+    EditorTestAccess::viewport(rig.e).sheetLeft = -300;
+    rig.e.scrollSheet(Direction::Right);
+    QCOMPARE(rig.e.viewport().sheetLeft, -154);
+    EditorTestAccess::viewport(rig.e).sheetTop = -300;
+    rig.e.scrollSheet(Direction::Left); // a horizontal step leaves the top alone
+    QCOMPARE(rig.e.viewport().sheetTop, -300);
 }
 
 void TestNavigation::anchorAtOriginUsesStoredSteps()
@@ -113,11 +115,11 @@ void TestNavigation::anchorAtOriginUsesStoredSteps()
     EditorRig rig;
     rig.e.sheetPress(mbLeft, ssLeft, 300, 300);
     rig.e.sheetMove(ssLeft, 290, 300); // steps (10, 0)
-    QCOMPARE(rig.e.doc.sheet().left, -10);
+    QCOMPARE(rig.e.viewport().sheetLeft, -10);
     rig.e.sheetPress(mbLeft, ssLeft, 0, 0);
     rig.e.sheetMove(ssLeft, 1, 1); // no reference point: the steps stay (10, 0)
-    QCOMPARE(QPoint(rig.e.view.panStepX, rig.e.view.panStepY), QPoint(10, 0));
-    QCOMPARE(rig.e.doc.sheet().left, 0);
+    QCOMPARE(QPoint(rig.e.viewport().panStepX, rig.e.viewport().panStepY), QPoint(10, 0));
+    QCOMPARE(rig.e.viewport().sheetLeft, 0);
 }
 
 void TestNavigation::farCoordinatesDoNotOverflow()
@@ -125,15 +127,15 @@ void TestNavigation::farCoordinatesDoNotOverflow()
     constexpr int kMax = std::numeric_limits<int>::max();
     constexpr int kMin = std::numeric_limits<int>::min();
     EditorRig rig;
-    rig.e.view.panAnchorX = kMax;
-    rig.e.view.panAnchorY = kMax;
+    EditorTestAccess::viewport(rig.e).panAnchorX = kMax;
+    EditorTestAccess::viewport(rig.e).panAnchorY = kMax;
     rig.e.MoveSheet(kMin, kMin);
-    QCOMPARE(rig.e.view.panStepX, kMax);
-    QCOMPARE(QPoint(rig.e.doc.sheet().left, rig.e.doc.sheet().top), QPoint(-154, -122));
-    rig.e.view.panAnchorX = kMin;
-    rig.e.view.panAnchorY = kMin;
+    QCOMPARE(rig.e.viewport().panStepX, kMax);
+    QCOMPARE(QPoint(rig.e.viewport().sheetLeft, rig.e.viewport().sheetTop), QPoint(-154, -122));
+    EditorTestAccess::viewport(rig.e).panAnchorX = kMin;
+    EditorTestAccess::viewport(rig.e).panAnchorY = kMin;
     rig.e.MoveSheet(kMax, kMax);
-    QCOMPARE(QPoint(rig.e.doc.sheet().left, rig.e.doc.sheet().top), QPoint(0, 0));
+    QCOMPARE(QPoint(rig.e.viewport().sheetLeft, rig.e.viewport().sheetTop), QPoint(0, 0));
 }
 
 void TestNavigation::navigatorToggles()

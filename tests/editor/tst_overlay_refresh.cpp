@@ -1,4 +1,5 @@
 #include "support/EditorRig.h"
+#include "support/EditorTestAccess.h"
 
 #include "toolkit/Errors.h"
 
@@ -11,27 +12,27 @@ namespace {
 QString overlayMismatch(Editor &e)
 {
     e.refreshOverlay();
-    const QImage incremental = e.overlayImage.copy();
-    e.overlayDamage.addAll();
+    const QImage incremental = e.overlayImage().copy();
+    EditorTestAccess::overlayDamage(e).addAll();
     e.refreshOverlay();
-    if (incremental.size() != e.overlayImage.size())
+    if (incremental.size() != e.overlayImage().size())
         return QStringLiteral("size differs");
     for (int y = 0; y < incremental.height(); ++y)
         for (int x = 0; x < incremental.width(); ++x)
-            if (incremental.pixel(x, y) != e.overlayImage.pixel(x, y))
+            if (incremental.pixel(x, y) != e.overlayImage().pixel(x, y))
                 return QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y);
     return {};
 }
 
 QPoint somewhere(QRandomGenerator &rng, const Editor &e)
 {
-    return {rng.bounded(-20, e.doc.sheet().width() + 20), rng.bounded(-20, e.doc.sheet().height() + 20)};
+    return {rng.bounded(-20, e.doc().sheet().width() + 20), rng.bounded(-20, e.doc().sheet().height() + 20)};
 }
 
 // A random element's centre, or a random place on an empty scheme.
 QPoint anElement(QRandomGenerator &rng, EditorRig &rig)
 {
-    const StringGrid &t = rng.bounded(2) ? rig.e.doc.rectangles() : rig.e.doc.points();
+    const StringGrid &t = rng.bounded(2) ? rig.e.doc().rectangles() : rig.e.doc().points();
     if (t.RowCount() <= 2)
         return somewhere(rng, rig.e);
     return rig.centre(t.Cells(ColName, 1 + rng.bounded(t.RowCount() - 2)));
@@ -69,7 +70,7 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
         if (e.locked() && rng.bounded(3) == 0)
             e.toggleLock(); // locked schemes take no edits: unlock soon
         const int action = rng.bounded(12);
-        const int rowsBefore = e.doc.rectangles().RowCount() + e.doc.points().RowCount();
+        const int rowsBefore = e.doc().rectangles().RowCount() + e.doc().points().RowCount();
         const QPoint p = somewhere(rng, e);
         try {
             switch (action) {
@@ -106,18 +107,18 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
                 e.ObjMoveOnCanvas(Direction(rng.bounded(4)));
                 break;
             case 6:
-                if (e.sel.kind != ElementKind::None)
+                if (e.selection().kind != ElementKind::None)
                     e.deleteSelection();
                 break;
             case 7:
-                e.selectAllCommand();
+                e.SelectAllObjects();
                 break;
             case 8:
                 if (rng.bounded(4) == 0)
                     e.toggleLock();
                 break;
             case 9:
-                e.view.gridVisible = !e.view.gridVisible;
+                EditorTestAccess::viewport(e).gridVisible = !e.viewport().gridVisible;
                 break;
             case 10:
                 if (!e.locked() && rng.bounded(4) == 0)
@@ -130,7 +131,7 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
         } catch (const AppError &) {
             // told to the user by the window; the picture must still be right
         }
-        created += e.doc.rectangles().RowCount() + e.doc.points().RowCount() > rowsBefore;
+        created += e.doc().rectangles().RowCount() + e.doc().points().RowCount() > rowsBefore;
         const QString mismatch = overlayMismatch(e);
         if (!mismatch.isEmpty())
             QFAIL(qPrintable(QStringLiteral("step %1 (action %2): %3").arg(step).arg(action).arg(mismatch)));
@@ -146,11 +147,11 @@ void TestOverlayRefresh::ghostIsRemovedByTheNextRefresh()
     rig.e.UpdateImageModel();
     rig.click(200, 150);
     rig.e.selectTool(Tool::Rectangle);
-    const QImage armed = rig.e.overlayImage.copy();
+    const QImage armed = rig.e.overlayImage().copy();
     rig.e.sheetMove(0, 500, 400);
-    QVERIFY(rig.e.overlayImage != armed);
+    QVERIFY(rig.e.overlayImage() != armed);
     rig.e.refreshOverlay();
-    QCOMPARE(rig.e.overlayImage, armed);
+    QCOMPARE(rig.e.overlayImage(), armed);
 }
 
 QTEST_MAIN(TestOverlayRefresh)

@@ -117,7 +117,7 @@ void TestRecovery::autosaverFollowsChanges()
     QStringList reasons;
     autosaver.setFailureHandler([&](const QString &reason) { reasons << reason; });
     doc.appendRow(doc.points(), {"P1", "400", "300", "Gate", "$00CCFFCC"});
-    doc.setModified(true);
+    doc.markModified();
     for (int attempt = 0; attempt < 2; ++attempt) { // said once
         autosaver.sync();
         autosaver.writeNow();
@@ -137,14 +137,14 @@ void TestRecovery::autosaverFollowsChanges()
     QCOMPARE(fileBytes(path), schemeBytes(842, 595, doc.tables(), false));
 
     // Saved: the copy goes.
-    doc.setModified(false);
+    doc.markSaved();
     autosaver.sync();
     QVERIFY(autosaver.schemePath().isEmpty());
     QVERIFY(!QFile::exists(path));
 
     // The lock is a change too; a normal close removes the copy.
     doc.setLocked(true);
-    doc.setModified(true);
+    doc.markModified();
     autosaver.sync();
     QTRY_VERIFY_WITH_TIMEOUT(!autosaver.schemePath().isEmpty(), 10000);
     QCOMPARE(fileBytes(autosaver.schemePath()), schemeBytes(842, 595, doc.tables(), true));

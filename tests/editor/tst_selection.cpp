@@ -1,4 +1,5 @@
 #include "support/EditorRig.h"
+#include "support/EditorTestAccess.h"
 
 #include "toolkit/Color.h"
 
@@ -18,7 +19,7 @@ QSize captionExtent(const QString &caption)
 
 void paintPixel(Editor &e, int x, int y, TColor c)
 {
-    e.doc.sheet().canvas().setPixel(x, y, c);
+    e.doc().sheet().canvas().setPixel(x, y, c);
 }
 
 } // namespace
@@ -77,8 +78,8 @@ void TestSelection::dispatchByPixelColour()
     paintPixel(rig.e, 100, 100, colour);
 
     rig.e.Find_and_Select(100, 100);
-    QCOMPARE(int(rig.e.sel.kind), kind);
-    QCOMPARE(rig.e.sel.foundName, found);
+    QCOMPARE(int(rig.e.selection().kind), kind);
+    QCOMPARE(rig.e.selection().foundName, found);
     QCOMPARE(rig.ui.isEnabled(Ctl::DeleteButton), kind != 0);
     QCOMPARE(rig.ui.isEnabled(Ctl::DeleteAction), kind != 0);
     QCOMPARE(rig.ui.isEnabled(Ctl::ReverseLineButton), kind == 3);
@@ -93,14 +94,14 @@ void TestSelection::findingNothingClearsSelectionState()
     rig.e.UpdateImageModel();
     rig.click(100, 100);
     rig.click(300, 100, ssShift);
-    QCOMPARE(rig.e.multi.items(), QStringList({"R1", "R2"}));
+    QCOMPARE(rig.e.multiSelection().items(), QStringList({"R1", "R2"}));
     QCOMPARE(rig.ui.text(Ctl::CaptionEdit), QStringLiteral("Name"));
 
     rig.e.Find_and_Select(500, 400); // empty sheet, no arrow near
-    QCOMPARE(rig.e.sel.kind, ElementKind::None);
-    QVERIFY(rig.e.sel.foundName.isEmpty());
+    QCOMPARE(rig.e.selection().kind, ElementKind::None);
+    QVERIFY(rig.e.selection().foundName.isEmpty());
     QVERIFY(rig.ui.text(Ctl::CaptionEdit).isEmpty());
-    QCOMPARE(rig.e.multi.count(), 0);
+    QCOMPARE(rig.e.multiSelection().count(), 0);
     QVERIFY(!rig.ui.isEnabled(Ctl::DeleteButton));
     QVERIFY(!rig.ui.isEnabled(Ctl::DeleteAction));
 }
@@ -112,25 +113,26 @@ void TestSelection::selectedLineTakesItsEndCentres()
     rig.addPoint(QStringLiteral("P1"), 500, 300);
     rig.addLine(QStringLiteral("R1-P1"), QStringLiteral("to"));
     rig.e.UpdateImageModel();
-    QCOMPARE(rig.e.doc.lines().Cells(ColX, 1), QStringLiteral("300"));
+    QCOMPARE(rig.e.doc().lines().Cells(ColX, 1), QStringLiteral("300"));
 
     // Search outward from the midpoint for an arrow-head pixel and press 2 pixels left of it.
     QPoint arrow(-1, -1);
     for (int y = 180; y < 220 && arrow.x() < 0; ++y)
         for (int x = 280; x < 320 && arrow.x() < 0; ++x)
-            if (rig.e.doc.sheet().canvas().pixel(x, y) == 0x00A3A3A3u)
+            if (rig.e.doc().sheet().canvas().pixel(x, y) == 0x00A3A3A3u)
                 arrow = QPoint(x, y);
     QVERIFY(arrow.x() >= 0);
     int px = arrow.x() - 2;
-    while (rig.e.doc.sheet().canvas().pixel(px, arrow.y()) != clWhite && px > arrow.x() - 3)
+    while (rig.e.doc().sheet().canvas().pixel(px, arrow.y()) != clWhite && px > arrow.x() - 3)
         --px;
 
     rig.e.Find_and_Select(px, arrow.y());
-    QCOMPARE(rig.e.sel.kind, ElementKind::Line);
-    QCOMPARE(rig.e.sel.foundName, QStringLiteral("R1-P1"));
+    QCOMPARE(rig.e.selection().kind, ElementKind::Line);
+    QCOMPARE(rig.e.selection().foundName, QStringLiteral("R1-P1"));
     QCOMPARE(rig.ui.text(Ctl::CaptionEdit), QStringLiteral("to"));
     QCOMPARE(rig.ui.text(Ctl::XEdit), QStringLiteral("300"));
-    QCOMPARE(QList<int>({rig.e.sel.selX, rig.e.sel.selY, rig.e.sel.selX2, rig.e.sel.selY2}),
+    QCOMPARE(QList<int>({rig.e.selection().selX, rig.e.selection().selY, rig.e.selection().selX2,
+                         rig.e.selection().selY2}),
              QList<int>({100, 100, 500, 300}));
     QVERIFY(rig.ui.isEnabled(Ctl::ReverseLineButton));
 }
@@ -175,7 +177,7 @@ void TestSelection::rectangleBoxFromMeasuredCaption()
 
     EditorRig rig;
     const int row = rig.addRect(QStringLiteral("R1"), 100, 100, caption);
-    QCOMPARE(rig.e.GetNumRowRect(p.x() + dx, p.y() + dy, rig.e.doc.rectangles()), hit ? row : -1);
+    QCOMPARE(rig.e.GetNumRowRect(p.x() + dx, p.y() + dy, rig.e.doc().rectangles()), hit ? row : -1);
 }
 
 void TestSelection::laterRectangleWinsOverlap()
@@ -184,9 +186,9 @@ void TestSelection::laterRectangleWinsOverlap()
     rig.addRect(QStringLiteral("R1"), 100, 100, QStringLiteral("Name"));
     rig.addRect(QStringLiteral("R2"), 120, 100, QStringLiteral("Name"));
     const int half = captionExtent(QStringLiteral("Name")).width() / 2 + 8;
-    QCOMPARE(rig.e.GetNumRowRect(110, 100, rig.e.doc.rectangles()), 2);
-    QCOMPARE(rig.e.GetNumRowRect(120 - half - 1, 100, rig.e.doc.rectangles()), 1);
-    QCOMPARE(rig.e.GetNumRowRect(120 + half + 1, 100, rig.e.doc.rectangles()), -1);
+    QCOMPARE(rig.e.GetNumRowRect(110, 100, rig.e.doc().rectangles()), 2);
+    QCOMPARE(rig.e.GetNumRowRect(120 - half - 1, 100, rig.e.doc().rectangles()), 1);
+    QCOMPARE(rig.e.GetNumRowRect(120 + half + 1, 100, rig.e.doc().rectangles()), -1);
 }
 
 void TestSelection::nearestPointEarlierRowWinsTies_data()
@@ -212,14 +214,15 @@ void TestSelection::nearestPointEarlierRowWinsTies()
     rig.addPoint(QStringLiteral("P2"), 200, 100);
     rig.addPoint(QStringLiteral("P3"), 150, 200);
     if (QTest::currentDataTag() == QByteArray("tie P2 P3 (P1 farther)"))
-        rig.e.doc.setCell(rig.e.doc.points(), ColY, 3, QStringLiteral("250")); // P2 and P3 both (25, 75) away
+        rig.e.doc().setCell(rig.e.doc().points(), ColY, 3,
+                            QStringLiteral("250")); // P2 and P3 both (25, 75) away
 
-    rig.e.GetRecHPE_on_Coord(at.x(), at.y(), rig.e.doc.points());
-    QCOMPARE(rig.e.sel.kind, ElementKind::Point);
-    QCOMPARE(rig.e.sel.foundName, found);
-    QCOMPARE(rig.e.doc.points().Cells(ColName, rig.e.doc.points().Row()), found);
-    QCOMPARE(rig.e.sel.selCaption, QStringLiteral("Pt"));
-    QCOMPARE(rig.ui.text(Ctl::XEdit), rig.e.doc.points().Cells(ColX, rig.e.doc.points().Row()));
+    rig.e.GetRecHPE_on_Coord(at.x(), at.y(), rig.e.doc().points());
+    QCOMPARE(rig.e.selection().kind, ElementKind::Point);
+    QCOMPARE(rig.e.selection().foundName, found);
+    QCOMPARE(rig.e.doc().points().Cells(ColName, rig.e.doc().points().Row()), found);
+    QCOMPARE(rig.e.selection().selCaption, QStringLiteral("Pt"));
+    QCOMPARE(rig.ui.text(Ctl::XEdit), rig.e.doc().points().Cells(ColX, rig.e.doc().points().Row()));
 }
 
 void TestSelection::emptyNameRowsBetweenPoints()
@@ -228,15 +231,15 @@ void TestSelection::emptyNameRowsBetweenPoints()
     // is still the one selected, never the empty row in its list position.
     EditorRig rig;
     rig.addPoint(QStringLiteral("P1"), 10, 10);
-    rig.e.doc.appendRow(rig.e.doc.points(), {}); // row 2 stays empty
+    rig.e.doc().appendRow(rig.e.doc().points(), {}); // row 2 stays empty
     const int p3 = rig.addPoint(QStringLiteral("P3"), 500, 500);
     QCOMPARE(p3, 3);
 
-    rig.e.GetRecHPE_on_Coord(490, 490, rig.e.doc.points());
-    QCOMPARE(rig.e.sel.kind, ElementKind::Point);
-    QCOMPARE(rig.e.sel.foundName, QStringLiteral("P3"));
-    QCOMPARE(rig.e.doc.points().Row(), 3);
-    QCOMPARE(rig.e.sel.foundX, 500);
+    rig.e.GetRecHPE_on_Coord(490, 490, rig.e.doc().points());
+    QCOMPARE(rig.e.selection().kind, ElementKind::Point);
+    QCOMPARE(rig.e.selection().foundName, QStringLiteral("P3"));
+    QCOMPARE(rig.e.doc().points().Row(), 3);
+    QCOMPARE(rig.e.selection().foundX, 500);
 }
 
 void TestSelection::distancesAcrossWholeIntRange()
@@ -248,12 +251,12 @@ void TestSelection::distancesAcrossWholeIntRange()
     rig.addPoint(QStringLiteral("P2"), kMax, kMax); // slightly nearer
     rig.addPoint(QStringLiteral("P3"), kMax, kMin); // farther than both from (kMin, kMax)
 
-    rig.e.GetRecHPE_on_Coord(0, 0, rig.e.doc.points());
-    QCOMPARE(rig.e.sel.foundName, QStringLiteral("P2"));
-    rig.e.GetRecHPE_on_Coord(kMax, kMax - 1, rig.e.doc.points());
-    QCOMPARE(rig.e.sel.foundName, QStringLiteral("P2"));
-    rig.e.GetRecHPE_on_Coord(kMin, kMax, rig.e.doc.points()); // 2^32-1 from P1 and P2, ~2^32.5 from P3
-    QCOMPARE(rig.e.sel.foundName, QStringLiteral("P1"));
+    rig.e.GetRecHPE_on_Coord(0, 0, rig.e.doc().points());
+    QCOMPARE(rig.e.selection().foundName, QStringLiteral("P2"));
+    rig.e.GetRecHPE_on_Coord(kMax, kMax - 1, rig.e.doc().points());
+    QCOMPARE(rig.e.selection().foundName, QStringLiteral("P2"));
+    rig.e.GetRecHPE_on_Coord(kMin, kMax, rig.e.doc().points()); // 2^32-1 from P1 and P2, ~2^32.5 from P3
+    QCOMPARE(rig.e.selection().foundName, QStringLiteral("P1"));
 }
 
 void TestSelection::foundTextsKeep128Characters()
@@ -263,10 +266,10 @@ void TestSelection::foundTextsKeep128Characters()
     const QString longCaption(300, QLatin1Char('c'));
     rig.addPoint(longName, 50, 50, longCaption);
 
-    rig.e.GetRecHPE_on_Coord(50, 50, rig.e.doc.points());
-    QCOMPARE(rig.e.sel.foundName, longName.left(128));
-    QCOMPARE(rig.e.sel.foundCaption.size(), 128);
-    QCOMPARE(rig.e.sel.selCaption, longCaption.left(128));
+    rig.e.GetRecHPE_on_Coord(50, 50, rig.e.doc().points());
+    QCOMPARE(rig.e.selection().foundName, longName.left(128));
+    QCOMPARE(rig.e.selection().foundCaption.size(), 128);
+    QCOMPARE(rig.e.selection().selCaption, longCaption.left(128));
 }
 
 void TestSelection::colourBoxFollowsFoundElement_data()
@@ -291,27 +294,27 @@ void TestSelection::colourBoxFollowsFoundElement()
 
     EditorRig rig;
     rig.ui.color = 4;
-    rig.e.sel.currentColor = 0x00010203;
-    rig.e.sel.keyMoveActive = keyMove;
+    EditorTestAccess::selection(rig.e).currentColor = 0x00010203;
+    EditorTestAccess::selection(rig.e).keyMoveActive = keyMove;
     rig.addPoint(QStringLiteral("P1"), 50, 50, QStringLiteral("x"), colourText);
 
-    rig.e.GetRecHPE_on_Coord(50, 50, rig.e.doc.points());
-    QCOMPARE(rig.e.sel.kind, ElementKind::Point);
+    rig.e.GetRecHPE_on_Coord(50, 50, rig.e.doc().points());
+    QCOMPARE(rig.e.selection().kind, ElementKind::Point);
     QCOMPARE(rig.ui.color, index);
-    QCOMPARE(rig.e.sel.currentColor, current);
+    QCOMPARE(rig.e.selection().currentColor, current);
 }
 
 void TestSelection::selectedColourOutsideListDrawnInItsOwnColour()
 {
     EditorRig rig;
-    rig.e.sel.currentColor = 0x00FFCC99; // left by an earlier selection
+    EditorTestAccess::selection(rig.e).currentColor = 0x00FFCC99; // left by an earlier selection
     rig.addRect(QStringLiteral("R1"), 200, 150, QStringLiteral("Name"), QStringLiteral("$00123456"));
     rig.e.UpdateImageModel();
     rig.click(200, 150);
-    QCOMPARE(rig.e.sel.kind, ElementKind::Rectangle);
+    QCOMPARE(rig.e.selection().kind, ElementKind::Rectangle);
     // Inside the box, left of the caption.
     const int x = 200 - captionExtent(QStringLiteral("Name")).width() / 2 - 8 + 3;
-    QCOMPARE(rig.e.overlayImage.pixel(x, 150), qRgb(0x56, 0x34, 0x12));
+    QCOMPARE(rig.e.overlayImage().pixel(x, 150), qRgb(0x56, 0x34, 0x12));
 }
 
 void TestSelection::selectAllListsPointsThenRectangles()
@@ -321,23 +324,23 @@ void TestSelection::selectAllListsPointsThenRectangles()
     rig.addPoint(QStringLiteral("P2"), 300, 300);
     rig.addPoint(QStringLiteral("P1"), 400, 300);
     rig.addLine(QStringLiteral("R1-P2"));
-    rig.e.sel.kind = ElementKind::Point;
+    EditorTestAccess::selection(rig.e).kind = ElementKind::Point;
 
-    rig.e.selectAllCommand();
-    QCOMPARE(rig.e.multi.items(), QStringList({"P2", "P1", "R1"}));
+    rig.e.SelectAllObjects();
+    QCOMPARE(rig.e.multiSelection().items(), QStringList({"P2", "P1", "R1"}));
     QVERIFY(rig.ui.isEnabled(Ctl::DeleteAction));
     QVERIFY(rig.ui.isEnabled(Ctl::DeleteButton));
-    QCOMPARE(rig.e.sel.kind, ElementKind::Point);
+    QCOMPARE(rig.e.selection().kind, ElementKind::Point);
     // Members are marked on the sheet: white dots on R1's outline.
     bool whiteOnOutline = false;
     const int top = 100 - captionExtent(QStringLiteral("Name")).height();
     for (int x = 95; x <= 105; ++x)
-        whiteOnOutline |= rig.e.doc.sheet().canvas().pixel(x, top) == clWhite;
+        whiteOnOutline |= rig.e.doc().sheet().canvas().pixel(x, top) == clWhite;
     QVERIFY(whiteOnOutline);
 
     EditorRig empty;
     empty.e.SelectAllObjects();
-    QCOMPARE(empty.e.multi.count(), 0);
+    QCOMPARE(empty.e.multiSelection().count(), 0);
     QVERIFY(!empty.ui.isEnabled(Ctl::DeleteAction));
 }
 

@@ -11,7 +11,7 @@ namespace {
 QByteArray savedBytes(const Editor &e)
 {
     TextList list;
-    writeScheme(list, e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked());
+    writeScheme(list, e.doc().sheet().width(), e.doc().sheet().height(), e.doc().tables(), e.locked());
     return list.toBytes();
 }
 
@@ -38,7 +38,7 @@ private slots:
         rig.addLine(QStringLiteral("R1-P1"), QStringLiteral("a"));
         rig.addLine(QStringLiteral("P2-R3"));
         rig.e.UpdateImageModel();
-        rig.e.clearHistory();
+        rig.e.doc().startHistory();
         Editor &e = rig.e;
         RandomCommands commands(e, rig.ui, [&rng](int n) { return n > 0 ? int(rng.bounded(n)) : 0; });
 
@@ -52,18 +52,18 @@ private slots:
         };
         for (int step = 0; step < 300; ++step) {
             const int roll = rng.bounded(10);
-            if (roll < 2 && e.history.canUndo()) {
+            if (roll < 2 && e.doc().undoStack().canUndo()) {
                 e.undo();
                 --index;
                 checkState("undo", step);
-            } else if (roll < 3 && e.history.canRedo()) {
+            } else if (roll < 3 && e.doc().undoStack().canRedo()) {
                 e.redo();
                 ++index;
                 checkState("redo", step);
             } else {
-                const int before = e.history.index();
+                const int before = e.doc().undoStack().index();
                 commands.run();
-                if (e.history.index() != before) {
+                if (e.doc().undoStack().index() != before) {
                     states.resize(index + 1); // a new step drops the redo branch
                     states.append(savedBytes(e));
                     ++index;
@@ -71,10 +71,10 @@ private slots:
                 checkState("command", step);
             }
         }
-        while (e.history.canUndo())
+        while (e.doc().undoStack().canUndo())
             e.undo();
         QCOMPARE(savedBytes(e), states.first());
-        while (e.history.canRedo())
+        while (e.doc().undoStack().canRedo())
             e.redo();
         QCOMPARE(savedBytes(e), states.last());
     }
@@ -84,21 +84,21 @@ private slots:
         EditorRig rig;
         rig.addRect(QStringLiteral("R1"), 100, 100);
         rig.e.UpdateImageModel();
-        rig.e.clearHistory();
-        rig.e.doc.setModified(false);
+        rig.e.doc().startHistory();
+        rig.e.doc().markSaved();
         rig.drag(100, 100, 200, 150);
-        rig.e.closeStep();
-        QVERIFY(rig.e.doc.modified());
+        rig.e.doc().closeStep();
+        QVERIFY(rig.e.doc().modified());
         rig.e.undo();
-        QVERIFY(!rig.e.doc.modified());
+        QVERIFY(!rig.e.doc().modified());
         rig.e.redo();
-        QVERIFY(rig.e.doc.modified());
-        rig.e.history.setClean(); // saved here
+        QVERIFY(rig.e.doc().modified());
+        rig.e.doc().undoStack().setClean(); // saved here
         rig.e.undo();
-        QVERIFY(rig.e.doc.modified());
+        QVERIFY(rig.e.doc().modified());
         rig.e.redo();
-        QVERIFY(!rig.e.doc.modified());
-        QCOMPARE(rig.e.history.undoText(), QStringLiteral("Move"));
+        QVERIFY(!rig.e.doc().modified());
+        QCOMPARE(rig.e.doc().undoStack().undoText(), QStringLiteral("Move"));
     }
 
     void lockedSchemeHasNoUndo()
@@ -107,10 +107,10 @@ private slots:
         rig.addRect(QStringLiteral("R1"), 100, 100);
         rig.e.UpdateImageModel();
         rig.drag(100, 100, 200, 150);
-        rig.e.closeStep();
+        rig.e.doc().closeStep();
         rig.e.toggleLock();
-        rig.e.closeStep();
-        QCOMPARE(rig.e.history.count(), 1); // the lock is not a step
+        rig.e.doc().closeStep();
+        QCOMPARE(rig.e.doc().undoStack().count(), 1); // the lock is not a step
         QVERIFY(!rig.e.canUndo());
         rig.e.undo();
         QCOMPARE(rig.centre(QStringLiteral("R1")), QPoint(200, 150));

@@ -1,4 +1,5 @@
 #define QTEST_QPA_MOUSE_HANDLING
+#include "support/EditorTestAccess.h"
 #include "support/MainWindowFixture.h"
 
 #include "app/ColorBox.h"
@@ -25,19 +26,19 @@ class TestWindowEditing : public QObject {
     Editor &ed() { return window->editor(); }
     QString cell(const QString &name, int col)
     {
-        return ed().doc.tables().tableForName(name).Cells(col, GetRowObjByName(ed().doc.tables(), name));
+        return ed().doc().tables().tableForName(name).Cells(col, GetRowObjByName(ed().doc().tables(), name));
     }
     QPoint centre(const QString &name) { return {cell(name, ColX).toInt(), cell(name, ColY).toInt()}; }
     void addRect(const QString &name, int x, int y, const QString &caption)
     {
-        ed().doc.appendRow(ed().doc.rectangles(),
-                           {name, QString::number(x), QString::number(y), caption, "$0099FFFF"});
+        ed().doc().appendRow(ed().doc().rectangles(),
+                             {name, QString::number(x), QString::number(y), caption, "$0099FFFF"});
         ed().UpdateImageModel();
     }
     void addPoint(const QString &name, int x, int y)
     {
-        ed().doc.appendRow(ed().doc.points(),
-                           {name, QString::number(x), QString::number(y), "pt", "$0099FFFF"});
+        ed().doc().appendRow(ed().doc().points(),
+                             {name, QString::number(x), QString::number(y), "pt", "$0099FFFF"});
         ed().UpdateImageModel();
     }
     void clickSheet(int x, int y, Qt::KeyboardModifiers keys = {})
@@ -64,7 +65,7 @@ private slots:
     }
     void cleanup()
     {
-        ed().doc.setModified(false);
+        ed().doc().markSaved();
         fx.reset();
         window = nullptr;
     }
@@ -81,7 +82,7 @@ private slots:
         QTest::keyClick(window->controls().xEdit, Qt::Key_Return);
         QCOMPARE(centre("R2"), QPoint(200, 80));
         QCOMPARE(cell("R2", ColCaption), QStringLiteral("Pump"));
-        QCOMPARE(ed().sel.foundName, QStringLiteral("R2"));
+        QCOMPARE(ed().selection().foundName, QStringLiteral("R2"));
         QCOMPARE(window->controls().xEdit->text(), QStringLiteral("200"));
 
         // An emptied box applies no position.
@@ -99,7 +100,7 @@ private slots:
         QTest::keyClicks(window->controls().captionEdit, "Valve");
         QTest::keyClick(window->controls().captionEdit, Qt::Key_Return);
         QCOMPARE(cell("P1", ColCaption), QStringLiteral("Valve"));
-        QVERIFY(ed().doc.modified());
+        QVERIFY(ed().doc().modified());
 
         // Undo takes back typing not yet applied first, then the scheme's steps.
         QLineEdit *edit = window->controls().captionEdit;
@@ -145,30 +146,30 @@ private slots:
     {
         addRect("R1", 100, 100, "Box");
         addPoint("P1", 400, 300);
-        ed().doc.appendRow(ed().doc.lines(), {"R1-P1", "", "", "flow"});
+        ed().doc().appendRow(ed().doc().lines(), {"R1-P1", "", "", "flow"});
         ed().UpdateImageModel();
         // Select the line through its arrow head at the stored midpoint.
         const QPoint mid = centre("R1-P1");
         ed().Find_and_Select(mid.x(), mid.y());
-        QCOMPARE(ed().sel.kind, ElementKind::Line);
+        QCOMPARE(ed().selection().kind, ElementKind::Line);
         QVERIFY(window->controls().reverseLineButton->isEnabled());
         QTest::mouseClick(window->controls().reverseLineButton, Qt::LeftButton);
-        QCOMPARE(ed().doc.lines().Cells(ColName, 1), QStringLiteral("P1-R1"));
+        QCOMPARE(ed().doc().lines().Cells(ColName, 1), QStringLiteral("P1-R1"));
         window->controls().reverseLineAction->trigger();
-        QCOMPARE(ed().doc.lines().Cells(ColName, 1), QStringLiteral("R1-P1"));
+        QCOMPARE(ed().doc().lines().Cells(ColName, 1), QStringLiteral("R1-P1"));
 
         clickSheet(100, 100);
-        QCOMPARE(ed().sel.foundName, QStringLiteral("R1"));
+        QCOMPARE(ed().selection().foundName, QStringLiteral("R1"));
         QTest::mouseClick(window->controls().deleteButton, Qt::LeftButton);
-        QCOMPARE(ed().doc.rectangles().RowCount(), 2);
-        QCOMPARE(ed().doc.lines().RowCount(), 2);
+        QCOMPARE(ed().doc().rectangles().RowCount(), 2);
+        QCOMPARE(ed().doc().lines().RowCount(), 2);
         QVERIFY(!window->controls().deleteButton->isEnabled());
 
         // Select All on the one remaining element enables Delete, which deletes it.
         ctrl(Qt::Key_A);
         QVERIFY(window->controls().deleteButton->isEnabled());
         fx->key(Qt::Key_Delete, Qt::ControlModifier);
-        QCOMPARE(ed().doc.points().RowCount(), 2);
+        QCOMPARE(ed().doc().points().RowCount(), 2);
     }
 
     void lockAndUnlock()
@@ -189,7 +190,7 @@ private slots:
         QVERIFY(!window->controls().selectAllAction->isEnabled());
 
         // A keyboard move does nothing while locked.
-        ed().sel.kind = ElementKind::Rectangle;
+        EditorTestAccess::selection(ed()).kind = ElementKind::Rectangle;
         ctrl(Qt::Key_Right);
         QCOMPARE(centre("R1"), QPoint(100, 100));
 
@@ -206,17 +207,17 @@ private slots:
     {
         addRect("R1", 100, 100, "Box");
         QTest::mouseClick(window->controls().widthPlus, Qt::LeftButton);
-        QCOMPARE(ed().doc.sheet().width(), 892);
+        QCOMPARE(ed().doc().sheet().width(), 892);
         QCOMPARE(window->controls().sheetView->size(), QSize(892, 595));
         QTest::mouseClick(window->controls().heightMinus, Qt::LeftButton);
-        QCOMPARE(ed().doc.sheet().height(), 545);
+        QCOMPARE(ed().doc().sheet().height(), 545);
         QCOMPARE(centre("R1"), QPoint(100, 100));
-        QVERIFY(ed().doc.modified());
+        QVERIFY(ed().doc().modified());
     }
     void newSheetThroughTheDialog()
     {
         addRect("R1", 100, 100, "Box");
-        ed().doc.setModified(false);
+        ed().doc().markSaved();
         QSize shown;
         fx->modal.onNewSheet = [&shown](NewSheetDialog *dlg, int &width, int &height) {
             if (!dlg)
@@ -232,8 +233,8 @@ private slots:
         ctrl(Qt::Key_N);
         QCOMPARE(fx->modal.newSheetCalls, 1);
         QCOMPARE(shown, QSize(842, 595));
-        QCOMPARE(QSize(ed().doc.sheet().width(), ed().doc.sheet().height()), QSize(421, 595));
-        QCOMPARE(ed().doc.rectangles().RowCount(), 2);
+        QCOMPARE(QSize(ed().doc().sheet().width(), ed().doc().sheet().height()), QSize(421, 595));
+        QCOMPARE(ed().doc().rectangles().RowCount(), 2);
     }
 };
 

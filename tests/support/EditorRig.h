@@ -15,38 +15,38 @@ struct EditorRig {
 
     explicit EditorRig(int width = 842, int height = 595)
     {
-        e.doc.sheet().CreateBitmap(width, height);
+        e.doc().sheet().CreateBitmap(width, height);
         e.refreshOverlay();
     }
     // The scheme of `tables` on a sheet of that size, drawn, with nothing selected.
     EditorRig(ElementTables &&tables, QSize sheet)
     {
-        e.doc.adoptTables(std::move(tables));
-        e.doc.createSheet(sheet.width(), sheet.height());
+        e.doc().adoptTables(std::move(tables));
+        e.doc().createSheet(sheet.width(), sheet.height());
         e.UpdateImageModel();
     }
 
     int addRect(const QString &name, int x, int y, const QString &caption = QStringLiteral("Name"),
                 const QString &color = QStringLiteral("$0099FFFF"))
     {
-        return e.doc.appendRow(e.doc.rectangles(),
-                               {name, QString::number(x), QString::number(y), caption, color});
+        return e.doc().appendRow(e.doc().rectangles(),
+                                 {name, QString::number(x), QString::number(y), caption, color});
     }
     int addPoint(const QString &name, int x, int y, const QString &caption = QStringLiteral("Pt"),
                  const QString &color = QStringLiteral("$00CCFFCC"))
     {
-        return e.doc.appendRow(e.doc.points(),
-                               {name, QString::number(x), QString::number(y), caption, color});
+        return e.doc().appendRow(e.doc().points(),
+                                 {name, QString::number(x), QString::number(y), caption, color});
     }
     int addLine(const QString &name, const QString &text = QString())
     {
-        return e.doc.appendRow(e.doc.lines(), {name, QString(), QString(), text});
+        return e.doc().appendRow(e.doc().lines(), {name, QString(), QString(), text});
     }
 
     // A cell of the element with that name.
     QString cell(const QString &name, int col) const
     {
-        return e.doc.tables().tableForName(name).Cells(col, GetRowObjByName(e.doc.tables(), name));
+        return e.doc().tables().tableForName(name).Cells(col, GetRowObjByName(e.doc().tables(), name));
     }
     QPoint centre(const QString &name) const { return {cell(name, ColX).toInt(), cell(name, ColY).toInt()}; }
 

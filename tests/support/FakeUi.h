@@ -63,6 +63,7 @@ public:
     QSize drawingAreaClientSize() const override { return clientSize; }
     void navigateView(bool, bool) override { ++navigateCalls; }
     void setWindowCaption(const QString &c) override { caption = c; }
+    QString applicationTitle() const override { return QStringLiteral("Gravelink"); }
     void showInfo(const QString &t) override { infos << t; }
     void showError(const QString &t) override { errors << t; }
     SaveAnswer askSaveChanges(const QString &q) override

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/Editor.h"
+#include "support/EditorTestAccess.h"
 #include "support/FakeUi.h"
 #include "toolkit/Errors.h"
 
@@ -28,7 +29,7 @@ public:
                 m_ui.texts[Ctl::CaptionEdit] =
                     m_pick(2) ? QStringLiteral("Box %1").arg(m_pick(100)) : QString();
                 e.selectTool(m_pick(2) != 0 ? Tool::Rectangle : Tool::Point);
-                click(m_pick(e.doc.sheet().width()), m_pick(e.doc.sheet().height()));
+                click(m_pick(e.doc().sheet().width()), m_pick(e.doc().sheet().height()));
                 break;
             case 1: { // a line between two elements
                 const QPoint q = target();
@@ -69,9 +70,9 @@ public:
                 e.deleteSelection();
                 break;
             case 7: // reverse a line
-                if (e.doc.lines().RowCount() > 2) {
-                    e.doc.setCurrentRow(e.doc.lines(), 1 + m_pick(e.doc.lines().RowCount() - 2));
-                    e.sel.kind = ElementKind::Line;
+                if (e.doc().lines().RowCount() > 2) {
+                    e.doc().setCurrentRow(e.doc().lines(), 1 + m_pick(e.doc().lines().RowCount() - 2));
+                    EditorTestAccess::selection(e).kind = ElementKind::Line;
                     e.reverseSelectedLine();
                 }
                 break;
@@ -86,16 +87,16 @@ public:
             }
         } catch (const AppError &) {
         }
-        e.closeStep();
+        e.doc().closeStep();
     }
 
 private:
     // A random element's centre, or a random place on the sheet.
     QPoint target()
     {
-        const StringGrid &t = m_pick(2) ? e.doc.rectangles() : e.doc.points();
+        const StringGrid &t = m_pick(2) ? e.doc().rectangles() : e.doc().points();
         if (t.RowCount() <= 2 || m_pick(5) == 0)
-            return {m_pick(e.doc.sheet().width()), m_pick(e.doc.sheet().height())};
+            return {m_pick(e.doc().sheet().width()), m_pick(e.doc().sheet().height())};
         const int r = 1 + m_pick(t.RowCount() - 2);
         return {t.Cells(ColX, r).toInt(), t.Cells(ColY, r).toInt()};
     }

@@ -1,17 +1,17 @@
-// The four doc.sheet()-size buttons in the corners of the drawing area.
+// The four sheet-size buttons in the corners of the drawing area.
 #include "editor/Editor.h"
 
 namespace {
 
-// Pixels by which one click changes the doc.sheet().
+// Pixels by which one click changes the sheet.
 constexpr int SheetStep = 50;
 
 } // namespace
 
 void Editor::stepSheetSize(SheetEdge edge)
 {
-    const qint64 width = doc.sheet().width();
-    const qint64 height = doc.sheet().height();
+    const qint64 width = m_doc.sheet().width();
+    const qint64 height = m_doc.sheet().height();
     qint64 newWidth = width;
     qint64 newHeight = height;
     switch (edge) {
@@ -28,16 +28,15 @@ void Editor::stepSheetSize(SheetEdge edge)
         newWidth += SheetStep;
         break;
     }
-    // A doc.sheet() keeps at least one pixel each way and stays within the bitmap limits; a step
+    // A sheet keeps at least one pixel each way and stays within the bitmap limits; a step
     // beyond them is refused silently.
     if (!sheetSizeAllowed(newWidth, newHeight))
         return;
 
-    doc.setStepName(QStringLiteral("Resize Sheet"));
-    doc.setSheetSize(static_cast<int>(newWidth), static_cast<int>(newHeight));
-    ui.sheetGeometryChanged();
-    ui.navigateView(true, false);
-    doc.setModified(true);
+    const Document::Step step(m_doc, QStringLiteral("Resize Sheet"));
+    m_doc.setSheetSize(static_cast<int>(newWidth), static_cast<int>(newHeight));
+    m_ui.sheetGeometryChanged();
+    m_ui.navigateView(true, false);
     refreshOverlay();
     UpdateImageModel();
 }

@@ -1,4 +1,4 @@
-#include "app/DocumentCommands.h"
+#include "editor/DocumentCommands.h"
 
 #include "model/SchemeFile.h"
 #include "render/SheetPictureFile.h"
@@ -58,7 +58,7 @@ qsizetype fileNameStart(const QString &path)
 
 } // namespace
 
-DocumentCommands::DocumentCommands(Editor &editor) : m_editor(editor)
+DocumentCommands::DocumentCommands(Editor &editor) : m_editor(editor), m_ui(editor.ui())
 {}
 
 QString DocumentCommands::get_Shortfilename(const QString &path)
@@ -79,8 +79,8 @@ QString DocumentCommands::fileExtension(const QString &path)
 
 QString DocumentCommands::dialogFolder() const
 {
-    if (!m_editor.doc.fileName().isEmpty())
-        return QFileInfo(m_editor.doc.fileName()).absolutePath();
+    if (!m_editor.doc().fileName().isEmpty())
+        return QFileInfo(m_editor.doc().fileName()).absolutePath();
     if (!m_lastFolder.isEmpty())
         return m_lastFolder;
     return QDir::currentPath();
@@ -93,8 +93,8 @@ void DocumentCommands::rememberFolder(const QString &path)
 
 void DocumentCommands::showFileCaption()
 {
-    m_editor.ui.setWindowCaption(QLatin1Char('[') + get_Shortfilename(m_editor.doc.fileName()) +
-                                 QStringLiteral("]-") + m_editor.AppTitle);
+    m_ui.setWindowCaption(QLatin1Char('[') + get_Shortfilename(m_editor.doc().fileName()) +
+                          QStringLiteral("]-") + m_ui.applicationTitle());
 }
 
 void DocumentCommands::SaveModel(const QString &fileName)
@@ -102,10 +102,10 @@ void DocumentCommands::SaveModel(const QString &fileName)
     if (fileName.isEmpty())
         return;
     Editor &e = m_editor;
-    writeScheme(e.ListLoadsave, e.doc.sheet().width(), e.doc.sheet().height(), e.doc.tables(), e.locked());
-    const QByteArray bytes = e.ListLoadsave.toBytes();
+    writeScheme(m_fileLines, e.doc().sheet().width(), e.doc().sheet().height(), e.doc().tables(), e.locked());
+    const QByteArray bytes = m_fileLines.toBytes();
     if (m_stamp.path() == fileName && m_stamp.check(true) == DiskStamp::State::Changed &&
-        !e.ui.askYesNo(QStringLiteral("The file %1 was changed by another program after it was opened. "
+        !m_ui.askYesNo(QStringLiteral("The file %1 was changed by another program after it was opened. "
                                       "Replace it with this scheme?")
                            .arg(quoted(fileName)),
                        true))
@@ -115,8 +115,7 @@ void DocumentCommands::SaveModel(const QString &fileName)
     m_stamp = DiskStamp::afterWrite(fileName, bytes);
     m_offeredChange = DiskStamp();
     m_recent.add(fileName);
-    e.doc.setModified(false);
-    e.history.setClean();
+    e.doc().markSaved();
 }
 
 void DocumentCommands::LoadModel(const QString &fileName)
@@ -128,29 +127,29 @@ void DocumentCommands::loadScheme(const QString &name, bool remember)
 {
     const QString fileName = absoluteSchemePath(name);
     Editor &e = m_editor;
-    e.view.gridVisible = false;
+    const bool wasModified = e.doc().modified();
+    e.setGridVisible(false);
     m_stamp = DiskStamp();
     m_offeredChange = DiskStamp();
     QString failure;
     try {
         e.ClearAll();
-        const DiskStamp stamp = e.ListLoadsave.loadFromFile(fileName);
-        SchemeReadResult scheme = readScheme(e.ListLoadsave);
+        const DiskStamp stamp = m_fileLines.loadFromFile(fileName);
+        SchemeReadResult scheme = readScheme(m_fileLines);
         if (scheme.sizeRead) {
-            e.doc.createSheet(scheme.width, scheme.height);
-            e.ui.sheetGeometryChanged();
-            e.ui.navigateView(true, true);
+            e.doc().createSheet(scheme.width, scheme.height);
+            m_ui.sheetGeometryChanged();
+            m_ui.navigateView(true, true);
         }
         // A failed read keeps the rows read before the failure, drawn as they stand.
-        e.doc.adoptTables(std::move(scheme.tables));
+        e.doc().adoptTables(std::move(scheme.tables));
         if (scheme.ok) {
             if (scheme.locked) {
-                e.doc.setLocked(true);
-                e.ui.setChecked(Ctl::LockAction, true);
+                e.doc().setLocked(true);
+                m_ui.setChecked(Ctl::LockAction, true);
                 e.InstrumEnabled(false);
             }
-            e.doc.setModified(false);
-            e.doc.setFileName(fileName);
+            e.doc().setFileName(fileName);
             m_stamp = stamp;
             if (remember)
                 m_recent.add(fileName);
@@ -170,13 +169,16 @@ void DocumentCommands::loadScheme(const QString &name, bool remember)
             failure = error.message();
     }
     // An opened scheme starts a new history; the midpoints its first redraw stores are part of it.
-    e.clearHistory();
-    e.view.gridVisible = true;
+    // A scheme that could not be read keeps the modified state it had.
+    e.doc().startHistory();
+    if (!failure.isEmpty() && wasModified)
+        e.doc().markModified();
+    e.setGridVisible(true);
     e.refreshOverlay();
     e.SetStateLine();
-    e.ui.setEnabled(Ctl::SelectAllAction, e.getCountElements());
+    e.updateCommandStates();
     if (!failure.isEmpty())
-        e.ui.showError(failure);
+        m_ui.showError(failure);
 }
 
 void DocumentCommands::recoverModel(const QString &recoveryFile, const QString &originalFile)
@@ -184,12 +186,12 @@ void DocumentCommands::recoverModel(const QString &recoveryFile, const QString &
     loadScheme(recoveryFile, false); // the recovery file is no scheme of the user's
     Editor &e = m_editor;
     const QString original = folderExists(originalFile) ? QDir::cleanPath(originalFile) : QString();
-    e.doc.setFileName(original);
-    e.doc.setModified(true);
+    e.doc().setFileName(original);
+    e.doc().markUnsaved();
     // Changes by other programs count from now on.
     m_stamp = original.isEmpty() ? DiskStamp() : stampOf(original);
     if (original.isEmpty())
-        e.ui.setWindowCaption(e.AppTitle);
+        m_ui.setWindowCaption(m_ui.applicationTitle());
     else
         showFileCaption();
 }
@@ -197,14 +199,14 @@ void DocumentCommands::recoverModel(const QString &recoveryFile, const QString &
 void DocumentCommands::checkFileOnDisk()
 {
     Editor &e = m_editor;
-    if (e.doc.modified() || m_stamp.isNull() || m_stamp.path() != e.doc.fileName() ||
+    if (e.doc().modified() || m_stamp.isNull() || m_stamp.path() != e.doc().fileName() ||
         m_stamp.check() != DiskStamp::State::Changed)
         return;
     const DiskStamp seen = m_stamp.now();
     if (!m_offeredChange.isNull() && m_offeredChange.sameTimeAndSize(seen))
         return;
     m_offeredChange = seen;
-    if (e.ui.askYesNo(QStringLiteral("The file %1 was changed by another program. Reload it?")
+    if (m_ui.askYesNo(QStringLiteral("The file %1 was changed by another program. Reload it?")
                           .arg(quoted(m_stamp.path())),
                       false))
         LoadModel(m_stamp.path());
@@ -212,9 +214,9 @@ void DocumentCommands::checkFileOnDisk()
 
 void DocumentCommands::CheckFileSave()
 {
-    if (!m_editor.doc.modified())
+    if (!m_editor.doc().modified())
         return;
-    switch (m_editor.ui.askSaveChanges(QStringLiteral("Do you save the scheme?"))) {
+    switch (m_ui.askSaveChanges(QStringLiteral("Do you save the scheme?"))) {
     case SaveAnswer::Cancel:
         throw SilentAbort();
     case SaveAnswer::Yes:
@@ -230,8 +232,8 @@ void DocumentCommands::CheckFileSave()
 
 bool DocumentCommands::saveScheme()
 {
-    if (!m_editor.doc.fileName().isEmpty()) {
-        SaveModel(m_editor.doc.fileName());
+    if (!m_editor.doc().fileName().isEmpty()) {
+        SaveModel(m_editor.doc().fileName());
         return true;
     }
     return saveSchemeAs();
@@ -241,7 +243,7 @@ bool DocumentCommands::saveSchemeAs()
 {
     Editor &e = m_editor;
     const QString path =
-        absoluteSchemePath(e.ui.chooseSaveFile(kSchemeFilter, kSchemeSuffix, dialogFolder()));
+        absoluteSchemePath(m_ui.chooseSaveFile(kSchemeFilter, kSchemeSuffix, dialogFolder()));
     if (path.isEmpty())
         return false;
     rememberFolder(path);
@@ -250,12 +252,12 @@ bool DocumentCommands::saveSchemeAs()
         return false;
     }
     // The scheme takes the new name only once it has been written there.
-    const QString previous = e.doc.fileName();
-    e.doc.setFileName(path);
+    const QString previous = e.doc().fileName();
+    e.doc().setFileName(path);
     try {
         SaveModel(path);
     } catch (...) {
-        e.doc.setFileName(previous);
+        e.doc().setFileName(previous);
         throw;
     }
     showFileCaption();
@@ -264,37 +266,34 @@ bool DocumentCommands::saveSchemeAs()
 
 void DocumentCommands::writeBitmap(const QString &fileName)
 {
-    saveSheetPicture(m_editor.doc.sheet().image(), fileName, "BMP");
+    saveSheetPicture(m_editor.doc().sheet().image(), fileName, "BMP");
 }
 
 void DocumentCommands::newScheme()
 {
     Editor &e = m_editor;
-    e.MenuPopped = false;
     CheckFileSave();
     int width = 842;
     int height = 595;
-    if (e.ui.runNewSheetDialog(width, height)) {
+    if (m_ui.runNewSheetDialog(width, height)) {
         if (!sheetSizeAllowed(width, height))
             throw AppError(
                 QStringLiteral("A sheet of %1 x %2 pixels cannot be created.").arg(width).arg(height));
-        e.doc.setModified(false);
-        e.doc.createSheet(width, height);
-        e.ui.sheetGeometryChanged();
+        e.doc().createSheet(width, height);
+        m_ui.sheetGeometryChanged();
         e.ClearAll();
-        e.ui.navigateView(true, true);
+        m_ui.navigateView(true, true);
         e.SetStateLine();
-        e.clearHistory();
+        e.doc().startHistory();
     }
-    e.view.gridVisible = true;
+    e.setGridVisible(true);
     e.UpdateImageModel();
 }
 
 void DocumentCommands::openScheme()
 {
-    m_editor.MenuPopped = false;
     CheckFileSave();
-    const QString path = m_editor.ui.chooseOpenFile(kSchemeFilter, kSchemeSuffix, dialogFolder());
+    const QString path = m_ui.chooseOpenFile(kSchemeFilter, kSchemeSuffix, dialogFolder());
     if (path.isEmpty())
         return;
     rememberFolder(path);
@@ -303,7 +302,6 @@ void DocumentCommands::openScheme()
 
 void DocumentCommands::openRecent(const QString &path)
 {
-    m_editor.MenuPopped = false;
     CheckFileSave();
     // A file that is gone leaves the list; opening it says why.
     if (!QFileInfo::exists(path))
@@ -313,26 +311,22 @@ void DocumentCommands::openRecent(const QString &path)
 
 void DocumentCommands::save()
 {
-    m_editor.MenuPopped = false;
     saveScheme();
 }
 
 void DocumentCommands::saveAs()
 {
-    m_editor.MenuPopped = false;
     saveSchemeAs();
 }
 
 void DocumentCommands::saveAsBitmap()
 {
-    Editor &e = m_editor;
-    e.MenuPopped = false;
-    const QString path = e.ui.chooseSaveFile(kBitmapFilter, kBitmapSuffix, dialogFolder());
+    const QString path = m_ui.chooseSaveFile(kBitmapFilter, kBitmapSuffix, dialogFolder());
     if (path.isEmpty())
         return;
     rememberFolder(path);
     if (fileExtension(path).compare(kBitmapExtension, Qt::CaseInsensitive) != 0) {
-        e.ui.showInfo(QStringLiteral("Nothing was saved: the name of a bitmap file must end in \".bmp\"."));
+        m_ui.showInfo(QStringLiteral("Nothing was saved: the name of a bitmap file must end in \".bmp\"."));
         return;
     }
     writeBitmap(path);
@@ -340,7 +334,7 @@ void DocumentCommands::saveAsBitmap()
 
 void DocumentCommands::copyImage()
 {
-    m_editor.ui.copyImageToClipboard(m_editor.doc.sheet().image());
+    m_ui.copyImageToClipboard(m_editor.doc().sheet().image());
 }
 
 void DocumentCommands::closeQuery(bool &canClose)
@@ -350,7 +344,7 @@ void DocumentCommands::closeQuery(bool &canClose)
     } catch (const SilentAbort &) {
         canClose = false;
     } catch (const AppError &error) {
-        m_editor.ui.showError(error.message());
+        m_ui.showError(error.message());
         canClose = false;
     }
 }

@@ -1,4 +1,4 @@
-// Hit testing on the doc.sheet() picture and the single selection.
+// Hit testing on the sheet picture and the single selection.
 #include "editor/ColorItems.h"
 #include "editor/Editor.h"
 #include "editor/SquaredDistance.h"
@@ -55,28 +55,28 @@ int inUseRowAt(const StringGrid &table, int position)
 
 void Editor::Find_and_Select(int X, int Y)
 {
-    sel.kind = ElementKind::None;
-    switch (searchFor(doc.sheet().canvas().pixel(X, Y))) {
+    m_sel.kind = ElementKind::None;
+    switch (searchFor(m_doc.sheet().canvas().pixel(X, Y))) {
     case SearchKind::Lines: {
-        const QPoint arrow = getPixelLine(doc.sheet().canvas(), X, Y);
+        const QPoint arrow = getPixelLine(m_doc.sheet().canvas(), X, Y);
         if (arrow.x() != -1 && arrow.y() != -1) {
-            GetRecHPE_on_Coord(arrow.x(), arrow.y(), doc.lines());
-            if (sel.kind == ElementKind::Line) {
+            GetRecHPE_on_Coord(arrow.x(), arrow.y(), m_doc.lines());
+            if (m_sel.kind == ElementKind::Line) {
                 const LineEnds ends =
-                    get_2points(doc.tables(), doc.lines().Cells(ColName, doc.lines().Row()));
-                sel.selX = ends.x1;
-                sel.selY = ends.y1;
-                sel.selX2 = ends.x2;
-                sel.selY2 = ends.y2;
+                    get_2points(m_doc.tables(), m_doc.lines().Cells(ColName, m_doc.lines().Row()));
+                m_sel.selX = ends.x1;
+                m_sel.selY = ends.y1;
+                m_sel.selX2 = ends.x2;
+                m_sel.selY2 = ends.y2;
             }
         }
         break;
     }
     case SearchKind::Points:
-        GetRecHPE_on_Coord(X, Y, doc.points());
+        GetRecHPE_on_Coord(X, Y, m_doc.points());
         break;
     case SearchKind::Rectangles:
-        GetRecHPE_on_Coord(X, Y, doc.rectangles());
+        GetRecHPE_on_Coord(X, Y, m_doc.rectangles());
         break;
     case SearchKind::None:
         break;
@@ -84,34 +84,23 @@ void Editor::Find_and_Select(int X, int Y)
 
     refreshOverlay();
 
-    if (sel.kind != ElementKind::None) {
-        ui.setEnabled(Ctl::DeleteButton, true);
-        ui.setEnabled(Ctl::DeleteAction, true);
-        const bool line = sel.kind == ElementKind::Line;
-        ui.setEnabled(Ctl::ReverseLineButton, line);
-        ui.setEnabled(Ctl::ReverseLineAction, line);
-        ui.setEnabled(Ctl::ReverseLineItem, line);
-    } else {
-        ui.setEnabled(Ctl::DeleteButton, false);
-        ui.setEnabled(Ctl::DeleteAction, false);
-        ui.setEnabled(Ctl::ReverseLineButton, false);
-        ui.setEnabled(Ctl::ReverseLineAction, false);
-        ui.setEnabled(Ctl::ReverseLineItem, false);
-        ui.setText(Ctl::CaptionEdit, QString());
-        sel.foundName.clear();
-        multi.clear();
+    if (m_sel.kind == ElementKind::None) {
+        m_ui.setText(Ctl::CaptionEdit, QString());
+        m_sel.foundName.clear();
+        m_multi.clear();
     }
+    updateCommandStates();
     SetStateLine();
 }
 
 void Editor::GetRecHPE_on_Coord(int X, int Y, const StringGrid &table)
 {
-    ListDist.clear();
-    sel.selX = sel.selY = sel.selX2 = sel.selY2 = -1;
-    sel.selCaption.clear();
+    m_distances.clear();
+    m_sel.selX = m_sel.selY = m_sel.selX2 = m_sel.selY2 = -1;
+    m_sel.selCaption.clear();
 
     int row = -1;
-    if (&table == &doc.rectangles()) {
+    if (&table == &m_doc.rectangles()) {
         row = GetNumRowRect(X, Y, table);
     } else {
         for (int r = 1; r < table.RowCount(); ++r) {
@@ -119,50 +108,50 @@ void Editor::GetRecHPE_on_Coord(int X, int Y, const StringGrid &table)
                 continue;
             const int rx = StrToInt(table.Cells(ColX, r));
             const int ry = StrToInt(table.Cells(ColY, r));
-            ListDist.add(squaredDistanceText(rx, ry, X, Y));
+            m_distances.add(squaredDistanceText(rx, ry, X, Y));
         }
         // The list has one entry per in-use row; rows with an empty name may lie between
         // them (a hand-edited file), so the position is mapped back to its row.
-        if (ListDist.count() > 0)
+        if (m_distances.count() > 0)
             row = inUseRowAt(table, GetNumRow_onMinValue());
     }
     if (row == -1)
         return;
 
-    sel.foundName = table.Cells(ColName, row).left(kMaxFoundText);
-    sel.foundX = StrToInt(table.Cells(ColX, row));
-    sel.foundY = StrToInt(table.Cells(ColY, row));
-    sel.foundCaption = table.Cells(ColCaption, row).left(kMaxFoundText);
-    sel.selCaption = sel.foundCaption;
+    m_sel.foundName = table.Cells(ColName, row).left(kMaxFoundText);
+    m_sel.foundX = StrToInt(table.Cells(ColX, row));
+    m_sel.foundY = StrToInt(table.Cells(ColY, row));
+    m_sel.foundCaption = table.Cells(ColCaption, row).left(kMaxFoundText);
+    m_sel.selCaption = m_sel.foundCaption;
 
-    if (&table != &doc.lines()) {
+    if (&table != &m_doc.lines()) {
         const QString colorText = table.Cells(ColColor, row);
         const int index = colorBoxIndexOf(colorText);
-        if (index >= 0 && !sel.keyMoveActive) {
-            ui.setColorIndex(index);
-            sel.currentColor = StringToColor(colorText);
+        if (index >= 0 && !m_sel.keyMoveActive) {
+            m_ui.setColorIndex(index);
+            m_sel.currentColor = StringToColor(colorText);
         }
     }
 
-    doc.setCurrentRow(table, row);
-    sel.kind = &table == &doc.rectangles() ? ElementKind::Rectangle
-               : &table == &doc.points()   ? ElementKind::Point
-                                           : ElementKind::Line;
+    m_doc.setCurrentRow(table, row);
+    m_sel.kind = &table == &m_doc.rectangles() ? ElementKind::Rectangle
+                 : &table == &m_doc.points()   ? ElementKind::Point
+                                               : ElementKind::Line;
     ShowProperties(row, table);
-    sel.selX = sel.foundX;
-    sel.selY = sel.foundY;
+    m_sel.selX = m_sel.foundX;
+    m_sel.selY = m_sel.foundY;
 }
 
 int Editor::GetNumRowRect(int X, int Y, const StringGrid &table)
 {
-    sel.selX = sel.selY = sel.selX2 = sel.selY2 = -1;
-    sel.selCaption.clear();
+    m_sel.selX = m_sel.selY = m_sel.selX2 = m_sel.selY2 = -1;
+    m_sel.selCaption.clear();
 
     // Found from what the sheet shows when that is up to date, without reading every row again.
-    if (const std::optional<int> row = doc.drawnRectangleAt(X, Y, kCaptionPixelSize))
+    if (const std::optional<int> row = m_doc.drawnRectangleAt(X, Y, kCaptionPixelSize))
         return *row;
-    // Measured as the element drawing measures it: the caption font on the doc.sheet() bitmap.
-    Canvas measure = doc.sheet().canvas();
+    // Measured as the element drawing measures it: the caption font on the sheet bitmap.
+    Canvas measure = m_doc.sheet().canvas();
     measure.setFontName(captionFontName());
     measure.setFontSize(kCaptionPixelSize);
 
@@ -182,13 +171,13 @@ int Editor::GetNumRowRect(int X, int Y, const StringGrid &table)
 
 int Editor::GetNumRow_onMinValue()
 {
-    if (ListDist.count() == 0)
+    if (m_distances.count() == 0)
         return -1;
     int position = 1;
-    const QString *minimum = &ListDist.item(0);
-    for (int k = 2; k <= ListDist.count(); ++k) {
-        if (distanceTextLess(ListDist.item(k - 1), *minimum)) {
-            minimum = &ListDist.item(k - 1);
+    const QString *minimum = &m_distances.item(0);
+    for (int k = 2; k <= m_distances.count(); ++k) {
+        if (distanceTextLess(m_distances.item(k - 1), *minimum)) {
+            minimum = &m_distances.item(k - 1);
             position = k;
         }
     }
@@ -197,27 +186,19 @@ int Editor::GetNumRow_onMinValue()
 
 void Editor::SelectAllObjects()
 {
-    multi.clear();
-    for (const StringGrid *table : {&doc.points(), &doc.rectangles()})
+    m_multi.clear();
+    for (const StringGrid *table : {&m_doc.points(), &m_doc.rectangles()})
         for (int r = 1; r < table->RowCount(); ++r)
             if (rowInUse(*table, r))
-                multi.add(table->Cells(ColName, r));
-    if (multi.count() > 0) {
-        ui.setEnabled(Ctl::DeleteAction, true);
-        ui.setEnabled(Ctl::DeleteButton, true);
-    }
+                m_multi.add(table->Cells(ColName, r));
+    updateCommandStates();
     UpdateImageModel();
-}
-
-void Editor::selectAllCommand()
-{
-    SelectAllObjects();
 }
 
 void Editor::ShowProperties(int row, const StringGrid &table)
 {
-    ui.setText(Ctl::CaptionEdit, QString());
-    ui.setText(Ctl::CaptionEdit, table.Cells(ColCaption, row));
-    ui.setText(Ctl::XEdit, table.Cells(ColX, row));
-    ui.setText(Ctl::YEdit, table.Cells(ColY, row));
+    m_ui.setText(Ctl::CaptionEdit, QString());
+    m_ui.setText(Ctl::CaptionEdit, table.Cells(ColCaption, row));
+    m_ui.setText(Ctl::XEdit, table.Cells(ColX, row));
+    m_ui.setText(Ctl::YEdit, table.Cells(ColY, row));
 }

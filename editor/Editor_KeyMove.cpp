@@ -8,7 +8,7 @@
 
 namespace {
 
-// sel.keyMoveActive holds only while the move runs, also when the move fails half-way.
+// m_sel.keyMoveActive holds only while the move runs, also when the move fails half-way.
 class KeyMoveScope {
 public:
     explicit KeyMoveScope(bool &flag) : m_flag(flag) { m_flag = true; }
@@ -30,10 +30,10 @@ void requireInt(qint64 value)
 
 void Editor::ObjMoveOnCanvas(Direction direction)
 {
-    if (!sel.elementSelected() || locked())
+    if (!m_sel.elementSelected() || locked())
         return;
-    const qint64 oldX = StrToInt(ui.text(Ctl::XEdit));
-    const qint64 oldY = StrToInt(ui.text(Ctl::YEdit));
+    const qint64 oldX = StrToInt(m_ui.text(Ctl::XEdit));
+    const qint64 oldY = StrToInt(m_ui.text(Ctl::YEdit));
     qint64 x = oldX;
     qint64 y = oldY;
     switch (direction) {
@@ -55,12 +55,12 @@ void Editor::ObjMoveOnCanvas(Direction direction)
     requireInt(y);
     const qint64 dx = oldX - x;
     const qint64 dy = oldY - y;
-    if (multi.count() >= 2)
-        checkGroupMove(doc.tables(), multi.list(), !ui.text(Ctl::CaptionEdit).isEmpty(), dx, dy);
+    if (m_multi.count() >= 2)
+        checkGroupMove(m_doc.tables(), m_multi.list(), !m_ui.text(Ctl::CaptionEdit).isEmpty(), dx, dy);
 
-    ui.setText(Ctl::XEdit, IntToStr(x));
-    ui.setText(Ctl::YEdit, IntToStr(y));
-    doc.setStepName(QStringLiteral("Move"));
-    KeyMoveScope scope(sel.keyMoveActive);
+    m_ui.setText(Ctl::XEdit, IntToStr(x));
+    m_ui.setText(Ctl::YEdit, IntToStr(y));
+    const Document::Step step(m_doc, QStringLiteral("Move"));
+    KeyMoveScope scope(m_sel.keyMoveActive);
     ChangePropSelection(dx, dy, ApplyStyle::Keep);
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "editor/EditorTypes.h"
+
+#include <QString>
+
+// The tool and the mouse gesture in progress.
+struct Gesture {
+    Tool tool = Tool::Cursor;
+    int lineClickCount = 0;
+    QString newLineName;
+    int lineStartX = 0, lineStartY = 0, lineEndX = 0, lineEndY = 0;
+    bool mouseHeld = false;
+    int mouseDownX = 0, mouseDownY = 0;
+    int dragDistX = 0, dragDistY = 0;
+    int grabOffsetX = 0, grabOffsetY = 0;
+};
