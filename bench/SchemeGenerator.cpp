@@ -1,3 +1,4 @@
+#include "support/TableEdits.h"
 #include "bench/SchemeGenerator.h"
 
 #include "editor/ColorItems.h"

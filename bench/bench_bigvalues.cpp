@@ -1,3 +1,4 @@
+#include "support/TableEdits.h"
 #include "model/TableOps.h"
 #include "render/SceneRedraw.h"
 

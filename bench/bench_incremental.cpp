@@ -1,4 +1,5 @@
 // Commands that change one element on a big scheme: each redraws only what it touched.
+#include "support/TableEdits.h"
 #include "bench/SchemeGenerator.h"
 #include "editor/Editor.h"
 #include "model/TableOps.h"

@@ -2,6 +2,7 @@
 // a few points and saved, and the saved file must read back to the same tables. Then a short
 // run of user commands chosen by the input is made and undone: the scheme must come back to
 // exactly what was loaded.
+#include "support/TableEdits.h"
 #include "editor/Editor.h"
 #include "model/SchemeFile.h"
 #include "support/FakeUi.h"

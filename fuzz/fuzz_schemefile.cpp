@@ -1,5 +1,6 @@
 // Feeds bytes to the scheme reader; an accepted scheme must write back and read again to the
 // same scheme, and nothing read may be larger than the file.
+#include "support/TableEdits.h"
 #include "model/SchemeFile.h"
 
 #include <cstdint>

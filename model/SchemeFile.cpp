@@ -256,18 +256,3 @@ SchemeReadResult readScheme(const QByteArray &bytes)
     return readScheme(lines);
 }
 
-bool sameCells(const StringGrid &a, const StringGrid &b)
-{
-    if (a.RowCount() != b.RowCount() || a.ColCount() != b.ColCount())
-        return false;
-    for (int r = 0; r < a.RowCount(); ++r)
-        for (int c = 0; c < a.ColCount(); ++c)
-            if (a.Cells(c, r) != b.Cells(c, r))
-                return false;
-    return true;
-}
-
-bool sameCells(const ElementTables &a, const ElementTables &b)
-{
-    return sameCells(a.HGrid, b.HGrid) && sameCells(a.PGrid, b.PGrid) && sameCells(a.EGrid, b.EGrid);
-}

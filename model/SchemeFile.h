@@ -41,9 +41,6 @@ struct SchemeReadResult {
     QString error;     // "Line 4: the row count 'x' is not a number"
 };
 
-// Whether two tables have the same size and the same text in every cell.
-bool sameCells(const StringGrid &a, const StringGrid &b);
-bool sameCells(const ElementTables &a, const ElementTables &b);
 
 // Reads the lines of a scheme file. Sections are read one after another; a marker ("[H]",
 // "[P]", "[E]", "LOCK" in any letter case) counts only on a line outside a section. A table

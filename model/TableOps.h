@@ -24,17 +24,7 @@ bool get_bLine_islife(const ElementTables &tables, QString first, const QString 
 // Rows 1 to RowCount-2: neither the header row nor the trailing empty row.
 bool isDataRow(const StringGrid &table, int row);
 
-// Deletes a data row, moving the rows below up; any other row (-1) does nothing. Sets modified when it
-// deletes.
-void DeleteRowFromGrid(int row, StringGrid &table, bool &modified);
-
-// The table-changing steps of deleting an element: every line with that element as an exact
-// end (for a rectangle or point), then the row itself. A row that is not a data row (-1)
-// deletes nothing.
-void deleteElementRows(ElementTables &tables, int row, StringGrid &table, bool &modified);
 
 // Empties every data row and sets RowCount to 2.
 void ClearSelectedTable(StringGrid &table);
 
-// Appends a new element in the trailing row and raises RowCount (the creation rule).
-int appendRow(StringGrid &table, const QStringList &cells);

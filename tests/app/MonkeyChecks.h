@@ -2,6 +2,7 @@
 
 // Invariants of the editor state that must hold after every event, whatever the user did.
 
+#include "support/TableEdits.h"
 #include "editor/Editor.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"

@@ -1,3 +1,4 @@
+#include "support/TableEdits.h"
 #include "editor/DocumentCommands.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"

@@ -1,3 +1,4 @@
+#include "support/TableEdits.h"
 #include "support/MainWindowFixture.h"
 
 #include "app/Recovery.h"

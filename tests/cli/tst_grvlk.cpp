@@ -1,3 +1,4 @@
+#include "support/TableEdits.h"
 #include "cli/Grvlk.h"
 #include "editor/DocumentCommands.h"
 #include "model/SchemeFile.h"

@@ -1,3 +1,4 @@
+#include "support/TableEdits.h"
 #include "cli/Grvlk.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"

@@ -1,4 +1,5 @@
 // Redrawing only what a change touched leaves the sheet and the tables as a full redraw does.
+#include "support/TableEdits.h"
 #include "editor/Document.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"

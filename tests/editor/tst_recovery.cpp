@@ -1,3 +1,4 @@
+#include "support/TableEdits.h"
 #include "editor/Autosaver.h"
 #include "editor/Document.h"
 #include "editor/RecoveryStore.h"

@@ -1,3 +1,4 @@
+#include "support/TableEdits.h"
 #include "model/TableOps.h"
 #include "toolkit/Errors.h"
 #include "toolkit/IntText.h"

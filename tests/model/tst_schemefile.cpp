@@ -1,3 +1,4 @@
+#include "support/TableEdits.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
 #include "toolkit/ColorText.h"
