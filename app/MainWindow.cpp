@@ -115,13 +115,13 @@ bool MainWindow::guard(const std::function<void()> &handling)
     } catch (const AppError &e) {
         showError(e.message());
     } catch (const std::bad_alloc &) {
-        showError(QStringLiteral("There is not enough memory to complete the command."));
+        showError(tr("There is not enough memory to complete the command."));
     } catch (const std::exception &e) {
         // Not a failure the program words itself: say so, keeping the detail for a report.
-        showError(QStringLiteral("The command could not be completed because of an internal error (%1).")
+        showError(tr("The command could not be completed because of an internal error (%1).")
                       .arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        showError(QStringLiteral("The command could not be completed because of an internal error."));
+        showError(tr("The command could not be completed because of an internal error."));
     }
     return false;
 }
@@ -148,8 +148,7 @@ void MainWindow::startAutosave(const QString &folder)
         if (why.endsWith(QLatin1Char('.')))
             why.chop(1);
         guard([&] {
-            showError(QStringLiteral("Unsaved changes cannot be backed up: %1. Save your work to keep it.")
-                          .arg(why));
+            showError(tr("Unsaved changes cannot be backed up: %1. Save your work to keep it.").arg(why));
         });
     });
 }
@@ -164,10 +163,8 @@ void MainWindow::updateUndoActions()
     const QUndoStack &history = m_editor.doc().undoStack();
     const QString undoText = history.undoText();
     const QString redoText = history.redoText();
-    m_ui.undoAction->setText(undoText.isEmpty() ? QStringLiteral("Undo")
-                                                : QStringLiteral("Undo ") + undoText);
-    m_ui.redoAction->setText(redoText.isEmpty() ? QStringLiteral("Redo")
-                                                : QStringLiteral("Redo ") + redoText);
+    m_ui.undoAction->setText(undoText.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undoText));
+    m_ui.redoAction->setText(redoText.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redoText));
     m_ui.undoAction->setEnabled(m_editor.canUndo());
     m_ui.redoAction->setEnabled(m_editor.canRedo());
 }
@@ -235,19 +232,19 @@ void MainWindow::toolbarHover()
 QString MainWindow::aboutText(const QString &appTitle)
 {
     const QStringList lines{
-        appTitle + QStringLiteral(" - version 1.1"),
+        tr("%1 - version 1.1").arg(appTitle),
         QString(),
-        QStringLiteral("Program for schematic notes."),
+        tr("Program for schematic notes."),
         QString(),
         QString(),
-        QStringLiteral("Rectangle - Right click"),
-        QStringLiteral("Point - Middle mouse button"),
-        QStringLiteral("Line - Double click on a object"),
+        tr("Rectangle - Right click"),
+        tr("Point - Middle mouse button"),
+        tr("Line - Double click on a object"),
         QString(),
-        QStringLiteral("Move a object - [Ctrl]+ keypress[left,top,right,down]"),
-        QStringLiteral("Move a sheet - [Shift]+ keypress[left,top,right,down]"),
-        QStringLiteral("Multi select - [Shift]+ left click"),
-        QStringLiteral("Multi move - pressed[Shift] + drag&drop with left mouse button"),
+        tr("Move a object - [Ctrl]+ keypress[left,top,right,down]"),
+        tr("Move a sheet - [Shift]+ keypress[left,top,right,down]"),
+        tr("Multi select - [Shift]+ left click"),
+        tr("Multi move - pressed[Shift] + drag&drop with left mouse button"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -76,18 +76,16 @@ void MainWindow::buildToolbar()
     m_ui.toolbar->setMouseTracking(true);
     m_ui.toolbar->onMouseMove = [this] { toolbarHover(); };
 
-    m_ui.menuButton = speedButton(m_ui.toolbar, QStringLiteral("Menu"), Glyph::Menu, false, {7, 7});
+    m_ui.menuButton = speedButton(m_ui.toolbar, tr("Menu"), Glyph::Menu, false, {7, 7});
     m_ui.menuButton->setGeometry(2, 2, 22, 22);
 
-    m_ui.cursorTool = speedButton(m_ui.toolbar, QStringLiteral("Cursor"), Glyph::Cursor, true);
+    m_ui.cursorTool = speedButton(m_ui.toolbar, tr("Cursor"), Glyph::Cursor, true);
     m_ui.cursorTool->setGeometry(33, 2, 22, 22);
-    m_ui.rectangleTool =
-        speedButton(m_ui.toolbar, QStringLiteral("Rectangle (Right click)"), Glyph::Rectangle, true);
+    m_ui.rectangleTool = speedButton(m_ui.toolbar, tr("Rectangle (Right click)"), Glyph::Rectangle, true);
     m_ui.rectangleTool->setGeometry(57, 2, 22, 22);
-    m_ui.pointTool =
-        speedButton(m_ui.toolbar, QStringLiteral("Point (middle mouse button)"), Glyph::Point, true);
+    m_ui.pointTool = speedButton(m_ui.toolbar, tr("Point (middle mouse button)"), Glyph::Point, true);
     m_ui.pointTool->setGeometry(81, 2, 22, 22);
-    m_ui.lineTool = speedButton(m_ui.toolbar, QStringLiteral("Line (Double click)"), Glyph::Line, true);
+    m_ui.lineTool = speedButton(m_ui.toolbar, tr("Line (Double click)"), Glyph::Line, true);
     m_ui.lineTool->setGeometry(105, 2, 22, 22);
     m_ui.lineTool->setEnabled(false);
     m_ui.toolGroup = new QButtonGroup(this);
@@ -100,30 +98,29 @@ void MainWindow::buildToolbar()
 
     m_ui.colorBox = new ColorBox(m_ui.toolbar);
     m_ui.colorBox->setGeometry(138, 2, 39, 22);
-    m_ui.colorBox->setToolTip(QStringLiteral("Select color rectangle"));
+    m_ui.colorBox->setToolTip(tr("Select color rectangle"));
     QFont boxFont = font();
     boxFont.setPixelSize(12);
     m_ui.colorBox->setFont(boxFont);
 
-    m_ui.captionLabel = label(m_ui.toolbar, QStringLiteral("Text:"), 179, 6);
-    m_ui.captionEdit = new QLineEdit(QStringLiteral("Name"), m_ui.toolbar);
-    m_ui.captionEdit->setToolTip(QStringLiteral("Text + [ENTER]"));
+    m_ui.captionLabel = label(m_ui.toolbar, tr("Text:"), 179, 6);
+    m_ui.captionEdit = new QLineEdit(tr("Name"), m_ui.toolbar);
+    m_ui.captionEdit->setToolTip(tr("Text + [ENTER]"));
     m_ui.captionEdit->setMaxLength(128);
     m_ui.captionEdit->setValidator(new CodePageValidator(m_ui.captionEdit));
 
-    m_ui.xLabel = label(m_ui.toolbar, QStringLiteral("Xc:"), 530, 6);
+    m_ui.xLabel = label(m_ui.toolbar, tr("Xc:"), 530, 6);
     m_ui.xEdit = new QLineEdit(QStringLiteral("0"), m_ui.toolbar);
-    m_ui.yLabel = label(m_ui.toolbar, QStringLiteral("Yc:"), 583, 6);
+    m_ui.yLabel = label(m_ui.toolbar, tr("Yc:"), 583, 6);
     m_ui.yEdit = new QLineEdit(QStringLiteral("0"), m_ui.toolbar);
     // Typed coordinates are digits only; a leading minus can only come with a pasted number.
     const QRegularExpression number(QStringLiteral("-?[0-9]*"));
     m_ui.xEdit->setValidator(new QRegularExpressionValidator(number, m_ui.xEdit));
     m_ui.yEdit->setValidator(new QRegularExpressionValidator(number, m_ui.yEdit));
 
-    m_ui.reverseLineButton =
-        speedButton(m_ui.toolbar, QStringLiteral("Change line"), Glyph::ChangeLine, false);
+    m_ui.reverseLineButton = speedButton(m_ui.toolbar, tr("Change line"), Glyph::ChangeLine, false);
     m_ui.reverseLineButton->setEnabled(false);
-    m_ui.deleteButton = speedButton(m_ui.toolbar, QStringLiteral("Delete element"), Glyph::Delete, false);
+    m_ui.deleteButton = speedButton(m_ui.toolbar, tr("Delete element"), Glyph::Delete, false);
     m_ui.deleteButton->setEnabled(false);
 
     for (QLineEdit *e : {m_ui.captionEdit, m_ui.xEdit, m_ui.yEdit})
@@ -142,16 +139,16 @@ void MainWindow::buildDrawingArea()
 
     m_ui.heightButtons = new Panel(m_ui.drawingArea);
     m_ui.heightButtons->resize(25, 31);
-    m_ui.heightMinus = speedButton(m_ui.heightButtons, QStringLiteral("Height -"), Glyph::TriangleUp, false);
+    m_ui.heightMinus = speedButton(m_ui.heightButtons, tr("Height -"), Glyph::TriangleUp, false);
     m_ui.heightMinus->setGeometry(2, 2, 21, 13);
-    m_ui.heightPlus = speedButton(m_ui.heightButtons, QStringLiteral("Height +"), Glyph::TriangleDown, false);
+    m_ui.heightPlus = speedButton(m_ui.heightButtons, tr("Height +"), Glyph::TriangleDown, false);
     m_ui.heightPlus->setGeometry(2, 16, 21, 13);
 
     m_ui.widthButtons = new Panel(m_ui.drawingArea);
     m_ui.widthButtons->resize(31, 24);
-    m_ui.widthMinus = speedButton(m_ui.widthButtons, QStringLiteral("Width -"), Glyph::TriangleLeft, false);
+    m_ui.widthMinus = speedButton(m_ui.widthButtons, tr("Width -"), Glyph::TriangleLeft, false);
     m_ui.widthMinus->setGeometry(2, 2, 13, 20);
-    m_ui.widthPlus = speedButton(m_ui.widthButtons, QStringLiteral("Width +"), Glyph::TriangleRight, false);
+    m_ui.widthPlus = speedButton(m_ui.widthButtons, tr("Width +"), Glyph::TriangleRight, false);
     m_ui.widthPlus->setGeometry(16, 2, 13, 20);
 
     m_ui.navigator = new Panel(m_ui.drawingArea);
@@ -159,9 +156,9 @@ void MainWindow::buildDrawingArea()
     m_ui.navigatorSheet = new Panel(m_ui.navigator);
     m_ui.navigatorSheet->setBackground(Qt::white);
     m_ui.navigatorSheetShape = new Shape(QColor(0xDC, 0xDC, 0xDC), Qt::black, m_ui.navigatorSheet);
-    m_ui.navigatorSheetShape->setToolTip(QStringLiteral("Navigator"));
+    m_ui.navigatorSheetShape->setToolTip(tr("Navigator"));
     m_ui.navigatorVisiblePart = new Shape(QColor(0xE9, 0x96, 0x7A), Qt::red, m_ui.navigatorSheet);
-    m_ui.navigatorVisiblePart->setToolTip(QStringLiteral("Navigator"));
+    m_ui.navigatorVisiblePart->setToolTip(tr("Navigator"));
     m_ui.navigatorVisiblePart->setEnabled(false);
 
     // The small panels lie above the sheet.

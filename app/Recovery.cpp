@@ -6,6 +6,7 @@
 #include "model/SchemeFile.h"
 #include "toolkit/SchemePath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,18 +32,20 @@ QString recoveryQuestion(const QString &appTitle, const QString &originalPath, c
                              ? local.toString(QStringLiteral("HH:mm"))
                              : local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     const QString target = originalPath.isEmpty()
-                               ? QStringLiteral("a new scheme")
+                               ? QCoreApplication::translate("Recovery", "a new scheme")
                                : QLatin1Char('"') + QDir::toNativeSeparators(originalPath) + QLatin1Char('"');
     QString question =
         instead.isEmpty()
-            ? QStringLiteral("%1 did not close properly. Recover the unsaved changes to %2 from %3?")
+            ? QCoreApplication::translate(
+                  "Recovery", "%1 did not close properly. Recover the unsaved changes to %2 from %3?")
                   .arg(appTitle, target, when)
-            : QStringLiteral("%1 did not close properly and kept the unsaved changes to %2 from %3. "
-                             "Recover them instead of opening \"%4\"?")
+            : QCoreApplication::translate("Recovery",
+                                          "%1 did not close properly and kept the unsaved changes to %2 "
+                                          "from %3. Recover them instead of opening \"%4\"?")
                   .arg(appTitle, target, when, QDir::toNativeSeparators(instead));
     if (!originalPath.isEmpty() && !folderExists(originalPath))
-        question += QStringLiteral("\nIts folder no longer exists: the scheme opens without a name, and Save "
-                                   "asks for one.");
+        question += QCoreApplication::translate("Recovery", "\nIts folder no longer exists: the scheme opens "
+                                                            "without a name, and Save asks for one.");
     return question;
 }
 
@@ -55,7 +58,8 @@ bool offerRecovery(MainWindow &form, const QString &folder, const QString &named
         for (RecoveredFile &file : files) {
             if (!readable(file)) {
                 const QString asideName = file.setAside();
-                broken << QStringLiteral(
+                broken << QCoreApplication::translate(
+                              "Recovery",
                               "The recovery file \"%1\" could not be read and was set aside as \"%2\".")
                               .arg(QDir::toNativeSeparators(file.schemePath),
                                    QFileInfo(asideName).fileName());

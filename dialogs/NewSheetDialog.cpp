@@ -42,7 +42,7 @@ QLabel *makeLabel(const QString &text, int left, int top, QWidget *parent)
 NewSheetDialog::NewSheetDialog(QWidget *parent, std::function<QSize()> drawingAreaSize)
     : QDialog(parent), m_drawingAreaSize(std::move(drawingAreaSize))
 {
-    setWindowTitle(QStringLiteral("Dialog"));
+    setWindowTitle(tr("Dialog"));
     // Tahoma, or the face that stands in for it, so that the labels fit their places.
     setFont(controlFont());
     setFixedSize(291, 176);
@@ -52,18 +52,18 @@ NewSheetDialog::NewSheetDialog(QWidget *parent, std::function<QSize()> drawingAr
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bevel->setGeometry(8, 8, 273, 121);
 
-    formatLabel = makeLabel(QStringLiteral("Format:"), 16, 27, this);
+    formatLabel = makeLabel(tr("Format:"), 16, 27, this);
     formatList = new QComboBox(this);
     formatList->setGeometry(56, 24, 209, 21);
     for (const PaperFormat &format : kPaperFormats)
         formatList->addItem(QString::fromUtf8(format.text));
-    formatList->addItem(QStringLiteral("Fit"));
+    formatList->addItem(tr("Fit"));
     formatList->setCurrentIndex(kDefaultFormatIndex);
 
-    portraitButton = new QRadioButton(QStringLiteral("Book"), this);
+    portraitButton = new QRadioButton(tr("Book"), this);
     portraitButton->setGeometry(56, 56, 49, 17);
     portraitButton->setCursor(Qt::PointingHandCursor);
-    landscapeButton = new QRadioButton(QStringLiteral("Album"), this);
+    landscapeButton = new QRadioButton(tr("Album"), this);
     landscapeButton->setGeometry(112, 56, 57, 17);
     landscapeButton->setCursor(Qt::PointingHandCursor);
     landscapeButton->setChecked(true);
@@ -78,19 +78,19 @@ NewSheetDialog::NewSheetDialog(QWidget *parent, std::function<QSize()> drawingAr
     preview->setAutoFillBackground(true);
     preview->setGeometry(208, 54, 57, 33);
 
-    widthLabel = makeLabel(QStringLiteral("Width:"), 16, 99, this);
+    widthLabel = makeLabel(tr("Width:"), 16, 99, this);
     widthField = new SizeSpinBox(this);
     widthField->setGeometry(56, 95, 73, 22);
     widthField->setValue(842);
-    heightLabel = makeLabel(QStringLiteral("Height:"), 152, 99, this);
+    heightLabel = makeLabel(tr("Height:"), 152, 99, this);
     heightField = new SizeSpinBox(this);
     heightField->setGeometry(192, 95, 73, 22);
     heightField->setValue(595);
 
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setGeometry(68, 140, 75, 25);
     okButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setGeometry(148, 140, 75, 25);
     cancelButton->setAutoDefault(false);
 
@@ -116,7 +116,7 @@ void NewSheetDialog::setDrawingAreaSize(std::function<QSize()> drawingAreaSize)
 void NewSheetDialog::prepare()
 {
     m_hint.clear();
-    setWindowTitle(QStringLiteral("New canvas"));
+    setWindowTitle(tr("New canvas"));
     formatList->setCurrentIndex(kDefaultFormatIndex);
     landscapeButton->setChecked(true);
     widthField->setFocus();
@@ -190,11 +190,11 @@ void NewSheetDialog::accept()
     widthField->interpretText();
     heightField->interpretText();
     if (widthField->value() < 1) {
-        refuse(widthField, QStringLiteral("The width must be from 1 to %1 pixels.").arg(kMaxSide));
+        refuse(widthField, tr("The width must be from 1 to %1 pixels.").arg(kMaxSide));
         return;
     }
     if (heightField->value() < 1) {
-        refuse(heightField, QStringLiteral("The height must be from 1 to %1 pixels.").arg(kMaxSide));
+        refuse(heightField, tr("The height must be from 1 to %1 pixels.").arg(kMaxSide));
         return;
     }
     m_hint.clear();

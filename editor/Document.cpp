@@ -39,7 +39,7 @@ void Document::closeStep()
 {
     if (m_changes.empty())
         return;
-    const QString name = m_stepName.isEmpty() ? QStringLiteral("Edit") : m_stepName;
+    const QString name = m_stepName.isEmpty() ? tr("Edit") : m_stepName;
     m_history.push(new SchemeStep(name, takeChanges(), [this](const ChangeList &changes, bool forward) {
         applyStep(changes, forward);
     }));

@@ -7,6 +7,7 @@
 #include "render/SheetBitmap.h"
 #include "toolkit/TextList.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUndoStack>
 
@@ -21,6 +22,8 @@
 // command records becomes one undo step when its Step ends; the steps are what undo and redo
 // replay, and the record is what autosave and redraw follow.
 class Document {
+    Q_DECLARE_TR_FUNCTIONS(Document)
+
 public:
     Document();
     Document(const Document &) = delete;

@@ -12,9 +12,9 @@
 
 namespace {
 
-const QString kSchemeFilter = QStringLiteral("Gravelink file (*.grvlk)|*.grvlk");
+const char *const kSchemeFilter = QT_TRANSLATE_NOOP("DocumentCommands", "Gravelink file (*.grvlk)|*.grvlk");
 const QString kSchemeSuffix = QStringLiteral("grvlk");
-const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp");
+const char *const kBitmapFilter = QT_TRANSLATE_NOOP("DocumentCommands", "Bitmap (*.bmp)|*.bmp");
 const QString kBitmapSuffix = QStringLiteral("bmp");
 const QString kBitmapExtension = QStringLiteral(".bmp");
 const QString kSchemeExtension = QStringLiteral(".grvlk");
@@ -29,12 +29,12 @@ void verifyWritten(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("The scheme was written to %1 but cannot be read back. %2")
+        throw AppError(DocumentCommands::tr("The scheme was written to %1 but cannot be read back. %2")
                            .arg(quoted(path), file.errorString()));
     if (file.readAll() != bytes)
-        throw AppError(
-            QStringLiteral("The scheme was not saved: the file %1 read back differs from what was written.")
-                .arg(quoted(path)));
+        throw AppError(DocumentCommands::tr(
+                           "The scheme was not saved: the file %1 read back differs from what was written.")
+                           .arg(quoted(path)));
 }
 
 // What a file holds now, or a null stamp when it cannot be read.
@@ -105,8 +105,8 @@ void DocumentCommands::SaveModel(const QString &fileName)
     writeScheme(m_fileLines, e.doc().sheet().width(), e.doc().sheet().height(), e.doc().tables(), e.locked());
     const QByteArray bytes = m_fileLines.toBytes();
     if (m_stamp.path() == fileName && m_stamp.check(true) == DiskStamp::State::Changed &&
-        !m_ui.askYesNo(QStringLiteral("The file %1 was changed by another program after it was opened. "
-                                      "Replace it with this scheme?")
+        !m_ui.askYesNo(tr("The file %1 was changed by another program after it was opened. "
+                          "Replace it with this scheme?")
                            .arg(quoted(fileName)),
                        true))
         throw SilentAbort();
@@ -155,7 +155,7 @@ void DocumentCommands::loadScheme(const QString &name, bool remember)
                 m_recent.add(fileName);
             showFileCaption();
         } else {
-            failure = QStringLiteral("Cannot open the scheme \"%1\".\n%2")
+            failure = tr("Cannot open the scheme \"%1\".\n%2")
                           .arg(QDir::toNativeSeparators(fileName), scheme.error);
         }
     } catch (const AppError &error) {
@@ -206,9 +206,8 @@ void DocumentCommands::checkFileOnDisk()
     if (!m_offeredChange.isNull() && m_offeredChange.sameTimeAndSize(seen))
         return;
     m_offeredChange = seen;
-    if (m_ui.askYesNo(QStringLiteral("The file %1 was changed by another program. Reload it?")
-                          .arg(quoted(m_stamp.path())),
-                      false))
+    if (m_ui.askYesNo(
+            tr("The file %1 was changed by another program. Reload it?").arg(quoted(m_stamp.path())), false))
         LoadModel(m_stamp.path());
 }
 
@@ -216,7 +215,7 @@ void DocumentCommands::CheckFileSave()
 {
     if (!m_editor.doc().modified())
         return;
-    switch (m_ui.askSaveChanges(QStringLiteral("Do you save the scheme?"))) {
+    switch (m_ui.askSaveChanges(tr("Do you save the scheme?"))) {
     case SaveAnswer::Cancel:
         throw SilentAbort();
     case SaveAnswer::Yes:
@@ -242,8 +241,8 @@ bool DocumentCommands::saveScheme()
 bool DocumentCommands::saveSchemeAs()
 {
     Editor &e = m_editor;
-    const QString path =
-        absoluteSchemePath(m_ui.chooseSaveFile(kSchemeFilter, kSchemeSuffix, dialogFolder()));
+    const QString path = absoluteSchemePath(
+        m_ui.chooseSaveFile(DocumentCommands::tr(kSchemeFilter), kSchemeSuffix, dialogFolder()));
     if (path.isEmpty())
         return false;
     rememberFolder(path);
@@ -277,8 +276,7 @@ void DocumentCommands::newScheme()
     int height = 595;
     if (m_ui.runNewSheetDialog(width, height)) {
         if (!sheetSizeAllowed(width, height))
-            throw AppError(
-                QStringLiteral("A sheet of %1 x %2 pixels cannot be created.").arg(width).arg(height));
+            throw AppError(tr("A sheet of %1 x %2 pixels cannot be created.").arg(width).arg(height));
         e.doc().createSheet(width, height);
         m_ui.sheetGeometryChanged();
         e.ClearAll();
@@ -293,7 +291,8 @@ void DocumentCommands::newScheme()
 void DocumentCommands::openScheme()
 {
     CheckFileSave();
-    const QString path = m_ui.chooseOpenFile(kSchemeFilter, kSchemeSuffix, dialogFolder());
+    const QString path =
+        m_ui.chooseOpenFile(DocumentCommands::tr(kSchemeFilter), kSchemeSuffix, dialogFolder());
     if (path.isEmpty())
         return;
     rememberFolder(path);
@@ -321,12 +320,13 @@ void DocumentCommands::saveAs()
 
 void DocumentCommands::saveAsBitmap()
 {
-    const QString path = m_ui.chooseSaveFile(kBitmapFilter, kBitmapSuffix, dialogFolder());
+    const QString path =
+        m_ui.chooseSaveFile(DocumentCommands::tr(kBitmapFilter), kBitmapSuffix, dialogFolder());
     if (path.isEmpty())
         return;
     rememberFolder(path);
     if (fileExtension(path).compare(kBitmapExtension, Qt::CaseInsensitive) != 0) {
-        m_ui.showInfo(QStringLiteral("Nothing was saved: the name of a bitmap file must end in \".bmp\"."));
+        m_ui.showInfo(tr("Nothing was saved: the name of a bitmap file must end in \".bmp\"."));
         return;
     }
     writeBitmap(path);

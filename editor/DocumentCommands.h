@@ -4,6 +4,7 @@
 #include "editor/RecentFiles.h"
 #include "toolkit/DiskStamp.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,8 @@
 // They throw AppError (shown by the window's error box) and SilentAbort (ends the command
 // without a message); the window catches both at the event boundary.
 class DocumentCommands {
+    Q_DECLARE_TR_FUNCTIONS(DocumentCommands)
+
 public:
     explicit DocumentCommands(Editor &editor);
 

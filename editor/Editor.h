@@ -10,6 +10,7 @@
 #include "toolkit/ShiftState.h"
 #include "toolkit/TextList.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -23,6 +24,8 @@ struct EditorTestAccess;
 // catches it at the event boundary and shows it. Many operations keep the names they have
 // always had in this program; each says at its declaration what it does.
 class Editor {
+    Q_DECLARE_TR_FUNCTIONS(Editor)
+
 public:
     explicit Editor(EditorUi &ui);
     Editor(const Editor &) = delete;

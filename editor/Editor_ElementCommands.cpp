@@ -15,7 +15,7 @@ const StringGrid &tableOfKind(const Document &doc, ElementKind kind)
 
 void Editor::deleteSelection()
 {
-    const Document::Step step(m_doc, QStringLiteral("Delete"));
+    const Document::Step step(m_doc, tr("Delete"));
     if (m_multi.count() >= 2) {
         // Lines attached to a deleted member go with it; a later listed line is then not found
         // (row -1) and deletes nothing.
@@ -43,7 +43,7 @@ void Editor::reverseSelectedLine()
         const int row = lines.Row();
         const QString name = lines.Cells(ColName, row);
         if (rowInUse(lines, row) && name.contains(QLatin1Char('-'))) {
-            const Document::Step step(m_doc, QStringLiteral("Reverse Line"));
+            const Document::Step step(m_doc, tr("Reverse Line"));
             m_doc.setCell(lines, ColName, row,
                           getNameAfter(QLatin1Char('-'), name) + QLatin1Char('-') +
                               getNameBefore(QLatin1Char('-'), name));

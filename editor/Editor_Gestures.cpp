@@ -99,7 +99,7 @@ void Editor::sheetRelease(MouseButton button, ShiftState shift, int X, int Y)
                 const int newY = clampToInt(rect ? qint64(Y) + m_gesture.grabOffsetY : Y);
                 const qint64 dx = qint64(m_sel.foundX) - newX;
                 const qint64 dy = qint64(m_sel.foundY) - newY;
-                const Document::Step step(m_doc, QStringLiteral("Move"));
+                const Document::Step step(m_doc, tr("Move"));
                 m_doc.setCell(table, ColX, r, QString::number(newX));
                 m_doc.setCell(table, ColY, r, QString::number(newY));
                 if (m_multi.count() >= 2)

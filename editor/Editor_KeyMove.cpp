@@ -60,7 +60,7 @@ void Editor::ObjMoveOnCanvas(Direction direction)
 
     m_ui.setText(Ctl::XEdit, IntToStr(x));
     m_ui.setText(Ctl::YEdit, IntToStr(y));
-    const Document::Step step(m_doc, QStringLiteral("Move"));
+    const Document::Step step(m_doc, tr("Move"));
     KeyMoveScope scope(m_sel.keyMoveActive);
     ChangePropSelection(dx, dy, ApplyStyle::Keep);
 }

@@ -24,7 +24,7 @@ QChar Editor::captionKeyFilter(QChar key)
     if (key != kEnter)
         return key;
     m_sel.keyMoveActive = false;
-    const Document::Step step(m_doc, QStringLiteral("Edit"));
+    const Document::Step step(m_doc, tr("Edit"));
     ChangePropSelection(0, 0, ApplyStyle::Caption);
     return QChar(0);
 }
@@ -37,7 +37,7 @@ QChar Editor::coordinateKeyFilter(QChar key)
         m_sel.keyMoveActive = false;
         if ((m_sel.kind == ElementKind::Rectangle && !m_ui.text(Ctl::CaptionEdit).isEmpty()) ||
             m_sel.kind == ElementKind::Point) {
-            const Document::Step step(m_doc, QStringLiteral("Edit"));
+            const Document::Step step(m_doc, tr("Edit"));
             ChangePropSelection(0, 0, ApplyStyle::Caption);
         }
     }
@@ -50,7 +50,7 @@ void Editor::colorChosen()
     if (index < 0 || index >= colorBoxItems().size())
         return;
     // m_sel.kind is read again after the first apply: the re-selection may change it.
-    const Document::Step step(m_doc, QStringLiteral("Recolour"));
+    const Document::Step step(m_doc, tr("Recolour"));
     for (ElementKind kind : {ElementKind::Rectangle, ElementKind::Point}) {
         if (m_sel.kind != kind)
             continue;

@@ -33,7 +33,7 @@ void Editor::stepSheetSize(SheetEdge edge)
     if (!sheetSizeAllowed(newWidth, newHeight))
         return;
 
-    const Document::Step step(m_doc, QStringLiteral("Resize Sheet"));
+    const Document::Step step(m_doc, tr("Resize Sheet"));
     m_doc.setSheetSize(static_cast<int>(newWidth), static_cast<int>(newHeight));
     m_ui.sheetGeometryChanged();
     m_ui.navigateView(true, false);

@@ -21,8 +21,7 @@ void Editor::createElement(ElementKind kind, int X, int Y)
         index = 0; // the list always has a selection; never index outside it
     const QString colorText = colorBoxItems().at(index);
 
-    const Document::Step step(m_doc,
-                              rect ? QStringLiteral("Create Rectangle") : QStringLiteral("Create Point"));
+    const Document::Step step(m_doc, rect ? tr("Create Rectangle") : tr("Create Point"));
     m_doc.appendRow(table, {name, QString::number(X), QString::number(Y), caption, colorText});
     m_sel.currentColor = StringToColor(colorText);
 
@@ -84,15 +83,15 @@ void Editor::linePress(int X, int Y)
         const bool sameElement = getNameBefore(QLatin1Char('-'), m_gesture.newLineName) == m_sel.foundName;
         if (sameElement ||
             (m_gesture.lineEndX == m_gesture.lineStartX && m_gesture.lineEndY == m_gesture.lineStartY)) {
-            refuseLine(QStringLiteral("Line is not created!"));
+            refuseLine(tr("Line is not created!"));
             return;
         }
         if (get_bLine_islife(m_doc.tables(), m_gesture.newLineName, m_sel.foundName)) {
-            refuseLine(QStringLiteral("Line is finded!"));
+            refuseLine(tr("Line is finded!"));
             return;
         }
         m_gesture.newLineName += m_sel.foundName;
-        const Document::Step step(m_doc, QStringLiteral("Create Line"));
+        const Document::Step step(m_doc, tr("Create Line"));
         const int r =
             m_doc.appendRow(m_doc.lines(), {m_gesture.newLineName, QString(), QString(), QString()});
         m_doc.drawLine(m_gesture.newLineName, QString(), r, false);

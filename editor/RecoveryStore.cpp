@@ -114,8 +114,8 @@ QString RecoveryStore::schemePath() const
 void RecoveryStore::write(const QByteArray &scheme, const QString &originalPath, const QDateTime &time)
 {
     if (!QDir().mkpath(m_folder))
-        throw AppError(
-            QStringLiteral("Cannot create the folder \"%1\".").arg(QDir::toNativeSeparators(m_folder)));
+        throw AppError(QCoreApplication::translate("RecoveryStore", "Cannot create the folder \"%1\".")
+                           .arg(QDir::toNativeSeparators(m_folder)));
     for (int attempt = 0; !m_lock; ++attempt) {
         m_id = QStringLiteral("%1-%2")
                    .arg(QCoreApplication::applicationPid())
@@ -125,8 +125,9 @@ void RecoveryStore::write(const QByteArray &scheme, const QString &originalPath,
         if (lock->tryLock(0))
             m_lock = std::move(lock);
         else if (lock->error() != QLockFile::LockFailedError || attempt == 3)
-            throw AppError(QStringLiteral("Cannot lock a recovery file in \"%1\".")
-                               .arg(QDir::toNativeSeparators(m_folder)));
+            throw AppError(
+                QCoreApplication::translate("RecoveryStore", "Cannot lock a recovery file in \"%1\".")
+                    .arg(QDir::toNativeSeparators(m_folder)));
     }
     // The meta first: a scheme file never lacks one.
     writeFileSafely(pathOf(m_folder, m_id, kMeta), metaBytes(originalPath, time, scheme.size()));

@@ -4,6 +4,8 @@
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <span>
 
@@ -73,14 +75,15 @@ private:
     int readSide(int index, const char *what)
     {
         if (index >= m_n)
-            fail(index, QStringLiteral("the sheet %1 is missing").arg(QLatin1String(what)));
+            fail(index, QCoreApplication::translate("SchemeFile", "the sheet %1 is missing")
+                            .arg(QCoreApplication::translate("SchemeFile", what)));
         const auto value = tryStrToInt(m_lines.at(index));
         if (!value)
-            fail(index, QStringLiteral("the sheet %1 %2 is not a number")
-                            .arg(QLatin1String(what), quoted(m_lines.at(index))));
+            fail(index, QCoreApplication::translate("SchemeFile", "the sheet %1 %2 is not a number")
+                            .arg(QCoreApplication::translate("SchemeFile", what), quoted(m_lines.at(index))));
         if (*value < 1 || *value > kMaxSheetSide)
-            fail(index, QStringLiteral("the sheet %1 %2 is not between 1 and %3")
-                            .arg(QLatin1String(what))
+            fail(index, QCoreApplication::translate("SchemeFile", "the sheet %1 %2 is not between 1 and %3")
+                            .arg(QCoreApplication::translate("SchemeFile", what))
                             .arg(*value)
                             .arg(kMaxSheetSide));
         return *value;
@@ -88,10 +91,11 @@ private:
 
     void readSize()
     {
-        const int width = readSide(0, "width");
-        const int height = readSide(1, "height");
+        const int width = readSide(0, QT_TRANSLATE_NOOP("SchemeFile", "width"));
+        const int height = readSide(1, QT_TRANSLATE_NOOP("SchemeFile", "height"));
         if (!sheetSizeAllowed(width, height))
-            fail(1, QStringLiteral("a sheet of %1 x %2 pixels is too large (at most %3 pixels)")
+            fail(1, QCoreApplication::translate("SchemeFile",
+                                                "a sheet of %1 x %2 pixels is too large (at most %3 pixels)")
                         .arg(width)
                         .arg(height)
                         .arg(kMaxSheetPixels));
@@ -102,7 +106,8 @@ private:
 
     [[noreturn]] void failAtEnd(int marker) const
     {
-        fail(m_n - 1, QStringLiteral("the file ends inside the %1 section of line %2 (no \"[~]\")")
+        fail(m_n - 1, QCoreApplication::translate(
+                          "SchemeFile", "the file ends inside the %1 section of line %2 (no \"[~]\")")
                           .arg(m_lines.at(marker))
                           .arg(marker + 1));
     }
@@ -116,20 +121,23 @@ private:
         // The stored row count is checked but not used: the rows present decide the size.
         const auto rowCount = tryStrToInt(m_lines.at(i));
         if (!rowCount)
-            fail(i, QStringLiteral("the row count %1 is not a number").arg(quoted(m_lines.at(i))));
+            fail(i, QCoreApplication::translate("SchemeFile", "the row count %1 is not a number")
+                        .arg(quoted(m_lines.at(i))));
         if (*rowCount < 0)
-            fail(i, QStringLiteral("the row count %1 is negative").arg(*rowCount));
+            fail(i, QCoreApplication::translate("SchemeFile", "the row count %1 is negative").arg(*rowCount));
         if (++i >= m_n)
             failAtEnd(marker);
         const auto colCount = tryStrToInt(m_lines.at(i));
         if (!colCount)
-            fail(i, QStringLiteral("the column count %1 is not a number").arg(quoted(m_lines.at(i))));
+            fail(i, QCoreApplication::translate("SchemeFile", "the column count %1 is not a number")
+                        .arg(quoted(m_lines.at(i))));
         if (*colCount < columns)
-            fail(
-                i,
-                QStringLiteral("the column count %1 is too small (at least %2)").arg(*colCount).arg(columns));
+            fail(i,
+                 QCoreApplication::translate("SchemeFile", "the column count %1 is too small (at least %2)")
+                     .arg(*colCount)
+                     .arg(columns));
         if (*colCount > kSchemeMaxColumns)
-            fail(i, QStringLiteral("the column count %1 is too large (at most %2)")
+            fail(i, QCoreApplication::translate("SchemeFile", "the column count %1 is too large (at most %2)")
                         .arg(*colCount)
                         .arg(kSchemeMaxColumns));
 
@@ -173,12 +181,14 @@ private:
         const QString &name = cells[ColName];
         for (int col : {int(ColX), int(ColY)})
             if (!tryStrToInt(cells[size_t(col)]))
-                fail(first + col, QStringLiteral("the %1 coordinate %2 of %3 is not a whole number")
+                fail(first + col, QCoreApplication::translate(
+                                      "SchemeFile", "the %1 coordinate %2 of %3 is not a whole number")
                                       .arg(col == ColX ? QLatin1Char('X') : QLatin1Char('Y'))
                                       .arg(quoted(cells[size_t(col)]), quoted(name)));
         if (hasColor && !tryStringToColor(cells[ColColor]))
-            fail(first + ColColor, QStringLiteral("the colour %1 of %2 is not a colour")
-                                       .arg(quoted(cells[ColColor]), quoted(name)));
+            fail(first + ColColor,
+                 QCoreApplication::translate("SchemeFile", "the colour %1 of %2 is not a colour")
+                     .arg(quoted(cells[ColColor]), quoted(name)));
     }
 
     const QStringList &m_lines;
@@ -244,7 +254,8 @@ SchemeReadResult readScheme(const TextList &lines)
         result.ok = true;
     } catch (const ReadFailure &failure) {
         result.errorLine = failure.index + 1;
-        result.error = QStringLiteral("Line %1: %2").arg(result.errorLine).arg(failure.text);
+        result.error =
+            QCoreApplication::translate("SchemeFile", "Line %1: %2").arg(result.errorLine).arg(failure.text);
     }
     return result;
 }
@@ -255,4 +266,3 @@ SchemeReadResult readScheme(const QByteArray &bytes)
     lines.setFromBytes(bytes);
     return readScheme(lines);
 }
-

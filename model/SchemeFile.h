@@ -17,8 +17,8 @@
 // Largest column count a section may give.
 constexpr int kSchemeMaxColumns = 10000;
 
-// Appends one table's section body: row count and column count as the table holds them, the
-// cells of every row with a name, and "[~]".
+// Writes one table's section (AddValuesInList): row count and column count as the table holds
+// them, the cells of every row with a name, and "[~]".
 void AddValuesInList(TextList &list, const StringGrid &grid);
 
 // Replaces the list's lines by the whole scheme.

@@ -2,6 +2,7 @@
 
 #include "toolkit/Errors.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
@@ -15,9 +16,13 @@
 
 namespace {
 
+// `what` is "create" or "write".
 [[noreturn]] void fail(const char *what, const QString &path, const QString &reason)
 {
-    throw AppError(QStringLiteral("Cannot %1 file \"%2\". %3").arg(QLatin1String(what), path, reason));
+    const QString message = qstrcmp(what, "create") == 0
+                                ? QCoreApplication::translate("FileWrite", "Cannot create file \"%1\". %2")
+                                : QCoreApplication::translate("FileWrite", "Cannot write file \"%1\". %2");
+    throw AppError(message.arg(path, reason));
 }
 
 void writeAll(QIODevice &file, const QString &path, const char *data, qsizetype size)

@@ -2,6 +2,8 @@
 
 #include "toolkit/Errors.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 QString notAnIntegerMessage(const QString &text)
@@ -9,7 +11,7 @@ QString notAnIntegerMessage(const QString &text)
     // A pasted text may be thousands of characters long; the message shows its beginning.
     constexpr qsizetype kShown = 64;
     const QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text;
-    return QStringLiteral("'%1' is not a valid integer value").arg(shown);
+    return QCoreApplication::translate("IntText", "'%1' is not a valid integer value").arg(shown);
 }
 
 std::optional<int> tryStrToInt(const QString &text)

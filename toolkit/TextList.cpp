@@ -8,6 +8,7 @@
 #include <cstring>
 #include <future>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -110,12 +111,15 @@ DiskStamp TextList::loadFromFile(const QString &path)
     // Only a regular file: opening or reading a named pipe or a device can wait for ever.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2")
-                           .arg(path, info.isDir() ? QStringLiteral("It is a folder.")
-                                                   : QStringLiteral("It is not a regular file.")));
+        throw AppError(
+            QCoreApplication::translate("TextList", "Cannot open file \"%1\". %2")
+                .arg(path, info.isDir()
+                               ? QCoreApplication::translate("TextList", "It is a folder.")
+                               : QCoreApplication::translate("TextList", "It is not a regular file.")));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw AppError(QCoreApplication::translate("TextList", "Cannot open file \"%1\". %2")
+                           .arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     setFromBytes(bytes);
     return DiskStamp(path, bytes, info.size(), info.lastModified());
