@@ -1,5 +1,6 @@
 #include "toolkit/CaptionFont.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
 
@@ -94,8 +95,9 @@ bool captionFontFound()
 
 QString captionFontMissingNote()
 {
-    return QStringLiteral("The caption font %1 (Debian package fonts-wine) could not be loaded: "
-                          "text is drawn in %2, whose sizes differ.")
+    return QCoreApplication::translate("CaptionFont",
+                                       "The caption font %1 (Debian package fonts-wine) could not "
+                                       "be loaded: text is drawn in %2, whose sizes differ.")
         .arg(QLatin1String(kCaptionFontFile), QLatin1String(kFallbackFamily));
 }
 

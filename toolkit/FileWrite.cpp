@@ -66,7 +66,7 @@ void writeDurable(const QString &path, const Body &writeBody)
 void writeFast(const QString &path, const Body &writeBody)
 {
     if (QFileInfo(path).isDir())
-        fail("create", path, QStringLiteral("Is a directory"));
+        fail("create", path, QCoreApplication::translate("FileWrite", "Is a directory"));
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     if (!file.open())
         fail("create", path, file.errorString());
@@ -120,7 +120,7 @@ void writeFileInPieces(const QString &path, const std::function<void(const Piece
                     if (n <= 0)
                         fail("write", path,
                              n < 0 ? QString::fromLocal8Bit(std::strerror(errno))
-                                   : QStringLiteral("Nothing was written"));
+                                   : QCoreApplication::translate("FileWrite", "Nothing was written"));
                     data += n;
                     offset += n;
                     size -= n;
