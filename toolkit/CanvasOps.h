@@ -82,21 +82,28 @@ public:
 
     // Fills (l, t)..(r-1, b-1) with the brush colour, no outline; a clear brush fills nothing.
     virtual void FillRect(Coord l, Coord t, Coord r, Coord b) = 0;
+    // Outlines (l, t)..(r-1, b-1) with the pen and fills the inside with the brush.
     virtual void Rectangle(Coord l, Coord t, Coord r, Coord b) = 0;
+    // The same with corners rounded by an ellipse of cornerW x cornerH.
     virtual void RoundRect(Coord l, Coord t, Coord r, Coord b, Coord cornerW, Coord cornerH) = 0;
+    // The ellipse inscribed in (l, t)..(r-1, b-1), outlined and filled.
     virtual void Ellipse(Coord l, Coord t, Coord r, Coord b) = 0;
     // Filled polygon through the points, closed back to the first, outlined with the pen.
     virtual void Polygon(std::span<const CanvasPoint> points) = 0;
 
+    // Moves the pen without drawing; a dotted pen starts its pattern anew.
     void MoveTo(Coord x, Coord y)
     {
         m_state.penPos = {x, y};
         m_state.dotPhase = 0;
     }
+    // Draws from the pen position to (x, y), leaving out the end point, and moves the pen there.
     virtual void LineTo(Coord x, Coord y) = 0;
     CanvasPoint penPos() const { return m_state.penPos; }
 
+    // Draws text with its top-left corner at (x, y) on the brush colour (none with a clear brush).
     virtual void TextOut(Coord x, Coord y, const QString &text) = 0;
+    // The size the text takes in the font: width and line height.
     QSize TextExtent(const QString &text) const;
     int TextWidth(const QString &text) const { return TextExtent(text).width(); }
     int TextHeight(const QString &text) const { return TextExtent(text).height(); }
