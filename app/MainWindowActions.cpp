@@ -3,12 +3,14 @@
 #include "app/ExportCommand.h"
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
+#include "app/Panels.h"
 
 #include <QAction>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QWheelEvent>
 
 QAction *MainWindow::makeAction(const char *name, const QString &caption,
                                 const std::function<void()> &handler)
@@ -86,6 +88,15 @@ void MainWindow::buildActions()
     m_ui.redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_ui.redoAction->setEnabled(false);
+    m_ui.zoomInAction = makeAction("zoomInAction", tr("Zoom In"), [&e] { e.zoomIn(); });
+    m_ui.zoomInAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    m_ui.zoomOutAction = makeAction("zoomOutAction", tr("Zoom Out"), [&e] { e.zoomOut(); });
+    m_ui.zoomOutAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    m_ui.actualSizeAction = makeAction("actualSizeAction", tr("Actual Size"), [&e] { e.zoomActualSize(); });
+    m_ui.actualSizeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    m_ui.fitSheetAction = makeAction("fitSheetAction", tr("Fit Sheet"), [&e] { e.zoomToFit(); });
+    m_ui.fitSheetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
 
     m_checked[m_ui.lockAction] = false;
     m_checked[m_ui.navigatorAction] = true;
@@ -166,6 +177,10 @@ void MainWindow::buildMenu()
     m_ui.selectAllItem = makeItem("selectAllItem", m_ui.selectAllAction);
     m_ui.popupMenu->addSeparator();
     m_ui.navigatorItem = makeItem("navigatorItem", m_ui.navigatorAction);
+    m_ui.zoomInItem = makeItem("zoomInItem", m_ui.zoomInAction);
+    m_ui.zoomOutItem = makeItem("zoomOutItem", m_ui.zoomOutAction);
+    m_ui.actualSizeItem = makeItem("actualSizeItem", m_ui.actualSizeAction);
+    m_ui.fitSheetItem = makeItem("fitSheetItem", m_ui.fitSheetAction);
     m_ui.lockItem = makeItem("lockItem", m_ui.lockAction, tr("Lock"));
     m_ui.aboutItem = makeItem("aboutItem", m_ui.aboutAction, tr("Help"));
     m_ui.quitItem = makeItem("quitItem", m_ui.quitAction);
@@ -283,6 +298,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::Wheel && watched == m_ui.drawingArea) {
+        auto *we = static_cast<QWheelEvent *>(event);
+        guard([&] { wheel(we->angleDelta(), we->modifiers(), we->position().toPoint()); });
+        return true;
     }
     if (event->type() == QEvent::KeyPress) {
         auto *ke = static_cast<QKeyEvent *>(event);

@@ -45,6 +45,8 @@ struct MainWindowControls {
     Panel *navigatorSheet = nullptr;
     QWidget *navigatorSheetShape = nullptr;
     QWidget *navigatorVisiblePart = nullptr;
+    // The view scale, shown over the drawing area's corner while it is not 100 %.
+    QLabel *scaleLabel = nullptr;
 
     // --- Actions ---
     QAction *newAction = nullptr;
@@ -71,6 +73,10 @@ struct MainWindowControls {
     QAction *selectAllAction = nullptr;
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
+    QAction *zoomInAction = nullptr;
+    QAction *zoomOutAction = nullptr;
+    QAction *actualSizeAction = nullptr;
+    QAction *fitSheetAction = nullptr;
 
     // --- Popup menu m_ui.popupMenu and its items ---
     QMenu *popupMenu = nullptr;
@@ -89,6 +95,10 @@ struct MainWindowControls {
     QAction *reverseLineItem = nullptr;
     QAction *selectAllItem = nullptr;
     QAction *navigatorItem = nullptr;
+    QAction *zoomInItem = nullptr;
+    QAction *zoomOutItem = nullptr;
+    QAction *actualSizeItem = nullptr;
+    QAction *fitSheetItem = nullptr;
     QAction *lockItem = nullptr;
     QAction *aboutItem = nullptr;
     QAction *quitItem = nullptr;

@@ -161,10 +161,18 @@ void MainWindow::buildDrawingArea()
     m_ui.navigatorVisiblePart->setToolTip(tr("Navigator"));
     m_ui.navigatorVisiblePart->setEnabled(false);
 
+    m_ui.scaleLabel = new QLabel(m_ui.drawingArea);
+    m_ui.scaleLabel->setObjectName(QStringLiteral("scaleLabel"));
+    m_ui.scaleLabel->setAutoFillBackground(true);
+    m_ui.scaleLabel->setFrameShape(QFrame::Box);
+    m_ui.scaleLabel->setMargin(1);
+    m_ui.scaleLabel->hide();
+
     // The small panels lie above the sheet.
     m_ui.heightButtons->raise();
     m_ui.widthButtons->raise();
     m_ui.navigator->raise();
+    m_ui.scaleLabel->raise();
 }
 
 void MainWindow::layoutToolbar()

@@ -193,17 +193,18 @@ void MainWindow::setToolDown(Ctl button)
 
 void MainWindow::overlayChanged()
 {
-    const QImage &img = m_editor.overlayImage();
-    if (!img.isNull() && img.size() != m_ui.sheetView->size())
-        m_ui.sheetView->resize(img.size());
+    const QSize size(m_editor.viewWidth(), m_editor.viewHeight());
+    if (!m_editor.overlayImage().isNull() && size != m_ui.sheetView->size())
+        m_ui.sheetView->resize(size);
     m_ui.sheetView->repaint();
 }
 
 void MainWindow::sheetGeometryChanged()
 {
-    const SheetBitmap &s = m_editor.doc().sheet();
     const Viewport &view = m_editor.viewport();
-    m_ui.sheetView->setGeometry(view.sheetLeft, view.sheetTop, s.width(), s.height());
+    m_ui.sheetView->setScale(view.scale, &m_editor.reducedOverlay());
+    m_ui.sheetView->setGeometry(view.sheetLeft, view.sheetTop, m_editor.viewWidth(), m_editor.viewHeight());
+    showScale();
 }
 
 QSize MainWindow::drawingAreaClientSize() const
@@ -214,8 +215,8 @@ QSize MainWindow::drawingAreaClientSize() const
 void MainWindow::navigateView(bool resizeNavigator, bool placeVisiblePart)
 {
     NavigatorInput in;
-    in.sheetWidth = m_editor.doc().sheet().width();
-    in.sheetHeight = m_editor.doc().sheet().height();
+    in.sheetWidth = m_editor.viewWidth();
+    in.sheetHeight = m_editor.viewHeight();
     in.sheetLeft = m_editor.viewport().sheetLeft;
     in.sheetTop = m_editor.viewport().sheetTop;
     in.areaClient = drawingAreaClientSize();
@@ -233,6 +234,23 @@ void MainWindow::navigateView(bool resizeNavigator, bool placeVisiblePart)
     m_ui.widthButtons->move(out.btnHorizPos);
     m_ui.heightButtons->move(out.btnVertPos);
     m_ui.navigator->setGeometry(QRect(out.viewPos, out.sheetPanel));
+    showScale();
+}
+
+void MainWindow::showScale()
+{
+    const ViewScale &scale = m_editor.viewport().scale;
+    QLabel *label = m_ui.scaleLabel;
+    if (!label)
+        return;
+    label->setVisible(!scale.isActual());
+    if (scale.isActual())
+        return;
+    label->setText(tr("%1 %").arg(scale.percent()));
+    label->adjustSize();
+    // Beside the navigator, along the drawing area's bottom edge.
+    const QRect nav = m_ui.navigator->geometry();
+    label->move(nav.right() + 4, m_ui.drawingArea->height() - label->height() - 2);
 }
 
 void MainWindow::setWindowCaption(const QString &caption)

@@ -118,7 +118,7 @@ void Editor::refreshOverlay()
     // and one that does not starts from the whole picture.
     const QImage &picture = m_doc.sheet().image();
     DamageLog &sheetDamage = m_doc.sheet().damage();
-    // While the grid's dots stay on the m_overlay, they are drawn again only where copying wiped them.
+    // While the grid's dots stay on the overlay, they are drawn again only where copying wiped them.
     std::vector<QRect> gridAreas;
     bool wholeGrid = true;
     if (!picture.isNull() && m_overlayImage.size() == picture.size() &&
@@ -131,19 +131,59 @@ void Editor::refreshOverlay()
             gridAreas = sheetDamage.rects();
             gridAreas.insert(gridAreas.end(), m_overlayDamage.rects().begin(), m_overlayDamage.rects().end());
         }
-        if (!m_overlayDamage.all())
+        if (!m_overlayDamage.all()) {
             copyDamage(sheetDamage, picture, m_overlayImage);
+            noteOverlayChange(sheetDamage);
+        }
         copyDamage(m_overlayDamage, picture, m_overlayImage);
+        noteOverlayChange(m_overlayDamage);
         if (m_overlayDamage.all())
             m_gridOnOverlay = false;
     } else {
         m_overlayImage = overlayCopy(picture);
         m_gridOnOverlay = false;
+        m_reducedDamage.addAll();
     }
     sheetDamage.clear();
     m_overlayDamage.clear();
     m_overlay.setImage(&m_overlayImage);
+    const bool gridBefore = m_gridOnOverlay;
     paintOverlay(wholeGrid ? nullptr : &gridAreas);
+    if (wholeGrid && m_gridOnOverlay && !gridBefore)
+        m_reducedDamage.addAll();
+    else
+        for (const QRect &r : gridAreas)
+            m_reducedDamage.add(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+    showOverlay();
+}
+
+void Editor::noteOverlayChange(const DamageLog &copied)
+{
+    if (copied.all())
+        m_reducedDamage.addAll();
+    else
+        for (const QRect &r : copied.rects())
+            m_reducedDamage.add(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+}
+
+void Editor::showOverlay()
+{
+    if (m_view.scale.num < m_view.scale.den) {
+        // What changed since the last time: the areas noted, and what was drawn on the overlay
+        // since its last refresh (those are still logged, for the next copy back).
+        if (m_reducedDamage.all() || m_overlayDamage.all() || !m_reduced.fits(m_overlayImage)) {
+            m_reduced.rebuild(m_overlayImage);
+        } else {
+            std::vector<QRect> areas = m_reducedDamage.rects();
+            areas.insert(areas.end(), m_overlayDamage.rects().begin(), m_overlayDamage.rects().end());
+            m_reduced.update(m_overlayImage, areas);
+        }
+        m_reducedDamage.clear();
+    } else if (!m_reduced.empty()) {
+        // Not needed at this scale: made again when the view is reduced.
+        m_reduced.clear();
+        m_reducedDamage.addAll();
+    }
     m_ui.overlayChanged();
 }
 

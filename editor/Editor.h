@@ -7,6 +7,7 @@
 #include "editor/Selection.h"
 #include "editor/Viewport.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/ImagePyramid.h"
 #include "toolkit/ShiftState.h"
 #include "toolkit/TextList.h"
 
@@ -47,6 +48,12 @@ public:
     const QImage &overlayImage() const { return m_overlayImage; }
     // Whether the overlay holds the grid, drawn without logging its dots.
     bool gridOnOverlay() const { return m_gridOnOverlay; }
+    // The overlay image reduced by halves, up to date while the view scale is below 1 (empty
+    // otherwise).
+    const ImagePyramid &reducedOverlay() const { return m_reduced; }
+    // The sheet's size in view pixels at the view scale.
+    int viewWidth() const;
+    int viewHeight() const;
 
     // --- Undo and redo ---
     bool canUndo() const { return !locked() && m_doc.undoStack().canUndo(); }
@@ -89,6 +96,8 @@ public:
     void SelectAllObjects();
 
     // --- Tools and mouse gestures ---
+    // The pointer positions are view pixels from the scaled sheet's top-left corner; each
+    // gesture acts on the sheet pixel they show.
     void selectTool(Tool tool);
     void sheetPress(MouseButton button, ShiftState shift, int X, int Y);
     void sheetMove(ShiftState shift, int X, int Y);
@@ -114,10 +123,34 @@ public:
     void MoveSheet(int X, int Y);
     // Shift+arrow: scrolls the sheet by 20 pixels.
     void scrollSheet(Direction direction);
+    // The mouse wheel: scrolls by (dx, dy) view pixels within the limits of panning.
+    void scrollBy(int dx, int dy);
     void toggleNavigator();
+
+    // --- Zoom ---
+    // Each keeps the sheet point under (areaX, areaY) of the drawing area where it is; none
+    // changes the scheme.
+    void zoomTo(const ViewScale &scale, int areaX, int areaY);
+    // One step of the ladder in (steps > 0) or out, about a point of the drawing area.
+    void zoomBy(int steps, int areaX, int areaY);
+    // Zoom In and Zoom Out about the drawing area's centre; Actual Size; Fit Sheet.
+    void zoomIn();
+    void zoomOut();
+    void zoomActualSize();
+    void zoomToFit();
 
 private:
     friend struct EditorTestAccess;
+
+    // The sheet pixel a view pixel shows, on each axis.
+    int sheetX(int vx) const;
+    int sheetY(int vy) const;
+    // Keeps the scaled sheet's corner within the limits of panning.
+    void clampSheetPosition();
+    // Shows the overlay image changed since the last time: the reduced copies follow first.
+    void showOverlay();
+    // Notes areas of the overlay image changed by copying them back from the sheet.
+    void noteOverlayChange(const DamageLog &copied);
 
     // Deletes a row with its lines and drops the selection (DeleteElementModel).
     void DeleteElementModel(int row, const StringGrid &table);
@@ -161,6 +194,9 @@ private:
     QImage m_overlayImage;
     DamageLog m_overlayDamage{&m_overlayImage};
     Canvas m_overlay{&m_overlayImage};
+    // The overlay reduced for scales below 1, and where the overlay changed since it was made.
+    ImagePyramid m_reduced;
+    DamageLog m_reducedDamage{&m_overlayImage};
 
     std::exception_ptr m_stepFailure;        // a redraw failure of the last undo or redo
     bool m_gridOnOverlay = false;            // the overlay holds grid dots that no damage log recorded

@@ -16,8 +16,9 @@ QString coordText(qint64 value)
 
 } // namespace
 
-void Editor::sheetMove(ShiftState shift, int X, int Y)
+void Editor::sheetMove(ShiftState shift, int vx, int vy)
 {
+    const int X = sheetX(vx), Y = sheetY(vy);
     if (!locked()) {
         if (m_sel.kind == ElementKind::None) {
             m_ui.setText(Ctl::XEdit, coordText(X));
@@ -35,7 +36,7 @@ void Editor::sheetMove(ShiftState shift, int X, int Y)
             else
                 DrawToolElement(X, Y, m_sel.selCaption, m_overlay, clPointFill, clPointGhostPen, false, true,
                                 ElementKind::Point);
-            m_ui.overlayChanged();
+            showOverlay();
         }
         if (m_gesture.tool == Tool::Line) {
             // The rubber line from the first end.
@@ -46,11 +47,12 @@ void Editor::sheetMove(ShiftState shift, int X, int Y)
                 m_overlay.MoveTo(m_gesture.lineStartX, m_gesture.lineStartY);
                 m_overlay.LineTo(X, Y);
             }
-            m_ui.overlayChanged();
+            showOverlay();
         }
 
-        m_gesture.dragDistX = clampToInt(absDiff(m_gesture.mouseDownX, X));
-        m_gesture.dragDistY = clampToInt(absDiff(m_gesture.mouseDownY, Y));
+        // A drag starts once the pointer moved 2 view pixels, at any scale.
+        m_gesture.dragDistX = clampToInt(absDiff(m_gesture.mouseDownViewX, vx));
+        m_gesture.dragDistY = clampToInt(absDiff(m_gesture.mouseDownViewY, vy));
 
         if ((m_gesture.dragDistX >= 2 || m_gesture.dragDistY >= 2) && shift == ssLeft &&
             m_gesture.mouseHeld && m_sel.elementSelected()) {
@@ -72,20 +74,21 @@ void Editor::sheetMove(ShiftState shift, int X, int Y)
                 m_ui.setText(Ctl::XEdit, coordText(X));
                 m_ui.setText(Ctl::YEdit, coordText(Y));
             }
-            m_ui.overlayChanged();
+            showOverlay();
         }
     }
 
     // A plain left drag that starts on empty sheet pans the view, also while locked.
     if (m_sel.kind == ElementKind::None && shift == ssLeft)
-        MoveSheet(X, Y);
+        MoveSheet(vx, vy);
 }
 
-void Editor::sheetRelease(MouseButton button, ShiftState shift, int X, int Y)
+void Editor::sheetRelease(MouseButton button, ShiftState shift, int vx, int vy)
 {
+    const int X = sheetX(vx), Y = sheetY(vy);
     if (!locked()) {
-        m_gesture.dragDistX = clampToInt(absDiff(m_gesture.mouseDownX, X));
-        m_gesture.dragDistY = clampToInt(absDiff(m_gesture.mouseDownY, Y));
+        m_gesture.dragDistX = clampToInt(absDiff(m_gesture.mouseDownViewX, vx));
+        m_gesture.dragDistY = clampToInt(absDiff(m_gesture.mouseDownViewY, vy));
 
         if ((m_gesture.dragDistX >= 2 || m_gesture.dragDistY >= 2) && m_gesture.mouseHeld &&
             button == mbLeft && m_sel.elementSelected()) {

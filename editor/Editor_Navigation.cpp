@@ -14,7 +14,7 @@ void Editor::MoveSheet(int X, int Y)
         return;
 
     const QSize client = m_ui.drawingAreaClientSize();
-    const qint64 W = m_doc.sheet().width(), H = m_doc.sheet().height();
+    const qint64 W = viewWidth(), H = viewHeight();
     const qint64 CW = client.width(), CH = client.height();
     const qint64 L = m_view.sheetLeft, T = m_view.sheetTop;
 

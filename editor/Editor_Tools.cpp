@@ -117,13 +117,16 @@ void Editor::selectTool(Tool tool)
     UpdateImageModel();
 }
 
-void Editor::sheetPress(MouseButton button, ShiftState, int X, int Y)
+void Editor::sheetPress(MouseButton button, ShiftState, int vx, int vy)
 {
-    m_view.panAnchorX = X;
-    m_view.panAnchorY = Y;
+    const int X = sheetX(vx), Y = sheetY(vy);
+    m_view.panAnchorX = vx;
+    m_view.panAnchorY = vy;
     if (!locked()) {
         m_gesture.mouseDownX = X;
         m_gesture.mouseDownY = Y;
+        m_gesture.mouseDownViewX = vx;
+        m_gesture.mouseDownViewY = vy;
         m_gesture.mouseHeld = true;
         m_distances.clear();
 

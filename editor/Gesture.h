@@ -11,7 +11,8 @@ struct Gesture {
     QString newLineName;
     int lineStartX = 0, lineStartY = 0, lineEndX = 0, lineEndY = 0;
     bool mouseHeld = false;
-    int mouseDownX = 0, mouseDownY = 0;
+    int mouseDownX = 0, mouseDownY = 0;         // sheet pixel of the press
+    int mouseDownViewX = 0, mouseDownViewY = 0; // view pixel of the press
     int dragDistX = 0, dragDistY = 0;
     int grabOffsetX = 0, grabOffsetY = 0;
 };

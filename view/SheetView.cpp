@@ -1,10 +1,15 @@
 #include "view/SheetView.h"
 
+#include "toolkit/ImagePyramid.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <cmath>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -31,6 +36,31 @@ int pixelY(const QMouseEvent *e)
     return int(std::floor(e->position().y()));
 }
 
+constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
+
+// The picture of `from` with device pixel d (counted from the image's corner) showing
+// from's pixel pixelOf(d), on each axis: nearest neighbour.
+template <typename Map>
+void sampleNearest(const QImage &from, QImage &out, QPoint deviceOrigin, Map pixelOf)
+{
+    std::vector<int> cols(size_t(out.width()));
+    for (int i = 0; i < out.width(); ++i) {
+        const qint64 x = pixelOf(qint64(deviceOrigin.x()) + i);
+        cols[size_t(i)] = x >= 0 && x < from.width() ? int(x) : -1;
+    }
+    for (int j = 0; j < out.height(); ++j) {
+        auto *row = reinterpret_cast<std::uint32_t *>(out.scanLine(j));
+        const qint64 y = pixelOf(qint64(deviceOrigin.y()) + j);
+        if (y < 0 || y >= from.height()) {
+            std::fill(row, row + out.width(), kWhite);
+            continue;
+        }
+        const auto *src = reinterpret_cast<const std::uint32_t *>(from.constScanLine(int(y)));
+        for (int i = 0; i < out.width(); ++i)
+            row[i] = cols[size_t(i)] >= 0 ? src[cols[size_t(i)]] : kWhite;
+    }
+}
+
 } // namespace
 
 SheetView::SheetView(QWidget *parent) : QWidget(parent)
@@ -44,6 +74,48 @@ void SheetView::setImage(const QImage *image)
 {
     m_image = image;
     update();
+}
+
+void SheetView::setScale(const ViewScale &scale, const ImagePyramid *reduced)
+{
+    m_reduced = reduced;
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    update();
+}
+
+QImage SheetView::render(const QRect &area, qreal dpr) const
+{
+    const QSize size(int(std::ceil(area.width() * dpr)), int(std::ceil(area.height() * dpr)));
+    QImage out(size, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    if (!m_image || m_image->isNull() || m_image->format() != QImage::Format_RGB32 || out.isNull()) {
+        out.setDevicePixelRatio(dpr);
+        return out;
+    }
+    const QPoint origin(int(std::floor(area.left() * dpr)), int(std::floor(area.top() * dpr)));
+    const double f = m_scale.factor() * dpr; // device pixels per image pixel
+    if (f >= 1) {
+        if (dpr == 1)
+            sampleNearest(*m_image, out, origin, [this](qint64 d) { return m_scale.toSheet(d); });
+        else
+            sampleNearest(*m_image, out, origin, [f](qint64 d) { return qint64(std::floor(double(d) / f)); });
+    } else {
+        // The reduced copy at or just above the scale, then the rest of the way smoothly.
+        int k = std::min(ImagePyramid::kLevels, int(std::floor(std::log2(1 / f) + 1e-9)));
+        const bool reduced = m_reduced && m_reduced->fits(*m_image);
+        if (!reduced)
+            k = 0;
+        const QImage &from = k == 0 ? *m_image : m_reduced->level(k);
+        const double g = f * double(1 << k); // in (0.5, 1] when a copy was used
+        QPainter p(&out);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        const QRectF source(origin.x() / g, origin.y() / g, size.width() / g, size.height() / g);
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), from, source);
+    }
+    out.setDevicePixelRatio(dpr);
+    return out;
 }
 
 ShiftState SheetView::shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
@@ -68,6 +140,10 @@ void SheetView::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect r = event->rect();
+    if (!m_scale.isActual()) {
+        p.drawImage(r.topLeft(), render(r, devicePixelRatioF()));
+        return;
+    }
     if (m_image && !m_image->isNull())
         p.drawImage(r.topLeft(), *m_image, r);
     // Whatever the image does not cover (only while its size is catching up) stays white.
@@ -120,6 +196,15 @@ void SheetView::mouseMoveEvent(QMouseEvent *event)
         run([&] {
             onMouseMove(shiftState(event->modifiers(), event->buttons()), pixelX(event), pixelY(event));
         });
+}
+
+void SheetView::wheelEvent(QWheelEvent *event)
+{
+    if (!onWheel)
+        return;
+    const QPoint at(int(std::floor(event->position().x())), int(std::floor(event->position().y())));
+    run([&] { onWheel(event->angleDelta(), event->modifiers(), at); });
+    event->accept();
 }
 
 void SheetView::mouseReleaseEvent(QMouseEvent *event)

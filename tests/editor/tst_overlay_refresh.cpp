@@ -51,18 +51,30 @@ private slots:
 void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh_data()
 {
     QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("percent"); // the view scale
     for (quint32 seed : {3u, 17u, 99u})
-        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed << 100;
+    for (quint32 seed : {5u, 23u})
+        QTest::newRow(qPrintable(QStringLiteral("seed %1 at 33 %").arg(seed))) << seed << 33;
 }
 
 // Random editing, selecting, ghosts, grid and lock changes and sheet resizes: after every step
-// the overlay equals the sheet picture with the overlay drawn on it afresh.
+// the overlay equals the sheet picture with the overlay drawn on it afresh, and below 100 % its
+// reduced copies, kept up to date area by area, equal copies reduced from the whole overlay.
 void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
 {
     QFETCH(quint32, seed);
+    QFETCH(int, percent);
     QRandomGenerator rng(seed);
     EditorRig rig(400, 300);
     Editor &e = rig.e;
+    if (percent != 100)
+        e.zoomTo(ViewScale{percent, 100}, 0, 0);
+    // Gestures at the view pixel of a sheet point.
+    const auto toView = [&e](QPoint p) {
+        const ViewScale &s = e.viewport().scale;
+        return QPoint(int(s.toView(p.x())), int(s.toView(p.y())));
+    };
     const SheetEdge sides[] = {SheetEdge::HeightMinus, SheetEdge::HeightPlus, SheetEdge::WidthMinus,
                                SheetEdge::WidthPlus};
     int created = 0;
@@ -71,7 +83,7 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
             e.toggleLock(); // locked schemes take no edits: unlock soon
         const int action = rng.bounded(12);
         const int rowsBefore = e.doc().rectangles().RowCount() + e.doc().points().RowCount();
-        const QPoint p = somewhere(rng, e);
+        const QPoint p = toView(somewhere(rng, e));
         try {
             switch (action) {
             case 0: // create a rectangle or a point
@@ -87,18 +99,18 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
                 rig.click(p.x(), p.y(), rng.bounded(2) ? ShiftState(ssShift) : ShiftState(0));
                 break;
             case 3: {
-                const QPoint from = anElement(rng, rig);
+                const QPoint from = toView(anElement(rng, rig));
                 rig.drag(from.x(), from.y(), p.x(), p.y(),
                          rng.bounded(3) == 0 ? ShiftState(ssShift) : ShiftState(0));
                 break;
             }
             case 4: { // a line between two elements, sometimes left half done
                 e.selectTool(Tool::Line);
-                const QPoint a = anElement(rng, rig);
+                const QPoint a = toView(anElement(rng, rig));
                 rig.click(a.x(), a.y());
                 e.sheetMove(ssLeft, p.x(), p.y());
                 if (rng.bounded(3)) {
-                    const QPoint b = anElement(rng, rig);
+                    const QPoint b = toView(anElement(rng, rig));
                     rig.click(b.x(), b.y());
                 }
                 break;
@@ -132,6 +144,16 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
             // told to the user by the window; the picture must still be right
         }
         created += e.doc().rectangles().RowCount() + e.doc().points().RowCount() > rowsBefore;
+        if (percent != 100) {
+            ImagePyramid whole;
+            whole.rebuild(e.overlayImage());
+            for (int k = 1; k <= ImagePyramid::kLevels; ++k)
+                if (e.reducedOverlay().level(k) != whole.level(k))
+                    QFAIL(qPrintable(QStringLiteral("step %1 (action %2): level %3 differs")
+                                         .arg(step)
+                                         .arg(action)
+                                         .arg(k)));
+        }
         const QString mismatch = overlayMismatch(e);
         if (!mismatch.isEmpty())
             QFAIL(qPrintable(QStringLiteral("step %1 (action %2): %3").arg(step).arg(action).arg(mismatch)));
