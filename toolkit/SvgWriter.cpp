@@ -205,15 +205,45 @@ void SvgWriter::text(TextFace &face, qreal y, std::span<const TextRun> runs, QRg
         attribute("font-size", font.pixelSize());
     attribute("x", runs.front().x);
     attribute("y", y);
+    const auto stretched = [&](const TextRun &run) {
+        attribute("textLength", qreal(run.width));
+        m_body += " lengthAdjust=\"spacingAndGlyphs\"";
+    };
+    if (runs.size() == 1 && !runs.front().simple)
+        stretched(runs.front());
     m_body += '>';
     for (size_t i = 0; i < runs.size(); ++i) {
-        if (i > 0) {
-            m_body += "\t<tspan";
-            attribute("x", runs[i].x);
-            m_body += '>';
-        }
-        m_body += svgCharacterData(runs[i].text);
+        const TextRun &run = runs[i];
         if (i > 0)
+            m_body += '\t';
+        if (!run.simple) {
+            if (runs.size() == 1) {
+                m_body += svgCharacterData(run.text);
+                continue;
+            }
+            m_body += "<tspan";
+            attribute("x", run.x);
+            stretched(run);
+            m_body += '>' + svgCharacterData(run.text) + "</tspan>";
+            continue;
+        }
+        // Each character but spaces from its own place; the first of the line from the text's.
+        qreal pen = run.x;
+        bool inSpan = false;
+        for (qsizetype c = 0; c < run.text.size(); ++c) {
+            const QChar ch = run.text[c];
+            if ((c > 0 && ch != QLatin1Char(' ')) || (c == 0 && i > 0)) {
+                if (inSpan)
+                    m_body += "</tspan>";
+                m_body += "<tspan";
+                attribute("x", pen);
+                m_body += '>';
+                inSpan = true;
+            }
+            m_body += svgCharacterData(QStringView(&ch, 1));
+            pen += face.glyph(ch).advance;
+        }
+        if (inSpan)
             m_body += "</tspan>";
     }
     m_body += "</text>\n";
