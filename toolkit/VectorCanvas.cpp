@@ -367,7 +367,7 @@ void VectorCanvas::TextOut(Coord x, Coord y, const QString &text)
     // from the text's start) and of what can show, only the characters that can show.
     std::vector<TextRun> runs;
     const QStringView all(text);
-    const Coord tabStop = std::max<Coord>(face.measure(u"\t").width, 1);
+    Coord tabStop = 0;
     Coord at = x;
     for (qsizetype start = 0; start <= all.size();) {
         qsizetype end = all.indexOf(QLatin1Char('\t'), start);
@@ -381,8 +381,11 @@ void VectorCanvas::TextOut(Coord x, Coord y, const QString &text)
             if (TextRun run = visiblePart(face, at, piece, m, m_width); !run.text.isEmpty())
                 runs.push_back(std::move(run));
         at += m.width;
-        if (end < all.size())
+        if (end < all.size()) {
+            if (tabStop == 0)
+                tabStop = std::max<Coord>(face.measure(u"\t").width, 1);
             at = x + ((at - x) / tabStop + 1) * tabStop;
+        }
         start = end + 1;
     }
     if (!runs.empty())
