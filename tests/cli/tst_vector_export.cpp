@@ -114,7 +114,7 @@ private slots:
     {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QStringList>("rasterise"); // %1 the picture, %2 the PNG without extension
-        QTest::addColumn<QStringList>("text");      // what gives its text (also off the page); none: the file
+        QTest::addColumn<QStringList>("text");      // its text, off the page too; none: the file is text
         QTest::addColumn<QString>("fontMark");      // that the font is named or embedded
         QTest::newRow("svg") << "plan.SVG" << QStringList{"rsvg-convert", "-o", "%2.png", "%1"}
                              << QStringList() << "font-family=\"[^\"]+, sans-serif\"";
