@@ -13,8 +13,9 @@
 
 namespace {
 
-const QString kExportFilter =
-    QStringLiteral("PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|PDF document (*.pdf)|*.pdf");
+const QString kExportFilter = QStringLiteral(
+    "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|Compressed SVG picture (*.svgz)|*.svgz|"
+    "PDF document (*.pdf)|*.pdf");
 const QString kExportSuffix = QStringLiteral("png");
 
 void writePicture(ElementTables &tables, int width, int height, const QString &path)
@@ -44,8 +45,8 @@ void exportPicture(Editor &e, const QString &startFolder)
         return;
     const bool png = QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
     if (!png && !vectorFormatOf(path)) {
-        e.ui().showInfo(QStringLiteral(
-            "Nothing was exported: the name of the picture must end in \".png\", \".svg\" or \".pdf\"."));
+        e.ui().showInfo(QStringLiteral("Nothing was exported: the name of the picture must end in \".png\", "
+                                       "\".svg\", \".svgz\" or \".pdf\"."));
         return;
     }
     // A copy, since drawing stores the line midpoints in the tables.

@@ -2,7 +2,7 @@
 
 namespace {
 
-const char *const kUsage = "Usage: grvlk render IN.grvlk OUT.bmp|OUT.png|OUT.svg|OUT.pdf\n"
+const char *const kUsage = "Usage: grvlk render IN.grvlk OUT.bmp|OUT.png|OUT.svg|OUT.svgz|OUT.pdf\n"
                            "       grvlk check FILE...\n"
                            "       grvlk --help | --version\n";
 
@@ -12,8 +12,9 @@ const char *const kHelp =
     "  render IN OUT   Draws the scheme IN as the editor's Save as Bitmap does and writes it\n"
     "                  to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture, or a vector\n"
     "                  picture that stays sharp at any size: SVG (.svg, one sheet pixel\n"
-    "                  to 1 px) or PDF (.pdf, one sheet pixel to 1 pt), texts kept as\n"
-    "                  texts. The extension may be in any letter case.\n"
+    "                  to 1 px; .svgz gzip-compressed) or PDF (.pdf, one sheet pixel\n"
+    "                  to 1 pt), texts kept as texts. The extension may be in any\n"
+    "                  letter case.\n"
     "  check FILE...   Reads each scheme file and prints one line per file: its sheet size,\n"
     "                  element counts and lock state, or the line that is wrong.\n"
     "  --help          Shows this help.\n"

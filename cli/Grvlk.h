@@ -10,7 +10,7 @@
 // The command-line tool: renders and checks scheme files with the editor's own reader, drawing
 // and bitmap writing.
 //
-//   grvlk render IN.grvlk OUT.bmp|OUT.png|OUT.svg|OUT.pdf
+//   grvlk render IN.grvlk OUT.bmp|OUT.png|OUT.svg|OUT.svgz|OUT.pdf
 //   grvlk check FILE...
 //   grvlk --help | --version
 
@@ -34,7 +34,7 @@ int runGrvlk(const QStringList &arguments, QTextStream &out, QTextStream &err,
 bool grvlkNeedsGui(const QStringList &arguments);
 
 // `grvlk render`: writes the sheet picture of the scheme in `in` to `out`, whose extension
-// (.bmp, .png, .svg or .pdf, any letter case) chooses the format.
+// (.bmp, .png, .svg, .svgz or .pdf, any letter case) chooses the format.
 // `early`, when valid, is the reading of `in` already under way.
 int renderCommand(const QString &in, const QString &out, QTextStream &err,
                   std::future<SchemeReadResult> *early = nullptr);

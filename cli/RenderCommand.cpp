@@ -75,7 +75,7 @@ int renderCommand(const QString &in, const QString &out, QTextStream &err,
     const std::optional<VectorFormat> vector = vectorFormatOf(out);
     if (!format && !vector) {
         err << "grvlk: cannot write \"" << out
-            << "\": the output name must end in .bmp, .png, .svg or .pdf\n";
+            << "\": the output name must end in .bmp, .png, .svg, .svgz or .pdf\n";
         return kGrvlkUsage;
     }
     if (!captionFontFound())

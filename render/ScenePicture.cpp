@@ -9,6 +9,8 @@ std::optional<VectorFormat> vectorFormatOf(const QString &fileName)
     const QString suffix = QFileInfo(fileName).suffix();
     if (suffix.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
         return VectorFormat::Svg;
+    if (suffix.compare(QLatin1String("svgz"), Qt::CaseInsensitive) == 0)
+        return VectorFormat::Svgz;
     if (suffix.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
         return VectorFormat::Pdf;
     return std::nullopt;

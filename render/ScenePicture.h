@@ -7,7 +7,7 @@
 
 #include <optional>
 
-// The format a picture file name asks for by its extension (.svg or .pdf, any letter case).
+// The format a picture file name asks for by its extension (.svg, .svgz or .pdf, any letter case).
 std::optional<VectorFormat> vectorFormatOf(const QString &fileName);
 
 // The scheme as a vector picture of a width x height sheet: what the full redraw draws (white

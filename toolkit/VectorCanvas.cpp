@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 using raster::pinCoord;
 
@@ -21,39 +22,128 @@ constexpr Coord kNear = 64;
 // keeps document coordinates small (such shapes are never drawn by the scene).
 constexpr Coord kFar = Coord(1) << 24;
 
-QColor colourOf(TColor c)
+// Of a piece of text whose pen starts at x, what can show on a surface `width` wide: of simple
+// text the characters that can reach it (or none), other text whole.
+TextRun visiblePart(TextFace &face, Coord x, QStringView piece, const TextFace::Measure &measured, int width)
 {
-    return QColor::fromRgb(toQRgb(c));
+    if (!measured.simple)
+        return {qreal(x), piece.toString(), measured.width, false};
+    const int margin = face.margin();
+    qsizetype first = 0;
+    qsizetype end = piece.size();
+    Coord pen = x;
+    Coord at = x;
+    for (qsizetype i = 0; i < piece.size(); ++i) {
+        if (at - margin >= width) {
+            end = i;
+            break;
+        }
+        const int advance = face.glyph(piece[i]).advance;
+        if (at + advance + margin <= 0) {
+            first = i + 1;
+            pen = at + advance;
+        }
+        at += advance;
+    }
+    if (first >= end)
+        return {qreal(pen), QString(), 0, true};
+    return {qreal(pen), piece.mid(first, end - first).toString(), at - pen, true};
 }
 
 } // namespace
 
-VectorCanvas::VectorCanvas(QPainter &painter, int width, int height)
-    : m_painter(painter), m_width(std::max(width, 0)), m_height(std::max(height, 0))
+void PainterSurface::use(const VectorPaint &paint)
+{
+    if (paint.stroke) {
+        QPen pen(QColor::fromRgb(*paint.stroke), 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        if (paint.dotted) {
+            pen.setDashPattern({1.0, 1.0});
+            pen.setDashOffset(paint.dashOffset);
+        }
+        m_painter.setPen(pen);
+    } else {
+        m_painter.setPen(Qt::NoPen);
+    }
+    if (paint.fill)
+        m_painter.setBrush(QColor::fromRgb(*paint.fill));
+    else
+        m_painter.setBrush(Qt::NoBrush);
+}
+
+void PainterSurface::rect(const QRectF &rect, const VectorPaint &paint)
+{
+    if (paint.fill && !paint.stroke) {
+        m_painter.fillRect(rect, QColor::fromRgb(*paint.fill));
+        return;
+    }
+    use(paint);
+    m_painter.drawRect(rect);
+}
+
+void PainterSurface::ellipse(const QRectF &rect, const VectorPaint &paint)
+{
+    use(paint);
+    m_painter.drawEllipse(rect);
+}
+
+void PainterSurface::path(const QPainterPath &path, const VectorPaint &paint)
+{
+    use(paint);
+    m_painter.drawPath(path);
+}
+
+void PainterSurface::polygon(const QPolygonF &polygon, const VectorPaint &paint)
+{
+    use(paint);
+    m_painter.drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void PainterSurface::line(QPointF from, QPointF to, const VectorPaint &paint)
+{
+    use(paint);
+    m_painter.drawLine(from, to);
+}
+
+void PainterSurface::text(TextFace &face, qreal y, std::span<const TextRun> runs, QRgb colour)
+{
+    m_painter.setFont(face.font());
+    m_painter.setPen(QColor::fromRgb(colour));
+    for (const TextRun &run : runs)
+        m_painter.drawText(QPointF(run.x, y), run.text);
+}
+
+VectorCanvas::VectorCanvas(VectorSurface &surface, int width, int height)
+    : m_surface(surface), m_width(std::max(width, 0)), m_height(std::max(height, 0))
 {}
+
+VectorCanvas::VectorCanvas(QPainter &painter, int width, int height)
+    : m_own(std::make_unique<PainterSurface>(painter)), m_surface(*m_own), m_width(std::max(width, 0)),
+      m_height(std::max(height, 0))
+{}
+
+VectorCanvas::~VectorCanvas() = default;
 
 bool VectorCanvas::nearSurface(Coord l, Coord t, Coord r, Coord b) const
 {
     return r > -kNear && l < m_width + kNear && b > -kNear && t < m_height + kNear;
 }
 
-void VectorCanvas::usePen(qreal dashOffset)
+bool VectorCanvas::onSurface(Coord l, Coord t, Coord r, Coord b) const
 {
-    const Pen &p = m_state.pen;
-    QPen pen(colourOf(p.color), 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    if (p.style == PenStyle::Dot) {
-        pen.setDashPattern({1.0, 1.0});
-        pen.setDashOffset(dashOffset);
-    }
-    m_painter.setPen(pen);
+    return r > 0 && l < m_width && b > 0 && t < m_height;
 }
 
-void VectorCanvas::useBrush()
+VectorPaint VectorCanvas::penPaint(qreal dashOffset) const
+{
+    const Pen &p = m_state.pen;
+    return {std::nullopt, toQRgb(p.color), p.style == PenStyle::Dot, dashOffset};
+}
+
+std::optional<QRgb> VectorCanvas::brushFill() const
 {
     if (m_state.brush.style == BrushStyle::Solid)
-        m_painter.setBrush(colourOf(m_state.brush.color));
-    else
-        m_painter.setBrush(Qt::NoBrush);
+        return toQRgb(m_state.brush.color);
+    return std::nullopt;
 }
 
 void VectorCanvas::FillRect(Coord l, Coord t, Coord r, Coord b)
@@ -65,11 +155,11 @@ void VectorCanvas::FillRect(Coord l, Coord t, Coord r, Coord b)
         std::swap(l, r);
     if (t > b)
         std::swap(t, b);
-    if (l == r || t == b || !nearSurface(l, t, r, b))
+    if (l == r || t == b || !onSurface(l, t, r, b))
         return;
     l = std::max(l, -kNear), t = std::max(t, -kNear);
     r = std::min(r, m_width + kNear), b = std::min(b, m_height + kNear);
-    m_painter.fillRect(QRectF(qreal(l), qreal(t), qreal(r - l), qreal(b - t)), colourOf(m_state.brush.color));
+    m_surface.rect(QRectF(qreal(l), qreal(t), qreal(r - l), qreal(b - t)), {brushFill(), std::nullopt});
 }
 
 void VectorCanvas::Rectangle(Coord l, Coord t, Coord r, Coord b)
@@ -121,7 +211,8 @@ void VectorCanvas::drawShape(Shape shape, Coord l, Coord t, Coord r, Coord b, Co
     const Pen &pen = m_state.pen;
     if (r - l < 2 || b - t < 2) {
         // Every pixel of the shape is an outline pixel.
-        m_painter.fillRect(QRectF(qreal(l), qreal(t), qreal(r - l), qreal(b - t)), colourOf(pen.color));
+        m_surface.rect(QRectF(qreal(l), qreal(t), qreal(r - l), qreal(b - t)),
+                       {toQRgb(pen.color), std::nullopt});
         return;
     }
     const QRectF outer(qreal(l), qreal(t), qreal(r - l), qreal(b - t));
@@ -130,23 +221,21 @@ void VectorCanvas::drawShape(Shape shape, Coord l, Coord t, Coord r, Coord b, Co
         drawRoundRect(outer, inner, qreal(cornerW) / 2, qreal(cornerH) / 2);
         return;
     }
+    VectorPaint paint = penPaint(0);
     if (pen.style == PenStyle::Dot && m_state.brush.style == BrushStyle::Solid) {
         // The gaps between the dots take the brush colour.
-        m_painter.setPen(Qt::NoPen);
-        useBrush();
+        const VectorPaint gaps{brushFill(), std::nullopt};
         if (shape == Shape::Rect)
-            m_painter.drawRect(outer);
+            m_surface.rect(outer, gaps);
         else
-            m_painter.drawEllipse(outer);
-        m_painter.setBrush(Qt::NoBrush);
+            m_surface.ellipse(outer, gaps);
     } else {
-        useBrush();
+        paint.fill = brushFill();
     }
-    usePen(0);
     if (shape == Shape::Rect)
-        m_painter.drawRect(inner);
+        m_surface.rect(inner, paint);
     else
-        m_painter.drawEllipse(inner);
+        m_surface.ellipse(inner, paint);
 }
 
 void VectorCanvas::drawRoundRect(const QRectF &outer, const QRectF &inner, qreal rx, qreal ry)
@@ -159,12 +248,9 @@ void VectorCanvas::drawRoundRect(const QRectF &outer, const QRectF &inner, qreal
             fill.addRoundedRect(outer, rx, ry);
         else
             fill.addRoundedRect(inner, rx - 0.5, ry - 0.5);
-        m_painter.setPen(Qt::NoPen);
-        useBrush();
-        m_painter.drawPath(fill);
+        m_surface.path(fill, {brushFill(), std::nullopt});
     }
-    m_painter.setBrush(Qt::NoBrush);
-    usePen(0);
+    const VectorPaint stroke = penPaint(0);
     // The straight edges and the corners are separate paths: rasterisers align thin straight
     // strokes to whole pixels only in paths without curves.
     rx -= 0.5, ry -= 0.5;
@@ -180,7 +266,7 @@ void VectorCanvas::drawRoundRect(const QRectF &outer, const QRectF &inner, qreal
     edge({inner.right() - rx, inner.bottom()}, {inner.left() + rx, inner.bottom()});
     edge({inner.left(), inner.bottom() - ry}, {inner.left(), inner.top() + ry});
     if (!edges.isEmpty())
-        m_painter.drawPath(edges);
+        m_surface.path(edges, stroke);
     QPainterPath corners;
     const QSizeF size(2 * rx, 2 * ry);
     const auto corner = [&corners, size](QPointF topLeft, qreal startAngle) {
@@ -192,7 +278,7 @@ void VectorCanvas::drawRoundRect(const QRectF &outer, const QRectF &inner, qreal
     corner({inner.right() - 2 * rx, inner.top()}, 0);
     corner({inner.right() - 2 * rx, inner.bottom() - 2 * ry}, 270);
     corner({inner.left(), inner.bottom() - 2 * ry}, 180);
-    m_painter.drawPath(corners);
+    m_surface.path(corners, stroke);
 }
 
 void VectorCanvas::Polygon(std::span<const CanvasPoint> points)
@@ -213,9 +299,9 @@ void VectorCanvas::Polygon(std::span<const CanvasPoint> points)
         const Coord y = std::clamp(pinCoord(p.y), -kFar, m_height + kFar);
         polygon << QPointF(qreal(x) + 0.5, qreal(y) + 0.5);
     }
-    useBrush();
-    usePen(0);
-    m_painter.drawPolygon(polygon, Qt::OddEvenFill);
+    VectorPaint paint = penPaint(0);
+    paint.fill = brushFill();
+    m_surface.polygon(polygon, paint);
 }
 
 void VectorCanvas::LineTo(Coord x, Coord y)
@@ -255,8 +341,7 @@ void VectorCanvas::LineTo(Coord x, Coord y)
     const QPointF to(double(x0 + t1 * ex), double(y0 + t1 * ey));
     // Dots continue from where the cut-off part would have left them.
     const Real skipped = t0 * std::hypot(ex, ey);
-    usePen(double(std::fmod(Real(phase) + skipped, 2.0L)));
-    m_painter.drawLine(from, to);
+    m_surface.line(from, to, penPaint(double(std::fmod(Real(phase) + skipped, 2.0L))));
 }
 
 void VectorCanvas::TextOut(Coord x, Coord y, const QString &text)
@@ -275,28 +360,34 @@ void VectorCanvas::TextOut(Coord x, Coord y, const QString &text)
     if (!nearSurface(x - margin, y - margin, x + w + margin, y + h + margin))
         return;
     FillRect(x, y, x + w, y + h);
-    // Simple text is its characters side by side, so only those that can show are kept.
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    Coord pen = x;
-    if (measured.simple) {
-        Coord at = x;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (at - margin >= m_width) {
-                end = i;
-                break;
-            }
-            const int advance = face.glyph(text[i]).advance;
-            if (at + advance + margin <= 0) {
-                first = i + 1;
-                pen = at + advance;
-            }
-            at += advance;
+    const int reach = face.inkReach(text);
+    if (!onSurface(x - reach, y - reach, x + w + reach, y + h + reach))
+        return;
+    // The pieces between tabs, each from its tab stop (Qt's: the next multiple of a tab's width
+    // from the text's start) and of what can show, only the characters that can show.
+    std::vector<TextRun> runs;
+    const QStringView all(text);
+    Coord tabStop = 0;
+    Coord at = x;
+    for (qsizetype start = 0; start <= all.size();) {
+        qsizetype end = all.indexOf(QLatin1Char('\t'), start);
+        if (end < 0)
+            end = all.size();
+        const QStringView piece = all.mid(start, end - start);
+        const TextFace::Measure m = piece.size() == all.size() ? measured : face.measure(piece);
+        if (at - margin >= m_width)
+            break;
+        if (!piece.isEmpty() && at + m.width + margin > 0)
+            if (TextRun run = visiblePart(face, at, piece, m, m_width); !run.text.isEmpty())
+                runs.push_back(std::move(run));
+        at += m.width;
+        if (end < all.size()) {
+            if (tabStop == 0)
+                tabStop = std::max<Coord>(face.measure(u"\t").width, 1);
+            at = x + ((at - x) / tabStop + 1) * tabStop;
         }
-        if (first >= end)
-            return;
+        start = end + 1;
     }
-    m_painter.setFont(face.font());
-    m_painter.setPen(colourOf(m_state.font.color));
-    m_painter.drawText(QPointF(qreal(pen), qreal(y + face.ascent())), text.mid(first, end - first));
+    if (!runs.empty())
+        m_surface.text(face, qreal(y + face.ascent()), runs, toQRgb(m_state.font.color));
 }

@@ -1,12 +1,17 @@
 #include "toolkit/VectorPicture.h"
 
 #include "toolkit/CaptionFont.h"
+#include "toolkit/Errors.h"
+#include "toolkit/SvgWriter.h"
 #include "toolkit/VectorCanvas.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
+
+#include <algorithm>
+
+#include <zlib.h>
 
 namespace {
 
@@ -15,7 +20,6 @@ const char *const kCreator = "Gravelink";
 void drawOn(QPaintDevice &device, int width, int height, const std::function<void(CanvasOps &)> &draw)
 {
     QPainter painter(&device);
-    // Groups written before the first text name the caption font too.
     painter.setFont(captionFont(captionFontName(), kCaptionPixelSize));
     VectorCanvas canvas(painter, width, height);
     draw(canvas);
@@ -23,31 +27,39 @@ void drawOn(QPaintDevice &device, int width, int height, const std::function<voi
 
 QByteArray svgPicture(int width, int height, const std::function<void(CanvasOps &)> &draw)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        // Without a size the generator writes no width and height (it would write them in mm).
-        generator.setViewBox(QRect(0, 0, width, height));
-        generator.setTitle(QString::fromLatin1(kCreator));
-        generator.setDescription(QStringLiteral("Drawn by %1").arg(QLatin1String(kCreator)));
-        drawOn(generator, width, height, draw);
-    }
-    // The size in px, one per sheet pixel.
-    const qsizetype root = bytes.indexOf("<svg");
-    if (root >= 0)
-        bytes.insert(root + 4,
-                     QStringLiteral(" width=\"%1\" height=\"%2\"").arg(width).arg(height).toLatin1());
-    // The caption font with fallbacks for where it is not installed.
-    const QString family = captionFamily();
-    QString families = family;
-    if (family != QLatin1String("DejaVu Sans"))
-        families += QLatin1String(", 'DejaVu Sans'");
-    families += QLatin1String(", sans-serif");
-    bytes.replace("font-family=\"" + family.toUtf8() + '"', "font-family=\"" + families.toUtf8() + '"');
-    return bytes;
+    SvgWriter writer(width, height);
+    VectorCanvas canvas(writer, width, height);
+    draw(canvas);
+    return writer.document();
+}
+
+// The bytes in the gzip format, as .svgz files hold them.
+QByteArray gzipped(const QByteArray &bytes)
+{
+    z_stream stream{};
+    // 15 window bits, plus 16 for a gzip header and trailer.
+    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+        throw AppError(QStringLiteral("There is not enough memory to compress the picture."));
+    QByteArray out;
+    char buffer[1 << 16];
+    qsizetype done = 0;
+    int status = Z_OK;
+    do {
+        const qsizetype chunk = std::min<qsizetype>(bytes.size() - done, qsizetype(1) << 30);
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData() + done));
+        stream.avail_in = uInt(chunk);
+        done += chunk;
+        do {
+            stream.next_out = reinterpret_cast<Bytef *>(buffer);
+            stream.avail_out = sizeof buffer;
+            status = deflate(&stream, done == bytes.size() ? Z_FINISH : Z_NO_FLUSH);
+            out.append(buffer, qsizetype(sizeof buffer - stream.avail_out));
+        } while (stream.avail_out == 0);
+    } while (done < bytes.size());
+    deflateEnd(&stream);
+    if (status != Z_STREAM_END)
+        throw AppError(QStringLiteral("The picture could not be compressed."));
+    return out;
 }
 
 QByteArray pdfPicture(int width, int height, const std::function<void(CanvasOps &)> &draw)
@@ -72,5 +84,13 @@ QByteArray pdfPicture(int width, int height, const std::function<void(CanvasOps 
 QByteArray vectorPicture(VectorFormat format, int width, int height,
                          const std::function<void(CanvasOps &canvas)> &draw)
 {
-    return format == VectorFormat::Svg ? svgPicture(width, height, draw) : pdfPicture(width, height, draw);
+    switch (format) {
+    case VectorFormat::Svg:
+        return svgPicture(width, height, draw);
+    case VectorFormat::Svgz:
+        return gzipped(svgPicture(width, height, draw));
+    case VectorFormat::Pdf:
+        break;
+    }
+    return pdfPicture(width, height, draw);
 }

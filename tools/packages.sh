@@ -21,12 +21,12 @@ ensure_packages() {
     "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 }
 
-# What building and running the editor needs (qt6-svg-dev: the SVG writer of vector export).
-GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-wine fonts-dejavu-core)
+# What building and running the editor needs (zlib1g-dev: gzip for compressed SVG pictures).
+GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev zlib1g-dev libgl-dev fonts-wine fonts-dejavu-core)
 # What the test suite needs on top: benchmarks, the X server for real-window tests and the
 # screenshot tool, xprop for window properties, the formatter, the SVG and PDF rasterisers that check
 # vector export, the desktop validators, file-type tools and man for the install checks, dpkg-dev for
-# CPack's Debian package.
+# CPack's Debian package and lintian to check it.
 GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick xdotool x11-utils clang-format
                          librsvg2-bin poppler-utils desktop-file-utils appstream shared-mime-info
-                         xdg-utils libfile-mimeinfo-perl man-db dpkg-dev)
+                         xdg-utils libfile-mimeinfo-perl man-db dpkg-dev lintian)

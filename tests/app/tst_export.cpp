@@ -63,6 +63,7 @@ private slots:
         QTest::addColumn<QByteArray>("start");
         QTest::newRow("png") << "plan.PNG" << QByteArray("\x89PNG");
         QTest::newRow("svg") << "plan.svg" << QByteArray("<?xml");
+        QTest::newRow("svgz") << "plan.SVGZ" << QByteArray("\x1f\x8b");
         QTest::newRow("pdf") << "plan.Pdf" << QByteArray("%PDF-");
     }
     void writesTheSchemeOnly()

@@ -222,10 +222,11 @@ void TestGrvlk::renderFailuresLeaveNothing_data()
                                    << "out/picture.bmp" << 1 << "Cannot open file";
     QTest::newRow("bad input") << "bad.grvlk"
                                << "out/picture.bmp" << 1 << "Line 2: the sheet height";
-    QTest::newRow("unknown extension") << "good.grvlk"
-                                       << "out/picture.jpg" << 2 << "must end in .bmp, .png, .svg or .pdf";
+    QTest::newRow("unknown extension")
+        << "good.grvlk"
+        << "out/picture.jpg" << 2 << "must end in .bmp, .png, .svg, .svgz or .pdf";
     QTest::newRow("no extension") << "good.grvlk"
-                                  << "out/picture" << 2 << "must end in .bmp, .png, .svg or .pdf";
+                                  << "out/picture" << 2 << "must end in .bmp, .png, .svg, .svgz or .pdf";
     QTest::newRow("unwritable output") << "good.grvlk"
                                        << "out/absent-folder/picture.png" << 1 << "Cannot create file";
     QTest::newRow("bitmap into a missing folder")

@@ -13,17 +13,25 @@
 
 namespace {
 
-// Rectangles, points with and without caption, lines across, down and slanted, on A4 landscape.
+const char *const kMixed = "Длинное название отдела Information Technology Department";
+
+// Rectangles, points with and without caption, lines across, down and slanted, on A4 landscape;
+// a caption mixing scripts, one with a tab, and a line left of the sheet.
 QByteArray planScheme()
 {
     ElementTables t;
     appendRow(t.HGrid, {"R1", "200", "150", "Store", "$0099FFFF"});
     appendRow(t.HGrid, {"R2", "600", "150", "Shop", "$00CCCCFF"});
+    appendRow(t.HGrid, {"R3", "600", "300", QString::fromUtf8(kMixed), "$00CCFFCC"});
+    appendRow(t.HGrid, {"R4", "200", "520", "tab\there", "$00FFCC99"});
     appendRow(t.PGrid, {"P1", "200", "400", "Gate", "$00CCFFCC"});
     appendRow(t.PGrid, {"P2", "600", "450", "", "$00FFCC99"});
+    appendRow(t.PGrid, {"P3", "-70", "500", "", "$00FFCC99"});
+    appendRow(t.PGrid, {"P4", "-30", "540", "", "$00FFCC99"});
     appendRow(t.EGrid, {"R1-R2", "0", "0", "across"});
     appendRow(t.EGrid, {"R1-P1", "0", "0", "down"});
     appendRow(t.EGrid, {"P1-P2", "0", "0", "slant"});
+    appendRow(t.EGrid, {"P3-P4", "0", "0", "qqqq"});
     return schemeBytes(842, 595, t, false);
 }
 
@@ -107,13 +115,16 @@ private slots:
     {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QStringList>("rasterise"); // %1 the picture, %2 the PNG without extension
-        QTest::addColumn<QStringList>("text");      // what gives its text; none: the file is text
+        QTest::addColumn<QStringList>("text");      // its text, off the page too; none: the file is text
         QTest::addColumn<QString>("fontMark");      // that the font is named or embedded
         QTest::newRow("svg") << "plan.SVG" << QStringList{"rsvg-convert", "-o", "%2.png", "%1"}
                              << QStringList() << "font-family=\"[^\"]+, sans-serif\"";
+        QTest::newRow("svgz") << "plan.Svgz" << QStringList{"rsvg-convert", "-o", "%2.png", "%1"}
+                              << QStringList{"gzip", "-dc", "%1"} << "";
         QTest::newRow("pdf") << "plan.Pdf"
                              << QStringList{"pdftoppm", "-r", "72", "-png", "-singlefile", "%1", "%2"}
-                             << QStringList{"pdftotext", "%1", "-"} << "/FontFile2";
+                             << QStringList{"pdftotext", "-x", "-99", "-W", "999", "-H", "999", "%1", "-"}
+                             << "/FontFile2";
     }
 
     void rasterisedOnTheBitmapsPixels()
@@ -127,10 +138,12 @@ private slots:
         QCOMPARE(grvlk({"render", m_scheme, path}), 0);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString content = QString::fromLatin1(file.readAll());
-        const QString texts = text.isEmpty() ? content : QString::fromUtf8(run(text, path, png));
-        for (const char *caption : {"Store", "Shop", "Gate", "across", "down", "slant"})
-            QVERIFY2(texts.contains(QLatin1String(caption)), caption);
+        const QString content = QString::fromUtf8(file.readAll());
+        QString texts = text.isEmpty() ? content : QString::fromUtf8(run(text, path, png));
+        texts.remove(QRegularExpression("<[^>]*>"));
+        for (const char *caption : {"Store", "Shop", "Gate", "across", "down", "slant", kMixed})
+            QVERIFY2(texts.contains(QString::fromUtf8(caption)), caption);
+        QVERIFY(!texts.contains(QLatin1Char('q')));
         QVERIFY(content.contains(QRegularExpression(fontMark)));
 
         run(rasterise, path, png);
@@ -151,6 +164,11 @@ private slots:
         facts["point caption box"] = across(firstOf(b, {150, 417}, {1, 0}, grey), {1, 0}) +
                                      across(firstOf(b, {200, 450}, {0, -1}, grey), {0, -1});
         facts["arrow head"] = inside(b, {391, 141, 19, 19}, qRgb(0xD2, 0xD2, 0xD2));
+        // Texts keep the bitmap's widths in another face, and the text after a tab its place.
+        facts["right of the mixed caption"] =
+            inside(b, {firstOf(b, {830, 300}, {-1, 0}, black).x() + 2, 293, 40, 15}, b.pixel(830, 300));
+        const int tabBox = firstOf(b, {100, 520}, {1, 0}, black).x();
+        facts["tab's gap"] = inside(b, {tabBox + 40, 510, 40, 20}, b.pixel(tabBox + 3, 520));
         for (auto fact = facts.cbegin(); fact != facts.cend(); ++fact) {
             QVERIFY2(fact->size() > 1 && std::all_of(fact->begin(), fact->end(),
                                                      [&](QPoint p) { return b.rect().contains(p); }),

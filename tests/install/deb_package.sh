@@ -1,6 +1,7 @@
 #!/bin/bash
 # Builds the Debian package from the build folder with CPack and checks its control fields and
-# contents: dependencies computed from the binaries plus the caption font's package.
+# contents: dependencies computed from the binaries plus the caption font's package; lintian
+# reports neither errors nor warnings.
 #   deb_package.sh <build dir>
 set -euo pipefail
 BUILD=$1
@@ -22,4 +23,5 @@ for f in ./usr/bin/gravelink ./usr/bin/grvlk ./usr/share/applications/io.github.
     ./usr/share/mime/packages/io.github.gravelink.Gravelink.xml; do
     grep -q " $f\$" <<<"$contents" || fail "the package lacks $f"
 done
+lintian --fail-on error,warning "$DEB" >"$WORK/lintian.txt" 2>&1 || fail "lintian: $(cat "$WORK/lintian.txt")"
 echo "package $(basename "$DEB"): Depends: $depends"

@@ -49,7 +49,7 @@ type=$(cd "$WORK" && env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_S
 [ "$type" = "$TYPE" ] || fail "xdg-mime query filetype plan.grvlk: \"$type\""
 
 for page in gravelink grvlk; do
-    out=$(MANWIDTH=80 man --warnings -l "$SHARE/man/man1/$page.1" 2>&1 >/dev/null)
+    out=$(MANWIDTH=80 man --warnings -l "$SHARE/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$out" ] || fail "man $page: $out"
 done
 

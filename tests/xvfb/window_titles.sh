@@ -1,6 +1,7 @@
 #!/bin/bash
 # Starts the editor on an X display with a scheme file and checks the captions as the window
-# system shows them (_NET_WM_NAME) through Open, New and Save as: each exactly the program's text.
+# system shows them (_NET_WM_NAME) through Open, New and Save as: each exactly the program's text;
+# and that the window's WM_CLASS is the one its desktop entry names (StartupWMClass).
 #   window_titles.sh <gravelink binary> [build dir]
 set -euo pipefail
 BIN=$1
@@ -39,6 +40,11 @@ expect_title() {
 
 MAIN=$(window_named 'plan')
 expect_title "$MAIN" '[plan]-Gravelink'
+class=$(xprop -id "$MAIN" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+if ! grep -qx "StartupWMClass=$class" "$(dirname "$0")/../../packaging/io.github.gravelink.Gravelink.desktop"; then
+    echo "the window's WM_CLASS class '$class' is not the desktop entry's StartupWMClass" >&2
+    failures=$((failures + 1))
+fi
 
 xdotool windowfocus --sync "$MAIN"
 xdotool key --clearmodifiers ctrl+n
