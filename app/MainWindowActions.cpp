@@ -1,9 +1,9 @@
 // The action list with its shortcuts, the popup menu, and the keyboard routing of the edits.
 #include "app/ColorBox.h"
-#include "app/ExportCommand.h"
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
 #include "app/Panels.h"
+#include "editor/ExportCommand.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,10 +1,22 @@
 #include "cli/Grvlk.h"
 
+#include "render/PictureFormats.h"
+
+#include <QStringList>
+
 namespace {
 
-const char *const kUsage = "Usage: grvlk render IN.grvlk OUT.bmp|OUT.png|OUT.svg|OUT.svgz|OUT.pdf\n"
-                           "       grvlk check FILE...\n"
-                           "       grvlk --help | --version\n";
+// The usage lines, naming every picture format.
+QString usage()
+{
+    QStringList outputs;
+    for (const PictureFormat &f : pictureFormats())
+        outputs << QStringLiteral("OUT.") + QLatin1String(f.suffix);
+    return QStringLiteral("Usage: grvlk render IN.grvlk %1\n"
+                          "       grvlk check FILE...\n"
+                          "       grvlk --help | --version\n")
+        .arg(outputs.join(QLatin1Char('|')));
+}
 
 const char *const kHelp =
     "Renders and checks Gravelink scheme files without opening a window.\n"
@@ -24,7 +36,7 @@ const char *const kHelp =
 
 int usageError(QTextStream &err, const QString &problem)
 {
-    err << "grvlk: " << problem << '\n' << kUsage;
+    err << "grvlk: " << problem << '\n' << usage();
     return kGrvlkUsage;
 }
 
@@ -51,7 +63,7 @@ int runGrvlk(const QStringList &arguments, QTextStream &out, QTextStream &err, G
         return usageError(err, QStringLiteral("no command given"));
     const QString &command = arguments.first();
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        out << kUsage << '\n' << kHelp;
+        out << usage() << '\n' << kHelp;
         return kGrvlkOk;
     }
     if (command == QLatin1String("--version")) {

@@ -1,6 +1,7 @@
 #include "editor/DocumentCommands.h"
 
 #include "model/SchemeFile.h"
+#include "render/PictureFormats.h"
 #include "render/SheetPictureFile.h"
 #include "toolkit/Errors.h"
 #include "toolkit/FileWrite.h"
@@ -14,9 +15,10 @@ namespace {
 
 const char *const kSchemeFilter = QT_TRANSLATE_NOOP("DocumentCommands", "Gravelink file (*.grvlk)|*.grvlk");
 const QString kSchemeSuffix = QStringLiteral("grvlk");
-const char *const kBitmapFilter = QT_TRANSLATE_NOOP("DocumentCommands", "Bitmap (*.bmp)|*.bmp");
-const QString kBitmapSuffix = QStringLiteral("bmp");
-const QString kBitmapExtension = QStringLiteral(".bmp");
+// Save as Bitmap's format, and the name that Save as writes a bitmap to instead of the scheme.
+const PictureFormat &kBitmap = bitmapFormat();
+const QString kBitmapSuffix = QLatin1String(kBitmap.suffix);
+const QString kBitmapExtension = QLatin1Char('.') + kBitmapSuffix;
 const QString kSchemeExtension = QStringLiteral(".grvlk");
 
 QString quoted(const QString &path)
@@ -265,7 +267,7 @@ bool DocumentCommands::saveSchemeAs()
 
 void DocumentCommands::writeBitmap(const QString &fileName)
 {
-    saveSheetPicture(m_editor.doc().sheet().image(), fileName, "BMP");
+    saveSheetPicture(m_editor.doc().sheet().image(), fileName, kBitmap.qtFormat);
 }
 
 void DocumentCommands::newScheme()
@@ -320,13 +322,13 @@ void DocumentCommands::saveAs()
 
 void DocumentCommands::saveAsBitmap()
 {
-    const QString path =
-        m_ui.chooseSaveFile(DocumentCommands::tr(kBitmapFilter), kBitmapSuffix, dialogFolder());
+    const QString path = m_ui.chooseSaveFile(kBitmap.filter(), kBitmapSuffix, dialogFolder());
     if (path.isEmpty())
         return;
     rememberFolder(path);
     if (fileExtension(path).compare(kBitmapExtension, Qt::CaseInsensitive) != 0) {
-        m_ui.showInfo(tr("Nothing was saved: the name of a bitmap file must end in \".bmp\"."));
+        m_ui.showInfo(
+            tr("Nothing was saved: the name of a bitmap file must end in \"%1\".").arg(kBitmapExtension));
         return;
     }
     writeBitmap(path);

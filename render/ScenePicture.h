@@ -7,9 +7,6 @@
 
 #include <optional>
 
-// The format a picture file name asks for by its extension (.svg, .svgz or .pdf, any letter case).
-std::optional<VectorFormat> vectorFormatOf(const QString &fileName);
-
 // The scheme as a vector picture of a width x height sheet: what the full redraw draws (white
 // sheet, lines, rectangles, points, frame), nothing marked, through the same drawing code. The
 // midpoints stored in the line table are those the redraw stores. A cell that does not

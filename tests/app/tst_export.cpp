@@ -1,6 +1,6 @@
-#include "app/ExportCommand.h"
 #include "app/ModalProvider.h"
 #include "editor/Editor.h"
+#include "editor/ExportCommand.h"
 #include "model/TableOps.h"
 #include "render/SceneRedraw.h"
 #include "support/FakeUi.h"

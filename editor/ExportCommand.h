@@ -4,8 +4,8 @@
 
 class Editor;
 
-// Export...: writes the scheme as a picture to a file chosen in a save dialog, a PNG bitmap or
-// an SVG or PDF vector picture as its extension says (any letter case), drawn as the full
+// Export...: writes the scheme as a picture to a file chosen in a save dialog, in one of the
+// exported picture formats as its extension says (any letter case), drawn as the full
 // redraw draws it with nothing marked. Nothing about the scheme changes. A name with another
 // extension is refused with a note; a failure throws AppError naming the file and the reason,
 // and the file is then left as it was.
