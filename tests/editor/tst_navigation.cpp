@@ -17,6 +17,7 @@ private slots:
     void anchorAtOriginUsesStoredSteps();
     void farCoordinatesDoNotOverflow();
     void navigatorToggles();
+    void zoomKeepsThePointAndTheLimits();
 };
 
 void TestNavigation::shiftRightStepsToTheLimitAndBack()
@@ -147,6 +148,40 @@ void TestNavigation::navigatorToggles()
     rig.e.toggleNavigator();
     QVERIFY(rig.ui.isChecked(Ctl::NavigatorAction));
     QVERIFY(rig.ui.isVisible(Ctl::Navigator));
+}
+
+// Zooming about a point keeps the sheet pixel under it (at and above 100 %), Fit Sheet shows the
+// whole sheet at the top-left, and the wheel scrolls the scaled sheet within the panning limits;
+// gestures then act on the sheet pixel under the pointer.
+void TestNavigation::zoomKeepsThePointAndTheLimits()
+{
+    EditorRig rig; // 842 x 595 in 688 x 473
+    Editor &e = rig.e;
+    const auto under = [&e](QPoint area) {
+        const Viewport &v = e.viewport();
+        return QPoint(int(v.scale.toSheet(area.x() - v.sheetLeft)), int(v.scale.toSheet(area.y() - v.sheetTop)));
+    };
+    const QPoint pointer(301, 207);
+    e.zoomBy(3, pointer.x(), pointer.y()); // 300 %
+    QCOMPARE(e.viewport().scale.percent(), 300);
+    QCOMPARE(under(pointer), QPoint(301, 207));
+    e.zoomBy(-1, pointer.x(), pointer.y());
+    QCOMPARE(under(pointer), QPoint(301, 207));
+    e.scrollBy(100000, -100000);
+    QCOMPARE(QPoint(e.viewport().sheetLeft, e.viewport().sheetTop), QPoint(688 - 842 * 2, 0));
+
+    rig.addPoint("P1", 500, 400);
+    e.UpdateImageModel();
+    rig.click(500 * 2 + 1, 400 * 2 + 1); // view pixels of the scaled sheet
+    QCOMPARE(e.selection().foundName, QStringLiteral("P1"));
+
+    e.zoomToFit();
+    QCOMPARE(QPoint(e.viewport().sheetLeft, e.viewport().sheetTop), QPoint(0, 0));
+    QCOMPARE(e.viewHeight(), 473);
+    QVERIFY(e.viewWidth() <= 688);
+    e.scrollBy(50, 50); // the whole sheet is in view: nothing to scroll
+    QCOMPARE(QPoint(e.viewport().sheetLeft, e.viewport().sheetTop), QPoint(0, 0));
+    QVERIFY(!e.doc().modified());
 }
 
 QTEST_MAIN(TestNavigation)

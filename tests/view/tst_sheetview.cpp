@@ -136,6 +136,15 @@ void TestSheetView::showsTheImage()
     QCOMPARE(shown.pixel(5, 7), qRgb(255, 0, 0));
     QCOMPARE(shown.pixel(199, 99), qRgb(0, 0, 255));
     QCOMPARE(shown.pixel(6, 7), qRgb(255, 255, 255));
+
+    // At 150 % view pixel v shows image pixel floor(v / 1.5): pixel 5 covers columns 8 to 8,
+    // pixel 7 rows 11 to 11, pixel 199 column 299.
+    p.view->setScale(ViewScale{3, 2}, nullptr);
+    const QImage big = p.view->render(QRect(0, 0, 300, 150));
+    for (int v = 0; v < 300; ++v)
+        QCOMPARE(big.pixel(v, 11) == qRgb(255, 0, 0), 2 * v / 3 == 5);
+    QCOMPARE(big.pixel(299, 149), qRgb(0, 0, 255));
+    QCOMPARE(big.pixel(298, 149), qRgb(255, 255, 255));
 }
 
 QTEST_MAIN(TestSheetView)
