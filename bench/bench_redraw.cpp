@@ -2,7 +2,7 @@
 #include "render/SceneRedraw.h"
 #include "render/SheetBands.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -87,7 +87,7 @@ int main(int argc, char **argv)
     // Text measuring and drawing need the GUI application's fonts.
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv); // the view benchmarks draw with a widget
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,0 +1,140 @@
+// Zooming and panning a big scheme: the editor's part and the view's picture of a 1200 x 900
+// drawing area, as one painted frame.
+#include "bench/SchemeGenerator.h"
+#include "editor/Editor.h"
+#include "model/TableOps.h"
+#include "support/FakeUi.h"
+#include "toolkit/IntText.h"
+#include "view/SheetView.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QSize kArea(1200, 900);
+
+struct ZoomRig {
+    FakeUi ui;
+    Editor e{ui};
+    SheetView view;
+
+    explicit ZoomRig(int count)
+    {
+        ui.clientSize = kArea;
+        SchemeOptions options;
+        options.elements = count;
+        options.lines = count;
+        ElementTables tables;
+        generateScheme(tables, options);
+        e.doc().adoptTables(std::move(tables));
+        e.doc().createSheet(options.sheet.width(), options.sheet.height());
+        e.UpdateImageModel();
+        e.doc().closeStep();
+        view.setImage(&e.overlayImage());
+    }
+    // What the window does after a view change: the view follows, then paints what is in view.
+    QImage frame()
+    {
+        view.setScale(e.viewport().scale, &e.reducedOverlay());
+        const QRect visible = QRect(-e.viewport().sheetLeft, -e.viewport().sheetTop, kArea.width(), kArea.height()) &
+                              QRect(0, 0, e.viewWidth(), e.viewHeight());
+        return view.render(visible);
+    }
+};
+
+ViewScale percent(int p)
+{
+    return p == 67 ? ViewScale{2, 3} : p == 33 ? ViewScale{1, 3} : ViewScale{p, 100};
+}
+
+// One Ctrl+wheel step about the area's centre to the scale given and back, each with its frame.
+void BM_ZoomStep(benchmark::State &state)
+{
+    static ZoomRig rig(100000);
+    const ViewScale to = percent(int(state.range(0)));
+    const ViewScale from = ViewScale::stepOut(to);
+    rig.e.zoomTo(from, 600, 450);
+    bool in = true;
+    for (auto _ : state) {
+        rig.e.zoomTo(in ? to : from, 600, 450);
+        benchmark::DoNotOptimize(rig.frame().constBits());
+        in = !in;
+    }
+    state.counters["reduced MB"] = double(rig.e.reducedOverlay().bytes()) / 1e6;
+    state.counters["sheet MB"] = double(rig.e.doc().sheet().image().sizeInBytes()) / 1e6;
+}
+
+// A pan of 20 view pixels with its frame, to and fro.
+void BM_PanFrame(benchmark::State &state)
+{
+    static ZoomRig rig(100000);
+    rig.e.zoomTo(percent(int(state.range(0))), 600, 450);
+    int dx = 20;
+    for (auto _ : state) {
+        rig.e.scrollBy(dx, dx);
+        benchmark::DoNotOptimize(rig.frame().constBits());
+        dx = -dx;
+    }
+}
+
+// Fit Sheet from 100 %, with the reduced copies made afresh, and its frame.
+void BM_FitSheet(benchmark::State &state)
+{
+    static ZoomRig rig(100000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.e.zoomActualSize();
+        state.ResumeTiming();
+        rig.e.zoomToFit();
+        benchmark::DoNotOptimize(rig.frame().constBits());
+    }
+}
+
+// Ctrl+Right and Ctrl+Left of one rectangle, on the 10,000 + 10,000 scheme at the scale given
+// (the same rectangle at every scale): the move, redraw, overlay refresh and, below 100 %, the
+// reduced copies brought up to date (without the frame).
+void BM_KeyMoveAtScale(benchmark::State &state)
+{
+    ZoomRig rig(10000);
+    const int divisor = 100 / int(state.range(0));
+    rig.e.zoomTo(ViewScale{1, divisor}, 0, 0);
+    const StringGrid &rects = rig.e.doc().rectangles();
+    for (int row = 1; row < rects.RowCount() - 1; ++row) {
+        // A centre that a view pixel shows at 25 %, where a click selects this rectangle.
+        const QPoint c(StrToInt(rects.Cells(ColX, row)), StrToInt(rects.Cells(ColY, row)));
+        if (c.x() % 4 != 0 || c.y() % 4 != 0)
+            continue;
+        rig.e.sheetPress(mbLeft, ssLeft, c.x() / divisor, c.y() / divisor);
+        rig.e.sheetRelease(mbLeft, 0, c.x() / divisor, c.y() / divisor);
+        if (rig.e.selection().kind == ElementKind::Rectangle && rects.Row() == row)
+            break;
+    }
+    if (rig.e.selection().kind != ElementKind::Rectangle)
+        state.SkipWithError("no rectangle was selected");
+    bool right = true;
+    const QString before = rig.e.doc().rectangles().Cells(ColX, rig.e.doc().rectangles().Row());
+    rig.e.ObjMoveOnCanvas(Direction::Right);
+    if (rig.e.doc().rectangles().Cells(ColX, rig.e.doc().rectangles().Row()) == before)
+        state.SkipWithError("the rectangle did not move");
+    for (auto _ : state) {
+        rig.e.ObjMoveOnCanvas(right ? Direction::Left : Direction::Right);
+        rig.e.doc().closeStep();
+        right = !right;
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ZoomStep)
+    ->Arg(10)
+    ->Arg(25)
+    ->Arg(50)
+    ->Arg(67)
+    ->Arg(100)
+    ->Arg(200)
+    ->Arg(400)
+    ->Arg(1600)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PanFrame)->Arg(25)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FitSheet)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_KeyMoveAtScale)->Arg(100)->Arg(25)->Unit(benchmark::kMillisecond);
