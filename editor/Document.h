@@ -2,7 +2,7 @@
 
 #include "model/ElementTables.h"
 #include "model/SchemeChange.h"
-#include "render/AreaRedraw.h"
+#include "render/IncrementalScene.h"
 #include "render/SheetBitmap.h"
 #include "toolkit/TextList.h"
 
