@@ -290,7 +290,7 @@ std::optional<int> SceneMirror::topRectangleAt(Coord x, Coord y, const StringGri
     if (!m_valid || !m_dirty.empty() || pixelSize != m_fontSize ||
         rows.size() != size_t(rectangles.RowCount()))
         return std::nullopt;
-    for (size_t r = rows.size() - 1; r >= 1; --r) {
+    for (size_t r = rows.size(); r-- > 1;) {
         const SceneItem &item = m_items[rows[r]];
         if (!item.drawn)
             continue;

@@ -65,8 +65,10 @@ public:
     // Appends the lines whose midpoints may have changed since they were last taken, by row.
     void takeMidpoints(std::vector<Midpoint> &midpoints);
 
-    // See IncrementalScene::topRectangleAt and lineRowsAttachedTo.
+    // The last drawn rectangle row whose caption box holds (x, y), or -1; nothing when the
+    // mirror is not up to date with the table or was measured at another pixel size.
     std::optional<int> topRectangleAt(Coord x, Coord y, const StringGrid &rectangles, int pixelSize) const;
+    // The rows of the lines with `name` as an end, ascending; nothing when changes wait.
     std::optional<std::vector<int>> lineRowsAttachedTo(const QString &name) const;
 
     // --- What the repaint reads ---

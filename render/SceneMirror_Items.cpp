@@ -1,6 +1,7 @@
 // Bringing the mirror's items up to date: what they draw, where, and under which names.
-#include "render/DamageSet.h"
 #include "render/SceneMirror.h"
+
+#include "render/DamageSet.h"
 #include "render/SelectionNames.h"
 #include "toolkit/Color.h"
 #include "toolkit/ColorText.h"
