@@ -3,7 +3,7 @@
 #include "editor/SchemeStep.h"
 #include "model/ElementTables.h"
 #include "model/SchemeChange.h"
-#include "render/AreaRedraw.h"
+#include "render/IncrementalScene.h"
 #include "render/SheetBitmap.h"
 #include "toolkit/TextList.h"
 

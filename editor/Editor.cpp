@@ -2,7 +2,7 @@
 
 #include "editor/SelectionFill.h"
 #include "model/TableOps.h"
-#include "render/SceneRedraw.h"
+#include "render/OverlayPaint.h"
 #include "toolkit/SheetImage.h"
 
 #include <cstring>

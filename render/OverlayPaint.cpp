@@ -1,5 +1,5 @@
+#include "render/OverlayPaint.h"
 #include "render/ElementDrawing.h"
-#include "render/SceneRedraw.h"
 
 namespace {
 constexpr TColor clGridDot = 0x00808080;

@@ -4,9 +4,6 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/TextList.h"
 
-#include <optional>
-#include <vector>
-
 // Redraws the whole sheet from the tables: white fill, lines, rectangles, points, frame; on a
 // pixel canvas band by band, on any other (a vector picture) in one pass.
 // Members of a multi-selection (two or more names) are marked. Rewrites every line's midpoint.
@@ -14,25 +11,3 @@
 void UpdateImageModel(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection);
 // The grey frame of a sheet occupying `sheet` on the canvas.
 void drawSheetFrame(CanvasOps &canvas, const QRect &sheet);
-
-// What the overlay paint draws.
-struct OverlayState {
-    bool locked = false;
-    bool gridVisible = true;
-    ElementKind selectedKind = ElementKind::None;
-    int selX = -1, selY = -1, selX2 = -1, selY2 = -1;
-    QString selCaption;
-    TColor currentColor = clBlack;
-};
-
-// The overlay paint over a canvas that already holds the sheet picture: grid and selection.
-void paintOverlay(Canvas &overlayCanvas, const OverlayState &state);
-// Its two parts: the grid, drawn when the state shows one (and then returns true), and the
-// selection. The grid depends only on the canvas size; given areas, only its dots in them are
-// drawn.
-bool paintOverlayGrid(Canvas &overlayCanvas, const OverlayState &state,
-                      const std::vector<QRect> *areas = nullptr);
-void paintOverlaySelection(Canvas &overlayCanvas, const OverlayState &state);
-
-// Grey dots every `step` pixels: rows y = 0, step, ...; columns x = step, 2*step, ...
-void DrawPixelsOnPaintBox(Canvas &overlayCanvas, int step, std::optional<QRect> within = {});

@@ -1,6 +1,8 @@
-// The part of the incremental redraw that repaints changed strokes pixel by pixel.
-#include "render/AreaRedraw.h"
+#include "render/StrokeRepaint.h"
 
+#include "render/ConnectorLines.h"
+#include "render/DamageSet.h"
+#include "render/SceneMirror.h"
 #include "toolkit/Color.h"
 
 #include <algorithm>
@@ -26,56 +28,83 @@ QImage &scratchPicture(int w, int h, QImage::Format format)
 
 } // namespace
 
-void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<MaskedDraw> &out) const
+void StrokeRepaint::collect(const QImage &image, const std::vector<PixelBox> &boxes)
 {
+    // A pixel of a removed stroke that no longer shows the stroke was painted over by a later
+    // item: it keeps its colour, unless that item changed too, and then the item's box or stroke
+    // holds the pixel.
+    const auto *sheet = reinterpret_cast<const std::uint32_t *>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / 4;
+    const std::uint32_t strokeColour = toQRgb(clLineStroke), white = toQRgb(clWhite);
+    for (const DamageSet::Stroke &stroke : m_damage.strokes()) {
+        if (!stroke.removed) {
+            m_mask.addStroke(stroke.ends, [](Coord, Coord, bool) { return true; });
+            continue;
+        }
+        const std::uint32_t gap = stroke.marked ? white : strokeColour;
+        m_mask.addStroke(stroke.ends, [&](Coord x, Coord y, bool even) {
+            return sheet[y * stride + x] == (even ? strokeColour : gap);
+        });
+    }
+    for (const PixelBox &box : boxes)
+        m_mask.exclude(box);
+}
+
+void StrokeRepaint::collectDraws(const PixelBox &rows, std::vector<MaskedDraw> &out) const
+{
+    const std::vector<DamageSet::Stroke> &strokes = m_damage.strokes();
+    const std::vector<PixelBox> &boxesAlong = m_damage.strokeBoxes();
+    const TileGrid &elementGrid = m_mirror.elementGrid(), &lineGrid = m_mirror.lineGrid();
     // Items found for the current stroke carry its mark.
     thread_local std::vector<std::uint32_t> seen;
     thread_local std::uint32_t mark = 0;
     thread_local std::vector<int> tiles;
     thread_local std::vector<PixelBox> within;
     thread_local std::vector<StrokeSpan> spans;
-    seen.resize(m_items.size(), 0);
+    seen.resize(m_mirror.itemCount(), 0);
     // Whether an element drawn later paints every pixel of the window.
-    const auto hidden = [this](qint64 key, const PixelBox &w) {
-        for (Id id : m_grid.items(m_grid.row(w.t) * m_grid.columns() + m_grid.column(w.l))) {
-            const Box32 &opaque = m_shapes[id].extra;
+    const auto hidden = [&](qint64 key, const PixelBox &w) {
+        for (SceneItemId id :
+             elementGrid.items(elementGrid.row(w.t) * elementGrid.columns() + elementGrid.column(w.l))) {
+            const ItemShape &shape = m_mirror.shape(id);
+            const Box32 &opaque = shape.extra;
             if (opaque.l <= w.l && opaque.t <= w.t && w.r <= opaque.r && w.b <= opaque.b &&
-                (key >> 60 == 0 || m_shapes[id].key > key))
+                (key >> 60 == 0 || shape.key > key))
                 return true;
         }
         return false;
     };
     // The strokes of one line (its old and new ones) are handled together: each item near them
     // is found once, and its windows for each are joined when they nearly coincide.
-    for (size_t first = 0, end = 0; first < m_strokes.size(); first = end) {
+    for (size_t first = 0, end = 0; first < strokes.size(); first = end) {
         end = first + 1;
-        while (end < m_strokes.size() && m_strokes[end].line == m_strokes[first].line)
+        while (end < strokes.size() && strokes[end].line == strokes[first].line)
             ++end;
         bool meets = false;
         // The mask holds a removed stroke's pixels only where nothing drawn later painted over
         // them, so for removed strokes alone looking for elements that hide a window is wasted.
         bool onlyRemoved = true;
         for (size_t k = first; k < end; ++k) {
-            meets = meets || strokeBounds(m_strokes[k].ends).meets(rows);
-            onlyRemoved = onlyRemoved && m_strokes[k].removed;
+            meets = meets || strokeBounds(strokes[k].ends).meets(rows);
+            onlyRemoved = onlyRemoved && strokes[k].removed;
         }
         if (!meets)
             continue;
         spans.clear();
         for (size_t k = first; k < end; ++k)
-            spans.emplace_back(m_strokes[k].ends);
+            spans.emplace_back(strokes[k].ends);
         if (++mark == 0) {
             std::fill(seen.begin(), seen.end(), 0);
             mark = 1;
         }
         // The windows of the item at hand, by part, joined while they nearly coincide.
         PixelBox pending[5];
-        Id pendingId = 0;
+        SceneItemId pendingId = 0;
         const auto flush = [&](std::uint8_t parts) {
             PixelBox &w = pending[parts];
             if (w.empty())
                 return;
-            const qint64 key = m_shapes[pendingId].key;
+            const qint64 key = m_mirror.shape(pendingId).key;
             if (m_mask.any(w) && (onlyRemoved || !hidden(key, w)))
                 out.push_back({key, pendingId, parts, std::uint32_t(first), std::uint32_t(end), w});
             w = {};
@@ -92,11 +121,11 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
                 flush(parts);
             p = p.empty() ? w : p.united(w);
         };
-        for (const TileGrid *grid : {&m_lineGrid, &m_grid}) {
-            const bool line = grid == &m_lineGrid;
+        for (const TileGrid *grid : {&lineGrid, &elementGrid}) {
+            const bool line = grid == &lineGrid;
             tiles.clear();
             for (size_t k = first; k < end; ++k) {
-                const LineEnds &e = m_strokes[k].ends;
+                const LineEnds &e = strokes[k].ends;
                 grid->segmentTiles(e.x1, e.y1, e.x2, e.y2, tiles);
             }
             if (end - first > 1) {
@@ -113,30 +142,30 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
                 const PixelBox hot = here.empty() ? PixelBox{} : m_mask.bounds(here);
                 if (hot.empty())
                     continue;
-                for (Id id : grid->items(tile)) {
+                for (SceneItemId id : grid->items(tile)) {
                     if (seen[id] == mark)
                         continue;
-                    const Shape &shape = m_shapes[id];
+                    const ItemShape &shape = m_mirror.shape(id);
                     const PixelBox box = shape.box.box();
                     if (!box.meets(hot) && !(line && strokeMayMeet(shape.ends(), hot)))
                         continue;
                     seen[id] = mark;
                     pendingId = id;
                     for (size_t k = first; k < end; ++k) {
-                        const StrokeDamage &stroke = m_strokes[k];
+                        const DamageSet::Stroke &stroke = strokes[k];
                         const LineEnds &e = stroke.ends;
                         if (line) {
                             bool parallel = false;
                             const PixelBox w = crossingWindow(shape.ends(), e, parallel);
                             if (!parallel) {
-                                add(Stroke, w);
+                                add(SceneItem::Stroke, w);
                             } else {
                                 // Alongside the stroke: the boxes along it that the line meets.
                                 const PixelBox bounds = strokeBounds(shape.ends());
                                 for (size_t i = stroke.firstBox; i < stroke.endBox; ++i) {
-                                    const PixelBox &b = m_strokeBoxes[i];
-                                    if (b.meets(bounds) && b.meets(rows) && m_items[id].stroke.meets(b))
-                                        add(Stroke, b);
+                                    const PixelBox &b = boxesAlong[i];
+                                    if (b.meets(bounds) && b.meets(rows) && m_mirror.item(id).stroke.meets(b))
+                                        add(SceneItem::Stroke, b);
                                 }
                             }
                         }
@@ -145,23 +174,24 @@ void IncrementalScene::collectMaskedDraws(const PixelBox &rows, std::vector<Mask
                             within.clear();
                             strokeBoxes(e, box.clipped(rows), Coord(1) << 40, within);
                             for (const PixelBox &w : within)
-                                add(line ? HeadAndText : Body, w.clipped(box));
+                                add(line ? SceneItem::HeadAndText : SceneItem::Body, w.clipped(box));
                         }
                     }
-                    flush(Stroke);
-                    flush(line ? HeadAndText : Body);
+                    flush(SceneItem::Stroke);
+                    flush(line ? SceneItem::HeadAndText : SceneItem::Body);
                 }
             }
         }
     }
 }
 
-void IncrementalScene::drawMasked(const Canvas &canvas, QImage &image, const PixelBox &rows) const
+void StrokeRepaint::draw(const Canvas &canvas, QImage &image, const PixelBox &rows) const
 {
+    const std::vector<DamageSet::Stroke> &strokes = m_damage.strokes();
     auto *sheet = reinterpret_cast<std::uint32_t *>(image.bits());
     const qsizetype stride = image.bytesPerLine() / 4;
     const std::uint32_t white = toQRgb(clWhite);
-    for (const StrokeDamage &stroke : m_strokes)
+    for (const DamageSet::Stroke &stroke : strokes)
         m_mask.forEachPixel(stroke.ends, rows,
                             [&](Coord x, Coord y, bool) { sheet[y * stride + x] = white; });
 
@@ -170,7 +200,7 @@ void IncrementalScene::drawMasked(const Canvas &canvas, QImage &image, const Pix
     thread_local std::vector<MaskedDraw> draws;
     thread_local std::vector<std::pair<qint64, std::uint64_t>> order;
     draws.clear();
-    collectMaskedDraws(rows, draws);
+    collectDraws(rows, draws);
     order.clear();
     for (size_t k = 0; k < draws.size(); ++k)
         order.emplace_back(draws[k].key, std::uint64_t(draws[k].parts) << 32 | k);
@@ -183,8 +213,8 @@ void IncrementalScene::drawMasked(const Canvas &canvas, QImage &image, const Pix
     for (const auto &o : order) {
         const MaskedDraw &d = draws[size_t(o.second & 0xFFFFFFFF)];
         const PixelBox &window = d.window;
-        const Item &item = m_items[d.id];
-        if (d.parts == Stroke) {
+        const SceneItem &item = m_mirror.item(d.id);
+        if (d.parts == SceneItem::Stroke) {
             paintStroke(sheet, stride, item.ends, item.marked, window);
             continue;
         }
@@ -199,7 +229,7 @@ void IncrementalScene::drawMasked(const Canvas &canvas, QImage &image, const Pix
                 // they are, and they are copied back.
                 pixels.clear();
                 for (std::uint32_t k = d.firstStroke; k < d.endStroke; ++k)
-                    m_mask.strokePixels(m_strokes[k].ends, piece, pixels);
+                    m_mask.strokePixels(strokes[k].ends, piece, pixels);
                 if (pixels.empty())
                     continue;
                 const int w = int(piece.r - piece.l), h = int(piece.b - piece.t);
@@ -209,7 +239,7 @@ void IncrementalScene::drawMasked(const Canvas &canvas, QImage &image, const Pix
                     bits[p.y() * w + p.x()] = sheet[(piece.t + p.y()) * stride + piece.l + p.x()];
                 c.setImage(&scratch);
                 c.setBrushColor(clWhite);
-                drawItem(c, item, d.parts, piece);
+                item.draw(c, d.parts, piece);
                 for (const QPoint &p : pixels)
                     sheet[(piece.t + p.y()) * stride + piece.l + p.x()] = bits[p.y() * w + p.x()];
             }
@@ -217,8 +247,8 @@ void IncrementalScene::drawMasked(const Canvas &canvas, QImage &image, const Pix
     }
 }
 
-void IncrementalScene::paintStroke(std::uint32_t *sheet, qsizetype stride, const LineEnds &e, bool marked,
-                                   const PixelBox &window) const
+void StrokeRepaint::paintStroke(std::uint32_t *sheet, qsizetype stride, const LineEnds &e, bool marked,
+                                const PixelBox &window) const
 {
     // As drawLineStroke paints: a marked line's dotted pass leaves every other pixel, from the
     // first, in the stroke's colour and paints the others with the brush, white for lines.

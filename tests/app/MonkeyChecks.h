@@ -6,7 +6,7 @@
 #include "editor/Editor.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
-#include "render/SceneRedraw.h"
+#include "render/OverlayPaint.h"
 #include "support/EditorTestAccess.h"
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"

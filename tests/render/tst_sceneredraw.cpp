@@ -2,6 +2,7 @@
 #include "model/TableOps.h"
 #include "render/ConnectorLines.h"
 #include "render/ElementDrawing.h"
+#include "render/OverlayPaint.h"
 #include "render/Relief.h"
 #include "render/RenderTestUtil.h"
 #include "render/SceneRedraw.h"

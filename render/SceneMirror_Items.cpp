@@ -1,0 +1,254 @@
+// Bringing the mirror's items up to date: what they draw, where, and under which names.
+#include "render/SceneMirror.h"
+
+#include "render/DamageSet.h"
+#include "render/SelectionNames.h"
+#include "toolkit/Color.h"
+#include "toolkit/ColorText.h"
+#include "toolkit/IntText.h"
+#include "toolkit/TextFace.h"
+
+#include <algorithm>
+#include <climits>
+#include <utility>
+
+namespace {
+
+void removeId(std::unordered_map<QString, std::vector<SceneItemId>, TextHash> &index, const QString &key,
+              SceneItemId id)
+{
+    const auto it = index.find(key);
+    if (it == index.end())
+        return;
+    std::erase(it->second, id);
+    if (it->second.empty())
+        index.erase(it);
+}
+
+} // namespace
+
+void SceneMirror::followSelection(const TextList &multiSelection)
+{
+    if (multiSelection.items() == m_selectionList)
+        return;
+    // A changed multi-selection changes the look of the names that joined or left it.
+    QSet<QString> now;
+    if (multiSelection.count() >= 2)
+        for (const QString &name : multiSelection.items())
+            now.insert(SelectionNames::folded(name));
+    for (const QSet<QString> *from : {&now, &m_selection})
+        for (const QString &name : *from)
+            if (!(from == &now ? m_selection : now).contains(name))
+                for (Id id : idsOf(m_folded, name))
+                    markDirty(id);
+    m_selection = std::move(now);
+    m_selectionList = multiSelection.items();
+}
+
+bool SceneMirror::updateChanged()
+{
+    // Elements first: the lines follow the ends they have now.
+    QSet<QString> moved;
+    moved.swap(m_removedNames);
+    std::vector<Id> dirty;
+    dirty.swap(m_dirty);
+    for (Id id : dirty) {
+        SceneItem &item = m_items[id];
+        if (item.dirty && item.kind != ElementKind::Line) {
+            item.dirty = false;
+            updateElement(id, &moved);
+        }
+    }
+    if (m_badCount > 0)
+        return false;
+    for (const QString &name : moved)
+        for (Id id : idsOf(m_lineEnds, name))
+            markDirty(id);
+    dirty.insert(dirty.end(), m_dirty.begin(), m_dirty.end());
+    m_dirty.clear();
+    for (Id id : dirty) {
+        SceneItem &item = m_items[id];
+        if (item.dirty && item.kind == ElementKind::Line) {
+            item.dirty = false;
+            updateLine(id);
+        }
+    }
+    return true;
+}
+
+bool SceneMirror::selected(const QString &name) const
+{
+    return !m_selection.isEmpty() && m_selection.contains(SelectionNames::folded(name));
+}
+
+void SceneMirror::damage(Id id, bool removed)
+{
+    if (!m_recordDamage)
+        return;
+    const SceneItem &item = m_items[id];
+    if (item.kind == ElementKind::Line)
+        m_damage.addStroke(id, item.ends, removed, item.marked);
+    m_damage.addBox(item.box);
+}
+
+void SceneMirror::undraw(Id id)
+{
+    SceneItem &item = m_items[id];
+    if (!item.drawn)
+        return;
+    damage(id, true);
+    for (int tile : item.cover)
+        gridOf(item).remove(tile, id);
+    item.cover.clear();
+    if (item.kind == ElementKind::Line) {
+        removeId(m_lineEnds, getNameBefore(QLatin1Char('-'), item.name), id);
+        removeId(m_lineEnds, getNameAfter(QLatin1Char('-'), item.name), id);
+    } else {
+        removeId(m_named[item.kind == ElementKind::Rectangle ? 0 : 1], item.name, id);
+    }
+    removeId(m_folded, SelectionNames::folded(item.name), id);
+    item.drawn = false;
+}
+
+void SceneMirror::updateElement(Id id, QSet<QString> *movedNames)
+{
+    SceneItem &item = m_items[id];
+    const bool wasDrawn = item.drawn;
+    const QString oldName = item.name;
+    const Coord oldX = item.x, oldY = item.y;
+    undraw(id);
+    const QString &name = item.cells.at(ColName);
+    const bool inUse = !item.header && !name.isEmpty();
+    std::optional<int> x, y;
+    std::optional<TColor> colour;
+    if (inUse) {
+        x = tryStrToInt(item.cells.at(ColX));
+        y = tryStrToInt(item.cells.at(ColY));
+        colour = tryStringToColor(item.cells.at(ColColor));
+    }
+    const bool bad = inUse && (!x || !y || !colour);
+    m_badCount += int(bad) - int(item.bad);
+    item.bad = bad;
+    if (inUse && !bad) {
+        item.name = name;
+        item.x = *x;
+        item.y = *y;
+        item.colour = *colour;
+        item.marked = selected(name);
+        setText(item, item.cells.at(ColCaption));
+        item.box = elementBox(item.kind, item.x, item.y, item.textW, item.textH, item.reach);
+        m_shapes[id] = {Box32(item.box),
+                        Box32(elementOpaqueBox(item.kind, item.x, item.y, item.textW, item.textH)),
+                        item.drawKey()};
+        computeCover(item);
+        for (int tile : item.cover)
+            gridOf(item).add(tile, id);
+        damage(id, false);
+        m_named[item.kind == ElementKind::Rectangle ? 0 : 1][name].push_back(id);
+        m_folded[SelectionNames::folded(name)].push_back(id);
+        item.drawn = true;
+    }
+    if (movedNames && (wasDrawn != item.drawn || oldName != item.name || oldX != item.x || oldY != item.y)) {
+        if (wasDrawn)
+            movedNames->insert(oldName);
+        if (item.drawn)
+            movedNames->insert(item.name);
+    }
+}
+
+QPoint SceneMirror::centre(const QString &name) const
+{
+    // As the full redraw finds ends: the last row of that name among the rectangles when some
+    // rectangle has it, else among the points, else (0, 0).
+    for (const auto &named : m_named) {
+        const std::vector<Id> &ids = idsOf(named, name);
+        if (ids.empty())
+            continue;
+        const SceneItem *last = nullptr;
+        for (Id id : ids)
+            if (!last || m_items[id].order > last->order)
+                last = &m_items[id];
+        return QPoint(int(last->x), int(last->y));
+    }
+    return QPoint(0, 0);
+}
+
+LineEnds SceneMirror::lineEnds(const QString &lineName) const
+{
+    const QPoint first = centre(getNameBefore(QLatin1Char('-'), lineName));
+    const QPoint second = centre(getNameAfter(QLatin1Char('-'), lineName));
+    return {first.x(), first.y(), second.x(), second.y()};
+}
+
+void SceneMirror::updateLine(Id id)
+{
+    SceneItem &item = m_items[id];
+    const bool wasDrawn = item.drawn;
+    const LineEnds old = item.ends;
+    undraw(id);
+    const QString &name = item.cells.at(ColName);
+    if (item.header || name.isEmpty())
+        return;
+    item.name = name;
+    item.ends = lineEnds(name);
+    item.head = arrowHeadOf(item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2);
+    item.marked = selected(name);
+    setText(item, item.cells.at(ColCaption));
+    item.stroke = StrokeSpan(item.ends);
+    // The text's box lies beside the head's: one box holds both.
+    item.box = headAndTextBox(item.head, item.textW, item.textH, item.reach);
+    m_shapes[id] = {Box32(item.box), Box32(PixelBox{item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2}),
+                    item.drawKey()};
+    computeCover(item);
+    for (int tile : item.cover)
+        gridOf(item).add(tile, id);
+    damage(id, false);
+    const QString first = getNameBefore(QLatin1Char('-'), name);
+    const QString second = getNameAfter(QLatin1Char('-'), name);
+    m_lineEnds[first].push_back(id);
+    if (second != first)
+        m_lineEnds[second].push_back(id);
+    m_folded[SelectionNames::folded(name)].push_back(id);
+    item.drawn = true;
+    const LineEnds &e = item.ends;
+    if (!item.midpoint &&
+        (!wasDrawn || e.x1 != old.x1 || e.y1 != old.y1 || e.x2 != old.x2 || e.y2 != old.y2)) {
+        item.midpoint = true;
+        m_midpointIds.push_back(id);
+    }
+}
+
+void SceneMirror::setText(SceneItem &item, const QString &text)
+{
+    if (m_offThread && !m_face->cachedSimple(text)) {
+        // Measuring it would use Qt's font engine or fill the glyph cache, off the window's thread.
+        m_needsShaping = true;
+        item.textW = item.textH = item.reach = 0;
+        return;
+    }
+    const bool shaped = !text.isEmpty() && !m_face->measure(text).simple;
+    m_shapedCount += int(shaped) - int(item.shaped);
+    item.shaped = shaped;
+    item.textW = text.isEmpty() ? 0 : std::min<Coord>(m_face->measure(text).width, INT_MAX);
+    item.textH = text.isEmpty() ? 0 : m_face->height();
+    item.reach = text.isEmpty() ? 0 : m_face->inkReach(text);
+}
+
+void SceneMirror::computeCover(SceneItem &item) const
+{
+    std::vector<int> &cover = item.cover;
+    cover.clear();
+    const TileGrid &grid = gridOf(item);
+    const auto addBox = [&](const PixelBox &b) {
+        if (!b.empty())
+            grid.boxTiles(b.l, b.t, b.r, b.b, cover);
+    };
+    if (item.kind != ElementKind::Line) {
+        addBox(item.box);
+        return;
+    }
+    const LineEnds &e = item.ends;
+    // A tile listed twice lists the line twice; drawing finds each item once all the same.
+    grid.segmentTiles(e.x1, e.y1, e.x2, e.y2, cover);
+    addBox(item.box);
+}
