@@ -62,16 +62,44 @@ void ImagePyramid::update(const QImage &source, const std::vector<QRect> &areas)
         rebuild(source);
         return;
     }
-    std::vector<QRect> changed = areas;
+    // Areas overlap (along a long stroke they come by the thousand): each level is brought up to
+    // date in tiles, each tile that any area touches once.
+    constexpr int kTile = 32;
+    const QImage &first = m_levels.front();
+    int columns = (first.width() + kTile - 1) / kTile, rows = (first.height() + kTile - 1) / kTile;
+    std::vector<unsigned char> touched(size_t(columns) * size_t(rows), 0);
+    for (const QRect &area : areas) {
+        // The pixels below [left, right] are [left / 2, right / 2].
+        const QRect r = QRect(QPoint(std::max(0, area.left()) / 2, std::max(0, area.top()) / 2),
+                              QPoint(std::max(0, area.right()) / 2, std::max(0, area.bottom()) / 2)) &
+                        first.rect();
+        if (r.isEmpty())
+            continue;
+        for (int ty = r.top() / kTile; ty <= r.bottom() / kTile; ++ty)
+            for (int tx = r.left() / kTile; tx <= r.right() / kTile; ++tx)
+                touched[size_t(ty) * size_t(columns) + size_t(tx)] = 1;
+    }
     const QImage *above = &source;
-    for (QImage &level : m_levels) {
-        for (QRect &r : changed) {
-            // The pixels below [left, right] are [left / 2, right / 2].
-            r = QRect(QPoint(std::max(0, r.left()) / 2, std::max(0, r.top()) / 2),
-                      QPoint(std::max(0, r.right()) / 2, std::max(0, r.bottom()) / 2));
-            reduce(*above, level, r);
-        }
+    for (size_t k = 0; k < m_levels.size(); ++k) {
+        QImage &level = m_levels[k];
+        for (int ty = 0; ty < rows; ++ty)
+            for (int tx = 0; tx < columns; ++tx)
+                if (touched[size_t(ty) * size_t(columns) + size_t(tx)])
+                    reduce(*above, level, QRect(tx * kTile, ty * kTile, kTile, kTile));
         above = &level;
+        if (k + 1 == m_levels.size())
+            break;
+        // A tile of the next level lies below 2 x 2 tiles of this one.
+        const int nextColumns = (m_levels[k + 1].width() + kTile - 1) / kTile;
+        const int nextRows = (m_levels[k + 1].height() + kTile - 1) / kTile;
+        std::vector<unsigned char> next(size_t(nextColumns) * size_t(nextRows), 0);
+        for (int ty = 0; ty < rows; ++ty)
+            for (int tx = 0; tx < columns; ++tx)
+                if (touched[size_t(ty) * size_t(columns) + size_t(tx)])
+                    next[size_t(ty / 2) * size_t(nextColumns) + size_t(tx / 2)] = 1;
+        touched.swap(next);
+        columns = nextColumns;
+        rows = nextRows;
     }
 }
 
