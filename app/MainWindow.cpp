@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ColorBox.h"
+#include "app/FindBar.h"
 #include "app/MenuButtonPress.h"
 #include "app/Panels.h"
 #include "app/ProgramTitle.h"
@@ -17,6 +18,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QToolButton>
 
@@ -159,7 +161,29 @@ void MainWindow::startAutosave(const QString &folder)
 
 void MainWindow::useSettings(QSettings *settings)
 {
+    m_settings = settings;
     m_documents.recentFiles().useSettings(settings);
+    setSnapToGrid(settings && settings->value(QStringLiteral("snapToGrid"), false).toBool());
+}
+
+void MainWindow::setSnapToGrid(bool on)
+{
+    m_editor.setSnapToGrid(on);
+    setChecked(Ctl::SnapAction, on);
+    if (m_settings) {
+        m_settings->setValue(QStringLiteral("snapToGrid"), on);
+        m_settings->sync();
+    }
+}
+
+void MainWindow::findStep(bool forward)
+{
+    if (m_editor.finder().count() == 0) {
+        m_ui.findBar->open();
+        return;
+    }
+    m_editor.findNext(forward);
+    m_ui.findBar->showCount(m_editor.finder().current(), m_editor.finder().count());
 }
 
 void MainWindow::updateUndoActions()

@@ -105,6 +105,10 @@ public:
                            const QString &startDir) override;
     bool runNewSheetDialog(int &width, int &height) override;
     void copyImageToClipboard(const QImage &image) override;
+    void setClipboardScheme(const QByteArray &scheme, const QString &text,
+                            std::function<QImage()> picture) override;
+    QString clipboardSchemeText() const override;
+    std::optional<QPoint> pointerInDrawingArea() const override;
     void closeWindow() override;
 
     // The controls, reached by tests and the start-up code.
@@ -135,12 +139,19 @@ private:
     void layoutToolbar();
     void layoutPanels();
     QAction *makeAction(const char *name, const QString &caption, const std::function<void()> &handler);
-    QAction *makeItem(const char *name, QAction *action, const QString &ownCaption = QString());
+    QAction *makeItem(const char *name, QAction *action, const QString &ownCaption = QString(),
+                      QMenu *menu = nullptr);
     void syncItem(QAction *item);
     bool routeKeyPress(QLineEdit *edit, QKeyEvent *event);
     // The caption or coordinate edit `watched` when `keys` are Undo or Redo and it holds typing
     // not yet applied (they then act on that typing), else null.
     QLineEdit *typingEdit(QObject *watched, const QKeySequence &keys) const;
+    // Whether Copy, Cut or Paste's keys act on the focused caption or coordinate edit: copying
+    // and cutting when it has selected text, pasting when the clipboard holds no scheme.
+    bool fieldTakesClipboardKey(QObject *watched, const QKeySequence &keys) const;
+    // Find Next or Previous, and the bar's count.
+    void findStep(bool forward);
+    void setSnapToGrid(bool on);
     void fillRecentMenu();
     // The scale label: its text, place and visibility.
     void showScale();
@@ -170,4 +181,5 @@ private:
     // menu (a click that closed the menu never arrives as a click).
     bool m_menuPopped = false;
     int m_wheelZoom = 0; // a Ctrl+wheel turn short of a notch
+    QSettings *m_settings = nullptr;
 };

@@ -1,9 +1,11 @@
 // The action list with its shortcuts, the popup menu, and the keyboard routing of the edits.
 #include "app/ColorBox.h"
+#include "app/FindBar.h"
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
 #include "app/Panels.h"
 #include "editor/ExportCommand.h"
+#include "editor/SchemeClip.h"
 
 #include <QAction>
 #include <QDir>
@@ -88,6 +90,42 @@ void MainWindow::buildActions()
     m_ui.redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_ui.redoAction->setEnabled(false);
+    m_ui.copyAction = makeAction("copyAction", tr("Copy"), [&e] { e.copySelection(); });
+    m_ui.copyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_ui.cutAction = makeAction("cutAction", tr("Cut"), [&e] { e.cutSelection(); });
+    m_ui.cutAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+    m_ui.pasteAction = makeAction("pasteAction", tr("Paste"), [&e] { e.paste(); });
+    m_ui.pasteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    m_ui.duplicateAction = makeAction("duplicateAction", tr("Duplicate"), [&e] { e.duplicateSelection(); });
+    m_ui.duplicateAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_ui.findAction = makeAction("findAction", tr("Find..."), [this] { m_ui.findBar->open(); });
+    m_ui.findAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    m_ui.findNextAction = makeAction("findNextAction", tr("Find Next"), [this] { findStep(true); });
+    m_ui.findNextAction->setShortcut(QKeySequence(Qt::Key_F3));
+    m_ui.findPreviousAction =
+        makeAction("findPreviousAction", tr("Find Previous"), [this] { findStep(false); });
+    m_ui.findPreviousAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    using A = Editor::Alignment;
+    const std::pair<const char *, std::pair<QString, A>> alignments[] = {
+        {"alignLeftAction", {tr("Left Edges"), A::Left}},
+        {"alignCentreAction", {tr("Centres"), A::Centre}},
+        {"alignRightAction", {tr("Right Edges"), A::Right}},
+        {"alignTopAction", {tr("Top Edges"), A::Top}},
+        {"alignMiddleAction", {tr("Middles"), A::Middle}},
+        {"alignBottomAction", {tr("Bottom Edges"), A::Bottom}},
+        {"distributeHorizontallyAction", {tr("Distribute Horizontally"), A::Horizontal}},
+        {"distributeVerticallyAction", {tr("Distribute Vertically"), A::Vertical}}};
+    for (const auto &[name, what] : alignments) {
+        QAction *a = makeAction(name, what.first, [&e, how = what.second] { e.align(how); });
+        a->setEnabled(false);
+        (what.second == A::Horizontal || what.second == A::Vertical ? m_ui.distributeActions
+                                                                    : m_ui.alignActions)
+            << a;
+    }
+    m_ui.snapAction =
+        makeAction("snapAction", tr("Snap to Grid"), [this] { setSnapToGrid(!m_editor.snapToGrid()); });
+    for (QAction *a : {m_ui.copyAction, m_ui.cutAction, m_ui.duplicateAction})
+        a->setEnabled(false);
     m_ui.zoomInAction = makeAction("zoomInAction", tr("Zoom In"), [&e] { e.zoomIn(); });
     m_ui.zoomInAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
@@ -99,6 +137,7 @@ void MainWindow::buildActions()
     m_ui.fitSheetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
 
     m_checked[m_ui.lockAction] = false;
+    m_checked[m_ui.snapAction] = false;
     m_checked[m_ui.navigatorAction] = true;
 }
 
@@ -126,15 +165,17 @@ void MainWindow::syncItem(QAction *item)
     }
 }
 
-QAction *MainWindow::makeItem(const char *name, QAction *action, const QString &ownCaption)
+QAction *MainWindow::makeItem(const char *name, QAction *action, const QString &ownCaption, QMenu *menu)
 {
-    auto *item = new QAction(m_ui.popupMenu);
+    if (!menu)
+        menu = m_ui.popupMenu;
+    auto *item = new QAction(menu);
     item->setObjectName(QString::fromLatin1(name));
     item->setProperty("ownCaption", ownCaption);
     m_itemAction[item] = action;
     m_itemFollowedEnabled[item] = action->isEnabled();
     item->setEnabled(action->isEnabled());
-    m_ui.popupMenu->addAction(item);
+    menu->addAction(item);
     syncItem(item);
     connect(action, &QAction::changed, item, [this, item] { syncItem(item); });
     // Qt toggles a checkable item by itself: put back the action's state at once.
@@ -170,17 +211,32 @@ void MainWindow::buildMenu()
     m_ui.popupMenu->addSeparator();
     m_ui.undoItem = makeItem("undoItem", m_ui.undoAction);
     m_ui.redoItem = makeItem("redoItem", m_ui.redoAction);
+    m_ui.cutItem = makeItem("cutItem", m_ui.cutAction);
+    m_ui.copyItem = makeItem("copyItem", m_ui.copyAction);
+    m_ui.pasteItem = makeItem("pasteItem", m_ui.pasteAction);
+    m_ui.duplicateItem = makeItem("duplicateItem", m_ui.duplicateAction);
     m_ui.deleteItem = makeItem("deleteItem", m_ui.deleteAction);
     m_ui.deleteItem->setIcon(QIcon(glyphPixmap(Glyph::Delete)));
     m_ui.reverseLineItem = makeItem("reverseLineItem", m_ui.reverseLineAction);
     m_ui.reverseLineItem->setIcon(QIcon(glyphPixmap(Glyph::ChangeLine)));
     m_ui.selectAllItem = makeItem("selectAllItem", m_ui.selectAllAction);
+    m_ui.findItem = makeItem("findItem", m_ui.findAction);
+    m_ui.alignMenu = m_ui.popupMenu->addMenu(tr("Align"));
+    m_ui.alignMenu->setObjectName(QStringLiteral("alignMenu"));
+    int alignIndex = 0;
+    for (QAction *a : m_ui.alignActions + m_ui.distributeActions) {
+        if (alignIndex++ == m_ui.alignActions.size())
+            m_ui.alignMenu->addSeparator();
+        makeItem(qPrintable(a->objectName().replace(QStringLiteral("Action"), QStringLiteral("Item"))), a,
+                 QString(), m_ui.alignMenu);
+    }
     m_ui.popupMenu->addSeparator();
     m_ui.navigatorItem = makeItem("navigatorItem", m_ui.navigatorAction);
     m_ui.zoomInItem = makeItem("zoomInItem", m_ui.zoomInAction);
     m_ui.zoomOutItem = makeItem("zoomOutItem", m_ui.zoomOutAction);
     m_ui.actualSizeItem = makeItem("actualSizeItem", m_ui.actualSizeAction);
     m_ui.fitSheetItem = makeItem("fitSheetItem", m_ui.fitSheetAction);
+    m_ui.snapItem = makeItem("snapItem", m_ui.snapAction);
     m_ui.lockItem = makeItem("lockItem", m_ui.lockAction, tr("Lock"));
     m_ui.aboutItem = makeItem("aboutItem", m_ui.aboutAction, tr("Help"));
     m_ui.quitItem = makeItem("quitItem", m_ui.quitAction);
@@ -268,6 +324,18 @@ bool MainWindow::routeKeyPress(QLineEdit *edit, QKeyEvent *event)
     return true;
 }
 
+bool MainWindow::fieldTakesClipboardKey(QObject *watched, const QKeySequence &keys) const
+{
+    if (watched != m_ui.captionEdit && watched != m_ui.xEdit && watched != m_ui.yEdit)
+        return false;
+    const auto *edit = static_cast<const QLineEdit *>(watched);
+    if (keys == m_ui.copyAction->shortcut() || keys == m_ui.cutAction->shortcut())
+        return edit->hasSelectedText();
+    if (keys == m_ui.pasteAction->shortcut())
+        return !readClip(clipboardSchemeText());
+    return false;
+}
+
 QLineEdit *MainWindow::typingEdit(QObject *watched, const QKeySequence &keys) const
 {
     if (watched != m_ui.captionEdit && watched != m_ui.xEdit && watched != m_ui.yEdit)
@@ -287,8 +355,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ShortcutOverride) {
         auto *ke = static_cast<QKeyEvent *>(event);
         const QKeySequence keys(ke->keyCombination().toCombined() & ~int(Qt::KeypadModifier));
-        // Undo and Redo act on typing not yet applied in the focused edit.
-        if (typingEdit(watched, keys)) {
+        // Undo and Redo act on typing not yet applied in the focused edit; copying, cutting and
+        // pasting act on an edit's text as fieldTakesClipboardKey says; the find field keeps
+        // every key of its own.
+        const bool findField = watched == m_ui.findBar->edit() &&
+                               (((ke->modifiers() & Qt::ControlModifier) && ke->key() != Qt::Key_F) ||
+                                ke->key() == Qt::Key_Escape || ke->key() == Qt::Key_Delete ||
+                                ((ke->modifiers() & Qt::ShiftModifier) && ke->key() >= Qt::Key_Left &&
+                                 ke->key() <= Qt::Key_Down));
+        if (typingEdit(watched, keys) || fieldTakesClipboardKey(watched, keys) || findField) {
             event->accept();
             return true;
         }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QList>
+
 class ColorBox;
 class Panel;
 class QAction;
 class QButtonGroup;
+class FindBar;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -47,6 +50,8 @@ struct MainWindowControls {
     QWidget *navigatorVisiblePart = nullptr;
     // The view scale, shown over the drawing area's corner while it is not 100 %.
     QLabel *scaleLabel = nullptr;
+    // Find's bar over the drawing area's top-left corner, hidden until Find.
+    FindBar *findBar = nullptr;
 
     // --- Actions ---
     QAction *newAction = nullptr;
@@ -73,6 +78,16 @@ struct MainWindowControls {
     QAction *selectAllAction = nullptr;
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
+    QAction *copyAction = nullptr;
+    QAction *cutAction = nullptr;
+    QAction *pasteAction = nullptr;
+    QAction *duplicateAction = nullptr;
+    QAction *findAction = nullptr;
+    QAction *findNextAction = nullptr;
+    QAction *findPreviousAction = nullptr;
+    QList<QAction *> alignActions;      // Left Edges ... Bottom Edges
+    QList<QAction *> distributeActions; // Horizontally, Vertically
+    QAction *snapAction = nullptr;
     QAction *zoomInAction = nullptr;
     QAction *zoomOutAction = nullptr;
     QAction *actualSizeAction = nullptr;
@@ -95,6 +110,13 @@ struct MainWindowControls {
     QAction *reverseLineItem = nullptr;
     QAction *selectAllItem = nullptr;
     QAction *navigatorItem = nullptr;
+    QAction *cutItem = nullptr;
+    QAction *copyItem = nullptr;
+    QAction *pasteItem = nullptr;
+    QAction *duplicateItem = nullptr;
+    QAction *findItem = nullptr;
+    QMenu *alignMenu = nullptr;
+    QAction *snapItem = nullptr;
     QAction *zoomInItem = nullptr;
     QAction *zoomOutItem = nullptr;
     QAction *actualSizeItem = nullptr;

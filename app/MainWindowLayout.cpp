@@ -1,5 +1,6 @@
 // Controls of the main window and their placement.
 #include "app/ColorBox.h"
+#include "app/FindBar.h"
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
 #include "app/Panels.h"
@@ -168,11 +169,23 @@ void MainWindow::buildDrawingArea()
     m_ui.scaleLabel->setMargin(1);
     m_ui.scaleLabel->hide();
 
+    m_ui.findBar = new FindBar(m_ui.drawingArea);
+    m_ui.findBar->move(4, 4);
+    m_ui.findBar->edit()->installEventFilter(this);
+    m_ui.findBar->onTextChanged = [this](const QString &text) {
+        guard([&] {
+            m_editor.findText(text);
+            m_ui.findBar->showCount(m_editor.finder().current(), m_editor.finder().count());
+        });
+    };
+    m_ui.findBar->onStep = [this](bool forward) { guard([&] { findStep(forward); }); };
+
     // The small panels lie above the sheet.
     m_ui.heightButtons->raise();
     m_ui.widthButtons->raise();
     m_ui.navigator->raise();
     m_ui.scaleLabel->raise();
+    m_ui.findBar->raise();
 }
 
 void MainWindow::layoutToolbar()

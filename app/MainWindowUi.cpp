@@ -4,14 +4,17 @@
 #include "app/ModalProvider.h"
 #include "app/Panels.h"
 #include "app/ProgramTitle.h"
+#include "app/SchemeMimeData.h"
 #include "editor/NavigatorLayout.h"
 #include "view/SheetView.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QToolButton>
 
 QWidget *MainWindow::widgetOf(Ctl control) const
@@ -77,6 +80,16 @@ QAction *MainWindow::actionOf(Ctl control) const
         return m_ui.lockAction;
     case Ctl::NavigatorAction:
         return m_ui.navigatorAction;
+    case Ctl::CopyAction:
+        return m_ui.copyAction;
+    case Ctl::CutAction:
+        return m_ui.cutAction;
+    case Ctl::PasteAction:
+        return m_ui.pasteAction;
+    case Ctl::DuplicateAction:
+        return m_ui.duplicateAction;
+    case Ctl::SnapAction:
+        return m_ui.snapAction;
     default:
         return nullptr;
     }
@@ -84,6 +97,11 @@ QAction *MainWindow::actionOf(Ctl control) const
 
 void MainWindow::setEnabled(Ctl control, bool enabled)
 {
+    if (control == Ctl::AlignActions || control == Ctl::DistributeActions) {
+        for (QAction *a : control == Ctl::AlignActions ? m_ui.alignActions : m_ui.distributeActions)
+            a->setEnabled(enabled);
+        return;
+    }
     if (QWidget *w = widgetOf(control))
         w->setEnabled(enabled);
     else if (QAction *a = actionOf(control))
@@ -299,6 +317,33 @@ bool MainWindow::runNewSheetDialog(int &width, int &height)
 void MainWindow::copyImageToClipboard(const QImage &image)
 {
     QGuiApplication::clipboard()->setImage(image);
+}
+
+void MainWindow::setClipboardScheme(const QByteArray &scheme, const QString &text,
+                                    std::function<QImage()> picture)
+{
+    QGuiApplication::clipboard()->setMimeData(new SchemeMimeData(scheme, text, std::move(picture)));
+}
+
+QString MainWindow::clipboardSchemeText() const
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return {};
+    if (data->hasFormat(SchemeMimeData::kSchemeType)) {
+        TextList lines;
+        lines.setFromBytes(data->data(SchemeMimeData::kSchemeType));
+        return lines.items().join(QStringLiteral("\r\n"));
+    }
+    return data->hasText() ? data->text() : QString();
+}
+
+std::optional<QPoint> MainWindow::pointerInDrawingArea() const
+{
+    const QPoint at = m_ui.drawingArea->mapFromGlobal(QCursor::pos());
+    if (!isActiveWindow() || !m_ui.drawingArea->rect().contains(at))
+        return std::nullopt;
+    return at;
 }
 
 void MainWindow::closeWindow()

@@ -94,6 +94,20 @@ void Editor::updateCommandStates()
     for (Ctl c : {Ctl::ReverseLineButton, Ctl::ReverseLineAction, Ctl::ReverseLineItem})
         m_ui.setEnabled(c, editable && line);
     m_ui.setEnabled(Ctl::SelectAllAction, getCountElements());
+
+    // Copy takes the selected rectangles and points, also while locked; the others change the
+    // scheme. Align needs two elements of the multi-selection, Distribute three (counted no
+    // further than that).
+    int members = 0;
+    for (int i = 0; i < m_multi.count() && members < 3; ++i)
+        members += !m_multi.item(i).isEmpty() && !m_multi.item(i).contains(QLatin1Char('-'));
+    const bool elements = members > 0 || m_sel.elementSelected();
+    m_ui.setEnabled(Ctl::CopyAction, elements);
+    for (Ctl c : {Ctl::CutAction, Ctl::DuplicateAction})
+        m_ui.setEnabled(c, editable && elements);
+    m_ui.setEnabled(Ctl::PasteAction, editable);
+    m_ui.setEnabled(Ctl::AlignActions, editable && members >= 2);
+    m_ui.setEnabled(Ctl::DistributeActions, editable && members >= 3);
 }
 
 void Editor::SetStateLine()

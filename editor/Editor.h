@@ -3,9 +3,11 @@
 #include "editor/Document.h"
 #include "editor/EditorTypes.h"
 #include "editor/EditorUi.h"
+#include "editor/ElementFinder.h"
 #include "editor/Gesture.h"
 #include "editor/Selection.h"
 #include "editor/Viewport.h"
+#include "render/ItemExtents.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/ImagePyramid.h"
 #include "toolkit/ShiftState.h"
@@ -13,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QSet>
 #include <QString>
 
 #include <exception>
@@ -139,6 +142,32 @@ public:
     void zoomActualSize();
     void zoomToFit();
 
+    // --- Many elements ---
+    // Copy: the selected rectangles and points (the single selection, or every member of the
+    // multi-selection) with the lines between them, to the clipboard; also while locked.
+    void copySelection();
+    // Cut: Copy, then Delete.
+    void cutSelection();
+    // Paste: the clipboard's scheme as new elements and lines, named afresh, centred under the
+    // pointer over the drawing area or 10 pixels right of and below where it was copied; the
+    // pasted elements become the selection. Anything else on the clipboard changes nothing.
+    void paste();
+    // Duplicate: Copy and Paste 10 pixels right and below, without the clipboard.
+    void duplicateSelection();
+    // Find: selects the first element whose caption or name holds the text and shows it in the
+    // middle of the view; returns the number of matches.
+    int findText(const QString &text);
+    // The next (forward) or previous match.
+    void findNext(bool forward);
+    const ElementFinder &finder() const { return m_finder; }
+    // Align and distribute the boxes of the multi-selection's rectangles and points.
+    enum class Alignment { Left, Centre, Right, Top, Middle, Bottom, Horizontal, Vertical };
+    void align(Alignment how);
+    // Snap to Grid: new, dropped and pasted centres go to the nearest dot of the grid.
+    void setSnapToGrid(bool on) { m_snapToGrid = on; }
+    bool snapToGrid() const { return m_snapToGrid; }
+    static constexpr int kGridStep = 15;
+
 private:
     friend struct EditorTestAccess;
 
@@ -151,6 +180,23 @@ private:
     void showOverlay();
     // Notes areas of the overlay image changed by copying them back from the sheet.
     void noteOverlayChange(const DamageLog &copied);
+    // Makes a row the single selection, as a click on it does (the hit test's last step).
+    void selectRow(int row, const StringGrid &table);
+    // The same, with the overlay, the toolbar and the commands brought up to date.
+    void selectElementRow(int row, const StringGrid &table);
+    // The names of the selected rectangles and points.
+    QSet<QString> selectedElementNames() const;
+    // Adds a clip as new rows, moved by (dx, dy), as one undo step, and selects it.
+    void addClip(const ElementTables &clip, qint64 dx, qint64 dy, const QString &stepName);
+    // The box an element's drawing covers, caption included.
+    PixelBox elementExtent(int row, const StringGrid &table) const;
+    // The nearest dot of the grid, while Snap to Grid is on.
+    QPoint snapped(QPoint centre) const;
+    // Ctrl+drag from empty sheet: the dotted box, and the selection at the release.
+    void drawSelectionBox(int X, int Y);
+    void selectInBox(int X, int Y, bool adding);
+    // Shows a sheet point in the middle of the drawing area.
+    void centreOn(int X, int Y);
 
     // Deletes a row with its lines and drops the selection (DeleteElementModel).
     void DeleteElementModel(int row, const StringGrid &table);
@@ -198,6 +244,8 @@ private:
     ImagePyramid m_reduced;
     DamageLog m_reducedDamage{&m_overlayImage};
 
+    ElementFinder m_finder;
+    bool m_snapToGrid = false;
     std::exception_ptr m_stepFailure;        // a redraw failure of the last undo or redo
     bool m_gridOnOverlay = false;            // the overlay holds grid dots that no damage log recorded
     const StringGrid *m_lastTable = nullptr; // ChangePropSelection's table last used

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QSize>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 // The controls of the main window that the editing logic reads and drives.
 enum class Ctl {
@@ -35,6 +39,14 @@ enum class Ctl {
     SelectAllAction,
     LockAction,
     NavigatorAction,
+    // working with many elements
+    CopyAction,
+    CutAction,
+    PasteAction,
+    DuplicateAction,
+    SnapAction,        // checked while Snap to Grid is on
+    AlignActions,      // the six alignments (two or more elements)
+    DistributeActions, // the two distributions (three or more)
 };
 
 enum class SaveAnswer { Yes, No, Cancel };
@@ -94,6 +106,14 @@ public:
     // Shows the new-sheet dialog; true with the chosen size unless cancelled.
     virtual bool runNewSheetDialog(int &width, int &height) = 0;
     virtual void copyImageToClipboard(const QImage &image) = 0;
+    // Puts a part of a scheme on the clipboard: its file's bytes, the same as text, and a
+    // picture that is made only when another program asks for it.
+    virtual void setClipboardScheme(const QByteArray &scheme, const QString &text,
+                                    std::function<QImage()> picture) = 0;
+    // The text of a scheme on the clipboard (this program's own, or plain text), or empty.
+    virtual QString clipboardSchemeText() const = 0;
+    // The pointer's place in the drawing area while it is over it.
+    virtual std::optional<QPoint> pointerInDrawingArea() const = 0;
     // Asks the window to close (through its close query).
     virtual void closeWindow() = 0;
 };

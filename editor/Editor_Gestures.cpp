@@ -6,6 +6,9 @@
 #include "render/ElementDrawing.h"
 #include "toolkit/IntText.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Text of a coordinate sum, as the coordinate boxes show it.
@@ -50,6 +53,9 @@ void Editor::sheetMove(ShiftState shift, int vx, int vy)
             showOverlay();
         }
 
+        if (m_gesture.boxing && m_gesture.mouseHeld)
+            drawSelectionBox(X, Y);
+
         // A drag starts once the pointer moved 2 view pixels, at any scale.
         m_gesture.dragDistX = clampToInt(absDiff(m_gesture.mouseDownViewX, vx));
         m_gesture.dragDistY = clampToInt(absDiff(m_gesture.mouseDownViewY, vy));
@@ -86,6 +92,12 @@ void Editor::sheetMove(ShiftState shift, int vx, int vy)
 void Editor::sheetRelease(MouseButton button, ShiftState shift, int vx, int vy)
 {
     const int X = sheetX(vx), Y = sheetY(vy);
+    if (!locked() && m_gesture.boxing) {
+        m_gesture.boxing = false;
+        m_gesture.mouseHeld = false;
+        selectInBox(X, Y, shift & ssShift);
+        return;
+    }
     if (!locked()) {
         m_gesture.dragDistX = clampToInt(absDiff(m_gesture.mouseDownViewX, vx));
         m_gesture.dragDistY = clampToInt(absDiff(m_gesture.mouseDownViewY, vy));
@@ -98,8 +110,11 @@ void Editor::sheetRelease(MouseButton button, ShiftState shift, int vx, int vy)
             if (rowInUse(table, r)) {
                 // A rectangle keeps its grab offset; a point is centred on the pointer.
                 const bool rect = m_sel.kind == ElementKind::Rectangle;
-                const int newX = clampToInt(rect ? qint64(X) + m_gesture.grabOffsetX : X);
-                const int newY = clampToInt(rect ? qint64(Y) + m_gesture.grabOffsetY : Y);
+                QPoint drop(clampToInt(rect ? qint64(X) + m_gesture.grabOffsetX : X),
+                            clampToInt(rect ? qint64(Y) + m_gesture.grabOffsetY : Y));
+                if (!(shift & ssAlt))
+                    drop = snapped(drop); // Alt places freely
+                const int newX = drop.x(), newY = drop.y();
                 const qint64 dx = qint64(m_sel.foundX) - newX;
                 const qint64 dy = qint64(m_sel.foundY) - newY;
                 const Document::Step step(m_doc, tr("Move"));
@@ -149,4 +164,57 @@ void Editor::ChangeCoordObj(qint64 dx, qint64 dy)
         m_doc.setCell(table, ColX, row, QString::number(clampToInt(x - dx)));
         m_doc.setCell(table, ColY, row, QString::number(clampToInt(y - dy)));
     }
+}
+
+QPoint Editor::snapped(QPoint centre) const
+{
+    if (!m_snapToGrid)
+        return centre;
+    // The grid's dots: columns at kGridStep, 2 kGridStep, ...; rows at 0, kGridStep, ...
+    const auto nearest = [](int v) {
+        return clampToInt(qint64(std::floor(double(v) / kGridStep + 0.5)) * kGridStep);
+    };
+    return {std::max(kGridStep, nearest(centre.x())), std::max(0, nearest(centre.y()))};
+}
+
+void Editor::drawSelectionBox(int X, int Y)
+{
+    refreshOverlay();
+    m_overlay.setPenColor(clBlack);
+    m_overlay.setPenStyle(PenStyle::Dot);
+    const int x0 = m_gesture.mouseDownX, y0 = m_gesture.mouseDownY;
+    m_overlay.MoveTo(x0, y0);
+    m_overlay.LineTo(X, y0);
+    m_overlay.LineTo(X, Y);
+    m_overlay.LineTo(x0, Y);
+    m_overlay.LineTo(x0, y0);
+    showOverlay();
+}
+
+void Editor::selectInBox(int X, int Y, bool adding)
+{
+    const PixelBox box{std::min<Coord>(X, m_gesture.mouseDownX), std::min<Coord>(Y, m_gesture.mouseDownY),
+                       std::max<Coord>(X, m_gesture.mouseDownX) + 1,
+                       std::max<Coord>(Y, m_gesture.mouseDownY) + 1};
+    QStringList names = adding ? m_multi.items() : QStringList();
+    const StringGrid *lastTable = nullptr;
+    int lastRow = -1;
+    for (const StringGrid *table : {&m_doc.rectangles(), &m_doc.points()})
+        for (int r = 1; r < table->RowCount(); ++r) {
+            if (!rowInUse(*table, r) || !tryStrToInt(table->Cells(ColX, r)) ||
+                !tryStrToInt(table->Cells(ColY, r)))
+                continue;
+            const PixelBox e = elementExtent(r, *table);
+            if (e.l < box.l || e.t < box.t || e.r > box.r || e.b > box.b)
+                continue;
+            if (!names.contains(table->Cells(ColName, r)))
+                names << table->Cells(ColName, r);
+            lastTable = table;
+            lastRow = r;
+        }
+    m_multi.setItems(names);
+    if (lastTable)
+        selectElementRow(lastRow, *lastTable);
+    updateCommandStates();
+    UpdateImageModel();
 }

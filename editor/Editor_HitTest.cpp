@@ -117,7 +117,11 @@ void Editor::GetRecHPE_on_Coord(int X, int Y, const StringGrid &table)
     }
     if (row == -1)
         return;
+    selectRow(row, table);
+}
 
+void Editor::selectRow(int row, const StringGrid &table)
+{
     m_sel.foundName = table.Cells(ColName, row).left(kMaxFoundText);
     m_sel.foundX = StrToInt(table.Cells(ColX, row));
     m_sel.foundY = StrToInt(table.Cells(ColY, row));
@@ -140,6 +144,26 @@ void Editor::GetRecHPE_on_Coord(int X, int Y, const StringGrid &table)
     ShowProperties(row, table);
     m_sel.selX = m_sel.foundX;
     m_sel.selY = m_sel.foundY;
+}
+
+void Editor::selectElementRow(int row, const StringGrid &table)
+{
+    m_sel.selX2 = m_sel.selY2 = -1;
+    selectRow(row, table);
+    refreshOverlay();
+    updateCommandStates();
+    SetStateLine();
+}
+
+PixelBox Editor::elementExtent(int row, const StringGrid &table) const
+{
+    Canvas measure = m_doc.sheet().canvas();
+    measure.setFontName(captionFontName());
+    measure.setFontSize(kCaptionPixelSize);
+    const QSize text = measure.TextExtent(table.Cells(ColCaption, row));
+    const ElementKind kind = &table == &m_doc.rectangles() ? ElementKind::Rectangle : ElementKind::Point;
+    return elementBox(kind, StrToInt(table.Cells(ColX, row)), StrToInt(table.Cells(ColY, row)), text.width(),
+                      text.height(), 0);
 }
 
 int Editor::GetNumRowRect(int X, int Y, const StringGrid &table)

@@ -7,8 +7,10 @@
 #include "render/ElementDrawing.h"
 #include "toolkit/ColorText.h"
 
-void Editor::createElement(ElementKind kind, int X, int Y)
+void Editor::createElement(ElementKind kind, int atX, int atY)
 {
+    const QPoint at = snapped(QPoint(atX, atY));
+    const int X = at.x(), Y = at.y();
     const bool rect = kind == ElementKind::Rectangle;
     const QString prefix = rect ? QStringLiteral("R") : QStringLiteral("P");
     const StringGrid &table = rect ? m_doc.rectangles() : m_doc.points();
@@ -117,7 +119,7 @@ void Editor::selectTool(Tool tool)
     UpdateImageModel();
 }
 
-void Editor::sheetPress(MouseButton button, ShiftState, int vx, int vy)
+void Editor::sheetPress(MouseButton button, ShiftState shift, int vx, int vy)
 {
     const int X = sheetX(vx), Y = sheetY(vy);
     m_view.panAnchorX = vx;
@@ -127,13 +129,23 @@ void Editor::sheetPress(MouseButton button, ShiftState, int vx, int vy)
         m_gesture.mouseDownY = Y;
         m_gesture.mouseDownViewX = vx;
         m_gesture.mouseDownViewY = vy;
+        m_gesture.boxing = false;
         m_gesture.mouseHeld = true;
         m_distances.clear();
 
         switch (m_gesture.tool) {
         case Tool::Cursor:
-            if (button == mbLeft)
+            if (button == mbLeft) {
+                const QStringList before = m_multi.items();
                 Find_and_Select(X, Y);
+                // Ctrl on empty sheet starts a selection box; with Shift too it adds to the
+                // multi-selection, which the press on nothing would have emptied.
+                if ((shift & ssCtrl) && m_sel.kind == ElementKind::None) {
+                    m_gesture.boxing = true;
+                    if (shift & ssShift)
+                        m_multi.setItems(before);
+                }
+            }
             break;
         case Tool::Rectangle:
             createElement(ElementKind::Rectangle, X, Y);

@@ -15,4 +15,5 @@ struct Gesture {
     int mouseDownViewX = 0, mouseDownViewY = 0; // view pixel of the press
     int dragDistX = 0, dragDistY = 0;
     int grabOffsetX = 0, grabOffsetY = 0;
+    bool boxing = false; // a Ctrl+drag draws a selection box from the press
 };

@@ -6,18 +6,13 @@
 
 #include <algorithm>
 
-int GetNumberElement(const QString &prefix, const StringGrid &table)
+QSet<qint64> takenElementNumbers(const QString &prefix, const StringGrid &table)
 {
-    // The names taken: numbers n with prefix+n equal to a row name without regard to case.
-    // The smallest free number among 1..count+1 is the smallest number not taken; a set gives it
-    // in linear time.
     QSet<qint64> taken;
-    int count = 0;
     for (int r = 1; r < table.RowCount(); ++r) {
         const QString &name = table.Cells(ColName, r);
         if (name.isEmpty())
             continue;
-        ++count;
         if (name.size() <= prefix.size() || !name.startsWith(prefix, Qt::CaseInsensitive))
             continue;
         const QStringView digits = QStringView(name).mid(prefix.size());
@@ -36,12 +31,16 @@ int GetNumberElement(const QString &prefix, const StringGrid &table)
         if (ok)
             taken.insert(n);
     }
+    return taken;
+}
+
+int GetNumberElement(const QString &prefix, const StringGrid &table)
+{
+    // The smallest number not taken; a set gives it in linear time.
+    const QSet<qint64> taken = takenElementNumbers(prefix, table);
     int number = 1;
-    for (int i = 0; i < count; ++i) {
-        if (!taken.contains(number))
-            break;
+    while (taken.contains(number))
         ++number;
-    }
     return number;
 }
 
@@ -104,7 +103,6 @@ bool get_bLine_islife(const ElementTables &tables, QString first, const QString 
     return found;
 }
 
-
 bool isDataRow(const StringGrid &table, int row)
 {
     return row >= 1 && row <= table.RowCount() - 2;
@@ -116,4 +114,3 @@ void ClearSelectedTable(StringGrid &table)
     table.setRowCount(std::min(table.RowCount(), 1));
     table.setRowCount(2);
 }
-

@@ -3,6 +3,7 @@
 #include "model/ElementTables.h"
 
 #include <QPoint>
+#include <QSet>
 
 // Operations on the element tables that need no window.
 
@@ -10,6 +11,8 @@
 // prefix+n (compared without regard to case) names no in-use row of the table. Linear in the
 // table size.
 int GetNumberElement(const QString &prefix, const StringGrid &table);
+// The numbers n with prefix+n naming a row of the table (compared without regard to case).
+QSet<qint64> takenElementNumbers(const QString &prefix, const StringGrid &table);
 
 // The row of an element by name (GetRowObjByName): the first row of the element's table whose
 // name equals name exactly, or -1.
@@ -32,4 +35,3 @@ bool isDataRow(const StringGrid &table, int row);
 
 // Empties a table (ClearSelectedTable): every data row goes and RowCount becomes 2.
 void ClearSelectedTable(StringGrid &table);
-

@@ -92,5 +92,19 @@ public:
         return onNewSheet(w, h);
     }
     void copyImageToClipboard(const QImage &image) override { clipboard = image; }
+    // The clipboard's scheme (bytes, text and picture maker) and the pointer over the area.
+    QByteArray clipScheme;
+    QString clipText;
+    std::function<QImage()> clipPicture;
+    std::optional<QPoint> pointer;
+    void setClipboardScheme(const QByteArray &scheme, const QString &text,
+                            std::function<QImage()> picture) override
+    {
+        clipScheme = scheme;
+        clipText = text;
+        clipPicture = std::move(picture);
+    }
+    QString clipboardSchemeText() const override { return clipText; }
+    std::optional<QPoint> pointerInDrawingArea() const override { return pointer; }
     void closeWindow() override { closeRequested = true; }
 };

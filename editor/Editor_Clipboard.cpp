@@ -1,0 +1,138 @@
+// Copy, Cut, Paste and Duplicate of rectangles and points with the lines between them.
+#include "editor/CoordMath.h"
+#include "editor/Editor.h"
+#include "editor/SchemeClip.h"
+
+#include "model/SchemeFile.h"
+#include "model/TableOps.h"
+#include "render/ElementDrawing.h"
+#include "render/SceneRedraw.h"
+#include "toolkit/CaptionFont.h"
+#include "toolkit/SheetImage.h"
+
+namespace {
+
+constexpr int kNearby = 10; // pixels right and below for Duplicate, and Paste away from the pointer
+
+} // namespace
+
+QSet<QString> Editor::selectedElementNames() const
+{
+    QSet<QString> names;
+    const auto addElement = [&](const QString &name) {
+        if (!name.isEmpty() && !name.contains(QLatin1Char('-')))
+            names.insert(name);
+    };
+    if (m_multi.count() >= 2) {
+        for (const QString &name : m_multi.items())
+            addElement(name);
+    } else if (m_sel.elementSelected()) {
+        addElement(m_sel.foundName);
+    } else if (m_multi.count() == 1) {
+        addElement(m_multi.item(0));
+    }
+    return names;
+}
+
+void Editor::copySelection()
+{
+    const QSet<QString> names = selectedElementNames();
+    if (names.isEmpty())
+        return;
+    const ElementTables clip = clipOf(m_doc.tables(), names);
+    const int width = m_doc.sheet().width(), height = m_doc.sheet().height();
+    const QByteArray bytes = schemeBytes(width, height, clip, false);
+    TextList lines;
+    lines.setFromBytes(bytes);
+    const QString text = lines.items().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    // The picture: the clip drawn as the sheet draws it, cut to the elements' boxes.
+    std::vector<PixelBox> boxes;
+    for (const StringGrid *table : {&clip.HGrid, &clip.PGrid})
+        for (int r = 1; r < table->RowCount() - 1; ++r) {
+            const int row = GetRowObjByName(m_doc.tables(), table->Cells(ColName, r));
+            if (row >= 0)
+                boxes.push_back(elementExtent(row, m_doc.tables().tableForName(table->Cells(ColName, r))));
+        }
+    PixelBox box;
+    for (const PixelBox &b : boxes)
+        box = box.empty() ? b : box.united(b);
+    box = box.clipped({0, 0, width, height});
+    m_ui.setClipboardScheme(bytes, text, [tables = ElementTables(clip), width, height, box]() mutable {
+        QImage sheet = newSheetImage(width, height);
+        if (sheet.isNull() || box.empty())
+            return QImage();
+        Canvas canvas(&sheet);
+        ::UpdateImageModel(tables, canvas, TextList());
+        return sheet.copy(QRect(int(box.l), int(box.t), int(box.r - box.l), int(box.b - box.t)));
+    });
+}
+
+void Editor::cutSelection()
+{
+    if (locked() || selectedElementNames().isEmpty())
+        return;
+    const Document::Step step(m_doc, tr("Cut"));
+    copySelection();
+    deleteSelection();
+}
+
+void Editor::paste()
+{
+    if (locked())
+        return;
+    const std::optional<SchemeReadResult> read = readClip(m_ui.clipboardSchemeText());
+    if (!read)
+        return;
+    const QPoint centre = clipCentre(read->tables);
+    qint64 dx = kNearby, dy = kNearby;
+    if (const std::optional<QPoint> pointer = m_ui.pointerInDrawingArea()) {
+        dx = m_view.scale.toSheet(qint64(pointer->x()) - m_view.sheetLeft) - centre.x();
+        dy = m_view.scale.toSheet(qint64(pointer->y()) - m_view.sheetTop) - centre.y();
+        if (dx == 0 && dy == 0)
+            dx = dy = kNearby; // never exactly on top of the original
+    }
+    addClip(read->tables, dx, dy, tr("Paste"));
+}
+
+void Editor::duplicateSelection()
+{
+    const QSet<QString> names = selectedElementNames();
+    if (locked() || names.isEmpty())
+        return;
+    addClip(clipOf(m_doc.tables(), names), kNearby, kNearby, tr("Duplicate"));
+}
+
+void Editor::addClip(const ElementTables &clip, qint64 dx, qint64 dy, const QString &stepName)
+{
+    if (m_snapToGrid) {
+        const QPoint centre = clipCentre(clip);
+        const QPoint to = snapped(QPoint(clampToInt(centre.x() + dx), clampToInt(centre.y() + dy)));
+        dx = qint64(to.x()) - centre.x();
+        dy = qint64(to.y()) - centre.y();
+    }
+    const ElementTables ready = renamedClip(clip, m_doc.tables(), dx, dy);
+    const Document::Step step(m_doc, stepName);
+    QStringList names;
+    const StringGrid *lastTable = nullptr;
+    int lastRow = -1;
+    for (TableId id : {TableId::Rectangles, TableId::Points}) {
+        const StringGrid &from = ready.table(id);
+        const StringGrid &to = m_doc.tables().table(id);
+        for (int r = 1; r < from.RowCount() - 1; ++r) {
+            lastRow = m_doc.appendRow(to, from.rowCells(r));
+            lastTable = &to;
+            names << from.Cells(ColName, r);
+        }
+    }
+    for (int r = 1; r < ready.EGrid.RowCount() - 1; ++r)
+        m_doc.appendRow(m_doc.lines(), ready.EGrid.rowCells(r));
+    if (!lastTable)
+        return;
+    // One element is the single selection; several the multi-selection too, the last of them
+    // selected as Shift+clicks would leave it.
+    m_multi.clear();
+    if (names.size() >= 2)
+        m_multi.setItems(names);
+    UpdateImageModel();
+    selectElementRow(lastRow, *lastTable);
+}

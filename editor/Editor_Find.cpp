@@ -1,0 +1,39 @@
+// Find: elements by caption or name, shown in the middle of the view.
+#include "editor/CoordMath.h"
+#include "editor/Editor.h"
+
+#include "toolkit/IntText.h"
+
+int Editor::findText(const QString &text)
+{
+    m_finder.search(m_doc.tables(), m_doc.revision(), text);
+    findNext(true);
+    return m_finder.count();
+}
+
+void Editor::findNext(bool forward)
+{
+    const std::optional<ElementFinder::Found> found = m_finder.step(forward);
+    if (!found)
+        return;
+    const StringGrid &table = m_doc.tables().table(found->table);
+    if (!rowInUse(table, found->row))
+        return;
+    m_multi.clear();
+    selectElementRow(found->row, table);
+    UpdateImageModel();
+    if (const auto x = tryStrToInt(table.Cells(ColX, found->row)),
+        y = tryStrToInt(table.Cells(ColY, found->row));
+        x && y)
+        centreOn(*x, *y);
+}
+
+void Editor::centreOn(int X, int Y)
+{
+    const QSize client = m_ui.drawingAreaClientSize();
+    m_view.sheetLeft = clampToInt(client.width() / 2 - m_view.scale.toView(X));
+    m_view.sheetTop = clampToInt(client.height() / 2 - m_view.scale.toView(Y));
+    clampSheetPosition();
+    m_ui.sheetGeometryChanged();
+    m_ui.navigateView(false, true);
+}

@@ -1,0 +1,66 @@
+#include "editor/ElementFinder.h"
+
+#include "toolkit/IntText.h"
+
+#include <algorithm>
+#include <limits>
+
+void ElementFinder::order(const ElementTables &tables)
+{
+    struct Keyed {
+        qint64 y, x;
+        Found found;
+    };
+    std::vector<Keyed> keyed;
+    for (TableId id : {TableId::Rectangles, TableId::Points}) {
+        const StringGrid &t = tables.table(id);
+        for (int r = 1; r < t.RowCount(); ++r) {
+            if (!rowInUse(t, r))
+                continue;
+            // A cell that is not a number sorts last.
+            const qint64 never = std::numeric_limits<qint64>::max();
+            keyed.push_back({tryStrToInt(t.Cells(ColY, r)).value_or(never),
+                             tryStrToInt(t.Cells(ColX, r)).value_or(never),
+                             {id, r}});
+        }
+    }
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const Keyed &a, const Keyed &b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+    m_reading.clear();
+    m_reading.reserve(keyed.size());
+    for (const Keyed &k : keyed)
+        m_reading.push_back(k.found);
+}
+
+void ElementFinder::search(const ElementTables &tables, quint64 revision, const QString &text)
+{
+    if (revision != m_revision) {
+        order(tables);
+        m_revision = revision;
+    }
+    m_matches.clear();
+    m_current = -1;
+    if (text.isEmpty())
+        return;
+    for (const Found &f : m_reading) {
+        const StringGrid &t = tables.table(f.table);
+        if (t.Cells(ColCaption, f.row).contains(text, Qt::CaseInsensitive) ||
+            t.Cells(ColName, f.row).contains(text, Qt::CaseInsensitive))
+            m_matches.push_back(f);
+    }
+}
+
+std::optional<ElementFinder::Found> ElementFinder::step(bool forward)
+{
+    if (m_matches.empty())
+        return std::nullopt;
+    const int n = count();
+    m_current = m_current < 0 ? (forward ? 0 : n - 1) : (m_current + (forward ? 1 : n - 1)) % n;
+    return m_matches[size_t(m_current)];
+}
+
+std::optional<ElementFinder::Found> ElementFinder::first()
+{
+    m_current = -1;
+    return step(true);
+}
