@@ -22,6 +22,7 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QKeyEvent;
 class QSettings;
 class QToolButton;
 class SheetView;
@@ -149,6 +150,9 @@ private:
     // Whether Copy, Cut or Paste's keys act on the focused caption or coordinate edit: copying
     // and cutting when it has selected text, pasting when the clipboard holds no scheme.
     bool fieldTakesClipboardKey(QObject *watched, const QKeySequence &keys) const;
+    // Whether a key press is Copy's or Cut's or a modifier alone (which leave the caption's
+    // selection as it was made).
+    bool copyOrCut(const QKeyEvent *key, QEvent::Type type) const;
     // Find Next or Previous, and the bar's count.
     void findStep(bool forward);
     void setSnapToGrid(bool on);
@@ -182,4 +186,5 @@ private:
     bool m_menuPopped = false;
     int m_wheelZoom = 0; // a Ctrl+wheel turn short of a notch
     QSettings *m_settings = nullptr;
+    bool m_captionSelectedByProgram = false; // selected by a click on an element, not by the user
 };

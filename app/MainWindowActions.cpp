@@ -324,13 +324,26 @@ bool MainWindow::routeKeyPress(QLineEdit *edit, QKeyEvent *event)
     return true;
 }
 
+bool MainWindow::copyOrCut(const QKeyEvent *key, QEvent::Type type) const
+{
+    if (type != QEvent::KeyPress)
+        return false;
+    // A modifier alone starts a key combination.
+    if (key->key() == Qt::Key_Control || key->key() == Qt::Key_Shift || key->key() == Qt::Key_Alt ||
+        key->key() == Qt::Key_Meta)
+        return true;
+    const QKeySequence keys(key->keyCombination().toCombined() & ~int(Qt::KeypadModifier));
+    return keys == m_ui.copyAction->shortcut() || keys == m_ui.cutAction->shortcut();
+}
+
 bool MainWindow::fieldTakesClipboardKey(QObject *watched, const QKeySequence &keys) const
 {
     if (watched != m_ui.captionEdit && watched != m_ui.xEdit && watched != m_ui.yEdit)
         return false;
     const auto *edit = static_cast<const QLineEdit *>(watched);
+    // The caption's text that a click on an element selected is not the user's selection.
     if (keys == m_ui.copyAction->shortcut() || keys == m_ui.cutAction->shortcut())
-        return edit->hasSelectedText();
+        return edit->hasSelectedText() && !(edit == m_ui.captionEdit && m_captionSelectedByProgram);
     if (keys == m_ui.pasteAction->shortcut())
         return !readClip(clipboardSchemeText());
     return false;
@@ -379,6 +392,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         guard([&] { wheel(we->angleDelta(), we->modifiers(), we->position().toPoint()); });
         return true;
     }
+    // What the user does in the caption box makes its selection theirs.
+    if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) &&
+        watched == m_ui.captionEdit && !copyOrCut(static_cast<QKeyEvent *>(event), event->type()))
+        m_captionSelectedByProgram = false;
     if (event->type() == QEvent::KeyPress) {
         auto *ke = static_cast<QKeyEvent *>(event);
         const QKeySequence keys(ke->keyCombination().toCombined() & ~int(Qt::KeypadModifier));

@@ -191,6 +191,7 @@ void MainWindow::focusCaptionSelectAll()
         return;
     m_ui.captionEdit->setFocus(Qt::OtherFocusReason);
     m_ui.captionEdit->selectAll();
+    m_captionSelectedByProgram = true;
 }
 
 int MainWindow::colorIndex() const

@@ -36,8 +36,9 @@ struct ZoomRig {
     QImage frame()
     {
         view.setScale(e.viewport().scale, &e.reducedOverlay());
-        const QRect visible = QRect(-e.viewport().sheetLeft, -e.viewport().sheetTop, kArea.width(), kArea.height()) &
-                              QRect(0, 0, e.viewWidth(), e.viewHeight());
+        const QRect visible =
+            QRect(-e.viewport().sheetLeft, -e.viewport().sheetTop, kArea.width(), kArea.height()) &
+            QRect(0, 0, e.viewWidth(), e.viewHeight());
         return view.render(visible);
     }
 };
@@ -129,3 +130,73 @@ BENCHMARK(BM_ZoomStep)
 BENCHMARK(BM_PanFrame)->Arg(25)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FitSheet)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_KeyMoveAtScale)->Arg(100)->Arg(25)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// Waits for the mirror that a full redraw builds in the background, as the next change does.
+void settle(Editor &e)
+{
+    const StringGrid &points = e.doc().points();
+    e.doc().setCell(points, ColName, 1, points.Cells(ColName, 1));
+}
+
+// Copy of a select-all on the 10,000 + 10,000 scheme: the clip, its file bytes and its text (the
+// picture is made only when another program asks for it).
+void BM_CopySelectAll(benchmark::State &state)
+{
+    ZoomRig rig(10000);
+    rig.e.SelectAllObjects();
+    for (auto _ : state) {
+        rig.e.copySelection();
+        benchmark::DoNotOptimize(rig.ui.clipText.size());
+    }
+}
+
+// Paste of that copy (20,000 new rows), with its redraw, and its undo outside the timing.
+void BM_PasteSelectAll(benchmark::State &state)
+{
+    ZoomRig rig(10000);
+    rig.e.SelectAllObjects();
+    rig.e.copySelection();
+    settle(rig.e);
+    for (auto _ : state) {
+        rig.e.paste();
+        state.PauseTiming();
+        rig.e.undo();
+        settle(rig.e);
+        state.ResumeTiming();
+    }
+}
+
+// Paste of one element into the scheme, with its redraw.
+void BM_PasteOne(benchmark::State &state)
+{
+    ZoomRig rig(10000);
+    rig.e.Find_and_Select(StrToInt(rig.e.doc().points().Cells(ColX, 1)),
+                          StrToInt(rig.e.doc().points().Cells(ColY, 1)));
+    rig.e.copySelection();
+    for (auto _ : state) {
+        rig.e.paste();
+        state.PauseTiming();
+        rig.e.undo();
+        settle(rig.e);
+        state.ResumeTiming();
+    }
+}
+
+// One keystroke of Find on 100,000 + 100,000: the search, the selection and scrolling to it.
+void BM_FindKeystroke(benchmark::State &state)
+{
+    static ZoomRig rig(100000);
+    const QString texts[] = {QStringLiteral("Ta"), QStringLiteral("Task 9"), QStringLiteral("no such")};
+    size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rig.e.findText(texts[i++ % 3]));
+}
+
+} // namespace
+
+BENCHMARK(BM_CopySelectAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteSelectAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteOne)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindKeystroke)->Unit(benchmark::kMillisecond);

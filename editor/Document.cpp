@@ -125,6 +125,19 @@ int Document::appendRow(const StringGrid &table, const QStringList &cells)
     return r;
 }
 
+int Document::appendRows(const StringGrid &table, const std::vector<QStringList> &rows)
+{
+    // Following each new row in the drawn scheme's mirror costs more than building it anew
+    // after the full redraw that so many rows lead to anyway.
+    constexpr size_t kManyRows = 2000;
+    if (rows.size() >= kManyRows)
+        m_scene.invalidate();
+    int last = -1;
+    for (const QStringList &cells : rows)
+        last = appendRow(table, cells);
+    return last;
+}
+
 SchemeChange Document::removal(const StringGrid &grid, int row) const
 {
     SchemeChange c;

@@ -12,6 +12,7 @@
 #include <QUndoStack>
 
 #include <optional>
+#include <vector>
 
 // The scheme being edited: its three tables, the sheet, the lock, the file it belongs to, its
 // history of undo steps and whether it changed since it was last saved or opened.
@@ -48,6 +49,9 @@ public:
     void setCell(const StringGrid &table, int col, int row, const QString &text);
     // Puts a new element into the trailing row and adds a new trailing row; returns its row.
     int appendRow(const StringGrid &table, const QStringList &cells);
+    // The same for many rows of the tables at once (a paste); returns the row of the last.
+    // Past a few thousand rows the picture is drawn anew whole rather than row by row.
+    int appendRows(const StringGrid &table, const std::vector<QStringList> &rows);
     // Removes a data row (not the header or the trailing row); other rows (-1) do nothing.
     // Returns whether a row was removed.
     bool removeRow(const StringGrid &table, int row);

@@ -22,6 +22,10 @@
 
 struct EditorTestAccess;
 
+// The box a rectangle's or point's drawing covers, caption included, from its row's cells;
+// throws ConvertError on a position that is not a number.
+PixelBox drawnElementBox(ElementKind kind, const StringGrid &table, int row);
+
 // The scheme being edited with the whole editing state of the main window, and the operations
 // on them. Controls are reached only through EditorUi, so everything here runs without widgets.
 // Operations may throw AppError (a conversion error, a file that cannot be written); the window
@@ -188,6 +192,8 @@ private:
     QSet<QString> selectedElementNames() const;
     // Adds a clip as new rows, moved by (dx, dy), as one undo step, and selects it.
     void addClip(const ElementTables &clip, qint64 dx, qint64 dy, const QString &stepName);
+    // The picture of a clip as the sheet draws it, cut to its elements' boxes.
+    static QImage clipPicture(ElementTables &clip, int width, int height);
     // The box an element's drawing covers, caption included.
     PixelBox elementExtent(int row, const StringGrid &table) const;
     // The nearest dot of the grid, while Snap to Grid is on.

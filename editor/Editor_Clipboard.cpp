@@ -8,6 +8,7 @@
 #include "render/ElementDrawing.h"
 #include "render/SceneRedraw.h"
 #include "toolkit/CaptionFont.h"
+#include "toolkit/Errors.h"
 #include "toolkit/SheetImage.h"
 
 namespace {
@@ -45,26 +46,34 @@ void Editor::copySelection()
     TextList lines;
     lines.setFromBytes(bytes);
     const QString text = lines.items().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-    // The picture: the clip drawn as the sheet draws it, cut to the elements' boxes.
-    std::vector<PixelBox> boxes;
-    for (const StringGrid *table : {&clip.HGrid, &clip.PGrid})
-        for (int r = 1; r < table->RowCount() - 1; ++r) {
-            const int row = GetRowObjByName(m_doc.tables(), table->Cells(ColName, r));
-            if (row >= 0)
-                boxes.push_back(elementExtent(row, m_doc.tables().tableForName(table->Cells(ColName, r))));
+    // The picture, made when a program asks for it: the clip drawn as the sheet draws it, cut to
+    // the elements' boxes.
+    m_ui.setClipboardScheme(bytes, text, [tables = ElementTables(clip), width, height]() mutable {
+        try {
+            return clipPicture(tables, width, height);
+        } catch (const ConvertError &) {
+            return QImage(); // a cell that does not convert: no picture
         }
-    PixelBox box;
-    for (const PixelBox &b : boxes)
-        box = box.empty() ? b : box.united(b);
-    box = box.clipped({0, 0, width, height});
-    m_ui.setClipboardScheme(bytes, text, [tables = ElementTables(clip), width, height, box]() mutable {
-        QImage sheet = newSheetImage(width, height);
-        if (sheet.isNull() || box.empty())
-            return QImage();
-        Canvas canvas(&sheet);
-        ::UpdateImageModel(tables, canvas, TextList());
-        return sheet.copy(QRect(int(box.l), int(box.t), int(box.r - box.l), int(box.b - box.t)));
     });
+}
+
+QImage Editor::clipPicture(ElementTables &tables, int width, int height)
+{
+    PixelBox box;
+    for (ElementKind kind : {ElementKind::Rectangle, ElementKind::Point}) {
+        const StringGrid &t = kind == ElementKind::Rectangle ? tables.HGrid : tables.PGrid;
+        for (int r = 1; r < t.RowCount() - 1; ++r) {
+            const PixelBox b = drawnElementBox(kind, t, r);
+            box = box.empty() ? b : box.united(b);
+        }
+    }
+    box = box.clipped({0, 0, width, height});
+    QImage sheet = newSheetImage(width, height);
+    if (sheet.isNull() || box.empty())
+        return QImage();
+    Canvas canvas(&sheet);
+    ::UpdateImageModel(tables, canvas, TextList());
+    return sheet.copy(QRect(int(box.l), int(box.t), int(box.r - box.l), int(box.b - box.t)));
 }
 
 void Editor::cutSelection()
@@ -110,22 +119,21 @@ void Editor::addClip(const ElementTables &clip, qint64 dx, qint64 dy, const QStr
         dx = qint64(to.x()) - centre.x();
         dy = qint64(to.y()) - centre.y();
     }
-    const ElementTables ready = renamedClip(clip, m_doc.tables(), dx, dy);
+    const ClipRows ready = renamedClip(clip, m_doc.tables(), dx, dy);
     const Document::Step step(m_doc, stepName);
     QStringList names;
     const StringGrid *lastTable = nullptr;
     int lastRow = -1;
-    for (TableId id : {TableId::Rectangles, TableId::Points}) {
-        const StringGrid &from = ready.table(id);
-        const StringGrid &to = m_doc.tables().table(id);
-        for (int r = 1; r < from.RowCount() - 1; ++r) {
-            lastRow = m_doc.appendRow(to, from.rowCells(r));
-            lastTable = &to;
-            names << from.Cells(ColName, r);
-        }
+    for (const StringGrid *to : {&m_doc.rectangles(), &m_doc.points()}) {
+        const std::vector<QStringList> &rows = to == &m_doc.rectangles() ? ready.rectangles : ready.points;
+        if (rows.empty())
+            continue;
+        lastTable = to;
+        lastRow = m_doc.appendRows(*to, rows);
+        for (const QStringList &cells : rows)
+            names << cells[ColName];
     }
-    for (int r = 1; r < ready.EGrid.RowCount() - 1; ++r)
-        m_doc.appendRow(m_doc.lines(), ready.EGrid.rowCells(r));
+    m_doc.appendRows(m_doc.lines(), ready.lines);
     if (!lastTable)
         return;
     // One element is the single selection; several the multi-selection too, the last of them

@@ -19,9 +19,11 @@ void Editor::findNext(bool forward)
     const StringGrid &table = m_doc.tables().table(found->table);
     if (!rowInUse(table, found->row))
         return;
-    m_multi.clear();
+    if (m_multi.count() > 0) {
+        m_multi.clear();
+        UpdateImageModel(); // its members are no longer marked
+    }
     selectElementRow(found->row, table);
-    UpdateImageModel();
     if (const auto x = tryStrToInt(table.Cells(ColX, found->row)),
         y = tryStrToInt(table.Cells(ColY, found->row));
         x && y)

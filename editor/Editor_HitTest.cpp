@@ -157,11 +157,16 @@ void Editor::selectElementRow(int row, const StringGrid &table)
 
 PixelBox Editor::elementExtent(int row, const StringGrid &table) const
 {
-    Canvas measure = m_doc.sheet().canvas();
+    return drawnElementBox(&table == &m_doc.rectangles() ? ElementKind::Rectangle : ElementKind::Point, table,
+                           row);
+}
+
+PixelBox drawnElementBox(ElementKind kind, const StringGrid &table, int row)
+{
+    Canvas measure(nullptr);
     measure.setFontName(captionFontName());
     measure.setFontSize(kCaptionPixelSize);
     const QSize text = measure.TextExtent(table.Cells(ColCaption, row));
-    const ElementKind kind = &table == &m_doc.rectangles() ? ElementKind::Rectangle : ElementKind::Point;
     return elementBox(kind, StrToInt(table.Cells(ColX, row)), StrToInt(table.Cells(ColY, row)), text.width(),
                       text.height(), 0);
 }

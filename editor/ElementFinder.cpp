@@ -28,8 +28,18 @@ void ElementFinder::order(const ElementTables &tables)
                      [](const Keyed &a, const Keyed &b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
     m_reading.clear();
     m_reading.reserve(keyed.size());
-    for (const Keyed &k : keyed)
+    m_starts.clear();
+    m_starts.reserve(keyed.size());
+    m_folded.clear();
+    for (const Keyed &k : keyed) {
         m_reading.push_back(k.found);
+        m_starts.push_back(m_folded.size());
+        const StringGrid &t = tables.table(k.found.table);
+        m_folded += t.Cells(ColName, k.found.row).toCaseFolded();
+        m_folded += QLatin1Char('\n');
+        m_folded += t.Cells(ColCaption, k.found.row).toCaseFolded();
+        m_folded += QLatin1Char('\n');
+    }
 }
 
 void ElementFinder::search(const ElementTables &tables, quint64 revision, const QString &text)
@@ -40,13 +50,16 @@ void ElementFinder::search(const ElementTables &tables, quint64 revision, const 
     }
     m_matches.clear();
     m_current = -1;
-    if (text.isEmpty())
+    const QString wanted = text.toCaseFolded();
+    if (wanted.isEmpty() || wanted.contains(QLatin1Char('\n')))
         return;
-    for (const Found &f : m_reading) {
-        const StringGrid &t = tables.table(f.table);
-        if (t.Cells(ColCaption, f.row).contains(text, Qt::CaseInsensitive) ||
-            t.Cells(ColName, f.row).contains(text, Qt::CaseInsensitive))
-            m_matches.push_back(f);
+    for (qsizetype at = m_folded.indexOf(wanted); at >= 0;) {
+        const size_t i =
+            size_t(std::upper_bound(m_starts.begin(), m_starts.end(), at) - m_starts.begin()) - 1;
+        m_matches.push_back(m_reading[i]);
+        if (i + 1 == m_starts.size())
+            break;
+        at = m_folded.indexOf(wanted, m_starts[i + 1]);
     }
 }
 

@@ -30,6 +30,10 @@ private:
     void order(const ElementTables &tables);
 
     std::vector<Found> m_reading; // every element in reading order
+    // Their names and captions folded to one case, each followed by a line break, one element
+    // after another, and where each element starts: a search is one scan of one text.
+    QString m_folded;
+    std::vector<qsizetype> m_starts;
     quint64 m_revision = ~quint64(0);
     std::vector<Found> m_matches;
     int m_current = -1;

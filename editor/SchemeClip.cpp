@@ -5,7 +5,6 @@
 #include "toolkit/IntText.h"
 
 #include <QHash>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -68,8 +67,14 @@ std::optional<SchemeReadResult> readClip(const QString &text)
 {
     if (text.isEmpty())
         return std::nullopt;
+    // Lines end at CR LF, LF or a lone CR.
     TextList lines;
-    lines.items() = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    const QChar end = text.contains(QLatin1Char('\n')) ? QLatin1Char('\n') : QLatin1Char('\r');
+    for (QStringView line : QStringView(text).split(end)) {
+        if (end == QLatin1Char('\n') && line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        lines.add(line.toString());
+    }
     while (!lines.items().isEmpty() && lines.items().last().isEmpty())
         lines.items().removeLast();
     SchemeReadResult read = readScheme(lines);
@@ -97,24 +102,25 @@ QPoint clipCentre(const ElementTables &clip)
     return {clampToInt((left + right) / 2), clampToInt((top + bottom) / 2)};
 }
 
-ElementTables renamedClip(const ElementTables &clip, const ElementTables &into, qint64 dx, qint64 dy)
+ClipRows renamedClip(const ElementTables &clip, const ElementTables &into, qint64 dx, qint64 dy)
 {
-    ElementTables out;
+    ClipRows out;
     QHash<QString, QString> renamed;
     for (TableId id : {TableId::Rectangles, TableId::Points}) {
         const StringGrid &table = clip.table(id);
         NewNames names(id == TableId::Rectangles ? QStringLiteral("R") : QStringLiteral("P"), into.table(id));
-        StringGrid &to = out.table(id);
+        std::vector<QStringList> &to = id == TableId::Rectangles ? out.rectangles : out.points;
+        to.reserve(size_t(std::max(0, table.RowCount() - 2)));
         for (int r = 1; r < table.RowCount(); ++r) {
             if (!rowInUse(table, r) || renamed.contains(table.Cells(ColName, r)))
                 continue;
-            copyRow(table, r, to);
-            const int row = to.RowCount() - 2;
+            QStringList cells = table.rowCells(r);
             const QString name = names.next();
-            renamed.insert(table.Cells(ColName, r), name);
-            to.setCell(ColName, row, name);
-            to.setCell(ColX, row, IntToStr(clampToInt(StrToInt(table.Cells(ColX, r)) + dx)));
-            to.setCell(ColY, row, IntToStr(clampToInt(StrToInt(table.Cells(ColY, r)) + dy)));
+            renamed.insert(cells[ColName], name);
+            cells[ColName] = name;
+            cells[ColX] = IntToStr(clampToInt(StrToInt(cells[ColX]) + dx));
+            cells[ColY] = IntToStr(clampToInt(StrToInt(cells[ColY]) + dy));
+            to.push_back(std::move(cells));
         }
     }
     QSet<QString> seen;
@@ -124,12 +130,13 @@ ElementTables renamedClip(const ElementTables &clip, const ElementTables &into, 
         if (!rowInUse(clip.EGrid, r) || dash <= 0)
             continue;
         const QString a = renamed.value(line.left(dash)), b = renamed.value(line.mid(dash + 1));
-        const QString name = a + QLatin1Char('-') + b;
+        QString name = a + QLatin1Char('-') + b;
         if (a.isEmpty() || b.isEmpty() || a == b || seen.contains(name))
             continue;
         seen.insert(name);
-        copyRow(clip.EGrid, r, out.EGrid);
-        out.EGrid.setCell(ColName, out.EGrid.RowCount() - 2, name);
+        QStringList cells = clip.EGrid.rowCells(r);
+        cells[ColName] = std::move(name);
+        out.lines.push_back(std::move(cells));
     }
     return out;
 }

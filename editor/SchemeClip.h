@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // A part of a scheme as Copy puts it on the clipboard and Paste and Duplicate add it: rectangles
 // and points with the lines between them, as a scheme of its own.
@@ -24,8 +25,11 @@ std::optional<SchemeReadResult> readClip(const QString &text);
 // not a number.
 QPoint clipCentre(const ElementTables &clip);
 
-// The clip made ready to be added to `into`: each element named afresh by the numbering of new
-// elements (the next free R and P numbers, after the names `into` holds), each line renamed after
-// its renamed ends (lines without both ends in the clip are left out), every element moved by
-// (dx, dy); captions, colours and line texts kept.
-ElementTables renamedClip(const ElementTables &clip, const ElementTables &into, qint64 dx, qint64 dy);
+// The clip made ready to be added to `into`, as the rows of each table: each element named afresh
+// by the numbering of new elements (the next free R and P numbers, after the names `into` holds),
+// each line renamed after its renamed ends (lines without both ends in the clip are left out),
+// every element moved by (dx, dy); captions, colours and line texts kept.
+struct ClipRows {
+    std::vector<QStringList> rectangles, points, lines;
+};
+ClipRows renamedClip(const ElementTables &clip, const ElementTables &into, qint64 dx, qint64 dy);

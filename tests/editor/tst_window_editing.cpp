@@ -8,8 +8,10 @@
 #include "model/TableOps.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -114,6 +116,23 @@ private slots:
             ctrl(Qt::Key_Z);
         ctrl(Qt::Key_Z);
         QCOMPARE(cell("P1", ColCaption), QStringLiteral("pt"));
+
+        // Ctrl+C copies the element after a click (the caption's text was selected for the
+        // user, not by them), the caption's text once the user selects some; Ctrl+V pastes
+        // elements while the clipboard holds a scheme.
+        clickSheet(300, 200);
+        ctrl(Qt::Key_C);
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasFormat("application/x-gravelink-scheme"));
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+        ctrl(Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("pt"));
+        ctrl(Qt::Key_V);
+        QCOMPARE(ed().doc().points().RowCount(), 3); // text pastes into the box
+        clickSheet(300, 200);
+        ctrl(Qt::Key_C);
+        ctrl(Qt::Key_V);
+        QCOMPARE(ed().doc().points().RowCount(), 4);
     }
 
     void keyboardMoves()
