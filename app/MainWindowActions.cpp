@@ -4,6 +4,7 @@
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
 #include "app/Panels.h"
+#include "app/PrintCommand.h"
 #include "editor/ExportCommand.h"
 #include "editor/SchemeClip.h"
 
@@ -79,6 +80,9 @@ void MainWindow::buildActions()
     m_ui.exportAction =
         makeAction("exportAction", tr("Export..."),
                    unlatched([this] { exportPicture(m_editor, m_documents.dialogFolder()); }));
+    m_ui.printAction = makeAction("printAction", tr("Print..."),
+                                  unlatched([this] { printScheme(m_editor, modal(), this); }));
+    m_ui.printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_ui.navigatorAction = makeAction("navigatorAction", tr("View navigator"), [&e] { e.toggleNavigator(); });
     m_ui.selectAllAction = makeAction("selectAllAction", tr("Select All"), [&e] { e.SelectAllObjects(); });
     m_ui.selectAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
@@ -208,6 +212,7 @@ void MainWindow::buildMenu()
     m_ui.saveBitmapItem->setIcon(QIcon(glyphPixmap(Glyph::SaveAs)));
     m_ui.exportItem = makeItem("exportItem", m_ui.exportAction);
     m_ui.exportItem->setIcon(QIcon(glyphPixmap(Glyph::SaveAs)));
+    m_ui.printItem = makeItem("printItem", m_ui.printAction);
     m_ui.popupMenu->addSeparator();
     m_ui.undoItem = makeItem("undoItem", m_ui.undoAction);
     m_ui.redoItem = makeItem("redoItem", m_ui.redoAction);

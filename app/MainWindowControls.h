@@ -78,6 +78,7 @@ struct MainWindowControls {
     QAction *selectAllAction = nullptr;
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
+    QAction *printAction = nullptr;
     QAction *copyAction = nullptr;
     QAction *cutAction = nullptr;
     QAction *pasteAction = nullptr;
@@ -110,6 +111,7 @@ struct MainWindowControls {
     QAction *reverseLineItem = nullptr;
     QAction *selectAllItem = nullptr;
     QAction *navigatorItem = nullptr;
+    QAction *printItem = nullptr;
     QAction *cutItem = nullptr;
     QAction *copyItem = nullptr;
     QAction *pasteItem = nullptr;

@@ -2,10 +2,16 @@
 
 #include "dialogs/NewSheetDialog.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRegularExpression>
+#include <QToolBar>
 
 namespace {
 
@@ -93,6 +99,32 @@ bool QtModalProvider::runNewSheetDialog(NewSheetDialog *dialog, int &width, int 
 void QtModalProvider::popupMenu(QMenu *menu, const QPoint &screenPos)
 {
     menu->exec(screenPos);
+}
+
+void QtModalProvider::printPreview(QWidget *parent, bool landscape,
+                                   const std::function<void(QPrinter &, PrintScale)> &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPrintPreviewDialog dialog(&printer, parent);
+    PrintScale scale = PrintScale::FitToPage;
+    // The scale, beside the preview's own controls.
+    if (auto *bar = dialog.findChild<QToolBar *>()) {
+        auto *choice = new QComboBox(bar);
+        choice->setObjectName(QStringLiteral("printScale"));
+        choice->addItem(QCoreApplication::translate("PrintCommand", "Fit to page"));
+        choice->addItem(QCoreApplication::translate("PrintCommand", "Actual size"));
+        bar->addSeparator();
+        bar->addWidget(choice);
+        QObject::connect(choice, &QComboBox::currentIndexChanged, &dialog, [&](int index) {
+            scale = index == 0 ? PrintScale::FitToPage : PrintScale::ActualSize;
+            if (auto *preview = dialog.findChild<QPrintPreviewWidget *>())
+                preview->updatePreview();
+        });
+    }
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter *target) { paint(*target, scale); });
+    dialog.exec();
 }
 
 QString qtFileFilter(const QString &filter)

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "editor/EditorUi.h"
+#include "render/ScenePrint.h"
 
 #include <QPoint>
 #include <QString>
 
+#include <functional>
+
 class NewSheetDialog;
 class QMenu;
+class QPrinter;
 class QWidget;
 
 // Everything that runs a nested modal loop: message boxes, file dialogs, the new-sheet dialog
@@ -31,6 +35,10 @@ public:
     virtual bool runNewSheetDialog(NewSheetDialog *dialog, int &width, int &height) = 0;
     // Shows the menu at the screen point; returns when it has closed.
     virtual void popupMenu(QMenu *menu, const QPoint &screenPos) = 0;
+    // The print preview (landscape pages first for a wide sheet) with a choice of scale and the
+    // print dialog; `paint` draws on the printer's pages at the scale chosen, as often as asked.
+    virtual void printPreview(QWidget *parent, bool landscape,
+                              const std::function<void(QPrinter &, PrintScale)> &paint) = 0;
 };
 
 // The real boxes and dialogs of the toolkit.
@@ -46,6 +54,8 @@ public:
                            const QString &startDir) override;
     bool runNewSheetDialog(NewSheetDialog *dialog, int &width, int &height) override;
     void popupMenu(QMenu *menu, const QPoint &screenPos) override;
+    void printPreview(QWidget *parent, bool landscape,
+                      const std::function<void(QPrinter &, PrintScale)> &paint) override;
 };
 
 // "Name (*.a)|*.a|Other (*.b;*.c)|*.b;*.c" to Qt's "Name (*.a);;Other (*.b *.c)".

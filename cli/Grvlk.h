@@ -11,6 +11,8 @@
 // and bitmap writing.
 //
 //   grvlk render IN.grvlk OUT.bmp|OUT.png|OUT.svg|OUT.svgz|OUT.pdf
+//   grvlk render -o DIR [--format FORMAT] IN.grvlk...
+//   grvlk render --format FORMAT IN.grvlk -
 //   grvlk check FILE...
 //   grvlk --help | --version
 
@@ -38,6 +40,14 @@ bool grvlkNeedsGui(const QStringList &arguments);
 // `early`, when valid, is the reading of `in` already under way.
 int renderCommand(const QString &in, const QString &out, QTextStream &err,
                   std::future<SchemeReadResult> *early = nullptr);
+
+struct PictureFormat;
+// `grvlk render -o DIR`: DIR/<name>.<suffix> for every input, on every core (one picture per core
+// at a time); one line per failed input on err.
+int renderBatch(const QStringList &inputs, const QString &folder, const PictureFormat &format,
+                QTextStream &err);
+// `grvlk render IN -`: the picture on the standard output.
+int renderToStdout(const QString &in, const PictureFormat &format, QTextStream &err);
 
 // Reads a scheme file; throws AppError when it cannot be read.
 SchemeReadResult readSchemeFile(const QString &path);

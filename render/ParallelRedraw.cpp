@@ -71,10 +71,21 @@ private:
 
 } // namespace
 
+namespace {
+
+thread_local int redrawThreadLimit = 0;
+
+} // namespace
+
 int redrawThreadCount()
 {
     static const int count = int(std::max(1u, std::thread::hardware_concurrency()));
-    return count;
+    return redrawThreadLimit > 0 ? std::min(count, redrawThreadLimit) : count;
+}
+
+void limitRedrawThreads(int threads)
+{
+    redrawThreadLimit = threads;
 }
 
 void runInParallel(int count, int threads, const std::function<void(int)> &task,

@@ -2,8 +2,11 @@
 
 #include <functional>
 
-// Threads a full redraw uses: one per core of the machine.
+// Threads a full redraw uses: one per core of the machine, or fewer on a thread that set a limit.
 int redrawThreadCount();
+// The most threads redraws started on the calling thread use (0: no limit): for work that runs
+// on every core already, one picture per thread.
+void limitRedrawThreads(int threads);
 
 // Calls task(i) once for every i in [0, count), on `threads` threads: the calling thread and
 // threads - 1 threads of a pool kept for the process. Each thread takes the next i not yet

@@ -2,6 +2,7 @@
 #include "editor/Editor.h"
 #include "editor/ExportCommand.h"
 #include "model/TableOps.h"
+#include "render/ScenePrint.h"
 #include "render/SceneRedraw.h"
 #include "support/FakeUi.h"
 #include "toolkit/Canvas.h"
@@ -11,6 +12,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -92,6 +96,40 @@ private slots:
             QCOMPARE(QImage::fromData(written).convertToFormat(QImage::Format_RGB32), expected);
             QVERIFY(expected != sheet); // the sheet shows the selection
         }
+    }
+
+    // Printing to a PDF printer: fitted on one page, or at 96 sheet pixels an inch over as many
+    // A4 pages as the sheet needs; the scheme stays as it was.
+    void prints_data()
+    {
+        QTest::addColumn<QSize>("sheet");
+        QTest::addColumn<bool>("fit");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("fitted") << QSize(1600, 1000) << true << 1;
+        QTest::newRow("actual size, 3 across") << QSize(1600, 1000) << false << 3;
+        QTest::newRow("actual size, 2 x 2") << QSize(1000, 1200) << false << 4;
+    }
+    void prints()
+    {
+        QFETCH(QSize, sheet);
+        QFETCH(bool, fit);
+        QFETCH(int, pages);
+        Rig r;
+        ElementTables tables = r.e.doc().tables();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(r.path("printed.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF());
+        QCOMPARE(printScheme(printer, tables, sheet.width(), sheet.height(),
+                             fit ? PrintScale::FitToPage : PrintScale::ActualSize),
+                 pages);
+        QProcess info;
+        info.start("pdfinfo", {r.path("printed.pdf")});
+        QVERIFY(info.waitForFinished());
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(text.contains(QRegularExpression(QString("Pages:\\s+%1\\n").arg(pages))), qPrintable(text));
+        QVERIFY2(text.contains("(A4)"), qPrintable(text));
     }
 
     // In the real save dialog a name typed without extension takes that of the chosen type.

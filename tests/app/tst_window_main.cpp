@@ -173,6 +173,7 @@ void TestMainWindow::menuItems()
         QStringLiteral("Copy Image"),
         QStringLiteral("Save as Bitmap"),
         QStringLiteral("Export..."),
+        QStringLiteral("Print...\tCtrl+P"),
         QStringLiteral("-"),
         QStringLiteral("Undo\tCtrl+Z"),
         QStringLiteral("Redo\tCtrl+Y"),

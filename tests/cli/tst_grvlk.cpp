@@ -1,9 +1,9 @@
-#include "support/TableEdits.h"
 #include "cli/Grvlk.h"
 #include "editor/DocumentCommands.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
 #include "support/EditorRig.h"
+#include "support/TableEdits.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,6 +88,7 @@ private slots:
     void renderFailuresLeaveNothing_data();
     void renderFailuresLeaveNothing();
     void binaryWithoutDisplay();
+    void batch();
 
 private:
     QTemporaryDir m_dir;
@@ -309,6 +310,34 @@ void TestGrvlk::binaryWithoutDisplay()
         QVERIFY2(err.startsWith("grvlk: ") && err.contains(f.message) && !err.contains("thread"),
                  qPrintable(err));
     }
+}
+
+// The batch form: every good input drawn as the single form draws it, one line per failed
+// input, status 1; the standard output form gives the same bytes.
+void TestGrvlk::batch()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("out"));
+    QVERIFY(QDir(dir.path()).mkpath("other"));
+    QVERIFY(writeFile(dir.filePath("a.grvlk"), sampleScheme(842, 595, false)));
+    QVERIFY(writeFile(dir.filePath("b.grvlk"), "842\n-3\n"));
+    QVERIFY(writeFile(dir.filePath("c.grvlk"), sampleScheme(600, 400, true)));
+    QVERIFY(writeFile(dir.filePath("other/c.grvlk"), sampleScheme(600, 400, false)));
+    const Run run = grvlk({"render", "-o", dir.filePath("out"), "--format", "PNG", dir.filePath("a.grvlk"),
+                           dir.filePath("b.grvlk"), dir.filePath("c.grvlk"), dir.filePath("other/c.grvlk")});
+    QCOMPARE(run.status, 1);
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3); // b, and both inputs named c
+    QVERIFY(lines[0].contains("b.grvlk: Line 2"));
+    QCOMPARE(entries(dir.filePath("out")), QStringList{"a.png"});
+    QCOMPARE(grvlk({"render", dir.filePath("a.grvlk"), dir.filePath("single.png")}).status, 0);
+    QCOMPARE(readAll(dir.filePath("out/a.png")), readAll(dir.filePath("single.png")));
+
+    QProcess process;
+    process.start(GRAVELINK_CLI_PATH, {"render", "--format", "png", dir.filePath("a.grvlk"), "-"});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardOutput(), readAll(dir.filePath("single.png")));
 }
 
 QTEST_MAIN(TestGrvlk)

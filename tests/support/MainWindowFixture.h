@@ -73,6 +73,15 @@ public:
         ++newSheetCalls;
         return onNewSheet(dialog, width, height);
     }
+    // Print: the pages drawn for each scale to this printer, when set.
+    QPrinter *printer = nullptr;
+    int printPreviews = 0;
+    void printPreview(QWidget *, bool, const std::function<void(QPrinter &, PrintScale)> &paint) override
+    {
+        ++printPreviews;
+        if (printer)
+            paint(*printer, PrintScale::FitToPage);
+    }
     void popupMenu(QMenu *menu, const QPoint &screenPos) override
     {
         ++menuPopups;
