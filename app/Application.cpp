@@ -5,6 +5,7 @@
 #include "app/Recovery.h"
 #include "editor/RecoveryStore.h"
 #include "toolkit/CaptionFont.h"
+#include "toolkit/Translations.h"
 #include "view/SheetView.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int runGravelink(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gravelink"));
+    installTranslations(app);
     setProgramTitle(applicationTitle());
     // The id of the installed desktop entry and icon; the icon's sizes are built into the program.
     QApplication::setDesktopFileName(QStringLiteral("io.github.gravelink.Gravelink"));

@@ -16,14 +16,22 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    bool ok = argc == 3 || argc == 4;
+    bool ok = argc >= 3 && argc <= 5;
     SchemeOptions options;
     if (ok)
         options.elements = options.lines = QByteArray(argv[1]).toInt(&ok);
-    if (ok && argc == 4)
+    if (ok && argc >= 4)
         options.seed = QByteArray(argv[3]).toUInt(&ok);
+    if (ok && argc == 5) { // WIDTHxHEIGHT of the sheet
+        const QList<QByteArray> sides = QByteArray(argv[4]).split('x');
+        bool high = false;
+        ok = sides.size() == 2;
+        if (ok)
+            options.sheet = QSize(sides[0].toInt(&ok), sides[1].toInt(&high));
+        ok = ok && high;
+    }
     if (!ok) {
-        std::fprintf(stderr, "Usage: gravelink-make-scheme ELEMENTS OUT.grvlk [SEED]\n");
+        std::fprintf(stderr, "Usage: gravelink-make-scheme ELEMENTS OUT.grvlk [SEED [WIDTHxHEIGHT]]\n");
         return 2;
     }
     ElementTables tables;

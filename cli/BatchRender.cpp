@@ -5,6 +5,7 @@
 #include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,7 +37,8 @@ int renderBatch(const QStringList &inputs, const QString &folder, const PictureF
     if (!captionFontFound())
         err << "grvlk: " << captionFontMissingNote() << '\n';
     if (!QFileInfo(folder).isDir()) {
-        err << "grvlk: " << QStringLiteral("\"%1\" is not a folder").arg(folder) << '\n';
+        err << "grvlk: " << QCoreApplication::translate("grvlk", "\"%1\" is not a folder").arg(folder)
+            << '\n';
         return kGrvlkFailed;
     }
     // Each output is DIR/<input's name>.<suffix>; two inputs of one name would write one file.
@@ -56,8 +58,9 @@ int renderBatch(const QStringList &inputs, const QString &folder, const PictureF
         limitRedrawThreads(1);
         for (qsizetype i = next++; i < inputs.size(); i = next++) {
             if (named.value(outputs[size_t(i)]) > 1) {
-                failures[size_t(i)] = QStringLiteral("\"%1\" would be written for more than one input")
-                                          .arg(QDir::toNativeSeparators(outputs[size_t(i)]));
+                failures[size_t(i)] =
+                    QCoreApplication::translate("grvlk", "\"%1\" would be written for more than one input")
+                        .arg(QDir::toNativeSeparators(outputs[size_t(i)]));
                 continue;
             }
             try {
@@ -93,7 +96,8 @@ int renderToStdout(const QString &in, const PictureFormat &format, QTextStream &
         QDir::temp().filePath(QStringLiteral("grvlk-XXXXXX.") + QLatin1String(format.suffix)));
     try {
         if (!file.open())
-            throw AppError(QStringLiteral("Cannot create a temporary file. %1").arg(file.errorString()));
+            throw AppError(QCoreApplication::translate("grvlk", "Cannot create a temporary file. %1")
+                               .arg(file.errorString()));
         file.close();
         renderOne(in, format, file.fileName());
         QFile picture(file.fileName());
@@ -102,7 +106,8 @@ int renderToStdout(const QString &in, const PictureFormat &format, QTextStream &
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly) || out.write(picture.readAll()) != picture.size() ||
             !out.flush())
-            throw AppError(QStringLiteral("Cannot write the picture to the standard output."));
+            throw AppError(
+                QCoreApplication::translate("grvlk", "Cannot write the picture to the standard output."));
     } catch (const AppError &error) {
         err << "grvlk: " << in << ": " << error.message() << '\n';
         return kGrvlkFailed;

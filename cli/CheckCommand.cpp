@@ -3,6 +3,8 @@
 #include "model/SchemeFile.h"
 #include "toolkit/Errors.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int elementCount(const StringGrid &table)
@@ -14,9 +16,11 @@ int elementCount(const StringGrid &table)
     return count;
 }
 
-QString counted(int count, const char *singular, const char *plural)
+// "1 rectangle", "3 rectangles": one source text for one and one for more, each with the plural
+// forms a language has.
+QString counted(int count, const char *one, const char *more)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? singular : plural));
+    return QCoreApplication::translate("grvlk", count == 1 ? one : more, nullptr, count);
 }
 
 } // namespace
@@ -33,14 +37,18 @@ QString checkFile(const QString &path, bool *good)
     if (!scheme.ok)
         return path + QStringLiteral(": ") + scheme.error;
     *good = true;
-    return QStringLiteral("%1: sheet %2 x %3, %4, %5, %6, %7")
+    return QCoreApplication::translate("grvlk", "%1: sheet %2 x %3, %4, %5, %6, %7")
         .arg(path)
         .arg(scheme.width)
         .arg(scheme.height)
-        .arg(counted(elementCount(scheme.tables.HGrid), "rectangle", "rectangles"),
-             counted(elementCount(scheme.tables.PGrid), "point", "points"),
-             counted(elementCount(scheme.tables.EGrid), "line", "lines"),
-             QLatin1String(scheme.locked ? "locked" : "unlocked"));
+        .arg(counted(elementCount(scheme.tables.HGrid), QT_TRANSLATE_N_NOOP("grvlk", "%n rectangle"),
+                     QT_TRANSLATE_N_NOOP("grvlk", "%n rectangles")),
+             counted(elementCount(scheme.tables.PGrid), QT_TRANSLATE_N_NOOP("grvlk", "%n point"),
+                     QT_TRANSLATE_N_NOOP("grvlk", "%n points")),
+             counted(elementCount(scheme.tables.EGrid), QT_TRANSLATE_N_NOOP("grvlk", "%n line"),
+                     QT_TRANSLATE_N_NOOP("grvlk", "%n lines")),
+             scheme.locked ? QCoreApplication::translate("grvlk", "locked")
+                           : QCoreApplication::translate("grvlk", "unlocked"));
 }
 
 int checkCommand(const QStringList &files, QTextStream &out)

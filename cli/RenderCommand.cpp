@@ -5,6 +5,8 @@
 #include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
 
+#include <QCoreApplication>
+
 SchemeReadResult readSchemeFile(const QString &path)
 {
     TextList lines;
@@ -17,8 +19,10 @@ int renderCommand(const QString &in, const QString &out, QTextStream &err,
 {
     const PictureFormat *format = pictureFormatOf(out);
     if (!format) {
-        err << "grvlk: cannot write \"" << out << "\": the output name must end in "
-            << pictureSuffixList(false, false) << '\n';
+        err << "grvlk: "
+            << QCoreApplication::translate("grvlk", "cannot write \"%1\": the output name must end in %2")
+                   .arg(out, pictureSuffixList(false, false))
+            << '\n';
         return kGrvlkUsage;
     }
     if (!captionFontFound())

@@ -1,4 +1,5 @@
 #include "cli/Grvlk.h"
+#include "toolkit/Translations.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -40,6 +41,9 @@ int main(int argc, char **argv)
         app = std::make_unique<QGuiApplication>(argc, argv);
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
+    // Messages in the user's language; --porcelain keeps everything in English for scripts.
+    if (!arguments.contains(QStringLiteral("--porcelain")))
+        installTranslations(*app);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int status = runGrvlk(arguments, out, err, &headStart);

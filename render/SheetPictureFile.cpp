@@ -4,6 +4,7 @@
 #include "toolkit/Errors.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 void saveSheetPicture(const QImage &sheet, const QString &fileName, const char *format, WriteMode mode)
 {
@@ -26,7 +27,8 @@ void saveSheetPicture(const QImage &sheet, const QString &fileName, const char *
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, format))
-        throw AppError(
-            QStringLiteral("Cannot write file \"%1\". The picture cannot be encoded.").arg(fileName));
+        throw AppError(QCoreApplication::translate("SheetPictureFile",
+                                                   "Cannot write file \"%1\". The picture cannot be encoded.")
+                           .arg(fileName));
     writeFileSafely(fileName, bytes, mode);
 }

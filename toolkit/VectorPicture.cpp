@@ -6,6 +6,7 @@
 #include "toolkit/VectorCanvas.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -39,7 +40,8 @@ QByteArray gzipped(const QByteArray &bytes)
     z_stream stream{};
     // 15 window bits, plus 16 for a gzip header and trailer.
     if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 9, Z_DEFAULT_STRATEGY) != Z_OK)
-        throw AppError(QStringLiteral("There is not enough memory to compress the picture."));
+        throw AppError(QCoreApplication::translate("VectorPicture",
+                                                   "There is not enough memory to compress the picture."));
     QByteArray out;
     char buffer[1 << 16];
     qsizetype done = 0;
@@ -58,7 +60,7 @@ QByteArray gzipped(const QByteArray &bytes)
     } while (done < bytes.size());
     deflateEnd(&stream);
     if (status != Z_STREAM_END)
-        throw AppError(QStringLiteral("The picture could not be compressed."));
+        throw AppError(QCoreApplication::translate("VectorPicture", "The picture could not be compressed."));
     return out;
 }
 

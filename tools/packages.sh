@@ -21,8 +21,11 @@ ensure_packages() {
     "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 }
 
-# What building and running the editor needs (zlib1g-dev: gzip for compressed SVG pictures).
-GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev zlib1g-dev libgl-dev fonts-wine fonts-dejavu-core)
+# What building and running the editor needs (zlib1g-dev: gzip for compressed SVG pictures;
+# qt6-tools-dev and qt6-l10n-tools: lupdate and lrelease for the translations; qt6-translations-l10n:
+# Qt's own translated texts for its dialogs and buttons).
+GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev zlib1g-dev libgl-dev fonts-wine fonts-dejavu-core
+                          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # What the test suite needs on top: benchmarks, the X server for real-window tests and the
 # screenshot tool, xprop for window properties, the formatter, the SVG and PDF rasterisers that check
 # vector export, the desktop validators, file-type tools and man for the install checks, dpkg-dev for

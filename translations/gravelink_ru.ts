@@ -1,0 +1,909 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>CaptionFont</name>
+    <message>
+        <source>The caption font %1 (Debian package fonts-wine) could not be loaded: text is drawn in %2, whose sizes differ.</source>
+        <translation>Не удалось загрузить шрифт подписей %1 (пакет Debian fonts-wine): текст рисуется шрифтом %2, размеры которого отличаются.</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Gravelink file (*.grvlk)|*.grvlk</source>
+        <translation>Файл Gravelink (*.grvlk)|*.grvlk</translation>
+    </message>
+    <message>
+        <source>The scheme was written to %1 but cannot be read back. %2</source>
+        <translation>Схема записана в %1, но её не удаётся прочитать обратно. %2</translation>
+    </message>
+    <message>
+        <source>The scheme was not saved: the file %1 read back differs from what was written.</source>
+        <translation>Схема не сохранена: прочитанный обратно файл %1 отличается от записанного.</translation>
+    </message>
+    <message>
+        <source>The file %1 was changed by another program after it was opened. Replace it with this scheme?</source>
+        <translation>Файл %1 был изменён другой программой после открытия. Заменить его этой схемой?</translation>
+    </message>
+    <message>
+        <source>Cannot open the scheme "%1".
+%2</source>
+        <translation>Не удаётся открыть схему «%1».
+%2</translation>
+    </message>
+    <message>
+        <source>The file %1 was changed by another program. Reload it?</source>
+        <translation>Файл %1 изменён другой программой. Загрузить его заново?</translation>
+    </message>
+    <message>
+        <source>Do you save the scheme?</source>
+        <translation>Сохранить схему?</translation>
+    </message>
+    <message>
+        <source>A sheet of %1 x %2 pixels cannot be created.</source>
+        <translation>Лист размером %1 x %2 пикселей создать нельзя.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the name of a bitmap file must end in "%1".</source>
+        <translation>Ничего не сохранено: имя файла растрового рисунка должно оканчиваться на «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Editor</name>
+    <message>
+        <source>Distribute</source>
+        <translation>Распределение</translation>
+    </message>
+    <message>
+        <source>Align</source>
+        <translation>Выровнять</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Дублировать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Reverse Line</source>
+        <translation>Разворот линии</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Перемещение</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Recolour</source>
+        <translation>Смена цвета</translation>
+    </message>
+    <message>
+        <source>Resize Sheet</source>
+        <translation>Размер листа</translation>
+    </message>
+    <message>
+        <source>Create Rectangle</source>
+        <translation>Создание прямоугольника</translation>
+    </message>
+    <message>
+        <source>Create Point</source>
+        <translation>Создание точки</translation>
+    </message>
+    <message>
+        <source>Line is not created!</source>
+        <translation>Линия не создана!</translation>
+    </message>
+    <message>
+        <source>Line is finded!</source>
+        <translation>Такая линия уже есть!</translation>
+    </message>
+    <message>
+        <source>Create Line</source>
+        <translation>Создание линии</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Nothing was exported: the name of the picture must end in %1.</source>
+        <translation>Ничего не экспортировано: имя рисунка должно оканчиваться на %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write file "%1". The scheme cannot be drawn: %2</source>
+        <translation>Не удаётся записать файл «%1». Схему нельзя нарисовать: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>Cannot create file "%1". %2</source>
+        <translation>Не удаётся создать файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file "%1". %2</source>
+        <translation>Не удаётся записать файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Это папка</translation>
+    </message>
+    <message>
+        <source>Nothing was written</source>
+        <translation>Ничего не записано</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Закрыть (Esc)</translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation>Не найдено</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+</context>
+<context>
+    <name>IntText</name>
+    <message>
+        <source>'%1' is not a valid integer value</source>
+        <translation>«%1» не является целым числом</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>There is not enough memory to complete the command.</source>
+        <translation>Недостаточно памяти для выполнения команды.</translation>
+    </message>
+    <message>
+        <source>The command could not be completed because of an internal error (%1).</source>
+        <translation>Команду не удалось выполнить из-за внутренней ошибки (%1).</translation>
+    </message>
+    <message>
+        <source>The command could not be completed because of an internal error.</source>
+        <translation>Команду не удалось выполнить из-за внутренней ошибки.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes cannot be backed up: %1. Save your work to keep it.</source>
+        <translation>Несохранённые изменения не удаётся сберечь: %1. Сохраните работу, чтобы не потерять её.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>%1 - version 1.1</source>
+        <translation>%1 — версия 1.1</translation>
+    </message>
+    <message>
+        <source>Program for schematic notes.</source>
+        <translation>Программа для схематических заметок.</translation>
+    </message>
+    <message>
+        <source>Rectangle - Right click</source>
+        <translation>Прямоугольник — правый щелчок</translation>
+    </message>
+    <message>
+        <source>Point - Middle mouse button</source>
+        <translation>Точка — средняя кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Line - Double click on a object</source>
+        <translation>Линия — двойной щелчок по объекту</translation>
+    </message>
+    <message>
+        <source>Move a object - [Ctrl]+ keypress[left,top,right,down]</source>
+        <translation>Сдвинуть объект — [Ctrl]+ стрелки [влево, вверх, вправо, вниз]</translation>
+    </message>
+    <message>
+        <source>Move a sheet - [Shift]+ keypress[left,top,right,down]</source>
+        <translation>Сдвинуть лист — [Shift]+ стрелки [влево, вверх, вправо, вниз]</translation>
+    </message>
+    <message>
+        <source>Multi select - [Shift]+ left click</source>
+        <translation>Выбрать несколько — [Shift]+ левый щелчок</translation>
+    </message>
+    <message>
+        <source>Multi move - pressed[Shift] + drag&amp;drop with left mouse button</source>
+        <translation>Сдвинуть несколько — с нажатой [Shift] перетащить левой кнопкой</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новый</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>ChangeLine</source>
+        <translation>Развернуть линию</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>LockSet</source>
+        <translation>Блокировка</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Сдвиг влево</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Сдвиг вверх</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Сдвиг вправо</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Сдвиг вниз</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Прокрутить вниз</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Прокрутить вверх</translation>
+    </message>
+    <message>
+        <source>Scroll left</source>
+        <translation>Прокрутить влево</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>Прокрутить вправо</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Копировать рисунок</translation>
+    </message>
+    <message>
+        <source>Save as Bitmap</source>
+        <translation>Сохранить как BMP</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Печать...</translation>
+    </message>
+    <message>
+        <source>View navigator</source>
+        <translation>Навигатор</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выделить всё</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Дублировать</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Найти...</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Найти далее</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Найти назад</translation>
+    </message>
+    <message>
+        <source>Left Edges</source>
+        <translation>По левому краю</translation>
+    </message>
+    <message>
+        <source>Centres</source>
+        <translation>По центру</translation>
+    </message>
+    <message>
+        <source>Right Edges</source>
+        <translation>По правому краю</translation>
+    </message>
+    <message>
+        <source>Top Edges</source>
+        <translation>По верхнему краю</translation>
+    </message>
+    <message>
+        <source>Middles</source>
+        <translation>По середине</translation>
+    </message>
+    <message>
+        <source>Bottom Edges</source>
+        <translation>По нижнему краю</translation>
+    </message>
+    <message>
+        <source>Distribute Horizontally</source>
+        <translation>Распределить по горизонтали</translation>
+    </message>
+    <message>
+        <source>Distribute Vertically</source>
+        <translation>Распределить по вертикали</translation>
+    </message>
+    <message>
+        <source>Snap to Grid</source>
+        <translation>Привязка к сетке</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Реальный размер</translation>
+    </message>
+    <message>
+        <source>Fit Sheet</source>
+        <translation>Весь лист</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Недавние</translation>
+    </message>
+    <message>
+        <source>Align</source>
+        <translation>Выровнять</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Блокировка</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Очистить список</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Cursor</source>
+        <translation>Курсор</translation>
+    </message>
+    <message>
+        <source>Rectangle (Right click)</source>
+        <translation>Прямоугольник (правый щелчок)</translation>
+    </message>
+    <message>
+        <source>Point (middle mouse button)</source>
+        <translation>Точка (средняя кнопка мыши)</translation>
+    </message>
+    <message>
+        <source>Line (Double click)</source>
+        <translation>Линия (двойной щелчок)</translation>
+    </message>
+    <message>
+        <source>Select color rectangle</source>
+        <translation>Цвет прямоугольника</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Текст:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Text + [ENTER]</source>
+        <translation>Текст + [ENTER]</translation>
+    </message>
+    <message>
+        <source>Xc:</source>
+        <translation>Xc:</translation>
+    </message>
+    <message>
+        <source>Yc:</source>
+        <translation>Yc:</translation>
+    </message>
+    <message>
+        <source>Change line</source>
+        <translation>Развернуть линию</translation>
+    </message>
+    <message>
+        <source>Delete element</source>
+        <translation>Удалить элемент</translation>
+    </message>
+    <message>
+        <source>Height -</source>
+        <translation>Высота -</translation>
+    </message>
+    <message>
+        <source>Height +</source>
+        <translation>Высота +</translation>
+    </message>
+    <message>
+        <source>Width -</source>
+        <translation>Ширина -</translation>
+    </message>
+    <message>
+        <source>Width +</source>
+        <translation>Ширина +</translation>
+    </message>
+    <message>
+        <source>Navigator</source>
+        <translation>Навигатор</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>NewSheetDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Формат:</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>По окну</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Книжн.</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Альбом.</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Ширина:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Высота:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>New canvas</source>
+        <translation>Новый лист</translation>
+    </message>
+    <message>
+        <source>The width must be from 1 to %1 pixels.</source>
+        <translation>Ширина должна быть от 1 до %1 пикселей.</translation>
+    </message>
+    <message>
+        <source>The height must be from 1 to %1 pixels.</source>
+        <translation>Высота должна быть от 1 до %1 пикселей.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFormats</name>
+    <message>
+        <source>Bitmap</source>
+        <translation>Растровый рисунок</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Рисунок PNG</translation>
+    </message>
+    <message>
+        <source>SVG picture</source>
+        <translation>Рисунок SVG</translation>
+    </message>
+    <message>
+        <source>Compressed SVG picture</source>
+        <translation>Сжатый рисунок SVG</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>Документ PDF</translation>
+    </message>
+    <message>
+        <source>Cannot write file "%1". There is not enough memory for a picture of %2 x %3 pixels.</source>
+        <translation>Не удаётся записать файл «%1». Недостаточно памяти для рисунка %2 x %3 пикселей.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 или %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Fit to page</source>
+        <translation>По размеру страницы</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Реальный размер</translation>
+    </message>
+    <message>
+        <source>The scheme cannot be printed: %1</source>
+        <translation>Схему нельзя напечатать: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>a new scheme</source>
+        <translation>новой схеме</translation>
+    </message>
+    <message>
+        <source>%1 did not close properly. Recover the unsaved changes to %2 from %3?</source>
+        <translation>%1 был закрыт неправильно. Восстановить несохранённые изменения в %2 от %3?</translation>
+    </message>
+    <message>
+        <source>%1 did not close properly and kept the unsaved changes to %2 from %3. Recover them instead of opening "%4"?</source>
+        <translation>%1 был закрыт неправильно и сохранил несохранённые изменения в %2 от %3. Восстановить их вместо открытия «%4»?</translation>
+    </message>
+    <message>
+        <source>
+Its folder no longer exists: the scheme opens without a name, and Save asks for one.</source>
+        <translation>
+Её папки больше нет: схема откроется без имени, и при сохранении будет запрошено имя.</translation>
+    </message>
+    <message>
+        <source>The recovery file "%1" could not be read and was set aside as "%2".</source>
+        <translation>Файл восстановления «%1» не удалось прочитать; он отложен под именем «%2».</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryStore</name>
+    <message>
+        <source>Cannot create the folder "%1".</source>
+        <translation>Не удаётся создать папку «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot lock a recovery file in "%1".</source>
+        <translation>Не удаётся заблокировать файл восстановления в «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeFile</name>
+    <message>
+        <source>the sheet %1 is missing</source>
+        <translation>нет поля «%1» листа</translation>
+    </message>
+    <message>
+        <source>the sheet %1 %2 is not a number</source>
+        <translation>%1 листа %2 не является числом</translation>
+    </message>
+    <message>
+        <source>the sheet %1 %2 is not between 1 and %3</source>
+        <translation>%1 листа %2 не лежит между 1 и %3</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>ширина</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>высота</translation>
+    </message>
+    <message>
+        <source>a sheet of %1 x %2 pixels is too large (at most %3 pixels)</source>
+        <translation>лист %1 x %2 пикселей слишком велик (не более %3 пикселей)</translation>
+    </message>
+    <message>
+        <source>the file ends inside the %1 section of line %2 (no "[~]")</source>
+        <translation>файл кончается внутри раздела %1 из строки %2 (нет «[~]»)</translation>
+    </message>
+    <message>
+        <source>the row count %1 is not a number</source>
+        <translation>число строк %1 не является числом</translation>
+    </message>
+    <message>
+        <source>the row count %1 is negative</source>
+        <translation>число строк %1 отрицательно</translation>
+    </message>
+    <message>
+        <source>the column count %1 is not a number</source>
+        <translation>число столбцов %1 не является числом</translation>
+    </message>
+    <message>
+        <source>the column count %1 is too small (at least %2)</source>
+        <translation>число столбцов %1 слишком мало (не менее %2)</translation>
+    </message>
+    <message>
+        <source>the column count %1 is too large (at most %2)</source>
+        <translation>число столбцов %1 слишком велико (не более %2)</translation>
+    </message>
+    <message>
+        <source>the %1 coordinate %2 of %3 is not a whole number</source>
+        <translation>координата %1 %2 у %3 не является целым числом</translation>
+    </message>
+    <message>
+        <source>the colour %1 of %2 is not a colour</source>
+        <translation>цвет %1 у %2 не является цветом</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SheetPictureFile</name>
+    <message>
+        <source>Cannot write file "%1". The picture cannot be encoded.</source>
+        <translation>Не удаётся записать файл «%1». Рисунок нельзя закодировать.</translation>
+    </message>
+</context>
+<context>
+    <name>TextList</name>
+    <message>
+        <source>Cannot open file "%1". %2</source>
+        <translation>Не удаётся открыть файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Это папка.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Это не обычный файл.</translation>
+    </message>
+</context>
+<context>
+    <name>VectorPicture</name>
+    <message>
+        <source>There is not enough memory to compress the picture.</source>
+        <translation>Недостаточно памяти, чтобы сжать рисунок.</translation>
+    </message>
+    <message>
+        <source>The picture could not be compressed.</source>
+        <translation>Рисунок не удалось сжать.</translation>
+    </message>
+</context>
+<context>
+    <name>grvlk</name>
+    <message>
+        <source>"%1" is not a folder</source>
+        <translation>«%1» не является папкой</translation>
+    </message>
+    <message>
+        <source>"%1" would be written for more than one input</source>
+        <translation>«%1» пришлось бы записать для нескольких входных файлов</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file. %1</source>
+        <translation>Не удаётся создать временный файл. %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture to the standard output.</source>
+        <translation>Не удаётся вывести рисунок в стандартный вывод.</translation>
+    </message>
+    <message>
+        <source>%1: sheet %2 x %3, %4, %5, %6, %7</source>
+        <translation>%1: лист %2 x %3, %4, %5, %6, %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rectangle</source>
+        <translation><numerusform>%n прямоугольник</numerusform><numerusform>%n прямоугольник</numerusform><numerusform>%n прямоугольник</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rectangles</source>
+        <translation><numerusform>%n прямоугольник</numerusform><numerusform>%n прямоугольника</numerusform><numerusform>%n прямоугольников</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point</source>
+        <translation><numerusform>%n точка</numerusform><numerusform>%n точка</numerusform><numerusform>%n точка</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation><numerusform>%n точка</numerusform><numerusform>%n точки</numerusform><numerusform>%n точек</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line</source>
+        <translation><numerusform>%n линия</numerusform><numerusform>%n линия</numerusform><numerusform>%n линия</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation><numerusform>%n линия</numerusform><numerusform>%n линии</numerusform><numerusform>%n линий</numerusform></translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>заблокирована</translation>
+    </message>
+    <message>
+        <source>unlocked</source>
+        <translation>не заблокирована</translation>
+    </message>
+    <message>
+        <source>Usage: grvlk render IN.grvlk %1
+       grvlk render -o DIR [--format %2] IN.grvlk...
+       grvlk render --format %2 IN.grvlk -
+       grvlk check [--porcelain] FILE...
+       grvlk --help | --version
+</source>
+        <translation>Использование: grvlk render IN.grvlk %1
+       grvlk render -o DIR [--format %2] IN.grvlk...
+       grvlk render --format %2 IN.grvlk -
+       grvlk check [--porcelain] FILE...
+       grvlk --help | --version
+</translation>
+    </message>
+    <message>
+        <source>Renders and checks Gravelink scheme files without opening a window.
+
+  render IN OUT   Draws the scheme IN as the editor's Save as Bitmap does and writes it
+                  to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture, or a vector
+                  picture that stays sharp at any size: SVG (.svg, one sheet pixel
+                  to 1 px; .svgz gzip-compressed) or PDF (.pdf, one sheet pixel
+                  to 1 pt), texts kept as texts. The extension may be in any
+                  letter case.
+  render -o DIR [--format FORMAT] IN...
+                  Writes DIR/&lt;name&gt;.&lt;format&gt; for every input (FORMAT: bmp, the
+                  default, png, svg, svgz or pdf), one picture per core at a time;
+                  each input that fails is named on its own line.
+  render --format FORMAT IN -
+                  Writes the picture to the standard output.
+  check FILE...   Reads each scheme file and prints one line per file: its sheet size,
+                  element counts and lock state, or the line that is wrong.
+                  With --porcelain the lines are in English whatever the language, for
+                  scripts.
+  --help          Shows this help.
+  --version       Shows the version.
+
+Exit status: 0 success, 1 a file could not be read, drawn or written (any of them), 2 bad
+usage.
+</source>
+        <translation>Рисует и проверяет файлы схем Gravelink без открытия окна.
+
+  render IN OUT   Рисует схему IN так же, как команда редактора «Сохранить как BMP»,
+                  и записывает её в OUT: 24-битный рисунок BMP (.bmp) или PNG (.png)
+                  либо векторный рисунок, чёткий при любом размере: SVG (.svg, один
+                  пиксель листа на 1 px; .svgz сжатый gzip) или PDF (.pdf, один
+                  пиксель листа на 1 pt), тексты остаются текстом. Расширение может
+                  быть в любом регистре.
+  render -o DIR [--format FORMAT] IN...
+                  Записывает DIR/&lt;имя&gt;.&lt;формат&gt; для каждого входного файла (FORMAT:
+                  bmp по умолчанию, png, svg, svgz или pdf), по одному рисунку на ядро;
+                  каждый файл с ошибкой называется в отдельной строке.
+  render --format FORMAT IN -
+                  Выводит рисунок в стандартный вывод.
+  check FILE...   Читает каждый файл схемы и печатает по строке на файл: размер листа,
+                  число элементов и блокировку либо строку с ошибкой.
+                  С --porcelain строки печатаются по-английски на любом языке, для
+                  сценариев.
+  --help          Показывает эту справку.
+  --version       Показывает версию.
+
+Код выхода: 0 успех, 1 файл не удалось прочитать, нарисовать или записать (любой из них),
+2 неверный вызов.
+</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>не указана команда</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>для %1 нужно значение</translation>
+    </message>
+    <message>
+        <source>unknown format "%1"</source>
+        <translation>неизвестный формат «%1»</translation>
+    </message>
+    <message>
+        <source>render -o takes at least one input file</source>
+        <translation>render -o требует хотя бы один входной файл</translation>
+    </message>
+    <message>
+        <source>render takes an input and an output file</source>
+        <translation>render требует входной и выходной файл</translation>
+    </message>
+    <message>
+        <source>render to the standard output needs --format</source>
+        <translation>для вывода render в стандартный вывод нужен --format</translation>
+    </message>
+    <message>
+        <source>--format goes with -o or with the standard output</source>
+        <translation>--format применяется с -o или со стандартным выводом</translation>
+    </message>
+    <message>
+        <source>check takes at least one file</source>
+        <translation>check требует хотя бы один файл</translation>
+    </message>
+    <message>
+        <source>unknown command "%1"</source>
+        <translation>неизвестная команда «%1»</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the output name must end in %2</source>
+        <translation>не удаётся записать «%1»: имя выходного файла должно оканчиваться на %2</translation>
+    </message>
+</context>
+</TS>
