@@ -4,6 +4,7 @@
 #include "toolkit/ColorText.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -40,11 +41,53 @@ private:
     ColorBox *m_box;
 };
 
+// What a screen reader hears of the box: its own name, the current colour's name as its value
+// (the item texts are colour codes), and the list of colours.
+class ColorBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ColorBoxAccessible(ColorBox *box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *box = static_cast<const ColorBox *>(widget());
+        if (t == QAccessible::Value)
+            return box->currentData(Qt::AccessibleTextRole).toString();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(static_cast<ColorBox *>(widget())->view())
+                          : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == static_cast<ColorBox *>(widget())->view() ? 0 : -1;
+    }
+};
+
+QAccessibleInterface *colorBoxAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ColorBox") && object && object->isWidgetType())
+        return new ColorBoxAccessible(static_cast<ColorBox *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 ColorBox::ColorBox(QWidget *parent) : QComboBox(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(colorBoxAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     addItems(colorBoxItems());
+    // Names in the order of colorBoxItems().
+    const QString names[] = {tr("Light yellow"), tr("Light green"), tr("Light blue"), tr("Pink"), tr("Lilac"),
+                             tr("Lime"),         tr("Light cyan"),  tr("Lavender"),   tr("Peach")};
+    for (int i = 0; i < count() && i < int(std::size(names)); ++i)
+        setItemData(i, names[i], Qt::AccessibleTextRole);
     setItemDelegate(new SwatchDelegate(this));
     setMaxVisibleItems(9);
     setIndex(0);

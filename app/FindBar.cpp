@@ -24,6 +24,8 @@ FindBar::FindBar(QWidget *parent) : QWidget(parent)
     m_close = new QToolButton(this);
     m_close->setText(QStringLiteral("\u00D7"));
     m_close->setToolTip(tr("Close (Esc)"));
+    m_close->setAccessibleName(tr("Close"));
+    m_status->setAccessibleName(tr("Matches"));
     m_close->setAutoRaise(true);
     layout->addWidget(m_edit);
     layout->addWidget(m_status);

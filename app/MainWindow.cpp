@@ -39,6 +39,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_editor(*this), m_do
     buildActions();
     buildMenu();
     layoutPanels();
+    describeControls();
 
     // Toolbar clicks.
     connect(m_ui.menuButton, &QToolButton::clicked, this, [this] { guard([this] { menuButtonClick(); }); });

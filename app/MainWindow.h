@@ -139,6 +139,9 @@ private:
     void buildMenu();
     void layoutToolbar();
     void layoutPanels();
+    // Accessible names and descriptions, the Tab order; the sheet's description of the selection.
+    void describeControls();
+    void describeSelection();
     QAction *makeAction(const char *name, const QString &caption, const std::function<void()> &handler);
     QAction *makeItem(const char *name, QAction *action, const QString &ownCaption = QString(),
                       QMenu *menu = nullptr);

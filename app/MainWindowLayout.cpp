@@ -191,7 +191,9 @@ void MainWindow::buildDrawingArea()
 void MainWindow::layoutToolbar()
 {
     const int dx = m_ui.toolbar->width() - kDesignToolbarWidth;
-    m_ui.captionEdit->setGeometry(207, 3, qMax(20, 316 + dx), 21);
+    // A longer translation of the caption label pushes the caption box's left edge right.
+    const int captionLeft = qMax(207, m_ui.captionLabel->geometry().right() + 2);
+    m_ui.captionEdit->setGeometry(captionLeft, 3, qMax(20, 316 + dx - (captionLeft - 207)), 21);
     m_ui.xLabel->move(530 + dx, 6);
     m_ui.xEdit->setGeometry(548 + dx, 3, 29, 21);
     m_ui.yLabel->move(583 + dx, 6);

@@ -216,6 +216,7 @@ void MainWindow::overlayChanged()
     if (!m_editor.overlayImage().isNull() && size != m_ui.sheetView->size())
         m_ui.sheetView->resize(size);
     m_ui.sheetView->repaint();
+    describeSelection();
 }
 
 void MainWindow::sheetGeometryChanged()

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
 
 #include <utility>
 
@@ -35,6 +36,24 @@ QLabel *makeLabel(const QString &text, int left, int top, QWidget *parent)
     label->adjustSize();
     label->move(left, top);
     return label;
+}
+
+// The width a radio button's mark and text take.
+int radioWidth(const QRadioButton *button)
+{
+    const QStyle *style = button->style();
+    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
+           button->fontMetrics().horizontalAdvance(button->text());
+}
+
+// A translated label longer than its place pushes the left edge of the control after it right;
+// the control's right edge stays.
+void fitAfter(const QLabel *label, QWidget *control)
+{
+    const QRect place = control->geometry();
+    const int left = qMax(place.left(), label->geometry().right() + 3);
+    control->setGeometry(left, place.top(), place.right() - left + 1, place.height());
 }
 
 } // namespace
@@ -67,6 +86,11 @@ NewSheetDialog::NewSheetDialog(QWidget *parent, std::function<QSize()> drawingAr
     landscapeButton->setGeometry(112, 56, 57, 17);
     landscapeButton->setCursor(Qt::PointingHandCursor);
     landscapeButton->setChecked(true);
+    // Longer translations widen the radio buttons, up to the preview.
+    portraitButton->resize(qMax(portraitButton->width(), radioWidth(portraitButton)), 17);
+    landscapeButton->move(qMax(landscapeButton->x(), portraitButton->geometry().right() + 5), 56);
+    landscapeButton->resize(
+        qBound(landscapeButton->width(), radioWidth(landscapeButton), 204 - landscapeButton->x()), 17);
 
     preview = new QFrame(this);
     preview->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -86,6 +110,9 @@ NewSheetDialog::NewSheetDialog(QWidget *parent, std::function<QSize()> drawingAr
     heightField = new SizeSpinBox(this);
     heightField->setGeometry(192, 95, 73, 22);
     heightField->setValue(595);
+    fitAfter(formatLabel, formatList);
+    fitAfter(widthLabel, widthField);
+    fitAfter(heightLabel, heightField);
 
     okButton = new QPushButton(tr("OK"), this);
     okButton->setGeometry(68, 140, 75, 25);

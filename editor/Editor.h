@@ -101,6 +101,9 @@ public:
     int GetNumRowRect(int X, int Y, const StringGrid &table);
     // Select All: every rectangle and point into the multi-selection (SelectAllObjects).
     void SelectAllObjects();
+    // What is selected, in words for a screen reader: the element's kind, caption and position,
+    // or how many are selected together.
+    QString selectionDescription() const;
 
     // --- Tools and mouse gestures ---
     // The pointer positions are view pixels from the scaled sheet's top-left corner; each

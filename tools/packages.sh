@@ -29,7 +29,9 @@ GRAVELINK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev zlib1g-dev libgl-de
 # What the test suite needs on top: benchmarks, the X server for real-window tests and the
 # screenshot tool, xprop for window properties, the formatter, the SVG and PDF rasterisers that check
 # vector export, the desktop validators, file-type tools and man for the install checks, dpkg-dev for
-# CPack's Debian package and lintian to check it, xclip to read the clipboard.
+# CPack's Debian package and lintian to check it, xclip to read the clipboard, python3-pyatspi
+# and dbus-daemon to list what a screen reader sees on a session bus of the test's own.
 GRAVELINK_TEST_PACKAGES=(libbenchmark-dev xvfb xauth imagemagick xdotool x11-utils clang-format
                          librsvg2-bin poppler-utils desktop-file-utils appstream shared-mime-info
-                         xdg-utils libfile-mimeinfo-perl man-db dpkg-dev lintian xclip)
+                         xdg-utils libfile-mimeinfo-perl man-db dpkg-dev lintian xclip
+                         python3-pyatspi dbus-daemon)

@@ -9,6 +9,45 @@
     </message>
 </context>
 <context>
+    <name>ColorBox</name>
+    <message>
+        <source>Light yellow</source>
+        <translation>Hellgelb</translation>
+    </message>
+    <message>
+        <source>Light green</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Light blue</source>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Lilac</source>
+        <translation>Flieder</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Limette</translation>
+    </message>
+    <message>
+        <source>Light cyan</source>
+        <translation>Helltürkis</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavendel</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Pfirsich</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Edit</source>
@@ -34,7 +73,7 @@
         <translation>Die Datei %1 wurde nach dem Öffnen von einem anderen Programm geändert. Durch dieses Schema ersetzen?</translation>
     </message>
     <message>
-        <source>Cannot open the scheme "%1".
+        <source>Cannot open the scheme &quot;%1&quot;.
 %2</source>
         <translation>Das Schema „%1“ kann nicht geöffnet werden.
 %2</translation>
@@ -52,7 +91,7 @@
         <translation>Ein Blatt von %1 x %2 Pixeln kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Nothing was saved: the name of a bitmap file must end in "%1".</source>
+        <source>Nothing was saved: the name of a bitmap file must end in &quot;%1&quot;.</source>
         <translation>Nichts gespeichert: Der Name einer Bitmap-Datei muss auf „%1“ enden.</translation>
     </message>
 </context>
@@ -122,6 +161,29 @@
         <source>Create Line</source>
         <translation>Linie anlegen</translation>
     </message>
+    <message numerus="yes">
+        <source>%n items selected</source>
+        <translation>
+            <numerusform>%n Objekt ausgewählt</numerusform>
+            <numerusform>%n Objekte ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rectangle &quot;%1&quot; at %2, %3</source>
+        <translation>Rechteck „%1“ bei %2, %3</translation>
+    </message>
+    <message>
+        <source>Point &quot;%1&quot; at %2, %3</source>
+        <translation>Punkt „%1“ bei %2, %3</translation>
+    </message>
+    <message>
+        <source>Line &quot;%1&quot; from %2, %3 to %4, %5</source>
+        <translation>Linie „%1“ von %2, %3 nach %4, %5</translation>
+    </message>
+    <message>
+        <source>Nothing selected</source>
+        <translation>Nichts ausgewählt</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
@@ -130,18 +192,18 @@
         <translation>Nichts exportiert: Der Name des Bildes muss auf %1 enden.</translation>
     </message>
     <message>
-        <source>Cannot write file "%1". The scheme cannot be drawn: %2</source>
+        <source>Cannot write file &quot;%1&quot;. The scheme cannot be drawn: %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden. Das Schema lässt sich nicht zeichnen: %2</translation>
     </message>
 </context>
 <context>
     <name>FileWrite</name>
     <message>
-        <source>Cannot create file "%1". %2</source>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
     </message>
     <message>
-        <source>Cannot write file "%1". %2</source>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
     <message>
@@ -171,11 +233,19 @@
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Treffer</translation>
+    </message>
 </context>
 <context>
     <name>IntText</name>
     <message>
-        <source>'%1' is not a valid integer value</source>
+        <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
 </context>
@@ -517,6 +587,66 @@
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Centre X</source>
+        <translation>Mitte X</translation>
+    </message>
+    <message>
+        <source>Centre X of the selected element + [ENTER]</source>
+        <translation>Mitte X des ausgewählten Elements + [ENTER]</translation>
+    </message>
+    <message>
+        <source>Centre Y</source>
+        <translation>Mitte Y</translation>
+    </message>
+    <message>
+        <source>Centre Y of the selected element + [ENTER]</source>
+        <translation>Mitte Y des ausgewählten Elements + [ENTER]</translation>
+    </message>
+    <message>
+        <source>The whole sheet, with the part the window shows</source>
+        <translation>Das ganze Blatt mit dem Teil, den das Fenster zeigt</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Maßstab</translation>
+    </message>
+    <message>
+        <source>The view scale</source>
+        <translation>Der Anzeigemaßstab</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Text to find in captions and names + [ENTER]</source>
+        <translation>Text, der in Beschriftungen und Namen gesucht wird + [ENTER]</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Blatt</translation>
+    </message>
 </context>
 <context>
     <name>NewSheetDialog</name>
@@ -592,7 +722,7 @@
         <translation>PDF-Dokument</translation>
     </message>
     <message>
-        <source>Cannot write file "%1". There is not enough memory for a picture of %2 x %3 pixels.</source>
+        <source>Cannot write file &quot;%1&quot;. There is not enough memory for a picture of %2 x %3 pixels.</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden. Für ein Bild von %2 x %3 Pixeln reicht der Speicher nicht.</translation>
     </message>
     <message>
@@ -626,7 +756,7 @@
         <translation>%1 wurde nicht ordnungsgemäß beendet. Die ungespeicherten Änderungen an %2 von %3 wiederherstellen?</translation>
     </message>
     <message>
-        <source>%1 did not close properly and kept the unsaved changes to %2 from %3. Recover them instead of opening "%4"?</source>
+        <source>%1 did not close properly and kept the unsaved changes to %2 from %3. Recover them instead of opening &quot;%4&quot;?</source>
         <translation>%1 wurde nicht ordnungsgemäß beendet und hat die ungespeicherten Änderungen an %2 von %3 bewahrt. Diese statt „%4“ wiederherstellen?</translation>
     </message>
     <message>
@@ -636,18 +766,18 @@ Its folder no longer exists: the scheme opens without a name, and Save asks for 
 Sein Ordner existiert nicht mehr: Das Schema öffnet sich ohne Namen, und Speichern fragt nach einem.</translation>
     </message>
     <message>
-        <source>The recovery file "%1" could not be read and was set aside as "%2".</source>
+        <source>The recovery file &quot;%1&quot; could not be read and was set aside as &quot;%2&quot;.</source>
         <translation>Die Wiederherstellungsdatei „%1“ war nicht lesbar und wurde als „%2“ beiseitegelegt.</translation>
     </message>
 </context>
 <context>
     <name>RecoveryStore</name>
     <message>
-        <source>Cannot create the folder "%1".</source>
+        <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Cannot lock a recovery file in "%1".</source>
+        <source>Cannot lock a recovery file in &quot;%1&quot;.</source>
         <translation>Eine Wiederherstellungsdatei in „%1“ kann nicht gesperrt werden.</translation>
     </message>
 </context>
@@ -678,7 +808,7 @@ Sein Ordner existiert nicht mehr: Das Schema öffnet sich ohne Namen, und Speich
         <translation>ein Blatt von %1 x %2 Pixeln ist zu groß (höchstens %3 Pixel)</translation>
     </message>
     <message>
-        <source>the file ends inside the %1 section of line %2 (no "[~]")</source>
+        <source>the file ends inside the %1 section of line %2 (no &quot;[~]&quot;)</source>
         <translation>die Datei endet im Abschnitt %1 aus Zeile %2 (kein „[~]“)</translation>
     </message>
     <message>
@@ -717,14 +847,14 @@ Sein Ordner existiert nicht mehr: Das Schema öffnet sich ohne Namen, und Speich
 <context>
     <name>SheetPictureFile</name>
     <message>
-        <source>Cannot write file "%1". The picture cannot be encoded.</source>
+        <source>Cannot write file &quot;%1&quot;. The picture cannot be encoded.</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden. Das Bild lässt sich nicht kodieren.</translation>
     </message>
 </context>
 <context>
     <name>TextList</name>
     <message>
-        <source>Cannot open file "%1". %2</source>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
     <message>
@@ -750,11 +880,11 @@ Sein Ordner existiert nicht mehr: Das Schema öffnet sich ohne Namen, und Speich
 <context>
     <name>grvlk</name>
     <message>
-        <source>"%1" is not a folder</source>
+        <source>&quot;%1&quot; is not a folder</source>
         <translation>„%1“ ist kein Ordner</translation>
     </message>
     <message>
-        <source>"%1" would be written for more than one input</source>
+        <source>&quot;%1&quot; would be written for more than one input</source>
         <translation>„%1“ würde für mehr als eine Eingabe geschrieben</translation>
     </message>
     <message>
@@ -771,27 +901,45 @@ Sein Ordner existiert nicht mehr: Das Schema öffnet sich ohne Namen, und Speich
     </message>
     <message numerus="yes">
         <source>%n rectangle</source>
-        <translation><numerusform>%n Rechteck</numerusform><numerusform>%n Rechteck</numerusform></translation>
+        <translation>
+            <numerusform>%n Rechteck</numerusform>
+            <numerusform>%n Rechteck</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n rectangles</source>
-        <translation><numerusform>%n Rechteck</numerusform><numerusform>%n Rechtecke</numerusform></translation>
+        <translation>
+            <numerusform>%n Rechteck</numerusform>
+            <numerusform>%n Rechtecke</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n point</source>
-        <translation><numerusform>%n Punkt</numerusform><numerusform>%n Punkt</numerusform></translation>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkt</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation><numerusform>%n Punkt</numerusform><numerusform>%n Punkte</numerusform></translation>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n line</source>
-        <translation><numerusform>%n Linie</numerusform><numerusform>%n Linie</numerusform></translation>
+        <translation>
+            <numerusform>%n Linie</numerusform>
+            <numerusform>%n Linie</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n lines</source>
-        <translation><numerusform>%n Linie</numerusform><numerusform>%n Linien</numerusform></translation>
+        <translation>
+            <numerusform>%n Linie</numerusform>
+            <numerusform>%n Linien</numerusform>
+        </translation>
     </message>
     <message>
         <source>locked</source>
@@ -818,7 +966,7 @@ Sein Ordner existiert nicht mehr: Das Schema öffnet sich ohne Namen, und Speich
     <message>
         <source>Renders and checks Gravelink scheme files without opening a window.
 
-  render IN OUT   Draws the scheme IN as the editor's Save as Bitmap does and writes it
+  render IN OUT   Draws the scheme IN as the editor&apos;s Save as Bitmap does and writes it
                   to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture, or a vector
                   picture that stays sharp at any size: SVG (.svg, one sheet pixel
                   to 1 px; .svgz gzip-compressed) or PDF (.pdf, one sheet pixel
@@ -873,7 +1021,7 @@ werden (irgendeine), 2 falscher Aufruf.
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <source>unknown format "%1"</source>
+        <source>unknown format &quot;%1&quot;</source>
         <translation>unbekanntes Format „%1“</translation>
     </message>
     <message>
@@ -897,11 +1045,11 @@ werden (irgendeine), 2 falscher Aufruf.
         <translation>check braucht mindestens eine Datei</translation>
     </message>
     <message>
-        <source>unknown command "%1"</source>
+        <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <source>cannot write "%1": the output name must end in %2</source>
+        <source>cannot write &quot;%1&quot;: the output name must end in %2</source>
         <translation>„%1“ kann nicht geschrieben werden: Der Ausgabename muss auf %2 enden</translation>
     </message>
 </context>

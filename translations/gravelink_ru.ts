@@ -9,6 +9,45 @@
     </message>
 </context>
 <context>
+    <name>ColorBox</name>
+    <message>
+        <source>Light yellow</source>
+        <translation>Светло-жёлтый</translation>
+    </message>
+    <message>
+        <source>Light green</source>
+        <translation>Светло-зелёный</translation>
+    </message>
+    <message>
+        <source>Light blue</source>
+        <translation>Светло-голубой</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Розовый</translation>
+    </message>
+    <message>
+        <source>Lilac</source>
+        <translation>Сиреневый</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Салатовый</translation>
+    </message>
+    <message>
+        <source>Light cyan</source>
+        <translation>Светло-бирюзовый</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Лавандовый</translation>
+    </message>
+    <message>
+        <source>Peach</source>
+        <translation>Персиковый</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Edit</source>
@@ -34,7 +73,7 @@
         <translation>Файл %1 был изменён другой программой после открытия. Заменить его этой схемой?</translation>
     </message>
     <message>
-        <source>Cannot open the scheme "%1".
+        <source>Cannot open the scheme &quot;%1&quot;.
 %2</source>
         <translation>Не удаётся открыть схему «%1».
 %2</translation>
@@ -52,7 +91,7 @@
         <translation>Лист размером %1 x %2 пикселей создать нельзя.</translation>
     </message>
     <message>
-        <source>Nothing was saved: the name of a bitmap file must end in "%1".</source>
+        <source>Nothing was saved: the name of a bitmap file must end in &quot;%1&quot;.</source>
         <translation>Ничего не сохранено: имя файла растрового рисунка должно оканчиваться на «%1».</translation>
     </message>
 </context>
@@ -122,6 +161,30 @@
         <source>Create Line</source>
         <translation>Создание линии</translation>
     </message>
+    <message numerus="yes">
+        <source>%n items selected</source>
+        <translation>
+            <numerusform>Выделен %n объект</numerusform>
+            <numerusform>Выделено %n объекта</numerusform>
+            <numerusform>Выделено %n объектов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rectangle &quot;%1&quot; at %2, %3</source>
+        <translation>Прямоугольник «%1» в точке %2, %3</translation>
+    </message>
+    <message>
+        <source>Point &quot;%1&quot; at %2, %3</source>
+        <translation>Точка «%1» в точке %2, %3</translation>
+    </message>
+    <message>
+        <source>Line &quot;%1&quot; from %2, %3 to %4, %5</source>
+        <translation>Линия «%1» от %2, %3 до %4, %5</translation>
+    </message>
+    <message>
+        <source>Nothing selected</source>
+        <translation>Ничего не выделено</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
@@ -130,18 +193,18 @@
         <translation>Ничего не экспортировано: имя рисунка должно оканчиваться на %1.</translation>
     </message>
     <message>
-        <source>Cannot write file "%1". The scheme cannot be drawn: %2</source>
+        <source>Cannot write file &quot;%1&quot;. The scheme cannot be drawn: %2</source>
         <translation>Не удаётся записать файл «%1». Схему нельзя нарисовать: %2</translation>
     </message>
 </context>
 <context>
     <name>FileWrite</name>
     <message>
-        <source>Cannot create file "%1". %2</source>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Не удаётся создать файл «%1». %2</translation>
     </message>
     <message>
-        <source>Cannot write file "%1". %2</source>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Не удаётся записать файл «%1». %2</translation>
     </message>
     <message>
@@ -171,11 +234,19 @@
         <source>%1 of %2</source>
         <translation>%1 из %2</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Совпадения</translation>
+    </message>
 </context>
 <context>
     <name>IntText</name>
     <message>
-        <source>'%1' is not a valid integer value</source>
+        <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«%1» не является целым числом</translation>
     </message>
 </context>
@@ -517,6 +588,66 @@
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Прямоугольник</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Точка</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Линия</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Centre X</source>
+        <translation>Центр X</translation>
+    </message>
+    <message>
+        <source>Centre X of the selected element + [ENTER]</source>
+        <translation>Центр X выделенного элемента + [ENTER]</translation>
+    </message>
+    <message>
+        <source>Centre Y</source>
+        <translation>Центр Y</translation>
+    </message>
+    <message>
+        <source>Centre Y of the selected element + [ENTER]</source>
+        <translation>Центр Y выделенного элемента + [ENTER]</translation>
+    </message>
+    <message>
+        <source>The whole sheet, with the part the window shows</source>
+        <translation>Весь лист и видимая в окне часть</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>The view scale</source>
+        <translation>Масштаб просмотра</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Text to find in captions and names + [ENTER]</source>
+        <translation>Текст для поиска в подписях и именах + [ENTER]</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Лист</translation>
+    </message>
 </context>
 <context>
     <name>NewSheetDialog</name>
@@ -592,7 +723,7 @@
         <translation>Документ PDF</translation>
     </message>
     <message>
-        <source>Cannot write file "%1". There is not enough memory for a picture of %2 x %3 pixels.</source>
+        <source>Cannot write file &quot;%1&quot;. There is not enough memory for a picture of %2 x %3 pixels.</source>
         <translation>Не удаётся записать файл «%1». Недостаточно памяти для рисунка %2 x %3 пикселей.</translation>
     </message>
     <message>
@@ -626,7 +757,7 @@
         <translation>%1 был закрыт неправильно. Восстановить несохранённые изменения в %2 от %3?</translation>
     </message>
     <message>
-        <source>%1 did not close properly and kept the unsaved changes to %2 from %3. Recover them instead of opening "%4"?</source>
+        <source>%1 did not close properly and kept the unsaved changes to %2 from %3. Recover them instead of opening &quot;%4&quot;?</source>
         <translation>%1 был закрыт неправильно и сохранил несохранённые изменения в %2 от %3. Восстановить их вместо открытия «%4»?</translation>
     </message>
     <message>
@@ -636,18 +767,18 @@ Its folder no longer exists: the scheme opens without a name, and Save asks for 
 Её папки больше нет: схема откроется без имени, и при сохранении будет запрошено имя.</translation>
     </message>
     <message>
-        <source>The recovery file "%1" could not be read and was set aside as "%2".</source>
+        <source>The recovery file &quot;%1&quot; could not be read and was set aside as &quot;%2&quot;.</source>
         <translation>Файл восстановления «%1» не удалось прочитать; он отложен под именем «%2».</translation>
     </message>
 </context>
 <context>
     <name>RecoveryStore</name>
     <message>
-        <source>Cannot create the folder "%1".</source>
+        <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Не удаётся создать папку «%1».</translation>
     </message>
     <message>
-        <source>Cannot lock a recovery file in "%1".</source>
+        <source>Cannot lock a recovery file in &quot;%1&quot;.</source>
         <translation>Не удаётся заблокировать файл восстановления в «%1».</translation>
     </message>
 </context>
@@ -678,7 +809,7 @@ Its folder no longer exists: the scheme opens without a name, and Save asks for 
         <translation>лист %1 x %2 пикселей слишком велик (не более %3 пикселей)</translation>
     </message>
     <message>
-        <source>the file ends inside the %1 section of line %2 (no "[~]")</source>
+        <source>the file ends inside the %1 section of line %2 (no &quot;[~]&quot;)</source>
         <translation>файл кончается внутри раздела %1 из строки %2 (нет «[~]»)</translation>
     </message>
     <message>
@@ -717,14 +848,14 @@ Its folder no longer exists: the scheme opens without a name, and Save asks for 
 <context>
     <name>SheetPictureFile</name>
     <message>
-        <source>Cannot write file "%1". The picture cannot be encoded.</source>
+        <source>Cannot write file &quot;%1&quot;. The picture cannot be encoded.</source>
         <translation>Не удаётся записать файл «%1». Рисунок нельзя закодировать.</translation>
     </message>
 </context>
 <context>
     <name>TextList</name>
     <message>
-        <source>Cannot open file "%1". %2</source>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Не удаётся открыть файл «%1». %2</translation>
     </message>
     <message>
@@ -750,11 +881,11 @@ Its folder no longer exists: the scheme opens without a name, and Save asks for 
 <context>
     <name>grvlk</name>
     <message>
-        <source>"%1" is not a folder</source>
+        <source>&quot;%1&quot; is not a folder</source>
         <translation>«%1» не является папкой</translation>
     </message>
     <message>
-        <source>"%1" would be written for more than one input</source>
+        <source>&quot;%1&quot; would be written for more than one input</source>
         <translation>«%1» пришлось бы записать для нескольких входных файлов</translation>
     </message>
     <message>
@@ -771,27 +902,51 @@ Its folder no longer exists: the scheme opens without a name, and Save asks for 
     </message>
     <message numerus="yes">
         <source>%n rectangle</source>
-        <translation><numerusform>%n прямоугольник</numerusform><numerusform>%n прямоугольник</numerusform><numerusform>%n прямоугольник</numerusform></translation>
+        <translation>
+            <numerusform>%n прямоугольник</numerusform>
+            <numerusform>%n прямоугольник</numerusform>
+            <numerusform>%n прямоугольник</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n rectangles</source>
-        <translation><numerusform>%n прямоугольник</numerusform><numerusform>%n прямоугольника</numerusform><numerusform>%n прямоугольников</numerusform></translation>
+        <translation>
+            <numerusform>%n прямоугольник</numerusform>
+            <numerusform>%n прямоугольника</numerusform>
+            <numerusform>%n прямоугольников</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n point</source>
-        <translation><numerusform>%n точка</numerusform><numerusform>%n точка</numerusform><numerusform>%n точка</numerusform></translation>
+        <translation>
+            <numerusform>%n точка</numerusform>
+            <numerusform>%n точка</numerusform>
+            <numerusform>%n точка</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation><numerusform>%n точка</numerusform><numerusform>%n точки</numerusform><numerusform>%n точек</numerusform></translation>
+        <translation>
+            <numerusform>%n точка</numerusform>
+            <numerusform>%n точки</numerusform>
+            <numerusform>%n точек</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n line</source>
-        <translation><numerusform>%n линия</numerusform><numerusform>%n линия</numerusform><numerusform>%n линия</numerusform></translation>
+        <translation>
+            <numerusform>%n линия</numerusform>
+            <numerusform>%n линия</numerusform>
+            <numerusform>%n линия</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n lines</source>
-        <translation><numerusform>%n линия</numerusform><numerusform>%n линии</numerusform><numerusform>%n линий</numerusform></translation>
+        <translation>
+            <numerusform>%n линия</numerusform>
+            <numerusform>%n линии</numerusform>
+            <numerusform>%n линий</numerusform>
+        </translation>
     </message>
     <message>
         <source>locked</source>
@@ -818,7 +973,7 @@ Its folder no longer exists: the scheme opens without a name, and Save asks for 
     <message>
         <source>Renders and checks Gravelink scheme files without opening a window.
 
-  render IN OUT   Draws the scheme IN as the editor's Save as Bitmap does and writes it
+  render IN OUT   Draws the scheme IN as the editor&apos;s Save as Bitmap does and writes it
                   to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture, or a vector
                   picture that stays sharp at any size: SVG (.svg, one sheet pixel
                   to 1 px; .svgz gzip-compressed) or PDF (.pdf, one sheet pixel
@@ -874,7 +1029,7 @@ usage.
         <translation>для %1 нужно значение</translation>
     </message>
     <message>
-        <source>unknown format "%1"</source>
+        <source>unknown format &quot;%1&quot;</source>
         <translation>неизвестный формат «%1»</translation>
     </message>
     <message>
@@ -898,11 +1053,11 @@ usage.
         <translation>check требует хотя бы один файл</translation>
     </message>
     <message>
-        <source>unknown command "%1"</source>
+        <source>unknown command &quot;%1&quot;</source>
         <translation>неизвестная команда «%1»</translation>
     </message>
     <message>
-        <source>cannot write "%1": the output name must end in %2</source>
+        <source>cannot write &quot;%1&quot;: the output name must end in %2</source>
         <translation>не удаётся записать «%1»: имя выходного файла должно оканчиваться на %2</translation>
     </message>
 </context>

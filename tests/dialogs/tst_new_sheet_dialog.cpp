@@ -57,6 +57,12 @@ private slots:
         QCOMPARE(dlg.widthField->findChild<QLineEdit *>()->maxLength(), 4);
         QCOMPARE(dlg.preview->geometry(), QRect(208, 54, 57, 33));
         QCOMPARE(dlg.bevel->geometry(), QRect(8, 8, 273, 121));
+        // English texts fit their places: nothing moves for them.
+        QCOMPARE(dlg.formatList->geometry(), QRect(56, 24, 209, 21));
+        QCOMPARE(dlg.portraitButton->geometry(), QRect(56, 56, 49, 17));
+        QCOMPARE(dlg.landscapeButton->geometry(), QRect(112, 56, 57, 17));
+        QCOMPARE(dlg.widthField->geometry(), QRect(56, 95, 73, 22));
+        QCOMPARE(dlg.heightField->geometry(), QRect(192, 95, 73, 22));
     }
 
     void prepareResetsEveryShowing()
