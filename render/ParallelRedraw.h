@@ -2,7 +2,7 @@
 
 #include <functional>
 
-// Threads a full redraw uses: one per core of the machine.
+// Threads a full redraw uses: one per core the process may run on.
 int redrawThreadCount();
 
 // Calls task(i) once for every i in [0, count), on `threads` threads: the calling thread and
