@@ -189,7 +189,7 @@ void MainWindow::findStep(bool forward)
 
 void MainWindow::updateUndoActions()
 {
-    const QUndoStack &history = m_editor.doc().undoStack();
+    const History &history = m_editor.doc().undoStack();
     const QString undoText = history.undoText();
     const QString redoText = history.redoText();
     m_ui.undoAction->setText(undoText.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undoText));

@@ -1,5 +1,4 @@
 #include "bench/SchemeGenerator.h"
-#include "editor/SchemeStep.h"
 #include "model/TableOps.h"
 #include "support/EditorRig.h"
 #include "support/EditorTestAccess.h"
@@ -130,8 +129,7 @@ void BM_UndoRedoMove(benchmark::State &state)
         e.undo();
         e.redo();
     }
-    state.counters["changes"] =
-        double(static_cast<const SchemeStep *>(e.doc().undoStack().command(0))->changes().size());
+    state.counters["changes"] = double(e.doc().undoStack().changes(0).size());
 }
 
 // A select-all keyboard move: what it records, and taking it back and making it again without
@@ -144,12 +142,14 @@ void BM_ApplySelectAllMove(benchmark::State &state)
     const StringGrid &points = e.doc().points();
     e.Find_and_Select(StrToInt(points.Cells(ColX, 1)), StrToInt(points.Cells(ColY, 1)));
     e.ObjMoveOnCanvas(Direction::Right);
-    const ChangeList changes = e.doc().takeChanges();
+    e.doc().closeStep();
+    const ChangeRecord &changes = e.doc().undoStack().changes(0);
     for (auto _ : state) {
         e.doc().applyChanges(changes, false);
         e.doc().applyChanges(changes, true);
     }
     state.counters["changes"] = double(changes.size());
+    state.counters["bytes"] = double(changes.bytes());
 }
 
 } // namespace

@@ -10,10 +10,7 @@
 #include <utility>
 #include <vector>
 
-Document::Document()
-{
-    m_history.setUndoLimit(kHistorySteps);
-}
+Document::Document() = default;
 
 Document::Step::Step(Document &doc, const QString &name) : m_doc(doc)
 {
@@ -39,13 +36,26 @@ void Document::closeStep()
 {
     if (m_changes.empty())
         return;
-    const QString name = m_stepName.isEmpty() ? tr("Edit") : m_stepName;
-    m_history.push(new SchemeStep(name, takeChanges(), [this](const ChangeList &changes, bool forward) {
-        applyStep(changes, forward);
-    }));
+    ChangeRecord changes;
+    std::swap(changes, m_changes);
+    m_history.push(m_stepName.isEmpty() ? tr("Edit") : m_stepName, std::move(changes));
 }
 
-void Document::applyStep(const ChangeList &changes, bool forward)
+void Document::undo()
+{
+    closeStep();
+    if (const ChangeRecord *changes = m_history.undoStep())
+        applyStep(*changes, false);
+}
+
+void Document::redo()
+{
+    closeStep();
+    if (const ChangeRecord *changes = m_history.redoStep())
+        applyStep(*changes, true);
+}
+
+void Document::applyStep(const ChangeRecord &changes, bool forward)
 {
     applyChanges(changes, forward);
     m_markedModified = false;
@@ -81,7 +91,7 @@ void Document::setLocked(bool locked)
 void Document::record(SchemeChange &&change)
 {
     m_scene.noteChange(change);
-    m_changes.push_back(std::move(change));
+    m_changes.append(change);
     ++m_revision;
 }
 
@@ -277,28 +287,37 @@ void Document::createSheet(int width, int height)
 
 ChangeList Document::takeChanges()
 {
-    ChangeList taken;
-    taken.swap(m_changes);
+    ChangeList taken = m_changes.toList();
+    m_changes.clear();
     return taken;
+}
+
+void Document::applyOne(const SchemeChange &c, bool forward)
+{
+    if (c.kind == SchemeChange::Kind::SheetSize) {
+        const QSize size = forward ? c.sizeAfter : c.sizeBefore;
+        m_sheet.CreateBitmap(size.width(), size.height());
+    } else {
+        applyTableChange(m_tables, c, forward);
+    }
+    m_scene.noteChange(c, forward);
 }
 
 void Document::applyChanges(const ChangeList &changes, bool forward)
 {
     m_scene.settle();
-    const auto apply = [this, forward](const SchemeChange &c) {
-        if (c.kind == SchemeChange::Kind::SheetSize) {
-            const QSize size = forward ? c.sizeAfter : c.sizeBefore;
-            m_sheet.CreateBitmap(size.width(), size.height());
-        } else {
-            applyTableChange(m_tables, c, forward);
-        }
-        m_scene.noteChange(c, forward);
-    };
     if (forward)
         for (const SchemeChange &c : changes)
-            apply(c);
+            applyOne(c, true);
     else
         for (auto it = changes.rbegin(); it != changes.rend(); ++it)
-            apply(*it);
+            applyOne(*it, false);
+    ++m_revision;
+}
+
+void Document::applyChanges(const ChangeRecord &changes, bool forward)
+{
+    m_scene.settle();
+    changes.forEach(forward, [this, forward](const SchemeChange &c) { applyOne(c, forward); });
     ++m_revision;
 }

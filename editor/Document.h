@@ -1,6 +1,7 @@
 #pragma once
 
-#include "editor/SchemeStep.h"
+#include "editor/History.h"
+#include "model/ChangeRecord.h"
 #include "model/ElementTables.h"
 #include "model/SchemeChange.h"
 #include "render/IncrementalScene.h"
@@ -9,8 +10,8 @@
 
 #include <QCoreApplication>
 #include <QString>
-#include <QUndoStack>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -98,13 +99,16 @@ public:
     private:
         Document &m_doc;
     };
-    // The history, oldest step first; at most kHistorySteps are kept.
-    static constexpr int kHistorySteps = 1000;
-    QUndoStack &undoStack() { return m_history; }
-    const QUndoStack &undoStack() const { return m_history; }
+    // The history, oldest step first, within History's bounds.
+    History &undoStack() { return m_history; }
+    const History &undoStack() const { return m_history; }
+    // Takes back the last step done, or makes the next one again; nothing when there is none.
+    void undo();
+    void redo();
     // What undo and redo do with a step's changes besides applying them (set by the editor,
     // which brings the window up to date).
-    void setStepApplier(SchemeStep::Apply apply) { m_applier = std::move(apply); }
+    using StepApplier = std::function<void(const ChangeRecord &changes, bool forward)>;
+    void setStepApplier(StepApplier apply) { m_applier = std::move(apply); }
     // Pushes the changes recorded outside any Step as one step ("Edit").
     void closeStep();
     // The history starts anew (New, Open): nothing is modified.
@@ -127,11 +131,13 @@ public:
     // The changes recorded since they were last taken.
     bool hasChanges() const { return !m_changes.empty(); }
     ChangeList takeChanges();
+    const ChangeRecord &pendingChanges() const { return m_changes; }
     // Grows with every change, the lock and whole-scheme replacements included.
     quint64 revision() const { return m_revision; }
     // Makes recorded changes again (forward) or takes them back, in the right order. Not
     // recorded itself.
     void applyChanges(const ChangeList &changes, bool forward);
+    void applyChanges(const ChangeRecord &changes, bool forward);
 
 private:
     // A table to change: the mirror being built from the tables is finished first.
@@ -146,7 +152,9 @@ private:
     void fullRedraw(const TextList &multiSelection);
 
     // Undo and redo of a step: the changes applied, then the applier.
-    void applyStep(const ChangeList &changes, bool forward);
+    void applyStep(const ChangeRecord &changes, bool forward);
+    // Applies one change made again or taken back.
+    void applyOne(const SchemeChange &change, bool forward);
 
     ElementTables m_tables;
     SheetBitmap m_sheet;
@@ -156,11 +164,11 @@ private:
     // The sheet's items and the changes since they were drawn.
     IncrementalScene m_scene;
 
-    ChangeList m_changes;
+    ChangeRecord m_changes;
     quint64 m_revision = 0;
 
-    QUndoStack m_history;
-    SchemeStep::Apply m_applier;
+    History m_history;
+    StepApplier m_applier;
     int m_stepDepth = 0;
     QString m_stepName;
     bool m_markedModified = false;

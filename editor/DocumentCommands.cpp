@@ -104,8 +104,8 @@ void DocumentCommands::SaveModel(const QString &fileName)
     if (fileName.isEmpty())
         return;
     Editor &e = m_editor;
-    writeScheme(m_fileLines, e.doc().sheet().width(), e.doc().sheet().height(), e.doc().tables(), e.locked());
-    const QByteArray bytes = m_fileLines.toBytes();
+    const QByteArray bytes =
+        schemeBytes(e.doc().sheet().width(), e.doc().sheet().height(), e.doc().tables(), e.locked());
     if (m_stamp.path() == fileName && m_stamp.check(true) == DiskStamp::State::Changed &&
         !m_ui.askYesNo(tr("The file %1 was changed by another program after it was opened. "
                           "Replace it with this scheme?")
@@ -136,8 +136,14 @@ void DocumentCommands::loadScheme(const QString &name, bool remember)
     QString failure;
     try {
         e.ClearAll();
-        const DiskStamp stamp = m_fileLines.loadFromFile(fileName);
-        SchemeReadResult scheme = readScheme(m_fileLines);
+        // The lines go before the scheme is drawn: the tables share their texts.
+        SchemeReadResult scheme;
+        DiskStamp stamp;
+        {
+            TextList lines;
+            stamp = lines.loadFromFile(fileName);
+            scheme = readScheme(lines);
+        }
         if (scheme.sizeRead) {
             e.doc().createSheet(scheme.width, scheme.height);
             m_ui.sheetGeometryChanged();

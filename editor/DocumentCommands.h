@@ -75,8 +75,6 @@ private:
 
     Editor &m_editor;
     EditorUi &m_ui;
-    // The scheme file's lines, read by Open and written by Save.
-    TextList m_fileLines;
     QString m_lastFolder;
     RecentFiles m_recent;
     // What the scheme's file held when it was opened or last saved, and a change of it already

@@ -27,7 +27,7 @@ QImage overlayCopy(const QImage &picture)
 Editor::Editor(EditorUi &ui) : m_ui(ui)
 {
     m_overlay.setDamageLog(&m_overlayDamage);
-    m_doc.setStepApplier([this](const ChangeList &changes, bool forward) { applyStep(changes, forward); });
+    m_doc.setStepApplier([this](const ChangeRecord &changes, bool forward) { applyStep(changes, forward); });
 }
 
 bool Editor::getCountElements() const

@@ -233,7 +233,7 @@ private:
     // Whether the scheme holds a rectangle or point and is not locked (getCountElements).
     bool getCountElements() const;
     // After undo or redo has applied a step: the selection dropped, the sheet redrawn.
-    void applyStep(const ChangeList &changes, bool forward);
+    void applyStep(const ChangeRecord &changes, bool forward);
     void rethrowStepFailure();
     void clearSelection();
 

@@ -8,8 +8,7 @@ void Editor::undo()
 {
     if (!canUndo())
         return;
-    m_doc.closeStep();
-    m_doc.undoStack().undo();
+    m_doc.undo();
     rethrowStepFailure();
 }
 
@@ -17,8 +16,7 @@ void Editor::redo()
 {
     if (!canRedo())
         return;
-    m_doc.closeStep();
-    m_doc.undoStack().redo();
+    m_doc.redo();
     rethrowStepFailure();
 }
 
@@ -40,12 +38,9 @@ void Editor::clearSelection()
     m_ui.setText(Ctl::YEdit, QString());
 }
 
-void Editor::applyStep(const ChangeList &changes, bool)
+void Editor::applyStep(const ChangeRecord &changes, bool)
 {
-    bool resized = false;
-    for (const SchemeChange &c : changes)
-        resized = resized || c.kind == SchemeChange::Kind::SheetSize;
-    if (resized) {
+    if (changes.resizesSheet()) {
         m_ui.sheetGeometryChanged();
         m_ui.navigateView(true, false);
     }

@@ -4,6 +4,7 @@
 #include "editor/ColorItems.h"
 #include "editor/Editor.h"
 #include "editor/GroupMove.h"
+#include "model/RowLookup.h"
 #include "model/TableOps.h"
 #include "render/SceneRedraw.h"
 #include "toolkit/ColorText.h"
@@ -86,11 +87,12 @@ void Editor::ChangePropSelection(qint64 dx, qint64 dy, ApplyStyle style)
         }
     } else if (m_sel.kind != ElementKind::None) {
         const QStringList names = m_multi.items();
+        RowLookup rows(m_doc.tables()); // the group's edits change no name and move no row
         for (const QString &name : names) {
             if (name.isEmpty())
                 continue;
             const StringGrid &table = m_doc.tables().tableForName(name);
-            const int row = GetRowObjByName(m_doc.tables(), name);
+            const int row = rows.row(name);
             if (row != -1 && (&table != &m_doc.rectangles() || !captionEmpty))
                 ChangePropElement(row, table, dx, dy, style);
             m_lastTable = &table;

@@ -1,6 +1,6 @@
 #include "editor/GroupMove.h"
 
-#include "model/TableOps.h"
+#include "model/RowLookup.h"
 #include "toolkit/Errors.h"
 #include "toolkit/IntText.h"
 
@@ -27,13 +27,14 @@ QPoint movedCentre(const StringGrid &table, int row, qint64 dx, qint64 dy)
 void checkGroupMove(const ElementTables &tables, const TextList &members, bool withRectangles, qint64 dx,
                     qint64 dy)
 {
+    RowLookup rows(tables);
     for (const QString &name : members.items()) {
         if (name.isEmpty())
             continue;
         const StringGrid &table = tables.tableForName(name);
         if (&table == &tables.EGrid || (&table == &tables.HGrid && !withRectangles))
             continue;
-        const int row = GetRowObjByName(tables, name);
+        const int row = rows.row(name);
         if (row != -1)
             movedCentre(table, row, dx, dy);
     }

@@ -41,7 +41,7 @@ QGuiApplication &application()
 }
 
 // Sheets are kept small so that one input costs little; the drawing clips what lies beyond.
-constexpr int kMaxFuzzSide = 400;
+constexpr int kMaxFuzzSide = 96;
 
 } // namespace
 
@@ -66,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             {0, 0}, {editor.doc().sheet().width() - 1, editor.doc().sheet().height() - 1}, {-5, 7}};
         for (const StringGrid *g :
              {&editor.doc().rectangles(), &editor.doc().points(), &editor.doc().lines()})
-            for (int row = 1; row < g->RowCount() - 1 && row < 8; ++row)
+            for (int row = 1; row < g->RowCount() - 1 && row < 5; ++row)
                 probes.append({g->Cells(ColX, row).toInt(), g->Cells(ColY, row).toInt()});
-        for (std::size_t i = 0; i + 4 <= size && i < 64; i += 4)
+        for (std::size_t i = 0; i + 4 <= size && i < 16; i += 4)
             probes.append({(data[i] << 8 | data[i + 1]) % (kMaxFuzzSide + 20) - 10,
                            (data[i + 2] << 8 | data[i + 3]) % (kMaxFuzzSide + 20) - 10});
         for (const QPoint &p : probes) {
@@ -103,7 +103,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const int byte = size > 0 ? data[next++ % size] : 0;
         return n > 0 ? byte % n : 0;
     });
-    for (int i = 0; i < 12; ++i)
+    // One to twelve commands, as many as the input's length says.
+    const int count = 1 + int(size % 12);
+    for (int i = 0; i < count; ++i)
         commands.run();
     const QByteArray edited = sheetBytes();
     while (editor.doc().undoStack().canUndo())

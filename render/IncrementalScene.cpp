@@ -2,7 +2,50 @@
 
 #include <QScopeGuard>
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <stop_token>
+#include <thread>
+
 namespace {
+
+// A thread kept for the process that builds mirrors one after another: starting a thread for
+// each build would cost more than mirroring a small scheme.
+class BuildThread {
+public:
+    std::future<void> run(std::function<void()> job)
+    {
+        std::packaged_task<void()> task(std::move(job));
+        std::future<void> done = task.get_future();
+        {
+            const std::lock_guard lock(m_mutex);
+            m_jobs.push_back(std::move(task));
+            if (!m_thread.joinable())
+                m_thread = std::jthread([this](std::stop_token stop) { serve(stop); });
+        }
+        m_wake.notify_one();
+        return done;
+    }
+
+private:
+    void serve(std::stop_token stop)
+    {
+        std::unique_lock lock(m_mutex);
+        while (m_wake.wait(lock, stop, [this] { return !m_jobs.empty(); })) {
+            std::packaged_task<void()> job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            lock.unlock();
+            job();
+            lock.lock();
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable_any m_wake;
+    std::deque<std::packaged_task<void()>> m_jobs;
+    std::jthread m_thread; // last: stopped and joined before the rest goes
+};
 
 qint64 areaOf(const std::vector<PixelBox> &boxes)
 {
@@ -56,7 +99,8 @@ void IncrementalScene::rebuildInBackground(const ElementTables &tables, const Ca
     }
     invalidate();
     const SceneMirror::SheetFacts sheet{canvas.width(), canvas.height(), canvas.font().pixelSize};
-    m_building = std::async(std::launch::async, [this, &tables, sheet, selection = multiSelection] {
+    static BuildThread thread;
+    m_building = thread.run([this, &tables, sheet, selection = multiSelection] {
         try {
             if (build(tables, sheet, selection, true) == SceneMirror::Built::NeedsShaping)
                 m_buildHere = true;

@@ -9,6 +9,10 @@
 #include <thread>
 #include <vector>
 
+#ifdef __linux__
+#include <sched.h>
+#endif
+
 namespace {
 
 // Threads that wait for work and run it; the calling thread works along with them.
@@ -79,7 +83,15 @@ thread_local int redrawThreadLimit = 0;
 
 int redrawThreadCount()
 {
-    static const int count = int(std::max(1u, std::thread::hardware_concurrency()));
+    static const int count = [] {
+#ifdef __linux__
+        // The cores this process may run on (taskset, a container's share), not the machine's.
+        cpu_set_t cores;
+        if (sched_getaffinity(0, sizeof(cores), &cores) == 0)
+            return std::max(1, CPU_COUNT(&cores));
+#endif
+        return int(std::max(1u, std::thread::hardware_concurrency()));
+    }();
     return redrawThreadLimit > 0 ? std::min(count, redrawThreadLimit) : count;
 }
 

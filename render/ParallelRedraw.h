@@ -2,7 +2,8 @@
 
 #include <functional>
 
-// Threads a full redraw uses: one per core of the machine, or fewer on a thread that set a limit.
+// Threads a full redraw uses: one per core the process may run on, or fewer on a thread that set
+// a limit.
 int redrawThreadCount();
 // The most threads redraws started on the calling thread use (0: no limit): for work that runs
 // on every core already, one picture per thread.

@@ -31,7 +31,7 @@ void SceneItem::draw(Canvas &c, std::uint8_t parts, const PixelBox &area) const
 {
     const Coord x0 = area.l, y0 = area.t;
     if (kind != ElementKind::Line) {
-        DrawToolElement(x - x0, y - y0, cells.at(ColCaption), c, colour, clBlack, marked, false, kind);
+        DrawToolElement(x - x0, y - y0, caption, c, colour, clBlack, marked, false, kind);
         return;
     }
     const LineEnds &e = ends;
@@ -41,7 +41,7 @@ void SceneItem::draw(Canvas &c, std::uint8_t parts, const PixelBox &area) const
         ArrowHead h = head;
         h.px -= x0;
         h.py -= y0;
-        drawArrowHeadAndText(c, h, cells.at(ColCaption), marked);
+        drawArrowHeadAndText(c, h, caption, marked);
     }
 }
 

@@ -14,8 +14,8 @@
 // An item's place among the mirrored rows of the three tables.
 using SceneItemId = std::uint32_t;
 
-// One row of a table as the incremental redraw drew it last: its cells, what was read of them
-// and where drawing it paints.
+// One row of a table as the incremental redraw drew it last: what was read of its cells and
+// where drawing it paints. The cells themselves are read from the table.
 struct SceneItem {
     ElementKind kind = ElementKind::None;
     bool header = false; // row 0 of its table: never drawn
@@ -26,9 +26,10 @@ struct SceneItem {
     bool marked = false;
     bool shaped = false; // its text is drawn by QPainter
     qint64 order = 0;
-    QStringList cells;
     // What was drawn, and is to be drawn in a repainted area.
     QString name;
+    QString caption;         // an element's caption, a line's text
+    std::uint32_t folded = 0; // hash of the case-folded name
     Coord x = 0, y = 0;
     TColor colour = 0;
     LineEnds ends;
@@ -37,7 +38,6 @@ struct SceneItem {
     Coord reach = 0;   // of the caption's or text's glyphs beyond their cell
     PixelBox box;      // an element's extent; a line's arrow head and text
     StrokeSpan stroke; // a line's
-    std::vector<int> cover;
 
     // Position in the full redraw's order: lines, then rectangles, then points, each by row.
     qint64 drawKey() const;

@@ -38,7 +38,6 @@ void SceneMirror::clear()
     m_named[0].clear();
     m_named[1].clear();
     m_lineEnds.clear();
-    m_folded.clear();
     m_selectionList.clear();
     m_selection.clear();
     m_removedNames.clear();
@@ -52,6 +51,7 @@ SceneMirror::Built SceneMirror::build(const ElementTables &tables, SheetFacts sh
                                       const TextList &multiSelection, bool offThread)
 {
     clear();
+    m_tables = &tables;
     m_offThread = offThread;
     m_needsShaping = false;
     m_recordDamage = false; // the sheet was just drawn in full
@@ -73,7 +73,7 @@ SceneMirror::Built SceneMirror::build(const ElementTables &tables, SheetFacts sh
         std::vector<Id> &rows = m_rows[int(t)];
         rows.reserve(size_t(grid.RowCount()));
         for (int r = 0; r < grid.RowCount(); ++r) {
-            const Id id = newItem(t, grid.rowCells(r));
+            const Id id = newItem(t);
             m_items[id].header = r == 0;
             m_items[id].order = qint64(r) * kOrderGap;
             rows.push_back(id);
@@ -82,17 +82,19 @@ SceneMirror::Built SceneMirror::build(const ElementTables &tables, SheetFacts sh
     m_named[0].reserve(m_rows[int(TableId::Rectangles)].size());
     m_named[1].reserve(m_rows[int(TableId::Points)].size());
     m_lineEnds.reserve(m_items.size());
-    m_folded.reserve(m_items.size());
-    for (TableId t : {TableId::Rectangles, TableId::Points})
-        for (Id id : m_rows[int(t)])
-            updateElement(id, nullptr);
+    for (TableId t : {TableId::Rectangles, TableId::Points}) {
+        const std::vector<Id> &rows = m_rows[int(t)];
+        for (size_t r = 0; r < rows.size(); ++r)
+            updateElement(rows[r], int(r), nullptr);
+    }
     Built result = Built::Done;
     if (m_badCount > 0) {
         result = Built::BadCell;
     } else {
-        for (Id id : m_rows[int(TableId::Lines)]) {
-            updateLine(id);
-            m_items[id].midpoint = false;
+        const std::vector<Id> &lines = m_rows[int(TableId::Lines)];
+        for (size_t r = 0; r < lines.size(); ++r) {
+            updateLine(lines[r], int(r));
+            m_items[lines[r]].midpoint = false;
         }
         m_midpointIds.clear();
     }
@@ -104,7 +106,7 @@ SceneMirror::Built SceneMirror::build(const ElementTables &tables, SheetFacts sh
     return result;
 }
 
-SceneMirror::Id SceneMirror::newItem(TableId table, const QStringList &cells)
+SceneMirror::Id SceneMirror::newItem(TableId table)
 {
     Id id;
     if (!m_free.empty()) {
@@ -115,12 +117,7 @@ SceneMirror::Id SceneMirror::newItem(TableId table, const QStringList &cells)
         m_items.emplace_back();
         m_shapes.emplace_back();
     }
-    SceneItem &item = m_items[id];
-    item.kind = kindOf(table);
-    item.cells = cells;
-    const int columns = table == TableId::Lines ? ColCaption + 1 : ColColor + 1;
-    while (item.cells.size() < columns)
-        item.cells.append(QString());
+    m_items[id].kind = kindOf(table);
     return id;
 }
 
@@ -154,9 +151,8 @@ bool SceneMirror::follow(const SchemeChange &change, bool forward)
             return false;
         const Id id = rows[size_t(change.row)];
         SceneItem &item = m_items[id];
-        if (change.col < 0 || change.col >= item.cells.size())
+        if (change.col < 0)
             return false;
-        item.cells[change.col] = forward ? change.after : change.before;
         if (change.table == TableId::Lines && (change.col == ColX || change.col == ColY)) {
             // Only the stored midpoint, which the redraw writes back.
             if (!item.midpoint) {
@@ -169,7 +165,7 @@ bool SceneMirror::follow(const SchemeChange &change, bool forward)
         return true;
     }
     const bool insert = (change.kind == SchemeChange::Kind::InsertRow) == forward;
-    return insert ? insertRow(change.table, change.row, change.cells) : removeRow(change.table, change.row);
+    return insert ? insertRow(change.table, change.row) : removeRow(change.table, change.row);
 }
 
 bool SceneMirror::touchRow(TableId table, int row)
@@ -180,12 +176,12 @@ bool SceneMirror::touchRow(TableId table, int row)
     return true;
 }
 
-bool SceneMirror::insertRow(TableId table, int row, const QStringList &cells)
+bool SceneMirror::insertRow(TableId table, int row)
 {
     std::vector<Id> &rows = m_rows[int(table)];
     if (row < 1 || size_t(row) > rows.size())
         return false;
-    const Id id = newItem(table, cells);
+    const Id id = newItem(table);
     rows.insert(rows.begin() + row, id);
     // An order between the neighbours'. New elements go before the trailing row, which then
     // moves on instead of the gaps halving.

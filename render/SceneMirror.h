@@ -19,7 +19,8 @@ class TextFace;
 
 // Every row of the three tables as the incremental redraw drew it last, with each drawn item
 // in a tile grid and in indexes by name, following the changes made to the tables since. When
-// it brings a changed item up to date, it adds the item's old and new extents to the damage.
+// it brings a changed item up to date, it reads the item's cells from the tables (which hold
+// the changes it followed) and adds its old and new extents to the damage.
 class SceneMirror {
 public:
     using Id = SceneItemId;
@@ -47,7 +48,9 @@ public:
     // Forgets everything.
     void clear();
     // Mirrors the tables just drawn in full on a sheet, with that multi-selection marked; records
-    // no damage. Off the window's thread, texts are measured only from the face's cache.
+    // no damage. Off the window's thread, texts are measured only from the face's cache. The
+    // tables are read again when changed items are brought up to date: they must outlive the
+    // mirror, or the mirror be cleared first.
     Built build(const ElementTables &tables, SheetFacts sheet, const TextList &multiSelection,
                 bool offThread);
 
@@ -87,20 +90,22 @@ public:
     const std::vector<Id> &rows(TableId table) const { return m_rows[int(table)]; }
 
 private:
-    Id newItem(TableId table, const QStringList &cells);
+    Id newItem(TableId table);
     void freeItem(Id id);
     // The row of a drawn item in its table (rows are in drawing order), or -1.
     int rowOf(TableId table, Id id) const;
-    bool insertRow(TableId table, int row, const QStringList &cells);
+    bool insertRow(TableId table, int row);
     bool removeRow(TableId table, int row);
     void markDirty(Id id);
 
     // In SceneMirror_Items.cpp: bringing one item up to date.
     void undraw(Id id);
-    // Adds the names of elements that appeared, went or moved to movedNames, when given.
-    void updateElement(Id id, QSet<QString> *movedNames);
-    void updateLine(Id id);
-    void computeCover(SceneItem &item) const;
+    // Brings an item up to date with its row of the table. Adds the names of elements that
+    // appeared, went or moved to movedNames, when given.
+    void updateElement(Id id, int row, QSet<QString> *movedNames);
+    void updateLine(Id id, int row);
+    // The tiles an item drawn as it stands is listed in.
+    void computeCover(const SceneItem &item, std::vector<int> &cover) const;
     LineEnds lineEnds(const QString &lineName) const;
     QPoint centre(const QString &name) const;
     void setText(SceneItem &item, const QString &text);
@@ -118,6 +123,7 @@ private:
     static const std::vector<Id> &idsOf(const NameIndex &index, const QString &name);
 
     DamageSet &m_damage;
+    const ElementTables *m_tables = nullptr;
     bool m_valid = false;
     bool m_recordDamage = true;
     bool m_offThread = false;    // being built on another thread
@@ -132,10 +138,9 @@ private:
     std::vector<Id> m_rows[3];
     std::vector<Id> m_dirty;
     std::vector<Id> m_midpointIds; // lines whose midpoint flag was set (some may since be gone)
+    std::vector<int> m_cover;      // scratch
     NameIndex m_named[2];
     NameIndex m_lineEnds;
-    // Drawn items by case-folded name, for changes of the marked look.
-    NameIndex m_folded;
     QStringList m_selectionList;
     QSet<QString> m_selection;
     QSet<QString> m_removedNames; // elements removed since the last update

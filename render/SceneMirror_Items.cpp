@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -25,22 +26,39 @@ void removeId(std::unordered_map<QString, std::vector<SceneItemId>, TextHash> &i
         index.erase(it);
 }
 
+TableId tableOf(ElementKind kind)
+{
+    return kind == ElementKind::Rectangle ? TableId::Rectangles
+           : kind == ElementKind::Point   ? TableId::Points
+                                          : TableId::Lines;
+}
+
+std::uint32_t foldedHash(const QString &folded)
+{
+    return std::uint32_t(TextHash()(folded));
+}
+
 } // namespace
 
 void SceneMirror::followSelection(const TextList &multiSelection)
 {
     if (multiSelection.items() == m_selectionList)
         return;
-    // A changed multi-selection changes the look of the names that joined or left it.
+    // A changed multi-selection changes the look of the names that joined or left it: the drawn
+    // items whose folded name has the hash of such a name are drawn again.
     QSet<QString> now;
     if (multiSelection.count() >= 2)
         for (const QString &name : multiSelection.items())
             now.insert(SelectionNames::folded(name));
+    std::unordered_set<std::uint32_t> changed;
     for (const QSet<QString> *from : {&now, &m_selection})
         for (const QString &name : *from)
             if (!(from == &now ? m_selection : now).contains(name))
-                for (Id id : idsOf(m_folded, name))
-                    markDirty(id);
+                changed.insert(foldedHash(name));
+    if (!changed.empty())
+        for (Id id = 0; id < m_items.size(); ++id)
+            if (m_items[id].drawn && changed.count(m_items[id].folded))
+                markDirty(id);
     m_selection = std::move(now);
     m_selectionList = multiSelection.items();
 }
@@ -56,7 +74,7 @@ bool SceneMirror::updateChanged()
         SceneItem &item = m_items[id];
         if (item.dirty && item.kind != ElementKind::Line) {
             item.dirty = false;
-            updateElement(id, &moved);
+            updateElement(id, rowOf(tableOf(item.kind), id), &moved);
         }
     }
     if (m_badCount > 0)
@@ -70,7 +88,7 @@ bool SceneMirror::updateChanged()
         SceneItem &item = m_items[id];
         if (item.dirty && item.kind == ElementKind::Line) {
             item.dirty = false;
-            updateLine(id);
+            updateLine(id, rowOf(TableId::Lines, id));
         }
     }
     return true;
@@ -97,34 +115,34 @@ void SceneMirror::undraw(Id id)
     if (!item.drawn)
         return;
     damage(id, true);
-    for (int tile : item.cover)
+    computeCover(item, m_cover);
+    for (int tile : m_cover)
         gridOf(item).remove(tile, id);
-    item.cover.clear();
     if (item.kind == ElementKind::Line) {
         removeId(m_lineEnds, getNameBefore(QLatin1Char('-'), item.name), id);
         removeId(m_lineEnds, getNameAfter(QLatin1Char('-'), item.name), id);
     } else {
         removeId(m_named[item.kind == ElementKind::Rectangle ? 0 : 1], item.name, id);
     }
-    removeId(m_folded, SelectionNames::folded(item.name), id);
     item.drawn = false;
 }
 
-void SceneMirror::updateElement(Id id, QSet<QString> *movedNames)
+void SceneMirror::updateElement(Id id, int row, QSet<QString> *movedNames)
 {
     SceneItem &item = m_items[id];
     const bool wasDrawn = item.drawn;
     const QString oldName = item.name;
     const Coord oldX = item.x, oldY = item.y;
     undraw(id);
-    const QString &name = item.cells.at(ColName);
+    const StringGrid &grid = m_tables->table(tableOf(item.kind));
+    const QString &name = grid.Cells(ColName, row);
     const bool inUse = !item.header && !name.isEmpty();
     std::optional<int> x, y;
     std::optional<TColor> colour;
     if (inUse) {
-        x = tryStrToInt(item.cells.at(ColX));
-        y = tryStrToInt(item.cells.at(ColY));
-        colour = tryStringToColor(item.cells.at(ColColor));
+        x = tryStrToInt(grid.Cells(ColX, row));
+        y = tryStrToInt(grid.Cells(ColY, row));
+        colour = tryStringToColor(grid.Cells(ColColor, row));
     }
     const bool bad = inUse && (!x || !y || !colour);
     m_badCount += int(bad) - int(item.bad);
@@ -134,18 +152,18 @@ void SceneMirror::updateElement(Id id, QSet<QString> *movedNames)
         item.x = *x;
         item.y = *y;
         item.colour = *colour;
+        item.folded = foldedHash(SelectionNames::folded(name));
         item.marked = selected(name);
-        setText(item, item.cells.at(ColCaption));
+        setText(item, grid.Cells(ColCaption, row));
         item.box = elementBox(item.kind, item.x, item.y, item.textW, item.textH, item.reach);
         m_shapes[id] = {Box32(item.box),
                         Box32(elementOpaqueBox(item.kind, item.x, item.y, item.textW, item.textH)),
                         item.drawKey()};
-        computeCover(item);
-        for (int tile : item.cover)
+        computeCover(item, m_cover);
+        for (int tile : m_cover)
             gridOf(item).add(tile, id);
         damage(id, false);
         m_named[item.kind == ElementKind::Rectangle ? 0 : 1][name].push_back(id);
-        m_folded[SelectionNames::folded(name)].push_back(id);
         item.drawn = true;
     }
     if (movedNames && (wasDrawn != item.drawn || oldName != item.name || oldX != item.x || oldY != item.y)) {
@@ -180,27 +198,29 @@ LineEnds SceneMirror::lineEnds(const QString &lineName) const
     return {first.x(), first.y(), second.x(), second.y()};
 }
 
-void SceneMirror::updateLine(Id id)
+void SceneMirror::updateLine(Id id, int row)
 {
     SceneItem &item = m_items[id];
     const bool wasDrawn = item.drawn;
     const LineEnds old = item.ends;
     undraw(id);
-    const QString &name = item.cells.at(ColName);
+    const StringGrid &grid = m_tables->EGrid;
+    const QString &name = grid.Cells(ColName, row);
     if (item.header || name.isEmpty())
         return;
     item.name = name;
     item.ends = lineEnds(name);
     item.head = arrowHeadOf(item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2);
+    item.folded = foldedHash(SelectionNames::folded(name));
     item.marked = selected(name);
-    setText(item, item.cells.at(ColCaption));
+    setText(item, grid.Cells(ColCaption, row));
     item.stroke = StrokeSpan(item.ends);
     // The text's box lies beside the head's: one box holds both.
     item.box = headAndTextBox(item.head, item.textW, item.textH, item.reach);
     m_shapes[id] = {Box32(item.box), Box32(PixelBox{item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2}),
                     item.drawKey()};
-    computeCover(item);
-    for (int tile : item.cover)
+    computeCover(item, m_cover);
+    for (int tile : m_cover)
         gridOf(item).add(tile, id);
     damage(id, false);
     const QString first = getNameBefore(QLatin1Char('-'), name);
@@ -208,7 +228,6 @@ void SceneMirror::updateLine(Id id)
     m_lineEnds[first].push_back(id);
     if (second != first)
         m_lineEnds[second].push_back(id);
-    m_folded[SelectionNames::folded(name)].push_back(id);
     item.drawn = true;
     const LineEnds &e = item.ends;
     if (!item.midpoint &&
@@ -220,6 +239,7 @@ void SceneMirror::updateLine(Id id)
 
 void SceneMirror::setText(SceneItem &item, const QString &text)
 {
+    item.caption = text;
     if (m_offThread && !m_face->cachedSimple(text)) {
         // Measuring it would use Qt's font engine or fill the glyph cache, off the window's thread.
         m_needsShaping = true;
@@ -234,9 +254,8 @@ void SceneMirror::setText(SceneItem &item, const QString &text)
     item.reach = text.isEmpty() ? 0 : m_face->inkReach(text);
 }
 
-void SceneMirror::computeCover(SceneItem &item) const
+void SceneMirror::computeCover(const SceneItem &item, std::vector<int> &cover) const
 {
-    std::vector<int> &cover = item.cover;
     cover.clear();
     const TileGrid &grid = gridOf(item);
     const auto addBox = [&](const PixelBox &b) {

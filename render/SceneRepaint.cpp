@@ -142,9 +142,9 @@ void SceneRepaint::replayLastDrawing(Canvas &canvas) const
     if (last && last->kind == ElementKind::Line) {
         replay.setFontName(QStringLiteral("tahoma"));
         const LineEnds &e = last->ends;
-        DrawLineArrow(last->cells.at(ColCaption), replay, e.x1, e.y1, e.x2, e.y2, last->marked);
+        DrawLineArrow(last->caption, replay, e.x1, e.y1, e.x2, e.y2, last->marked);
     } else if (last) {
-        DrawToolElement(last->x, last->y, last->cells.at(ColCaption), replay, last->colour, clBlack,
+        DrawToolElement(last->x, last->y, last->caption, replay, last->colour, clBlack,
                         last->marked, false, last->kind);
     }
     drawSheetFrame(replay, QRect(0, 0, m_mirror.width(), m_mirror.height()));

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 #include <future>
+#include <utility>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -51,16 +53,75 @@ QByteArray TextList::toBytes() const
 
 namespace {
 
+// Decodes lines; in a large text, the lines that hold the same small whole number or the same
+// colour share one text: a scheme's coordinates and colours repeat, and each text of its own
+// would cost far more than its characters.
+class LineDecoder {
+public:
+    explicit LineDecoder(bool share) : m_share(share) {}
+
+    QString decode(QByteArrayView line)
+    {
+        if (!m_share || line.isEmpty() || line.size() > 9)
+            return decodeCodePage(line);
+        if (const int n = smallNumber(line); n >= 0) {
+            if (m_numbers.empty())
+                m_numbers.resize(kNumbers);
+            QString &text = m_numbers[size_t(n)];
+            if (text.isNull())
+                text = decodeCodePage(line);
+            return text;
+        }
+        if (line.front() == '$') {
+            for (const auto &[bytes, text] : m_colours)
+                if (bytes == line)
+                    return text;
+            QString text = decodeCodePage(line);
+            if (m_colours.size() < kColours)
+                m_colours.emplace_back(line.toByteArray(), text);
+            return text;
+        }
+        return decodeCodePage(line);
+    }
+
+private:
+    static constexpr int kNumbers = 1 << 15; // a sheet's side is below
+    static constexpr size_t kColours = 32;
+
+    // The value of a line that is a number below kNumbers written without a sign or leading
+    // zero, or -1.
+    static int smallNumber(QByteArrayView line)
+    {
+        if (line.size() > 5 || (line.front() == '0' && line.size() > 1))
+            return -1;
+        int n = 0;
+        for (char c : line) {
+            if (c < '0' || c > '9')
+                return -1;
+            n = n * 10 + (c - '0');
+        }
+        return n < kNumbers ? n : -1;
+    }
+
+    bool m_share;
+    std::vector<QString> m_numbers;
+    std::vector<std::pair<QByteArray, QString>> m_colours;
+};
+
+// Texts from this size on share their repeated numbers and colours.
+constexpr qsizetype kShareFromBytes = qsizetype(1) << 16;
+
 // The lines of a text (CR LF, lone CR and lone LF end one), appended to `lines`.
 void appendLines(QStringList &lines, QByteArrayView text)
 {
+    LineDecoder decoder(text.size() >= kShareFromBytes);
     const qsizetype end = text.size();
     qsizetype start = 0;
     qsizetype i = 0;
     while (i < end) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
-            lines.append(decodeCodePage(text.sliced(start, i - start)));
+            lines.append(decoder.decode(text.sliced(start, i - start)));
             if (c == '\r' && i + 1 < end && text[i + 1] == '\n')
                 ++i;
             start = i + 1;
@@ -68,7 +129,7 @@ void appendLines(QStringList &lines, QByteArrayView text)
         ++i;
     }
     if (start < end)
-        lines.append(decodeCodePage(text.sliced(start, end - start)));
+        lines.append(decoder.decode(text.sliced(start, end - start)));
 }
 
 // Texts at least this long are decoded in two halves at once.

@@ -115,6 +115,40 @@ private slots:
         rig.e.undo();
         QCOMPARE(rig.centre(QStringLiteral("R1")), QPoint(200, 150));
     }
+
+    void historyDropsItsOldestStepsPastItsBounds_data()
+    {
+        QTest::addColumn<int>("textSize");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("steps") << 1 << History::kSteps + 5 << History::kSteps;
+        QTest::newRow("bytes") << (1 << 20) << 80 << int(History::kBytes >> 20) - 1;
+        QTest::newRow("one step over the bytes") << int(History::kBytes) << 2 << 1;
+    }
+    void historyDropsItsOldestStepsPastItsBounds()
+    {
+        QFETCH(int, textSize);
+        QFETCH(int, steps);
+        QFETCH(int, kept);
+        History h;
+        for (int i = 0; i < steps; ++i) {
+            if (i == steps - kept)
+                h.setClean(); // the oldest state kept
+            SchemeChange c;
+            c.after = QString(textSize, QLatin1Char('a'));
+            ChangeRecord changes;
+            changes.append(c);
+            h.push(QString::number(i), std::move(changes));
+        }
+        QCOMPARE(h.count(), kept);
+        QCOMPARE(h.index(), kept);
+        QVERIFY(h.bytes() <= std::max<qint64>(History::kBytes, qint64(textSize) + 1024));
+        QCOMPARE(h.undoText(), QString::number(steps - 1));
+        while (h.undoStep()) {
+        }
+        QVERIFY(h.isClean());
+        QCOMPARE(h.redoText(), QString::number(steps - kept));
+    }
 };
 
 QTEST_MAIN(TestUndo)

@@ -3,7 +3,7 @@
 #include "editor/EditorUi.h"
 
 #include <QImage>
-#include <QMap>
+#include <QHash>
 #include <QStringList>
 
 #include <functional>
@@ -14,8 +14,8 @@ class FakeUi : public EditorUi {
 public:
     FakeUi();
 
-    QMap<Ctl, bool> enabled, visible, checked;
-    QMap<Ctl, QString> texts;
+    QHash<Ctl, bool> enabled, visible, checked;
+    QHash<Ctl, QString> texts;
     Ctl focused = Ctl::CursorTool;
     bool captionSelectedAll = false;
     int color = 0;
