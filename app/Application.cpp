@@ -19,8 +19,18 @@
 
 #include <cstdio>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int runGravelink(int argc, char **argv)
 {
+#ifdef __GLIBC__
+    // One malloc arena for every thread: the scene mirror, built on its own thread after an
+    // Open, then reuses what reading the file freed instead of taking fresh memory (about 30 MB
+    // less at 100,000 elements, for a few percent on the time to open).
+    mallopt(M_ARENA_MAX, 1);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gravelink"));
     installTranslations(app);

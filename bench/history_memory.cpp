@@ -13,6 +13,9 @@
 #include <QGuiApplication>
 
 #include <array>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <cstdio>
 
 namespace {
@@ -32,6 +35,9 @@ long long peakKilobytes()
 
 int main(int argc, char **argv)
 {
+#ifdef __GLIBC__
+    mallopt(M_ARENA_MAX, 1); // as the editor does
+#endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -54,9 +60,16 @@ int main(int argc, char **argv)
     Editor &e = rig.e;
     e.doc().startHistory();
     std::printf("opened: peak %lld MB\n", peakKilobytes() * 1024 / 1000000);
-    e.SelectAllObjects();
+    // The first point a click finds (another element's text may cover a point's centre), then
+    // every element.
     const StringGrid &points = e.doc().points();
-    e.Find_and_Select(StrToInt(points.Cells(ColX, 1)), StrToInt(points.Cells(ColY, 1)));
+    for (int r = 1; r < points.RowCount() && !e.selection().elementSelected(); ++r)
+        e.Find_and_Select(StrToInt(points.Cells(ColX, r)), StrToInt(points.Cells(ColY, r)));
+    e.SelectAllObjects();
+    if (!e.selection().elementSelected() || e.multiSelection().count() < 2) {
+        std::fprintf(stderr, "no element could be selected\n");
+        return 1;
+    }
     for (int i = 0; i < moves; ++i) {
         // Right, down, left, up: the elements stay near where they were.
         e.ObjMoveOnCanvas(

@@ -148,6 +148,12 @@ IncrementalScene::Outcome IncrementalScene::redraw(Canvas &canvas, const TextLis
         return Outcome::Rebuild;
 
     m_mirror.followSelection(multiSelection);
+    // Taking a quarter of the items out of their tiles one by one costs more than mirroring
+    // the tables anew after the full redraw that such a change needs anyway.
+    if (m_mirror.changedCount() * 4 > m_mirror.itemCount()) {
+        invalidate();
+        return Outcome::Rebuild;
+    }
     if (!m_mirror.updateChanged()) {
         // The full redraw stops at the bad cell as it always has.
         invalidate();

@@ -20,11 +20,12 @@ qint64 SceneItem::drawKey() const
     return qint64(rankOf(kind)) << 60 | order;
 }
 
-std::uint8_t SceneItem::partsMeeting(const PixelBox &area) const
+std::uint8_t SceneItem::partsMeeting(const ItemShape &shape, const PixelBox &area) const
 {
+    const bool inBox = shape.box.box().meets(area);
     if (kind != ElementKind::Line)
-        return box.meets(area) ? Body : 0;
-    return (stroke.meets(area) ? Stroke : 0) | (box.meets(area) ? HeadAndText : 0);
+        return inBox ? Body : 0;
+    return (StrokeSpan(ends).meets(area) ? Stroke : 0) | (inBox ? HeadAndText : 0);
 }
 
 void SceneItem::draw(Canvas &c, std::uint8_t parts, const PixelBox &area) const
@@ -38,7 +39,7 @@ void SceneItem::draw(Canvas &c, std::uint8_t parts, const PixelBox &area) const
     if (parts & Stroke)
         drawLineStroke(c, e.x1 - x0, e.y1 - y0, e.x2 - x0, e.y2 - y0, marked);
     if (parts & HeadAndText) {
-        ArrowHead h = head;
+        ArrowHead h = arrowHeadOf(e.x1, e.y1, e.x2, e.y2);
         h.px -= x0;
         h.py -= y0;
         drawArrowHeadAndText(c, h, caption, marked);

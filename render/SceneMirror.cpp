@@ -67,7 +67,10 @@ SceneMirror::Built SceneMirror::build(const ElementTables &tables, SheetFacts sh
     if (multiSelection.count() >= 2)
         for (const QString &name : m_selectionList)
             m_selection.insert(SelectionNames::folded(name));
-    m_items.reserve(size_t(tables.HGrid.RowCount() + tables.PGrid.RowCount() + tables.EGrid.RowCount()));
+    const size_t rowCount =
+        size_t(tables.HGrid.RowCount() + tables.PGrid.RowCount() + tables.EGrid.RowCount());
+    m_items.reserve(rowCount);
+    m_shapes.reserve(rowCount);
     for (TableId t : {TableId::Rectangles, TableId::Points, TableId::Lines}) {
         const StringGrid &grid = tables.table(t);
         std::vector<Id> &rows = m_rows[int(t)];
@@ -102,6 +105,9 @@ SceneMirror::Built SceneMirror::build(const ElementTables &tables, SheetFacts sh
         result = Built::NeedsShaping;
     if (result != Built::Done)
         clear();
+    // Tiles fill by appending: what they hold now is most of what they will hold.
+    m_grid.shrinkToFit();
+    m_lineGrid.shrinkToFit();
     m_valid = result == Built::Done;
     return result;
 }
@@ -254,7 +260,7 @@ std::optional<std::vector<int>> SceneMirror::lineRowsAttachedTo(const QString &n
 {
     if (!m_valid || !m_dirty.empty())
         return std::nullopt;
-    const std::vector<Id> &ids = idsOf(m_lineEnds, name);
+    const std::vector<Id> ids = linesEndingAt(name);
     const std::vector<Id> &lines = m_rows[int(TableId::Lines)];
     std::vector<int> rows;
     if (ids.size() * 64 >= lines.size()) {
@@ -290,17 +296,9 @@ std::optional<int> SceneMirror::topRectangleAt(Coord x, Coord y, const StringGri
         const SceneItem &item = m_items[rows[r]];
         if (!item.drawn)
             continue;
-        const Coord half = item.textW / 2;
-        if (item.x - half - 8 <= x && x <= item.x + half + 8 && item.y - item.textH <= y &&
-            y <= item.y + item.textH)
+        const Coord half = item.textW / 2, cx = item.x, cy = item.y;
+        if (cx - half - 8 <= x && x <= cx + half + 8 && cy - item.textH <= y && y <= cy + item.textH)
             return int(r);
     }
     return -1;
-}
-
-const std::vector<SceneMirror::Id> &SceneMirror::idsOf(const NameIndex &index, const QString &name)
-{
-    static const std::vector<Id> none;
-    const auto it = index.find(name);
-    return it == index.end() ? none : it->second;
 }

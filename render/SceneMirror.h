@@ -2,16 +2,15 @@
 
 #include "model/ElementTables.h"
 #include "model/SchemeChange.h"
+#include "render/NameHashIndex.h"
 #include "render/SceneItem.h"
 #include "render/SpatialIndex.h"
-#include "toolkit/TextHash.h"
 #include "toolkit/TextList.h"
 
 #include <QSet>
 #include <QStringList>
 
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 class DamageSet;
@@ -60,6 +59,8 @@ public:
     // Marks the row to be drawn again; false when there is no such row.
     bool touchRow(TableId table, int row);
 
+    // Items marked to be brought up to date.
+    size_t changedCount() const { return m_dirty.size(); }
     // Marks the items whose look changes with the multi-selection.
     void followSelection(const TextList &multiSelection);
     // Brings the changed items up to date, elements before the lines that follow their ends, and
@@ -105,9 +106,9 @@ private:
     void updateElement(Id id, int row, QSet<QString> *movedNames);
     void updateLine(Id id, int row);
     // The tiles an item drawn as it stands is listed in.
-    void computeCover(const SceneItem &item, std::vector<int> &cover) const;
+    void computeCover(Id id, std::vector<int> &cover) const;
     LineEnds lineEnds(const QString &lineName) const;
-    QPoint centre(const QString &name) const;
+    QPoint centre(QStringView name) const;
     void setText(SceneItem &item, const QString &text);
     bool selected(const QString &name) const;
     // The item's extent to repaint: as it was drawn (removed) or as it is to be drawn.
@@ -118,9 +119,10 @@ private:
         return item.kind == ElementKind::Line ? m_lineGrid : m_grid;
     }
 
-    // Drawn elements by name, per table; drawn lines by the names of their ends.
-    using NameIndex = std::unordered_map<QString, std::vector<Id>, TextHash>;
-    static const std::vector<Id> &idsOf(const NameIndex &index, const QString &name);
+    // Whether a drawn line has `name` as an end.
+    bool endsAt(Id line, QStringView name) const;
+    // The drawn lines with `name` as an end, ascending.
+    std::vector<Id> linesEndingAt(const QString &name) const;
 
     DamageSet &m_damage;
     const ElementTables *m_tables = nullptr;
@@ -139,8 +141,8 @@ private:
     std::vector<Id> m_dirty;
     std::vector<Id> m_midpointIds; // lines whose midpoint flag was set (some may since be gone)
     std::vector<int> m_cover;      // scratch
-    NameIndex m_named[2];
-    NameIndex m_lineEnds;
+    NameHashIndex m_named[2];      // drawn rectangles, points by name
+    NameHashIndex m_lineEnds;      // drawn lines by the names of their ends
     QStringList m_selectionList;
     QSet<QString> m_selection;
     QSet<QString> m_removedNames; // elements removed since the last update

@@ -7,6 +7,7 @@
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
 #include "toolkit/TextFace.h"
+#include "toolkit/TextHash.h"
 
 #include <algorithm>
 #include <climits>
@@ -15,22 +16,20 @@
 
 namespace {
 
-void removeId(std::unordered_map<QString, std::vector<SceneItemId>, TextHash> &index, const QString &key,
-              SceneItemId id)
-{
-    const auto it = index.find(key);
-    if (it == index.end())
-        return;
-    std::erase(it->second, id);
-    if (it->second.empty())
-        index.erase(it);
-}
-
 TableId tableOf(ElementKind kind)
 {
     return kind == ElementKind::Rectangle ? TableId::Rectangles
            : kind == ElementKind::Point   ? TableId::Points
                                           : TableId::Lines;
+}
+
+// A line's ends as getNameBefore and getNameAfter split its name, without copying them.
+std::pair<QStringView, QStringView> endNames(QStringView line)
+{
+    const qsizetype dash = line.indexOf(QLatin1Char('-'));
+    if (dash < 0)
+        return {};
+    return {line.left(dash), line.mid(dash + 1)};
 }
 
 std::uint32_t foldedHash(const QString &folded)
@@ -80,7 +79,7 @@ bool SceneMirror::updateChanged()
     if (m_badCount > 0)
         return false;
     for (const QString &name : moved)
-        for (Id id : idsOf(m_lineEnds, name))
+        for (Id id : linesEndingAt(name))
             markDirty(id);
     dirty.insert(dirty.end(), m_dirty.begin(), m_dirty.end());
     m_dirty.clear();
@@ -106,7 +105,7 @@ void SceneMirror::damage(Id id, bool removed)
     const SceneItem &item = m_items[id];
     if (item.kind == ElementKind::Line)
         m_damage.addStroke(id, item.ends, removed, item.marked);
-    m_damage.addBox(item.box);
+    m_damage.addBox(m_shapes[id].box.box());
 }
 
 void SceneMirror::undraw(Id id)
@@ -115,14 +114,16 @@ void SceneMirror::undraw(Id id)
     if (!item.drawn)
         return;
     damage(id, true);
-    computeCover(item, m_cover);
+    computeCover(id, m_cover);
     for (int tile : m_cover)
         gridOf(item).remove(tile, id);
     if (item.kind == ElementKind::Line) {
-        removeId(m_lineEnds, getNameBefore(QLatin1Char('-'), item.name), id);
-        removeId(m_lineEnds, getNameAfter(QLatin1Char('-'), item.name), id);
+        const auto [first, second] = endNames(item.name);
+        m_lineEnds.remove(first, id);
+        if (second != first)
+            m_lineEnds.remove(second, id);
     } else {
-        removeId(m_named[item.kind == ElementKind::Rectangle ? 0 : 1], item.name, id);
+        m_named[item.kind == ElementKind::Rectangle ? 0 : 1].remove(item.name, id);
     }
     item.drawn = false;
 }
@@ -155,15 +156,14 @@ void SceneMirror::updateElement(Id id, int row, QSet<QString> *movedNames)
         item.folded = foldedHash(SelectionNames::folded(name));
         item.marked = selected(name);
         setText(item, grid.Cells(ColCaption, row));
-        item.box = elementBox(item.kind, item.x, item.y, item.textW, item.textH, item.reach);
-        m_shapes[id] = {Box32(item.box),
+        m_shapes[id] = {Box32(elementBox(item.kind, item.x, item.y, item.textW, item.textH, item.reach)),
                         Box32(elementOpaqueBox(item.kind, item.x, item.y, item.textW, item.textH)),
                         item.drawKey()};
-        computeCover(item, m_cover);
+        computeCover(id, m_cover);
         for (int tile : m_cover)
             gridOf(item).add(tile, id);
         damage(id, false);
-        m_named[item.kind == ElementKind::Rectangle ? 0 : 1][name].push_back(id);
+        m_named[item.kind == ElementKind::Rectangle ? 0 : 1].add(name, id);
         item.drawn = true;
     }
     if (movedNames && (wasDrawn != item.drawn || oldName != item.name || oldX != item.x || oldY != item.y)) {
@@ -174,27 +174,28 @@ void SceneMirror::updateElement(Id id, int row, QSet<QString> *movedNames)
     }
 }
 
-QPoint SceneMirror::centre(const QString &name) const
+QPoint SceneMirror::centre(QStringView name) const
 {
     // As the full redraw finds ends: the last row of that name among the rectangles when some
     // rectangle has it, else among the points, else (0, 0).
-    for (const auto &named : m_named) {
-        const std::vector<Id> &ids = idsOf(named, name);
-        if (ids.empty())
-            continue;
+    for (const NameHashIndex &named : m_named) {
         const SceneItem *last = nullptr;
-        for (Id id : ids)
-            if (!last || m_items[id].order > last->order)
-                last = &m_items[id];
-        return QPoint(int(last->x), int(last->y));
+        named.forEach(name, [&](Id id) {
+            const SceneItem &item = m_items[id];
+            if (item.name == name && (!last || item.order > last->order))
+                last = &item;
+        });
+        if (last)
+            return QPoint(int(last->x), int(last->y));
     }
     return QPoint(0, 0);
 }
 
 LineEnds SceneMirror::lineEnds(const QString &lineName) const
 {
-    const QPoint first = centre(getNameBefore(QLatin1Char('-'), lineName));
-    const QPoint second = centre(getNameAfter(QLatin1Char('-'), lineName));
+    const auto [firstName, secondName] = endNames(lineName);
+    const QPoint first = centre(firstName);
+    const QPoint second = centre(secondName);
     return {first.x(), first.y(), second.x(), second.y()};
 }
 
@@ -210,24 +211,21 @@ void SceneMirror::updateLine(Id id, int row)
         return;
     item.name = name;
     item.ends = lineEnds(name);
-    item.head = arrowHeadOf(item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2);
     item.folded = foldedHash(SelectionNames::folded(name));
     item.marked = selected(name);
     setText(item, grid.Cells(ColCaption, row));
-    item.stroke = StrokeSpan(item.ends);
     // The text's box lies beside the head's: one box holds both.
-    item.box = headAndTextBox(item.head, item.textW, item.textH, item.reach);
-    m_shapes[id] = {Box32(item.box), Box32(PixelBox{item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2}),
-                    item.drawKey()};
-    computeCover(item, m_cover);
+    const ArrowHead head = arrowHeadOf(item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2);
+    m_shapes[id] = {Box32(headAndTextBox(head, item.textW, item.textH, item.reach)),
+                    Box32(PixelBox{item.ends.x1, item.ends.y1, item.ends.x2, item.ends.y2}), item.drawKey()};
+    computeCover(id, m_cover);
     for (int tile : m_cover)
         gridOf(item).add(tile, id);
     damage(id, false);
-    const QString first = getNameBefore(QLatin1Char('-'), name);
-    const QString second = getNameAfter(QLatin1Char('-'), name);
-    m_lineEnds[first].push_back(id);
+    const auto [first, second] = endNames(name);
+    m_lineEnds.add(first, id);
     if (second != first)
-        m_lineEnds[second].push_back(id);
+        m_lineEnds.add(second, id);
     item.drawn = true;
     const LineEnds &e = item.ends;
     if (!item.midpoint &&
@@ -249,25 +247,45 @@ void SceneMirror::setText(SceneItem &item, const QString &text)
     const bool shaped = !text.isEmpty() && !m_face->measure(text).simple;
     m_shapedCount += int(shaped) - int(item.shaped);
     item.shaped = shaped;
-    item.textW = text.isEmpty() ? 0 : std::min<Coord>(m_face->measure(text).width, INT_MAX);
-    item.textH = text.isEmpty() ? 0 : m_face->height();
-    item.reach = text.isEmpty() ? 0 : m_face->inkReach(text);
+    item.textW = text.isEmpty() ? 0 : std::int32_t(std::min<Coord>(m_face->measure(text).width, INT_MAX));
+    item.textH = text.isEmpty() ? 0 : std::int32_t(m_face->height());
+    item.reach = text.isEmpty() ? 0 : std::int32_t(m_face->inkReach(text));
 }
 
-void SceneMirror::computeCover(const SceneItem &item, std::vector<int> &cover) const
+void SceneMirror::computeCover(Id id, std::vector<int> &cover) const
 {
     cover.clear();
+    const SceneItem &item = m_items[id];
+    const PixelBox box = m_shapes[id].box.box();
     const TileGrid &grid = gridOf(item);
     const auto addBox = [&](const PixelBox &b) {
         if (!b.empty())
             grid.boxTiles(b.l, b.t, b.r, b.b, cover);
     };
     if (item.kind != ElementKind::Line) {
-        addBox(item.box);
+        addBox(box);
         return;
     }
     const LineEnds &e = item.ends;
     // A tile listed twice lists the line twice; drawing finds each item once all the same.
     grid.segmentTiles(e.x1, e.y1, e.x2, e.y2, cover);
-    addBox(item.box);
+    addBox(box);
+}
+
+bool SceneMirror::endsAt(Id line, QStringView name) const
+{
+    const auto [first, second] = endNames(m_items[line].name);
+    return first == name || second == name;
+}
+
+std::vector<SceneMirror::Id> SceneMirror::linesEndingAt(const QString &name) const
+{
+    std::vector<Id> ids;
+    m_lineEnds.forEach(name, [&](Id id) {
+        if (endsAt(id, name))
+            ids.push_back(id);
+    });
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
 }

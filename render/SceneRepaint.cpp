@@ -110,7 +110,7 @@ void SceneRepaint::drawArea(const Canvas &canvas, uchar *bits, const QImage &ima
         for (int row = grid->row(area.t); row <= grid->row(area.b - 1); ++row) {
             for (int col = grid->column(area.l); col <= grid->column(area.r - 1); ++col) {
                 for (SceneItemId id : grid->items(row * columns + col)) {
-                    if (const std::uint8_t parts = m_mirror.item(id).partsMeeting(area))
+                    if (const std::uint8_t parts = m_mirror.item(id).partsMeeting(m_mirror.shape(id), area))
                         found.push_back({m_mirror.shape(id).key, id, parts});
                 }
             }
@@ -144,8 +144,8 @@ void SceneRepaint::replayLastDrawing(Canvas &canvas) const
         const LineEnds &e = last->ends;
         DrawLineArrow(last->caption, replay, e.x1, e.y1, e.x2, e.y2, last->marked);
     } else if (last) {
-        DrawToolElement(last->x, last->y, last->caption, replay, last->colour, clBlack,
-                        last->marked, false, last->kind);
+        DrawToolElement(last->x, last->y, last->caption, replay, last->colour, clBlack, last->marked, false,
+                        last->kind);
     }
     drawSheetFrame(replay, QRect(0, 0, m_mirror.width(), m_mirror.height()));
     replay.setImage(canvas.image());

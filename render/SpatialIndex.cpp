@@ -85,3 +85,9 @@ void TileGrid::remove(int tile, std::uint32_t item)
         list.pop_back();
     }
 }
+
+void TileGrid::shrinkToFit()
+{
+    for (std::vector<std::uint32_t> &items : m_tiles)
+        items.shrink_to_fit();
+}

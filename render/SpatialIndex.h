@@ -33,6 +33,8 @@ public:
 
     void add(int tile, std::uint32_t item) { m_tiles[size_t(tile)].push_back(item); }
     void remove(int tile, std::uint32_t item);
+    // Gives back the room the tiles' lists hold beyond their items.
+    void shrinkToFit();
     const std::vector<std::uint32_t> &items(int tile) const { return m_tiles[size_t(tile)]; }
 
 private:

@@ -164,7 +164,8 @@ void StrokeRepaint::collectDraws(const PixelBox &rows, std::vector<MaskedDraw> &
                                 const PixelBox bounds = strokeBounds(shape.ends());
                                 for (size_t i = stroke.firstBox; i < stroke.endBox; ++i) {
                                     const PixelBox &b = boxesAlong[i];
-                                    if (b.meets(bounds) && b.meets(rows) && m_mirror.item(id).stroke.meets(b))
+                                    if (b.meets(bounds) && b.meets(rows) &&
+                                        StrokeSpan(m_mirror.item(id).ends).meets(b))
                                         add(SceneItem::Stroke, b);
                                 }
                             }
