@@ -36,7 +36,9 @@ long long peakKilobytes()
 int main(int argc, char **argv)
 {
 #ifdef __GLIBC__
-    mallopt(M_ARENA_MAX, 1); // as the editor does
+    // As the editor does.
+    mallopt(M_ARENA_MAX, 1);
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 #endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -13,7 +13,7 @@
 class History {
 public:
     static constexpr int kSteps = 1000;
-    static constexpr qint64 kBytes = qint64(64) << 20;
+    static constexpr qint64 kBytes = qint64(16) << 20;
 
     // A step of those changes, done already.
     void push(const QString &name, ChangeRecord &&changes);

@@ -11,7 +11,8 @@ class NameHashIndex {
 public:
     using Id = std::uint32_t;
 
-    void clear() { m_ids.clear(); }
+    // Forgets every item, and the room they took.
+    void clear() { m_ids = {}; }
     void reserve(size_t count) { m_ids.reserve(count); }
     void add(QStringView name, Id id) { m_ids.emplace(hashOf(name), id); }
     void remove(QStringView name, Id id);

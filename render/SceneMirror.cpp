@@ -28,11 +28,12 @@ ElementKind kindOf(TableId table)
 void SceneMirror::clear()
 {
     m_valid = false;
-    m_items.clear();
-    m_shapes.clear();
-    m_free.clear();
+    // The room goes too: a mirror is dropped before a full redraw, which needs memory of its own.
+    m_items = {};
+    m_shapes = {};
+    m_free = {};
     for (auto &rows : m_rows)
-        rows.clear();
+        rows = {};
     m_dirty.clear();
     m_midpointIds.clear();
     m_named[0].clear();

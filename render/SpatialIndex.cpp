@@ -11,7 +11,7 @@ void TileGrid::reset(int width, int height, int tile)
     m_height = std::max(height, 0);
     m_columns = (m_width + m_tile - 1) / m_tile;
     m_rows = (m_height + m_tile - 1) / m_tile;
-    m_tiles.assign(size_t(m_columns) * size_t(m_rows), {});
+    m_tiles = std::vector<std::vector<std::uint32_t>>(size_t(m_columns) * size_t(m_rows));
 }
 
 QRect TileGrid::tileRect(int tile) const
