@@ -52,10 +52,6 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_editor(*this), m_do
                 [this, id] { guard([this, id] { m_editor.selectTool(id); }); });
     connect(m_ui.colorBox, &ColorBox::userChanged, this,
             [this] { guard([this] { m_editor.colorChosen(); }); });
-    connect(m_ui.reverseLineButton, &QToolButton::clicked, this,
-            [this] { guard([this] { m_editor.reverseSelectedLine(); }); });
-    connect(m_ui.deleteButton, &QToolButton::clicked, this,
-            [this] { guard([this] { m_editor.deleteSelection(); }); });
     const std::pair<QToolButton *, SheetEdge> sizeButtons[] = {{m_ui.heightMinus, SheetEdge::HeightMinus},
                                                                {m_ui.heightPlus, SheetEdge::HeightPlus},
                                                                {m_ui.widthMinus, SheetEdge::WidthMinus},
@@ -192,27 +188,20 @@ void MainWindow::updateUndoActions()
     const History &history = m_editor.doc().undoStack();
     const QString undoText = history.undoText();
     const QString redoText = history.redoText();
-    m_ui.undoAction->setText(undoText.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undoText));
-    m_ui.redoAction->setText(redoText.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redoText));
-    m_ui.undoAction->setEnabled(m_editor.canUndo());
-    m_ui.redoAction->setEnabled(m_editor.canRedo());
+    QAction *undo = m_commands->action(Command::Undo);
+    QAction *redo = m_commands->action(Command::Redo);
+    undo->setText(undoText.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undoText));
+    redo->setText(redoText.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redoText));
+    undo->setEnabled(m_editor.canUndo());
+    redo->setEnabled(m_editor.canRedo());
 }
 
 void MainWindow::FormCreate()
 {
-    m_ui.quitAction->setShortcut(QKeySequence(Qt::Key_Escape));
     m_appTitle = programTitle();
     m_editor.doc().createSheet(842, 595);
     sheetGeometryChanged();
     navigateView(true, true);
-    m_ui.moveLeftAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
-    m_ui.moveUpAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
-    m_ui.moveRightAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
-    m_ui.moveDownAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
-    m_ui.scrollLeftAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Left));
-    m_ui.scrollUpAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Up));
-    m_ui.scrollRightAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Right));
-    m_ui.scrollDownAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Down));
     // The overlay shows the new sheet from the start.
     m_editor.refreshOverlay();
 }
@@ -281,7 +270,6 @@ QString MainWindow::aboutText(const QString &appTitle)
 void MainWindow::showAbout()
 {
     showInfo(aboutText(m_appTitle));
-    m_menuPopped = false;
 }
 
 void MainWindow::quit()

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "app/CommandActions.h"
 #include "app/MainWindowControls.h"
 #include "app/ModalProvider.h"
 #include "editor/DocumentCommands.h"
 #include "editor/Editor.h"
 #include "editor/EditorUi.h"
 
-#include <QMap>
 #include <QWidget>
 
 #include <functional>
@@ -67,6 +67,9 @@ public:
     void toolbarHover();
     void showAbout();
     void quit();
+    // Find Next or Previous, and the bar's count.
+    void findStep(bool forward);
+    void setSnapToGrid(bool on);
     static QString aboutText(const QString &appTitle);
     // The screen point at which the Menu button pops the menu up.
     QPoint menuPopupPoint() const;
@@ -114,6 +117,8 @@ public:
 
     // The controls, reached by tests and the start-up code.
     const MainWindowControls &controls() const { return m_ui; }
+    // The commands' actions and menu items.
+    const CommandActions &commands() const { return *m_commands; }
 
     // The Menu button's latch (see m_menuPopped).
     bool menuLatched() const { return m_menuPopped; }
@@ -142,10 +147,10 @@ private:
     // Accessible names and descriptions, the Tab order; the sheet's description of the selection.
     void describeControls();
     void describeSelection();
-    QAction *makeAction(const char *name, const QString &caption, const std::function<void()> &handler);
-    QAction *makeItem(const char *name, QAction *action, const QString &ownCaption = QString(),
-                      QMenu *menu = nullptr);
-    void syncItem(QAction *item);
+    // Runs a command of the table behind the failure boundary, with its effect on the latch.
+    void runCommand(const CommandRow &row);
+    // The toolbar button of a command.
+    QToolButton *commandButton(Command id);
     bool routeKeyPress(QLineEdit *edit, QKeyEvent *event);
     // The caption or coordinate edit `watched` when `keys` are Undo or Redo and it holds typing
     // not yet applied (they then act on that typing), else null.
@@ -156,9 +161,6 @@ private:
     // Whether a key press is Copy's or Cut's or a modifier alone (which leave the caption's
     // selection as it was made).
     bool copyOrCut(const QKeyEvent *key, QEvent::Type type) const;
-    // Find Next or Previous, and the bar's count.
-    void findStep(bool forward);
-    void setSnapToGrid(bool on);
     void fillRecentMenu();
     // The scale label: its text, place and visibility.
     void showScale();
@@ -166,7 +168,6 @@ private:
     // sideways, alone it scrolls up and down.
     void wheel(QPoint delta, Qt::KeyboardModifiers keys, QPoint areaPos);
     QWidget *widgetOf(Ctl control) const;
-    QAction *actionOf(Ctl control) const;
 
     MainWindowControls m_ui;
     NewSheetDialog *m_newSheetDialog = nullptr;
@@ -175,11 +176,7 @@ private:
     std::unique_ptr<Autosaver> m_autosaver;
     QtModalProvider m_toolkitModal;
     ModalProvider *m_modal = &m_toolkitModal;
-    // Checked states of the actions (Qt ties checking to automatic toggling).
-    QMap<QAction *, bool> m_checked;
-    // Menu items: their action and the action's enabled state they last followed.
-    QMap<QAction *, QAction *> m_itemAction;
-    QMap<QAction *, bool> m_itemFollowedEnabled;
+    std::unique_ptr<CommandActions> m_commands;
     bool m_created = false;
     int m_guardDepth = 0;
     // The title set at start, which every caption ends with.

@@ -9,6 +9,7 @@
 #include "view/SheetView.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -119,14 +120,23 @@ void MainWindow::buildToolbar()
     m_ui.xEdit->setValidator(new QRegularExpressionValidator(number, m_ui.xEdit));
     m_ui.yEdit->setValidator(new QRegularExpressionValidator(number, m_ui.yEdit));
 
-    m_ui.reverseLineButton = speedButton(m_ui.toolbar, tr("Change line"), Glyph::ChangeLine, false);
-    m_ui.reverseLineButton->setEnabled(false);
-    m_ui.deleteButton = speedButton(m_ui.toolbar, tr("Delete element"), Glyph::Delete, false);
-    m_ui.deleteButton->setEnabled(false);
+    m_ui.reverseLineButton = commandButton(Command::ReverseLine);
+    m_ui.deleteButton = commandButton(Command::Delete);
 
     for (QLineEdit *e : {m_ui.captionEdit, m_ui.xEdit, m_ui.yEdit})
         e->installEventFilter(this);
     m_ui.colorBox->installEventFilter(this);
+}
+
+QToolButton *MainWindow::commandButton(Command id)
+{
+    const CommandRow &row = commandRow(id);
+    QToolButton *b = speedButton(m_ui.toolbar, QCoreApplication::translate("MainWindow", row.toolbarHint),
+                                 *row.glyph, false);
+    b->setEnabled(row.enabledAtStart);
+    // The button leaves the Menu button's latch as it is.
+    connect(b, &QToolButton::clicked, this, [this, &row] { guard([this, &row] { row.run(*this); }); });
+    return b;
 }
 
 void MainWindow::buildDrawingArea()

@@ -8,7 +8,6 @@
 #include "editor/NavigatorLayout.h"
 #include "view/SheetView.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
@@ -65,64 +64,27 @@ QWidget *MainWindow::widgetOf(Ctl control) const
     }
 }
 
-QAction *MainWindow::actionOf(Ctl control) const
-{
-    switch (control) {
-    case Ctl::DeleteAction:
-        return m_ui.deleteAction;
-    case Ctl::ReverseLineAction:
-        return m_ui.reverseLineAction;
-    case Ctl::ReverseLineItem:
-        return m_ui.reverseLineItem;
-    case Ctl::SelectAllAction:
-        return m_ui.selectAllAction;
-    case Ctl::LockAction:
-        return m_ui.lockAction;
-    case Ctl::NavigatorAction:
-        return m_ui.navigatorAction;
-    case Ctl::CopyAction:
-        return m_ui.copyAction;
-    case Ctl::CutAction:
-        return m_ui.cutAction;
-    case Ctl::PasteAction:
-        return m_ui.pasteAction;
-    case Ctl::DuplicateAction:
-        return m_ui.duplicateAction;
-    case Ctl::SnapAction:
-        return m_ui.snapAction;
-    default:
-        return nullptr;
-    }
-}
-
 void MainWindow::setEnabled(Ctl control, bool enabled)
 {
-    if (control == Ctl::AlignActions || control == Ctl::DistributeActions) {
-        for (QAction *a : control == Ctl::AlignActions ? m_ui.alignActions : m_ui.distributeActions)
-            a->setEnabled(enabled);
-        return;
-    }
     if (QWidget *w = widgetOf(control))
         w->setEnabled(enabled);
-    else if (QAction *a = actionOf(control))
-        a->setEnabled(enabled);
+    else
+        m_commands->setEnabled(control, enabled);
 }
 
 bool MainWindow::isEnabled(Ctl control) const
 {
     if (QWidget *w = widgetOf(control))
         return w->isEnabled();
-    if (QAction *a = actionOf(control))
-        return a->isEnabled();
-    return false;
+    return m_commands->isEnabled(control);
 }
 
 void MainWindow::setVisible(Ctl control, bool visible)
 {
     if (QWidget *w = widgetOf(control))
         w->setHidden(!visible);
-    else if (QAction *a = actionOf(control))
-        a->setVisible(visible);
+    else
+        m_commands->setVisible(control, visible);
 }
 
 bool MainWindow::isVisible(Ctl control) const
@@ -130,35 +92,17 @@ bool MainWindow::isVisible(Ctl control) const
     // The control's own Visible property, whether or not the window is shown.
     if (QWidget *w = widgetOf(control))
         return !w->isHidden();
-    if (QAction *a = actionOf(control))
-        return a->isVisible();
-    return false;
+    return m_commands->isVisible(control);
 }
 
 void MainWindow::setChecked(Ctl control, bool checked)
 {
-    QAction *a = actionOf(control);
-    if (!a)
-        return;
-    if (a == m_ui.reverseLineItem) {
-        a->setCheckable(true);
-        a->setChecked(checked);
-        return;
-    }
-    m_checked[a] = checked;
-    for (auto it = m_itemAction.cbegin(); it != m_itemAction.cend(); ++it)
-        if (it.value() == a)
-            syncItem(it.key());
+    m_commands->setChecked(control, checked);
 }
 
 bool MainWindow::isChecked(Ctl control) const
 {
-    QAction *a = actionOf(control);
-    if (!a)
-        return false;
-    if (a == m_ui.reverseLineItem)
-        return a->isChecked();
-    return m_checked.value(a, false);
+    return m_commands->isChecked(control);
 }
 
 QString MainWindow::text(Ctl edit) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/Command.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -32,22 +34,36 @@ enum class Ctl {
     HeightButtons,
     WidthButtons,
     Navigator,
-    // actions and menu entries with a state of their own
-    DeleteAction,
-    ReverseLineAction,
-    ReverseLineItem,
-    SelectAllAction,
-    LockAction,
-    NavigatorAction,
-    // working with many elements
-    CopyAction,
-    CutAction,
-    PasteAction,
-    DuplicateAction,
-    SnapAction,        // checked while Snap to Grid is on
+    // groups of commands switched on and off together
     AlignActions,      // the six alignments (two or more elements)
     DistributeActions, // the two distributions (three or more)
+    // Each command's action (actionCtl) and its menu item (itemCtl). The item follows the
+    // action's enabled state and can be switched on its own in between.
+    FirstAction,
+    FirstItem = FirstAction + kCommandCount,
+    // the ones the editing logic names
+    DeleteAction = FirstAction + int(Command::Delete),
+    ReverseLineAction = FirstAction + int(Command::ReverseLine),
+    ReverseLineItem = FirstItem + int(Command::ReverseLine),
+    SelectAllAction = FirstAction + int(Command::SelectAll),
+    LockAction = FirstAction + int(Command::Lock),
+    NavigatorAction = FirstAction + int(Command::Navigator),
+    CopyAction = FirstAction + int(Command::Copy),
+    CutAction = FirstAction + int(Command::Cut),
+    PasteAction = FirstAction + int(Command::Paste),
+    DuplicateAction = FirstAction + int(Command::Duplicate),
+    SnapAction = FirstAction + int(Command::Snap), // checked while Snap to Grid is on
 };
+
+constexpr Ctl actionCtl(Command command)
+{
+    return Ctl(int(Ctl::FirstAction) + int(command));
+}
+
+constexpr Ctl itemCtl(Command command)
+{
+    return Ctl(int(Ctl::FirstItem) + int(command));
+}
 
 enum class SaveAnswer { Yes, No, Cancel };
 

@@ -71,9 +71,9 @@ void TestMainWindow::startupState()
     QCOMPARE(w.text(Ctl::YEdit), QStringLiteral("0"));
     QCOMPARE(w.colorIndex(), 0);
     QVERIFY(w.isChecked(Ctl::NavigatorAction));
-    QVERIFY(w.controls().navigatorItem->isChecked());
+    QVERIFY(w.commands().item(Command::Navigator)->isChecked());
     QVERIFY(!w.isChecked(Ctl::LockAction));
-    QVERIFY(!w.controls().lockItem->isChecked());
+    QVERIFY(!w.commands().item(Command::Lock)->isChecked());
     QVERIFY(w.isVisible(Ctl::Navigator));
     QVERIFY(w.isVisible(Ctl::HeightButtons));
     QCOMPARE(f.editor().doc().sheet().width(), 842);
@@ -92,9 +92,9 @@ void TestMainWindow::startupState()
     QVERIFY(!f.editor().doc().modified());
     QVERIFY(w.newSheetDialog() && w.newSheetDialog()->isHidden());
     // The shortcuts given at creation.
-    QCOMPARE(w.controls().quitAction->shortcut(), QKeySequence(Qt::Key_Escape));
-    QCOMPARE(w.controls().moveLeftAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Left));
-    QCOMPARE(w.controls().scrollDownAction->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_Down));
+    QCOMPARE(w.commands().action(Command::Quit)->shortcut(), QKeySequence(Qt::Key_Escape));
+    QCOMPARE(w.commands().action(Command::MoveLeft)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Left));
+    QCOMPARE(w.commands().action(Command::ScrollDown)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_Down));
 }
 
 void TestMainWindow::startupLayout()
@@ -201,12 +201,13 @@ void TestMainWindow::menuItems()
     // clang-format on
     QCOMPARE(shown, expected);
     for (QAction *withPicture :
-         {f.window->controls().newItem, f.window->controls().openItem, f.window->controls().saveItem,
-          f.window->controls().saveAsItem, f.window->controls().copyImageItem,
-          f.window->controls().saveBitmapItem, f.window->controls().exportItem,
-          f.window->controls().deleteItem, f.window->controls().reverseLineItem})
+         {f.window->commands().item(Command::New), f.window->commands().item(Command::Open),
+          f.window->commands().item(Command::Save), f.window->commands().item(Command::SaveAs),
+          f.window->commands().item(Command::CopyImage), f.window->commands().item(Command::SaveBitmap),
+          f.window->commands().item(Command::Export), f.window->commands().item(Command::Delete),
+          f.window->commands().item(Command::ReverseLine)})
         QVERIFY(!withPicture->icon().isNull());
-    QVERIFY(f.window->controls().selectAllItem->icon().isNull());
+    QVERIFY(f.window->commands().item(Command::SelectAll)->icon().isNull());
 }
 
 // The schemes opened and saved, newest first, kept between runs; a file gone leaves the list.
@@ -282,7 +283,7 @@ void TestMainWindow::aboutText()
 {
     MainWindowFixture f;
     f.window->setMenuLatched(true);
-    f.window->controls().aboutAction->trigger();
+    f.window->commands().action(Command::About)->trigger();
     const QString expected = QStringLiteral(
         "Gravelink - version 1.1\r\n\r\nProgram for schematic notes.\r\n\r\n\r\n"
         "Rectangle - Right click\r\nPoint - Middle mouse button\r\nLine - Double click on a object\r\n\r\n"
@@ -298,7 +299,7 @@ void TestMainWindow::aboutKeepsStartupTitle()
 {
     MainWindowFixture f;
     f.window->setWindowCaption(QStringLiteral("[plan]-Gravelink"));
-    f.window->controls().aboutAction->trigger();
+    f.window->commands().action(Command::About)->trigger();
     QVERIFY(f.modal.infos.value(0).startsWith(QStringLiteral("Gravelink - version 1.1\r\n")));
 }
 
@@ -340,7 +341,7 @@ void TestMainWindow::menuCommandRunsAfterPopupReturns()
     MainWindowFixture f;
     MainWindow &w = *f.window;
     QVERIFY(f.show());
-    f.modal.onMenu = [&w](QMenu *) { w.controls().aboutItem->trigger(); };
+    f.modal.onMenu = [&w](QMenu *) { w.commands().item(Command::About)->trigger(); };
     w.menuButtonClick();
     QVERIFY(f.modal.infos.isEmpty());
     QVERIFY(f.window->menuLatched());
@@ -468,7 +469,7 @@ void TestMainWindow::escQuitsFromAField()
     MainWindowFixture f;
     MainWindow &w = *f.window;
     QVERIFY(f.show());
-    QSignalSpy quit(w.controls().quitAction, &QAction::triggered);
+    QSignalSpy quit(w.commands().action(Command::Quit), &QAction::triggered);
     w.controls().xEdit->setFocus();
     QTRY_VERIFY(w.controls().xEdit->hasFocus());
     QTest::keyClick(w.controls().xEdit, Qt::Key_Escape);
@@ -483,7 +484,7 @@ void TestMainWindow::escInOpenColourListDoesNotQuit()
     MainWindowFixture f;
     MainWindow &w = *f.window;
     QVERIFY(f.show());
-    QSignalSpy quit(w.controls().quitAction, &QAction::triggered);
+    QSignalSpy quit(w.commands().action(Command::Quit), &QAction::triggered);
     w.controls().colorBox->showPopup();
     QWidget *list = w.controls().colorBox->view();
     QTRY_VERIFY(list->isVisible());
@@ -675,20 +676,20 @@ void TestMainWindow::menuItemFollowsActionButKeepsOwnState()
     MainWindowFixture f;
     MainWindow &w = *f.window;
     w.setEnabled(Ctl::ReverseLineAction, true);
-    QVERIFY(w.controls().reverseLineItem->isEnabled());
+    QVERIFY(w.commands().item(Command::ReverseLine)->isEnabled());
     w.setEnabled(Ctl::ReverseLineItem, false);
     QVERIFY(!w.isEnabled(Ctl::ReverseLineItem));
     QVERIFY(w.isEnabled(Ctl::ReverseLineAction));
     w.setEnabled(Ctl::ReverseLineAction, false);
     w.setEnabled(Ctl::ReverseLineAction, true);
-    QVERIFY(w.controls().reverseLineItem->isEnabled());
+    QVERIFY(w.commands().item(Command::ReverseLine)->isEnabled());
 
     w.setChecked(Ctl::LockAction, true);
-    QVERIFY(w.controls().lockItem->isChecked());
-    QVERIFY(w.controls().lockItem->text().startsWith(QStringLiteral("Lock")));
+    QVERIFY(w.commands().item(Command::Lock)->isChecked());
+    QVERIFY(w.commands().item(Command::Lock)->text().startsWith(QStringLiteral("Lock")));
     // Choosing a checkable item does not change the check mark by itself.
-    w.controls().navigatorItem->trigger();
-    QVERIFY(w.controls().navigatorItem->isChecked() == w.isChecked(Ctl::NavigatorAction));
+    w.commands().item(Command::Navigator)->trigger();
+    QVERIFY(w.commands().item(Command::Navigator)->isChecked() == w.isChecked(Ctl::NavigatorAction));
 }
 
 void TestMainWindow::doubleClickReachesTheSheet()

@@ -551,7 +551,7 @@ Monkey::Allowed Monkey::menuCommand()
             return;
         QAction *a = items.at(pick % items.size());
         chosen = a->objectName();
-        if (a == m_window.controls().quitItem)
+        if (a == m_window.commands().item(Command::Quit))
             m_fx.modal.onAsk = [](const QString &) { return SaveAnswer::Cancel; };
         a->trigger();
     };

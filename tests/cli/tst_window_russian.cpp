@@ -21,7 +21,7 @@ void TestRussian::windowDialogAndMessage()
 {
     MainWindowFixture f;
     const MainWindowControls &ui = f.window->controls();
-    QCOMPARE(ui.openItem->text(), QStringLiteral("Открыть\tCtrl+O"));
+    QCOMPARE(f.window->commands().item(Command::Open)->text(), QStringLiteral("Открыть\tCtrl+O"));
     QCOMPARE(ui.rectangleTool->toolTip(), QStringLiteral("Прямоугольник (правый щелчок)"));
     QCOMPARE(ui.captionLabel->text(), QStringLiteral("Текст:"));
     QCOMPARE(QAccessible::queryAccessibleInterface(ui.sheetView)->text(QAccessible::Name),

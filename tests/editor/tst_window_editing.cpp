@@ -174,7 +174,7 @@ private slots:
         QVERIFY(window->controls().reverseLineButton->isEnabled());
         QTest::mouseClick(window->controls().reverseLineButton, Qt::LeftButton);
         QCOMPARE(ed().doc().lines().Cells(ColName, 1), QStringLiteral("P1-R1"));
-        window->controls().reverseLineAction->trigger();
+        window->commands().action(Command::ReverseLine)->trigger();
         QCOMPARE(ed().doc().lines().Cells(ColName, 1), QStringLiteral("R1-P1"));
 
         clickSheet(100, 100);
@@ -197,7 +197,7 @@ private slots:
         addPoint("P1", 400, 300);
         clickSheet(100, 100);
         ctrl(Qt::Key_L);
-        QVERIFY(window->controls().lockItem->isChecked());
+        QVERIFY(window->commands().item(Command::Lock)->isChecked());
         for (QWidget *w : std::initializer_list<QWidget *>{
                  window->controls().cursorTool, window->controls().rectangleTool,
                  window->controls().pointTool, window->controls().lineTool, window->controls().colorBox,
@@ -206,7 +206,7 @@ private slots:
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
         QVERIFY(!window->controls().heightButtons->isVisible());
         QVERIFY(!window->controls().widthButtons->isVisible());
-        QVERIFY(!window->controls().selectAllAction->isEnabled());
+        QVERIFY(!window->commands().action(Command::SelectAll)->isEnabled());
 
         // A keyboard move does nothing while locked.
         EditorTestAccess::selection(ed()).kind = ElementKind::Rectangle;
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(centre("R1"), QPoint(100, 100));
 
         ctrl(Qt::Key_L);
-        QVERIFY(!window->controls().lockItem->isChecked());
+        QVERIFY(!window->commands().item(Command::Lock)->isChecked());
         QVERIFY(window->controls().captionEdit->isEnabled());
         QVERIFY(window->controls().lineTool->isEnabled());
         QVERIFY(!window->controls().deleteButton->isEnabled());
