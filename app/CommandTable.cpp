@@ -345,7 +345,7 @@ static_assert(std::ranges::all_of(kRows,
                                                  return sub.id == row.menu;
                                              });
                                   }),
-              "every submenu has its row");
+              "every submenu of a row is in the submenu table");
 static_assert(std::ranges::all_of(kRows, [](const CommandRow &row) { return !row.toolbarHint || row.glyph; }),
               "a toolbar button has a glyph");
 
