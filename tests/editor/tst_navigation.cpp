@@ -18,6 +18,8 @@ private slots:
     void farCoordinatesDoNotOverflow();
     void navigatorToggles();
     void zoomKeepsThePointAndTheLimits();
+    void wheelZoomKeepsThePointerPoint_data();
+    void wheelZoomKeepsThePointerPoint();
 };
 
 void TestNavigation::shiftRightStepsToTheLimitAndBack()
@@ -181,6 +183,61 @@ void TestNavigation::zoomKeepsThePointAndTheLimits()
     e.scrollBy(50, 50); // the whole sheet is in view: nothing to scroll
     QCOMPARE(QPoint(e.viewport().sheetLeft(), e.viewport().sheetTop()), centred);
     QVERIFY(!e.doc().modified());
+}
+
+void TestNavigation::wheelZoomKeepsThePointerPoint_data()
+{
+    QTest::addColumn<QSize>("sheet");
+    QTest::addColumn<int>("percent");        // before the wheel
+    QTest::addColumn<QPoint>("pointer");     // in the 688 x 473 drawing area
+    QTest::addColumn<int>("delta");          // of each wheel event; 120 is a notch
+    QTest::addColumn<QList<int>>("notches"); // runs in (> 0) and out
+    QTest::newRow("A4 at 50 %, in on an element")
+        << QSize(842, 595) << 50 << QPoint(300, 200) << 120 << QList{6};
+    QTest::newRow("small sheet's far corner, touchpad")
+        << QSize(300, 200) << 100 << QPoint(297, 198) << 40 << QList{5, -9};
+    QTest::newRow("large sheet, to 10 % and back")
+        << QSize(3000, 2000) << 100 << QPoint(680, 10) << 120 << QList{-8, 11};
+    QTest::newRow("tall sheet at 33 %") << QSize(400, 4000) << 33 << QPoint(100, 400) << 120 << QList{4, -3};
+}
+
+// At every Ctrl+wheel step the sheet point under the pointer stays under it: within one sheet
+// pixel of those its view pixel shows. Scrolling as far as it goes leaves the sheet in view.
+void TestNavigation::wheelZoomKeepsThePointerPoint()
+{
+    QFETCH(QSize, sheet);
+    QFETCH(int, percent);
+    QFETCH(QPoint, pointer);
+    QFETCH(int, delta);
+    QFETCH(QList<int>, notches);
+    EditorRig rig(sheet.width(), sheet.height());
+    Editor &e = rig.e;
+    e.zoomTo(ViewScale{percent, 100}, 0, 0);
+    const Viewport &v = e.viewport();
+    const QPoint p = v.areaToSheet(pointer);
+    // Whether sheet pixel `at` is within one pixel of those that area pixel `area` shows.
+    const auto near = [&v](qint64 area, qint64 corner, qint64 at) {
+        const ViewScale &s = v.scale();
+        const qint64 next = s.toSheet(area - corner + 1);
+        return s.toSheet(area - corner) - 1 <= at && at <= next - (s.toView(next) == area - corner + 1) + 1;
+    };
+    for (int run : notches)
+        for (int i = 0; i < std::abs(run) * 120 / delta; ++i) {
+            e.wheel(QPoint(0, run > 0 ? delta : -delta), ssCtrl, pointer.x(), pointer.y());
+            const QPoint under = v.areaToSheet(pointer);
+            QVERIFY2(near(pointer.x(), v.sheetLeft(), p.x()) && near(pointer.y(), v.sheetTop(), p.y()),
+                     qPrintable(QStringLiteral("at %1 %: (%2, %3) under the pointer, not (%4, %5)")
+                                    .arg(v.scale().percent())
+                                    .arg(under.x())
+                                    .arg(under.y())
+                                    .arg(p.x())
+                                    .arg(p.y())));
+        }
+    for (int d : {100000, -100000}) {
+        e.scrollBy(d, d);
+        QVERIFY(QRect(v.sheetLeft(), v.sheetTop(), v.viewWidth(), v.viewHeight())
+                    .intersects(QRect({}, rig.ui.clientSize)));
+    }
 }
 
 QTEST_MAIN(TestNavigation)
