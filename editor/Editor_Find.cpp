@@ -1,5 +1,4 @@
 // Find: elements by caption or name, shown in the middle of the view.
-#include "editor/CoordMath.h"
 #include "editor/Editor.h"
 
 #include "toolkit/IntText.h"

@@ -77,11 +77,6 @@ QPoint Viewport::areaToSheet(QPoint area) const
             clampToInt(m_scale.toSheet(qint64(area.y()) - m_top))};
 }
 
-QPoint Viewport::sheetToArea(QPoint sheet) const
-{
-    return {clampToInt(m_scale.toView(sheet.x()) + m_left), clampToInt(m_scale.toView(sheet.y()) + m_top)};
-}
-
 ViewScale Viewport::stepped(int steps) const
 {
     ViewScale scale = m_scale;

@@ -12,8 +12,8 @@
 struct EditorTestAccess;
 
 // The view transform: where the scaled sheet lies in the drawing area and at which scale. It maps
-// view pixels to sheet pixels and back, zooms about a point, scrolls, pans and centres within its
-// limits, and adds up the wheel's turns. The sheet's size (sheet pixels) and the drawing area's
+// view pixels to sheet pixels, zooms about a point, scrolls, pans and centres on a sheet point
+// within its limits, and adds up the wheel's turns. The sheet's size (sheet pixels) and the drawing area's
 // size (view pixels) are read from the owner at each use.
 //
 // Until a zoom is used, and again after Actual Size, the limits are those of panning: a sheet
@@ -41,8 +41,6 @@ public:
     int sheetY(int vy) const;
     // The sheet pixel under a pixel of the drawing area.
     QPoint areaToSheet(QPoint area) const;
-    // The drawing-area pixel where a sheet pixel's view begins.
-    QPoint sheetToArea(QPoint sheet) const;
     // Whether a zoom other than Actual Size has loosened the limits.
     bool zoomed() const { return m_zoomed; }
 
