@@ -70,10 +70,19 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_editor(*this), m_do
     m_ui.sheetView->onMouseUp = [this](MouseButton b, ShiftState s, int x, int y) {
         m_editor.sheetRelease(b, s, x, y);
     };
-    m_ui.sheetView->onWheel = [this](QPoint delta, Qt::KeyboardModifiers keys, QPoint at) {
+    // The view reads its scale from the editor's view transform; the wheel over the sheet and
+    // over the drawing area around it goes there too.
+    m_ui.sheetView->setScaleSource([this] { return m_editor.viewport().scale(); },
+                                   &m_editor.reducedOverlay());
+    const auto wheel = [this](QPoint delta, Qt::KeyboardModifiers keys, QPoint areaPos) {
+        m_editor.wheel(delta, SheetView::shiftState(keys, {}), areaPos.x(), areaPos.y());
+    };
+    m_ui.sheetView->onWheel = [this, wheel](QPoint delta, Qt::KeyboardModifiers keys, QPoint at) {
         wheel(delta, keys, m_ui.sheetView->mapTo(m_ui.drawingArea, at));
     };
-    m_ui.drawingArea->installEventFilter(this);
+    m_ui.drawingArea->onWheel = [this, wheel](QPoint delta, Qt::KeyboardModifiers keys, QPoint at) {
+        guard([&] { wheel(delta, keys, at); });
+    };
 
     // Centred on the screen.
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -296,25 +305,6 @@ void MainWindow::changeEvent(QEvent *event)
             if (isActiveWindow() && !QApplication::activeModalWidget() && !QApplication::activePopupWidget())
                 guard([this] { m_documents.checkFileOnDisk(); });
         });
-}
-
-void MainWindow::wheel(QPoint delta, Qt::KeyboardModifiers keys, QPoint areaPos)
-{
-    // 120 is one notch of a wheel; touchpads send less at a time, which adds up.
-    const int turn = delta.y() != 0 ? delta.y() : delta.x();
-    if (keys & Qt::ControlModifier) {
-        m_wheelZoom += turn;
-        const int steps = m_wheelZoom / 120;
-        m_wheelZoom -= steps * 120;
-        if (steps != 0)
-            m_editor.zoomBy(steps, areaPos.x(), areaPos.y());
-        return;
-    }
-    constexpr int kPixelsPerNotch = 60;
-    if (keys & Qt::ShiftModifier)
-        m_editor.scrollBy(-turn * kPixelsPerNotch / 120, 0);
-    else
-        m_editor.scrollBy(-delta.x() * kPixelsPerNotch / 120, -delta.y() * kPixelsPerNotch / 120);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

@@ -164,9 +164,6 @@ private:
     void fillRecentMenu();
     // The scale label: its text, place and visibility.
     void showScale();
-    // The mouse wheel over the drawing area: Ctrl zooms about the pointer, Shift scrolls
-    // sideways, alone it scrolls up and down.
-    void wheel(QPoint delta, Qt::KeyboardModifiers keys, QPoint areaPos);
     QWidget *widgetOf(Ctl control) const;
 
     MainWindowControls m_ui;
@@ -184,7 +181,6 @@ private:
     // The Menu button's latch: while set, its next click only clears it instead of opening the
     // menu (a click that closed the menu never arrives as a click).
     bool m_menuPopped = false;
-    int m_wheelZoom = 0; // a Ctrl+wheel turn short of a notch
     QSettings *m_settings = nullptr;
     bool m_captionSelectedByProgram = false; // selected by a click on an element, not by the user
 };

@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QWheelEvent>
 
 void MainWindow::buildActions()
 {
@@ -184,11 +183,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         return QWidget::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::Wheel && watched == m_ui.drawingArea) {
-        auto *we = static_cast<QWheelEvent *>(event);
-        guard([&] { wheel(we->angleDelta(), we->modifiers(), we->position().toPoint()); });
-        return true;
     }
     // What the user does in the caption box makes its selection theirs.
     if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) &&

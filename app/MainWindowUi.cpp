@@ -156,7 +156,7 @@ void MainWindow::setToolDown(Ctl button)
 
 void MainWindow::overlayChanged()
 {
-    const QSize size(m_editor.viewWidth(), m_editor.viewHeight());
+    const QSize size(m_editor.viewport().viewWidth(), m_editor.viewport().viewHeight());
     if (!m_editor.overlayImage().isNull() && size != m_ui.sheetView->size())
         m_ui.sheetView->resize(size);
     m_ui.sheetView->repaint();
@@ -166,8 +166,7 @@ void MainWindow::overlayChanged()
 void MainWindow::sheetGeometryChanged()
 {
     const Viewport &view = m_editor.viewport();
-    m_ui.sheetView->setScale(view.scale, &m_editor.reducedOverlay());
-    m_ui.sheetView->setGeometry(view.sheetLeft, view.sheetTop, m_editor.viewWidth(), m_editor.viewHeight());
+    m_ui.sheetView->setGeometry(view.sheetLeft(), view.sheetTop(), view.viewWidth(), view.viewHeight());
     showScale();
 }
 
@@ -179,10 +178,11 @@ QSize MainWindow::drawingAreaClientSize() const
 void MainWindow::navigateView(bool resizeNavigator, bool placeVisiblePart)
 {
     NavigatorInput in;
-    in.sheetWidth = m_editor.viewWidth();
-    in.sheetHeight = m_editor.viewHeight();
-    in.sheetLeft = m_editor.viewport().sheetLeft;
-    in.sheetTop = m_editor.viewport().sheetTop;
+    const Viewport &view = m_editor.viewport();
+    in.sheetWidth = view.viewWidth();
+    in.sheetHeight = view.viewHeight();
+    in.sheetLeft = view.sheetLeft();
+    in.sheetTop = view.sheetTop();
     in.areaClient = drawingAreaClientSize();
     in.sheetPanel = m_ui.navigatorSheet->size();
     in.btnHorizPanel = m_ui.widthButtons->size();
@@ -203,7 +203,7 @@ void MainWindow::navigateView(bool resizeNavigator, bool placeVisiblePart)
 
 void MainWindow::showScale()
 {
-    const ViewScale &scale = m_editor.viewport().scale;
+    const ViewScale &scale = m_editor.viewport().scale();
     QLabel *label = m_ui.scaleLabel;
     if (!label)
         return;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 Panel::Panel(QWidget *parent, bool loweredBevel) : QWidget(parent), m_lowered(loweredBevel)
 {
@@ -36,6 +37,16 @@ void Panel::mouseMoveEvent(QMouseEvent *event)
     if (onMouseMove && !childAt(event->position().toPoint()))
         onMouseMove();
     QWidget::mouseMoveEvent(event);
+}
+
+void Panel::wheelEvent(QWheelEvent *event)
+{
+    if (!onWheel) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    onWheel(event->angleDelta(), event->modifiers(), event->position().toPoint());
+    event->accept();
 }
 
 Shape::Shape(const QColor &brush, const QColor &pen, QWidget *parent)

@@ -31,14 +31,14 @@ struct ZoomRig {
         e.UpdateImageModel();
         e.doc().closeStep();
         view.setImage(&e.overlayImage());
+        view.setScaleSource([this] { return e.viewport().scale(); }, &e.reducedOverlay());
     }
     // What the window does after a view change: the view follows, then paints what is in view.
     QImage frame()
     {
-        view.setScale(e.viewport().scale, &e.reducedOverlay());
-        const QRect visible =
-            QRect(-e.viewport().sheetLeft, -e.viewport().sheetTop, kArea.width(), kArea.height()) &
-            QRect(0, 0, e.viewWidth(), e.viewHeight());
+        const Viewport &v = e.viewport();
+        const QRect visible = QRect(-v.sheetLeft(), -v.sheetTop(), kArea.width(), kArea.height()) &
+                              QRect(0, 0, v.viewWidth(), v.viewHeight());
         return view.render(visible);
     }
 };

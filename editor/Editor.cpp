@@ -60,9 +60,7 @@ void Editor::ClearAll()
     m_doc.setLocked(false);
     m_ui.setChecked(Ctl::LockAction, false);
     InstrumEnabled(true);
-    m_view.panStepX = m_view.panStepY = m_view.panAnchorX = m_view.panAnchorY = 0;
-    m_view.sheetLeft = 0;
-    m_view.sheetTop = 0;
+    m_view.reset();
     m_ui.sheetGeometryChanged();
     m_multi.clear();
     updateCommandStates();
@@ -138,7 +136,7 @@ void Editor::refreshOverlay()
     if (!picture.isNull() && m_overlayImage.size() == picture.size() &&
         m_overlayImage.format() == picture.format() &&
         m_overlayImage.bytesPerLine() == picture.bytesPerLine()) {
-        if (sheetDamage.all() || (m_gridOnOverlay && (locked() || !m_view.gridVisible)))
+        if (sheetDamage.all() || (m_gridOnOverlay && (locked() || !m_gridVisible)))
             m_overlayDamage.addAll();
         if (!m_overlayDamage.all() && m_gridOnOverlay) {
             wholeGrid = false;
@@ -182,7 +180,7 @@ void Editor::noteOverlayChange(const DamageLog &copied)
 
 void Editor::showOverlay()
 {
-    if (m_view.scale.num < m_view.scale.den) {
+    if (m_view.scale().num < m_view.scale().den) {
         // What changed since the last time: the areas noted, and what was drawn on the overlay
         // since its last refresh (those are still logged, for the next copy back).
         if (m_reducedDamage.all() || m_overlayDamage.all() || !m_reduced.fits(m_overlayImage)) {
@@ -209,7 +207,7 @@ void Editor::paintOverlay(const std::vector<QRect> *gridAreas)
     m_overlay.setFontSize(kCaptionPixelSize);
     OverlayState state;
     state.locked = locked();
-    state.gridVisible = m_view.gridVisible;
+    state.gridVisible = m_gridVisible;
     state.selectedKind = m_sel.kind;
     state.selX = m_sel.selX;
     state.selY = m_sel.selY;

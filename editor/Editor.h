@@ -58,9 +58,8 @@ public:
     // The overlay image reduced by halves, up to date while the view scale is below 1 (empty
     // otherwise).
     const ImagePyramid &reducedOverlay() const { return m_reduced; }
-    // The sheet's size in view pixels at the view scale.
-    int viewWidth() const;
-    int viewHeight() const;
+    // Whether the overlay shows the dot grid (while unlocked).
+    bool gridVisible() const { return m_gridVisible; }
 
     // --- Undo and redo ---
     bool canUndo() const { return !locked() && m_doc.undoStack().canUndo(); }
@@ -74,7 +73,7 @@ public:
     // position (ClearAll).
     void ClearAll();
     // Shows or hides the overlay's dot grid from the next overlay paint.
-    void setGridVisible(bool visible) { m_view.gridVisible = visible; }
+    void setGridVisible(bool visible) { m_gridVisible = visible; }
 
     // --- Main window enabling ---
     // Enables or disables every editing control and drops the selection (InstrumEnabled).
@@ -133,8 +132,11 @@ public:
     void MoveSheet(int X, int Y);
     // Shift+arrow: scrolls the sheet by 20 pixels.
     void scrollSheet(Direction direction);
-    // The mouse wheel: scrolls by (dx, dy) view pixels within the limits of panning.
+    // Scrolls by (dx, dy) view pixels within the view's limits.
     void scrollBy(int dx, int dy);
+    // The mouse wheel over the drawing area, at (areaX, areaY): Ctrl zooms about the pointer,
+    // Shift scrolls across, otherwise it scrolls (Viewport::wheel).
+    void wheel(QPoint angleDelta, ShiftState keys, int areaX, int areaY);
     void toggleNavigator();
 
     // --- Zoom ---
@@ -179,10 +181,11 @@ private:
     friend struct EditorTestAccess;
 
     // The sheet pixel a view pixel shows, on each axis.
-    int sheetX(int vx) const;
-    int sheetY(int vy) const;
-    // Keeps the scaled sheet's corner within the limits of panning.
-    void clampSheetPosition();
+    int sheetX(int vx) const { return m_view.sheetX(vx); }
+    int sheetY(int vy) const { return m_view.sheetY(vy); }
+    // The window follows a scroll of the view, or a change of its scale.
+    void viewScrolled();
+    void viewScaled();
     // Shows the overlay image changed since the last time: the reduced copies follow first.
     void showOverlay();
     // Notes areas of the overlay image changed by copying them back from the sheet.
@@ -242,7 +245,8 @@ private:
     Selection m_sel;
     MultiSelection m_multi;
     Gesture m_gesture;
-    Viewport m_view;
+    Viewport m_view{[this] { return QSize(m_doc.sheet().width(), m_doc.sheet().height()); },
+                    [this] { return m_ui.drawingAreaClientSize(); }};
     // Distances of the nearest-element search.
     TextList m_distances;
 
@@ -255,6 +259,7 @@ private:
 
     ElementFinder m_finder;
     bool m_snapToGrid = false;
+    bool m_gridVisible = true;
     std::exception_ptr m_stepFailure;        // a redraw failure of the last undo or redo
     bool m_gridOnOverlay = false;            // the overlay holds grid dots that no damage log recorded
     const StringGrid *m_lastTable = nullptr; // ChangePropSelection's table last used

@@ -95,8 +95,9 @@ void Editor::paste()
     const QPoint centre = clipCentre(read->tables);
     qint64 dx = kNearby, dy = kNearby;
     if (const std::optional<QPoint> pointer = m_ui.pointerInDrawingArea()) {
-        dx = m_view.scale.toSheet(qint64(pointer->x()) - m_view.sheetLeft) - centre.x();
-        dy = m_view.scale.toSheet(qint64(pointer->y()) - m_view.sheetTop) - centre.y();
+        const QPoint at = m_view.areaToSheet(*pointer);
+        dx = qint64(at.x()) - centre.x();
+        dy = qint64(at.y()) - centre.y();
         if (dx == 0 && dy == 0)
             dx = dy = kNearby; // never exactly on top of the original
     }

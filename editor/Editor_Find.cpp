@@ -1,5 +1,4 @@
 // Find: elements by caption or name, shown in the middle of the view.
-#include "editor/CoordMath.h"
 #include "editor/Editor.h"
 
 #include "toolkit/IntText.h"
@@ -32,10 +31,6 @@ void Editor::findNext(bool forward)
 
 void Editor::centreOn(int X, int Y)
 {
-    const QSize client = m_ui.drawingAreaClientSize();
-    m_view.sheetLeft = clampToInt(client.width() / 2 - m_view.scale.toView(X));
-    m_view.sheetTop = clampToInt(client.height() / 2 - m_view.scale.toView(Y));
-    clampSheetPosition();
-    m_ui.sheetGeometryChanged();
-    m_ui.navigateView(false, true);
+    m_view.centreOn(QPoint(X, Y));
+    viewScrolled();
 }

@@ -122,8 +122,7 @@ void Editor::selectTool(Tool tool)
 void Editor::sheetPress(MouseButton button, ShiftState shift, int vx, int vy)
 {
     const int X = sheetX(vx), Y = sheetY(vy);
-    m_view.panAnchorX = vx;
-    m_view.panAnchorY = vy;
+    m_view.setPanAnchor(vx, vy);
     if (!locked()) {
         m_gesture.mouseDownX = X;
         m_gesture.mouseDownY = Y;

@@ -1,5 +1,6 @@
 #include "editor/NavigatorLayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -19,12 +20,13 @@ int visibleSpan(int side, int area, int sheet, Round round)
 }
 
 // Offset of the visible part inside the navigator side: side * |offset| / sheet, truncated,
-// or the whole side when the sheet is scrolled fully out.
+// or the whole side when the sheet is scrolled fully out; 0 while the sheet's edge lies inside
+// the area (a zoomed sheet).
 int visibleOffset(int side, int offset, int sheet)
 {
     if (sheet <= 0)
         return side;
-    const double f = double(std::llabs(static_cast<long long>(offset))) / double(sheet);
+    const double f = double(std::llabs(std::min<long long>(offset, 0))) / double(sheet);
     if (f < 1.0)
         return int(std::trunc(side * f));
     return side;

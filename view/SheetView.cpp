@@ -76,12 +76,10 @@ void SheetView::setImage(const QImage *image)
     update();
 }
 
-void SheetView::setScale(const ViewScale &scale, const ImagePyramid *reduced)
+void SheetView::setScaleSource(std::function<ViewScale()> scale, const ImagePyramid *reduced)
 {
+    m_scaleSource = std::move(scale);
     m_reduced = reduced;
-    if (scale == m_scale)
-        return;
-    m_scale = scale;
     update();
 }
 
@@ -95,10 +93,11 @@ QImage SheetView::render(const QRect &area, qreal dpr) const
         return out;
     }
     const QPoint origin(int(std::floor(area.left() * dpr)), int(std::floor(area.top() * dpr)));
-    const double f = m_scale.factor() * dpr; // device pixels per image pixel
+    const ViewScale scale = this->scale();
+    const double f = scale.factor() * dpr; // device pixels per image pixel
     if (f >= 1) {
         if (dpr == 1)
-            sampleNearest(*m_image, out, origin, [this](qint64 d) { return m_scale.toSheet(d); });
+            sampleNearest(*m_image, out, origin, [&scale](qint64 d) { return scale.toSheet(d); });
         else
             sampleNearest(*m_image, out, origin, [f](qint64 d) { return qint64(std::floor(double(d) / f)); });
     } else {
@@ -140,7 +139,7 @@ void SheetView::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect r = event->rect();
-    if (!m_scale.isActual()) {
+    if (!scale().isActual()) {
         p.drawImage(r.topLeft(), render(r, devicePixelRatioF()));
         return;
     }

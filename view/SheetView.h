@@ -25,10 +25,11 @@ public:
     // The picture to show; it must outlive the view or be replaced first.
     void setImage(const QImage *image);
     const QImage *image() const { return m_image; }
-    // The scale to show it at, with its reduced copies for scales below 1 (kept up to date by
-    // their owner, who must outlive the view).
-    void setScale(const ViewScale &scale, const ImagePyramid *reduced);
-    const ViewScale &scale() const { return m_scale; }
+    // Where the scale to show it at comes from (the owner's view transform, read at every paint;
+    // 1:1 without one), with the image's reduced copies for scales below 1 (kept up to date by
+    // their owner, who must outlive the view). The owner repaints the view when the scale changes.
+    void setScaleSource(std::function<ViewScale()> scale, const ImagePyramid *reduced);
+    ViewScale scale() const { return m_scaleSource ? m_scaleSource() : ViewScale(); }
     // The picture of `area` (view pixels) as the view shows it, at the device's pixel ratio.
     QImage render(const QRect &area, qreal devicePixelRatio = 1) const;
 
@@ -57,6 +58,6 @@ private:
     void run(const std::function<void()> &handling);
 
     const QImage *m_image = nullptr;
-    ViewScale m_scale;
+    std::function<ViewScale()> m_scaleSource;
     const ImagePyramid *m_reduced = nullptr;
 };

@@ -1,9 +1,9 @@
-#include "support/TableEdits.h"
 #include "editor/DocumentCommands.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
 #include "support/EditorRig.h"
 #include "support/EditorTestAccess.h"
+#include "support/TableEdits.h"
 #include "toolkit/Errors.h"
 
 #include <QDir>
@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(r.ui.caption, QStringLiteral("[plan.v2]-Gravelink"));
         QCOMPARE(r.e.doc().sheet().width(), 500);
         QCOMPARE(r.e.doc().rectangles().Cells(ColCaption, 1), QStringLiteral("Store"));
-        QVERIFY(r.e.viewport().gridVisible);
+        QVERIFY(r.e.gridVisible());
         QVERIFY(r.ui.isEnabled(Ctl::SelectAllAction));
         QVERIFY(r.ui.isEnabled(Ctl::LineTool));
         QVERIFY(!r.e.doc().modified());
@@ -429,7 +429,7 @@ private slots:
         QVERIFY(r.e.doc().fileName().isEmpty());
         QCOMPARE(r.ui.caption, QStringLiteral("Gravelink"));
         QVERIFY(r.e.doc().modified()); // as before the load
-        QVERIFY(r.e.viewport().gridVisible);
+        QVERIFY(r.e.gridVisible());
         QVERIFY(!r.ui.isChecked(Ctl::LockAction));
         // The sheet shows what the tables hold: the old rectangle is gone.
         QVERIFY(r.e.doc().sheet().image().pixel(120, 100) != toQRgb(0x0099FFFF));

@@ -86,8 +86,8 @@ void TestMainWindow::startupState()
     QCOMPARE(sheet.pixel(840, 300), qRgb(128, 128, 128));
     QCOMPARE(sheet.pixel(400, 1), qRgb(128, 128, 128));
     QCOMPARE(sheet.pixel(400, 593), qRgb(128, 128, 128));
-    QCOMPARE(f.editor().viewport().panAnchorX + f.editor().viewport().panAnchorY +
-                 f.editor().viewport().panStepX + f.editor().viewport().panStepY,
+    QCOMPARE(f.editor().viewport().panAnchorX() + f.editor().viewport().panAnchorY() +
+                 f.editor().viewport().panStepX() + f.editor().viewport().panStepY(),
              0);
     QVERIFY(!f.editor().doc().modified());
     QVERIFY(w.newSheetDialog() && w.newSheetDialog()->isHidden());

@@ -148,7 +148,7 @@ void TestGestures::creationOnTopOfExistingElement()
 void TestGestures::creationGhostFollowsPointer()
 {
     EditorRig rig;
-    EditorTestAccess::viewport(rig.e).gridVisible = false; // compare the ghost alone with the sheet
+    rig.e.setGridVisible(false); // compare the ghost alone with the sheet
     rig.e.selectTool(Tool::Rectangle);
     rig.e.sheetMove(0, 500, 400);
     QVERIFY(overlayMarks(rig.e, QRect(470, 380, 60, 40)) > 0);
@@ -203,7 +203,7 @@ void TestGestures::lineTool()
     rig.addPoint(QStringLiteral("P1"), 200, 300);
     if (!existing.isEmpty())
         rig.addLine(existing);
-    EditorTestAccess::viewport(rig.e).gridVisible = false;
+    rig.e.setGridVisible(false);
     rig.e.UpdateImageModel();
     const int lines = rig.e.doc().lines().RowCount();
 
@@ -377,7 +377,7 @@ void TestGestures::shiftDragMovesGroupAndKeepsIt()
     QCOMPARE(rig.centre("R2"), QPoint(315, 112));
     QCOMPARE(rig.centre("R1"), QPoint(115, 112));
     QCOMPARE(rig.e.multiSelection().items(), QStringList({"R1", "R2"}));
-    QCOMPARE(rig.e.viewport().sheetLeft, 0);
+    QCOMPARE(rig.e.viewport().sheetLeft(), 0);
 }
 
 void TestGestures::panningByDraggingEmptySheet_data()
@@ -403,7 +403,7 @@ void TestGestures::panningByDraggingEmptySheet()
     rig.ui.checked[Ctl::LockAction] = locked;
     rig.e.sheetPress(mbLeft, keys | ssLeft, 300, 300);
     rig.e.sheetMove(keys | ssLeft, 290, 294);
-    QCOMPARE(QPoint(rig.e.viewport().sheetLeft, rig.e.viewport().sheetTop), offset);
+    QCOMPARE(QPoint(rig.e.viewport().sheetLeft(), rig.e.viewport().sheetTop()), offset);
     QCOMPARE(rig.ui.navigateCalls, offset.isNull() ? 0 : 1);
 }
 
@@ -420,7 +420,7 @@ void TestGestures::lockedPressOnlyRecordsAnchor()
     rig.press(mbRight, 100, 100);
     rig.e.sheetRelease(mbRight, 0, 100, 100);
     rig.click(100, 100);
-    QCOMPARE(QPoint(rig.e.viewport().panAnchorX, rig.e.viewport().panAnchorY), QPoint(100, 100));
+    QCOMPARE(QPoint(rig.e.viewport().panAnchorX(), rig.e.viewport().panAnchorY()), QPoint(100, 100));
     QCOMPARE(rig.e.gesture().tool, Tool::Cursor);
     QCOMPARE(rig.e.selection().kind, ElementKind::None);
     QCOMPARE(rig.e.doc().rectangles().RowCount(), 3);

@@ -120,8 +120,8 @@ private slots:
         sample(rig);
         rig.drag(20, 60, 400, 160, ssCtrl); // R1 and R2 whole, P1 outside
         QCOMPARE(rig.e.multiSelection().items(), (QStringList{"R1", "R2"}));
-        QCOMPARE(rig.e.viewport().sheetLeft, 0); // not a pan
-        rig.drag(20, 60, 200, 160, ssCtrl);      // only R1
+        QCOMPARE(rig.e.viewport().sheetLeft(), 0); // not a pan
+        rig.drag(20, 60, 200, 160, ssCtrl);        // only R1
         QCOMPARE(rig.e.multiSelection().items(), QStringList{"R1"});
         rig.drag(150, 250, 260, 340, ShiftState(ssCtrl | ssShift)); // P1 with its caption, added
         QCOMPARE(rig.e.multiSelection().items(), (QStringList{"R1", "P1"}));

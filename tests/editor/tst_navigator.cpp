@@ -67,6 +67,7 @@ void TestNavigator::place_data()
     QTest::newRow("scrolled, truncated") << -144 << -86 << QPoint(5, 3);
     QTest::newRow("fully scrolled") << -842 << -595 << QPoint(35, 25);
     QTest::newRow("beyond the sheet") << -5000 << -9999 << QPoint(35, 25);
+    QTest::newRow("zoomed sheet's edge inside the area") << 30 << 12 << QPoint(0, 0);
     QTest::newRow("most negative offset") << std::numeric_limits<int>::min() << -1 << QPoint(35, 0);
 }
 

@@ -72,7 +72,7 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
         e.zoomTo(ViewScale{percent, 100}, 0, 0);
     // Gestures at the view pixel of a sheet point.
     const auto toView = [&e](QPoint p) {
-        const ViewScale &s = e.viewport().scale;
+        const ViewScale &s = e.viewport().scale();
         return QPoint(int(s.toView(p.x())), int(s.toView(p.y())));
     };
     const SheetEdge sides[] = {SheetEdge::HeightMinus, SheetEdge::HeightPlus, SheetEdge::WidthMinus,
@@ -130,7 +130,7 @@ void TestOverlayRefresh::incrementalRefreshMatchesFullRefresh()
                     e.toggleLock();
                 break;
             case 9:
-                EditorTestAccess::viewport(e).gridVisible = !e.viewport().gridVisible;
+                e.setGridVisible(!e.gridVisible());
                 break;
             case 10:
                 if (!e.locked() && rng.bounded(4) == 0)

@@ -100,7 +100,7 @@ void TestWindowGestures::dragKeepsGrabOffset()
     QCOMPARE(e.doc().rectangles().Cells(ColY, 1), QStringLiteral("177"));
     QVERIFY(e.doc().modified());
     QCOMPARE(e.selection().foundName, QStringLiteral("R1"));
-    QCOMPARE(e.viewport().sheetLeft, 0); // a drag with a selection moves the element, not the sheet
+    QCOMPARE(e.viewport().sheetLeft(), 0); // a drag with a selection moves the element, not the sheet
 
     // A click without moving moves nothing.
     e.doc().markSaved();
@@ -193,17 +193,19 @@ void TestWindowGestures::panByDraggingEmptySheet()
     f.move(QPoint(290, 295));
     f.move(QPoint(270, 285));
     f.release(QPoint(270, 285));
-    QVERIFY(e.viewport().sheetLeft < 0);
-    QVERIFY(e.viewport().sheetTop < 0);
-    QCOMPARE(f.window->controls().sheetView->pos(), QPoint(e.viewport().sheetLeft, e.viewport().sheetTop));
+    QVERIFY(e.viewport().sheetLeft() < 0);
+    QVERIFY(e.viewport().sheetTop() < 0);
+    QCOMPARE(f.window->controls().sheetView->pos(),
+             QPoint(e.viewport().sheetLeft(), e.viewport().sheetTop()));
 
     // Far beyond the limits: the sheet's right and bottom edges stop at the area's edges.
     f.press(QPoint(500, 450));
     f.move(QPoint(100, 100));
     f.release(QPoint(100, 100));
-    QCOMPARE(QPoint(e.viewport().sheetLeft, e.viewport().sheetTop),
+    QCOMPARE(QPoint(e.viewport().sheetLeft(), e.viewport().sheetTop()),
              QPoint(area.width() - 842, area.height() - 595));
-    QCOMPARE(f.window->controls().sheetView->pos(), QPoint(e.viewport().sheetLeft, e.viewport().sheetTop));
+    QCOMPARE(f.window->controls().sheetView->pos(),
+             QPoint(e.viewport().sheetLeft(), e.viewport().sheetTop()));
 }
 
 void TestWindowGestures::panByShiftArrows()
@@ -216,21 +218,21 @@ void TestWindowGestures::panByShiftArrows()
     const QPoint mark = f.window->controls().navigatorVisiblePart->pos();
 
     f.key(Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(e.viewport().sheetLeft, -20);
+    QCOMPARE(e.viewport().sheetLeft(), -20);
     for (int i = 0; i < 20; ++i)
         f.key(Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(e.viewport().sheetLeft, limit);
+    QCOMPARE(e.viewport().sheetLeft(), limit);
     QCOMPARE(f.window->controls().sheetView->x(), limit);
     QVERIFY(f.window->controls().navigatorVisiblePart->x() > mark.x()); // the navigator's mark follows
     for (int i = 0; i < 20; ++i)
         f.key(Qt::Key_Left, Qt::ShiftModifier);
-    QCOMPARE(e.viewport().sheetLeft, 0);
+    QCOMPARE(e.viewport().sheetLeft(), 0);
     QCOMPARE(f.window->controls().navigatorVisiblePart->pos(), mark);
 
     f.key(Qt::Key_Down, Qt::ShiftModifier);
-    QCOMPARE(e.viewport().sheetTop, -20);
+    QCOMPARE(e.viewport().sheetTop(), -20);
     f.key(Qt::Key_Up, Qt::ShiftModifier);
-    QCOMPARE(e.viewport().sheetTop, 0);
+    QCOMPARE(e.viewport().sheetTop(), 0);
 }
 
 QTEST_MAIN(TestWindowGestures)

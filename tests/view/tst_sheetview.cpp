@@ -139,7 +139,7 @@ void TestSheetView::showsTheImage()
 
     // At 150 % view pixel v shows image pixel floor(v / 1.5): pixel 5 covers columns 8 to 8,
     // pixel 7 rows 11 to 11, pixel 199 column 299.
-    p.view->setScale(ViewScale{3, 2}, nullptr);
+    p.view->setScaleSource([] { return ViewScale{3, 2}; }, nullptr);
     const QImage big = p.view->render(QRect(0, 0, 300, 150));
     for (int v = 0; v < 300; ++v)
         QCOMPARE(big.pixel(v, 11) == qRgb(255, 0, 0), 2 * v / 3 == 5);

@@ -3,6 +3,8 @@
 # move the rectangle by the sheet pixels under the pointer; Ctrl+wheel back and Ctrl+0. The saved
 # scheme has the rectangle where the gestures put it, and once the moves are undone the sheet on
 # screen equals the one before zooming, pixel for pixel.
+# Then about P1: out to 50 %, where the sheet is smaller than the drawing area, and six steps in
+# keep P1 under the pointer, so that at both scales a click there and Ctrl+Right move it.
 #   zoom.sh <gravelink binary> [build dir]
 set -euo pipefail
 BIN=$1
@@ -63,4 +65,15 @@ if [ "$differ" != 0 ]; then
     cp "$WORK/before.png" "$WORK/after.png" "${TMPDIR:-/tmp}/" 2>/dev/null || true
     exit 1
 fi
-echo "zoomed to 200 %, moved R1 by its sheet pixels, and 100 % shows the sheet as before"
+xdotool mousemove $((SX + 400)) $((SY + 300))
+for ticks in -2 6; do
+    wheel $ticks
+    xdotool click 1
+    sleep 0.3
+    xdotool key --clearmodifiers ctrl+Right
+    sleep 0.3
+done
+save_plan_with_ctrl_s
+read -r X Y < <(tr -d '\r' <"$WORK/plan.grvlk" | sed -n '16p;17p' | paste -sd ' ')
+[ "$X $Y" = "402 300" ] || { echo "P1 left the pointer while zooming: saved at ($X, $Y), not (402, 300)" >&2; exit 1; }
+echo "zoomed to 200 %, moved R1 by its sheet pixels, 100 % shows the sheet as before, P1 stayed under the pointer"
