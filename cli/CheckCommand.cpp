@@ -164,11 +164,12 @@ int run(const CliArguments &arguments, CliContext &context)
 } // namespace
 
 const CliCommand kCheckCommand{
-    "check",
-    synopsis,
-    QT_TRANSLATE_NOOP("grvlk", "Reads scheme files and reports what they hold and what is wrong."),
-    kDescription,
-    kExitStatus,
-    kOptions,
-    run,
+    .name = "check",
+    .draws = false,
+    .synopsis = synopsis,
+    .summary = QT_TRANSLATE_NOOP("grvlk", "Reads scheme files and reports what they hold and what is wrong."),
+    .description = kDescription,
+    .exitStatus = kExitStatus,
+    .options = kOptions,
+    .run = run,
 };

@@ -36,6 +36,7 @@ struct CliContext {
 // A command of grvlk: `grvlk NAME ...`.
 struct CliCommand {
     const char *name;
+    bool draws;                // needs a QGuiApplication (fonts)
     QStringList (*synopsis)(); // the forms after "grvlk ", one a line
     const char *summary;       // one line for grvlk --help, translated
     const char *description;   // paragraphs for NAME --help, translated, wrapped when shown

@@ -69,7 +69,8 @@ int topUsageError(Console &console, const QString &problem)
 
 bool grvlkNeedsGui(const QStringList &arguments)
 {
-    return arguments.value(0) == QLatin1String("render");
+    const CliCommand *command = commandNamed(arguments.value(0));
+    return command && command->draws;
 }
 
 bool grvlkKeepsEnglish(const QStringList &arguments)

@@ -156,9 +156,14 @@ int run(const CliArguments &arguments, CliContext &context)
 } // namespace
 
 const CliCommand kRenderCommand{
-    "render",     synopsis,    QT_TRANSLATE_NOOP("grvlk", "Draws schemes as BMP, PNG, SVG or PDF pictures."),
-    kDescription, kExitStatus, kOptions,
-    run,
+    .name = "render",
+    .draws = true,
+    .synopsis = synopsis,
+    .summary = QT_TRANSLATE_NOOP("grvlk", "Draws schemes as BMP, PNG, SVG or PDF pictures."),
+    .description = kDescription,
+    .exitStatus = kExitStatus,
+    .options = kOptions,
+    .run = run,
 };
 
 SchemeReadResult readSchemeFile(const QString &path)
@@ -170,8 +175,8 @@ SchemeReadResult readSchemeFile(const QString &path)
 
 bool sameFile(const QString &a, const QString &b)
 {
-    struct stat sa {
-    }, sb{};
+    struct stat sa = {};
+    struct stat sb = {};
     return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;

@@ -80,7 +80,7 @@ QString linkTarget(const QString &path)
 void writeFast(const QString &path, const Body &writeBody)
 {
     const QString target = linkTarget(path);
-    struct stat existing {};
+    struct stat existing = {};
     const bool exists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
         fail("create", path, QCoreApplication::translate("FileWrite", "Is a directory"));
