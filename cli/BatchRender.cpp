@@ -1,5 +1,7 @@
 #include "cli/Grvlk.h"
 
+#include "cli/Console.h"
+
 #include "render/ParallelRedraw.h"
 #include "render/PictureFormats.h"
 #include "toolkit/CaptionFont.h"
@@ -21,24 +23,23 @@
 namespace {
 
 // Reads, draws and writes one scheme; throws AppError with the reason.
-void renderOne(const QString &in, const PictureFormat &format, const QString &out)
+void renderOne(const QString &in, const PictureFormat &format, const QString &out, const PictureInfo &info)
 {
     SchemeReadResult scheme = readSchemeFile(in);
     if (!scheme.ok)
         throw AppError(scheme.error);
-    format.write(scheme.tables, scheme.width, scheme.height, out, WriteMode::Fast);
+    format.write(scheme.tables, scheme.width, scheme.height, out, WriteMode::Fast, pictureInfoOf(in, info));
 }
 
 } // namespace
 
 int renderBatch(const QStringList &inputs, const QString &folder, const PictureFormat &format,
-                QTextStream &err)
+                const PictureInfo &info, Console &console)
 {
     if (!captionFontFound())
-        err << "grvlk: " << captionFontMissingNote() << '\n';
+        console.fail(captionFontMissingNote());
     if (!QFileInfo(folder).isDir()) {
-        err << "grvlk: " << QCoreApplication::translate("grvlk", "\"%1\" is not a folder").arg(folder)
-            << '\n';
+        console.fail(QCoreApplication::translate("grvlk", "\"%1\" is not a folder").arg(folder));
         return kGrvlkFailed;
     }
     // Each output is DIR/<input's name>.<suffix>; two inputs of one name would write one file.
@@ -63,8 +64,14 @@ int renderBatch(const QStringList &inputs, const QString &folder, const PictureF
                         .arg(QDir::toNativeSeparators(outputs[size_t(i)]));
                 continue;
             }
+            if (sameFile(inputs.at(i), outputs[size_t(i)])) {
+                failures[size_t(i)] = QCoreApplication::translate(
+                                          "grvlk", "the output \"%1\" is the input; it would be replaced")
+                                          .arg(QDir::toNativeSeparators(outputs[size_t(i)]));
+                continue;
+            }
             try {
-                renderOne(inputs.at(i), format, outputs[size_t(i)]);
+                renderOne(inputs.at(i), format, outputs[size_t(i)], info);
             } catch (const AppError &error) {
                 failures[size_t(i)] = error.message();
             }
@@ -81,16 +88,16 @@ int renderBatch(const QStringList &inputs, const QString &folder, const PictureF
     bool failed = false;
     for (qsizetype i = 0; i < inputs.size(); ++i)
         if (!failures[size_t(i)].isEmpty()) {
-            err << "grvlk: " << inputs.at(i) << ": " << failures[size_t(i)] << '\n';
+            console.fail(inputs.at(i) + QStringLiteral(": ") + failures[size_t(i)]);
             failed = true;
         }
     return failed ? kGrvlkFailed : kGrvlkOk;
 }
 
-int renderToStdout(const QString &in, const PictureFormat &format, QTextStream &err)
+int renderToStdout(const QString &in, const PictureFormat &format, const PictureInfo &info, Console &console)
 {
     if (!captionFontFound())
-        err << "grvlk: " << captionFontMissingNote() << '\n';
+        console.fail(captionFontMissingNote());
     // Written as to a file, then passed on whole: the same bytes.
     QTemporaryFile file(
         QDir::temp().filePath(QStringLiteral("grvlk-XXXXXX.") + QLatin1String(format.suffix)));
@@ -99,7 +106,7 @@ int renderToStdout(const QString &in, const PictureFormat &format, QTextStream &
             throw AppError(QCoreApplication::translate("grvlk", "Cannot create a temporary file. %1")
                                .arg(file.errorString()));
         file.close();
-        renderOne(in, format, file.fileName());
+        renderOne(in, format, file.fileName(), info);
         QFile picture(file.fileName());
         if (!picture.open(QIODevice::ReadOnly))
             throw AppError(picture.errorString());
@@ -109,7 +116,7 @@ int renderToStdout(const QString &in, const PictureFormat &format, QTextStream &
             throw AppError(
                 QCoreApplication::translate("grvlk", "Cannot write the picture to the standard output."));
     } catch (const AppError &error) {
-        err << "grvlk: " << in << ": " << error.message() << '\n';
+        console.fail(in + QStringLiteral(": ") + error.message());
         return kGrvlkFailed;
     }
     return kGrvlkOk;

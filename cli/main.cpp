@@ -26,9 +26,11 @@ void quietMessages(QtMsgType type, const QMessageLogContext &context, const QStr
 int main(int argc, char **argv)
 {
     previousHandler = qInstallMessageHandler(quietMessages);
-    // Drawing text needs a QGuiApplication; without a display it runs on the offscreen platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Drawing text needs a QGuiApplication, but never a display: always the offscreen platform,
+    // whatever the environment asks for (xcb without a display would abort), and no platform
+    // theme, which could want one.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("QT_QPA_PLATFORMTHEME");
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -36,13 +38,15 @@ int main(int argc, char **argv)
     // (its QFile), which would otherwise claim that role.
     QThread::currentThread();
     GrvlkHeadStart headStart = startGrvlk(arguments);
+    // Qt sees only the program's name: "-platform" or "-display" among the files are files.
+    int qtArgc = 1;
     std::unique_ptr<QCoreApplication> app;
     if (grvlkNeedsGui(arguments))
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        app = std::make_unique<QGuiApplication>(qtArgc, argv);
     else
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    // Messages in the user's language; --porcelain keeps everything in English for scripts.
-    if (!arguments.contains(QStringLiteral("--porcelain")))
+        app = std::make_unique<QCoreApplication>(qtArgc, argv);
+    // Messages in the user's language; check --porcelain keeps everything in English for scripts.
+    if (!grvlkKeepsEnglish(arguments))
         installTranslations(*app);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -35,17 +35,10 @@ struct ReadFailure {
     QString text;
 };
 
-QString quoted(const QString &text)
-{
-    constexpr int kShown = 40;
-    return QLatin1Char('\'') + (text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text) +
-           QLatin1Char('\'');
-}
-
 class SchemeReader {
 public:
-    SchemeReader(const QStringList &lines, SchemeReadResult &result)
-        : m_lines(lines), m_n(static_cast<int>(lines.size())), m_result(result)
+    SchemeReader(const QStringList &lines, SchemeReadResult &result, SchemeReadTrace *trace)
+        : m_lines(lines), m_n(static_cast<int>(lines.size())), m_result(result), m_trace(trace)
     {}
 
     void run()
@@ -63,6 +56,8 @@ public:
             else {
                 if (text.compare(kLockMarker, Qt::CaseInsensitive) == 0)
                     locked = true;
+                else if (m_trace)
+                    m_trace->ignoredLines.push_back(i);
                 ++i;
             }
         }
@@ -80,7 +75,8 @@ private:
         const auto value = tryStrToInt(m_lines.at(index));
         if (!value)
             fail(index, QCoreApplication::translate("SchemeFile", "the sheet %1 %2 is not a number")
-                            .arg(QCoreApplication::translate("SchemeFile", what), quoted(m_lines.at(index))));
+                            .arg(QCoreApplication::translate("SchemeFile", what),
+                                 quotedSchemeText(m_lines.at(index))));
         if (*value < 1 || *value > kMaxSheetSide)
             fail(index, QCoreApplication::translate("SchemeFile", "the sheet %1 %2 is not between 1 and %3")
                             .arg(QCoreApplication::translate("SchemeFile", what))
@@ -122,7 +118,7 @@ private:
         const auto rowCount = tryStrToInt(m_lines.at(i));
         if (!rowCount)
             fail(i, QCoreApplication::translate("SchemeFile", "the row count %1 is not a number")
-                        .arg(quoted(m_lines.at(i))));
+                        .arg(quotedSchemeText(m_lines.at(i))));
         if (*rowCount < 0)
             fail(i, QCoreApplication::translate("SchemeFile", "the row count %1 is negative").arg(*rowCount));
         if (++i >= m_n)
@@ -130,7 +126,7 @@ private:
         const auto colCount = tryStrToInt(m_lines.at(i));
         if (!colCount)
             fail(i, QCoreApplication::translate("SchemeFile", "the column count %1 is not a number")
-                        .arg(quoted(m_lines.at(i))));
+                        .arg(quotedSchemeText(m_lines.at(i))));
         if (*colCount < columns)
             fail(i,
                  QCoreApplication::translate("SchemeFile", "the column count %1 is too small (at least %2)")
@@ -142,14 +138,24 @@ private:
                         .arg(kSchemeMaxColumns));
 
         ClearSelectedTable(grid);
+        std::vector<int> *rowLines = nullptr;
+        if (m_trace) {
+            const TableId table = m_result.tables.idOf(grid);
+            m_trace->sections.push_back({table, marker, 0});
+            rowLines = &m_trace->rowLines[int(table)];
+            rowLines->clear();
+        }
         grid.setColCount(*colCount);
         ++i;
         grid.reserveRows(namedRowsFrom(i, *colCount) + 2);
         for (;;) {
             if (i >= m_n)
                 failAtEnd(marker);
-            if (m_lines.at(i) == kEndMarker)
+            if (m_lines.at(i) == kEndMarker) {
+                if (rowLines)
+                    m_trace->sections.back().rows = int(rowLines->size());
                 return i + 1;
+            }
             if (*colCount > m_n - i)
                 failAtEnd(marker);
             const std::span<const QString> cells(m_lines.constData() + i, size_t(*colCount));
@@ -160,6 +166,8 @@ private:
                 grid.setRowCount(row + 2);
                 for (int c = 0; c < *colCount; ++c)
                     grid.setCell(c, row, cells[size_t(c)]);
+                if (rowLines)
+                    rowLines->push_back(i);
             }
             i += *colCount;
         }
@@ -184,16 +192,17 @@ private:
                 fail(first + col, QCoreApplication::translate(
                                       "SchemeFile", "the %1 coordinate %2 of %3 is not a whole number")
                                       .arg(col == ColX ? QLatin1Char('X') : QLatin1Char('Y'))
-                                      .arg(quoted(cells[size_t(col)]), quoted(name)));
+                                      .arg(quotedSchemeText(cells[size_t(col)]), quotedSchemeText(name)));
         if (hasColor && !tryStringToColor(cells[ColColor]))
             fail(first + ColColor,
                  QCoreApplication::translate("SchemeFile", "the colour %1 of %2 is not a colour")
-                     .arg(quoted(cells[ColColor]), quoted(name)));
+                     .arg(quotedSchemeText(cells[ColColor]), quotedSchemeText(name)));
     }
 
     const QStringList &m_lines;
     const int m_n;
     SchemeReadResult &m_result;
+    SchemeReadTrace *m_trace;
 };
 
 // Lines of a table's section body: the two counts, the cells of the named rows and "[~]".
@@ -246,11 +255,18 @@ QByteArray schemeBytes(int width, int height, const ElementTables &tables, bool 
     return list.toBytes();
 }
 
-SchemeReadResult readScheme(const TextList &lines)
+QString quotedSchemeText(const QString &text)
+{
+    constexpr int kShown = 40;
+    return QLatin1Char('\'') + (text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text) +
+           QLatin1Char('\'');
+}
+
+SchemeReadResult readScheme(const TextList &lines, SchemeReadTrace *trace)
 {
     SchemeReadResult result;
     try {
-        SchemeReader(lines.items(), result).run();
+        SchemeReader(lines.items(), result, trace).run();
         result.ok = true;
     } catch (const ReadFailure &failure) {
         result.errorLine = failure.index + 1;

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 // The scheme file: the sheet size, the three element tables cell by cell and an optional
 // lock marker, one text per line.
 //
@@ -41,10 +43,27 @@ struct SchemeReadResult {
     QString error;     // "Line 4: the row count 'x' is not a number"
 };
 
+// Where the reader found what it read, for reporting on a file: the sections in file order,
+// the first line of each row of the tables as read, and the lines it passed over. Lines are
+// 0-based.
+struct SchemeReadTrace {
+    struct Section {
+        TableId table;
+        int line; // the marker's
+        int rows; // rows with a name
+    };
+    std::vector<Section> sections;
+    std::vector<int> rowLines[3];  // by TableId; entry k is table row k + 1
+    std::vector<int> ignoredLines; // outside every section, neither a marker nor LOCK
+};
 
 // Reads the lines of a scheme file. Sections are read one after another; a marker ("[H]",
 // "[P]", "[E]", "LOCK" in any letter case) counts only on a line outside a section. A table
 // read from a section holds exactly its named rows plus the header and trailing rows.
-SchemeReadResult readScheme(const TextList &lines);
+// With `trace`, also records where everything was found.
+SchemeReadResult readScheme(const TextList &lines, SchemeReadTrace *trace = nullptr);
 // The same from file bytes (CR LF, lone CR and lone LF end a line; a zero byte ends the text).
 SchemeReadResult readScheme(const QByteArray &bytes);
+
+// A text from a file as messages quote it: in single quotes, cut after 40 characters.
+QString quotedSchemeText(const QString &text);

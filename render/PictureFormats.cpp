@@ -68,11 +68,11 @@ QString PictureFormat::filter() const
         .arg(QCoreApplication::translate("PictureFormats", filterName), pattern);
 }
 
-void PictureFormat::write(ElementTables &tables, int width, int height, const QString &path,
-                          WriteMode mode) const
+void PictureFormat::write(ElementTables &tables, int width, int height, const QString &path, WriteMode mode,
+                          const PictureInfo &info) const
 {
     if (vector) {
-        writeFileSafely(path, sheetVectorPicture(tables, width, height, *vector), mode);
+        writeFileSafely(path, sheetVectorPicture(tables, width, height, *vector, info), mode);
         return;
     }
     // The redraw paints every pixel of the sheet, white first, so it starts unfilled.

@@ -4,8 +4,10 @@
 
 #include <QFileInfo>
 
-QByteArray sheetVectorPicture(ElementTables &tables, int width, int height, VectorFormat format)
+QByteArray sheetVectorPicture(ElementTables &tables, int width, int height, VectorFormat format,
+                              const PictureInfo &info)
 {
-    return vectorPicture(format, width, height,
-                         [&](CanvasOps &canvas) { UpdateImageModel(tables, canvas, TextList()); });
+    return vectorPicture(
+        format, width, height, [&](CanvasOps &canvas) { UpdateImageModel(tables, canvas, TextList()); },
+        info);
 }

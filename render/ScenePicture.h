@@ -11,4 +11,5 @@
 // sheet, lines, rectangles, points, frame), nothing marked, through the same drawing code. The
 // midpoints stored in the line table are those the redraw stores. A cell that does not
 // convert throws ConvertError.
-QByteArray sheetVectorPicture(ElementTables &tables, int width, int height, VectorFormat format);
+QByteArray sheetVectorPicture(ElementTables &tables, int width, int height, VectorFormat format,
+                              const PictureInfo &info = {});

@@ -8,6 +8,7 @@
 #include <QTemporaryFile>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -63,20 +64,43 @@ void writeDurable(const QString &path, const Body &writeBody)
         fail("write", path, file.errorString());
 }
 
+// The file that writing `path` replaces: the end of its chain of symbolic links, as the system
+// follows them when it opens the path (QSaveFile does the same).
+QString linkTarget(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; info.isSymLink(); ++depth) {
+        if (depth == 40)
+            fail("create", path, QString::fromLocal8Bit(std::strerror(ELOOP)));
+        info.setFile(info.symLinkTarget());
+    }
+    return info.filePath();
+}
+
 void writeFast(const QString &path, const Body &writeBody)
 {
-    if (QFileInfo(path).isDir())
+    const QString target = linkTarget(path);
+    struct stat existing = {};
+    const bool exists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
         fail("create", path, QCoreApplication::translate("FileWrite", "Is a directory"));
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (exists && ::access(QFile::encodeName(target).constData(), W_OK) != 0)
+        fail("create", path, QString::fromLocal8Bit(std::strerror(errno)));
+    QTemporaryFile file(target + QStringLiteral(".XXXXXX"));
     if (!file.open())
         fail("create", path, file.errorString());
     writeBody(file);
     if (!file.flush())
         fail("write", path, file.errorString());
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
+    // A replaced file keeps its permissions; a new one is readable by all.
+    if (exists)
+        ::fchmod(file.handle(), existing.st_mode & 07777);
+    else
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                            QFileDevice::ReadOther);
     // rename() replaces an existing file in one step.
-    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) !=
+        0)
         fail("write", path, QString::fromLocal8Bit(std::strerror(errno)));
     file.setAutoRemove(false);
 }

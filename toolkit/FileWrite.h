@@ -7,7 +7,9 @@
 
 // How a replaced file reaches the disk: Durable waits until the data is on the disk before the
 // new file takes the old one's place (the editor's saves); Fast leaves that to the system (the
-// command-line tool's pictures, which can be made again).
+// command-line tool's pictures, which can be made again). Either way a symbolic link is written
+// through to the file it names, a replaced file keeps its permissions, and a file that may not
+// be written is not replaced.
 enum class WriteMode { Durable, Fast };
 
 // Replaces a file's content in one piece: the bytes go to a temporary file beside it that takes

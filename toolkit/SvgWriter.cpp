@@ -258,7 +258,9 @@ QByteArray SvgWriter::document() const
            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
            w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + ' ' + h +
            "\" xml:space=\"preserve\">\n"
-           "<title>Gravelink</title>\n<desc>Drawn by Gravelink</desc>\n"
+           "<title>" +
+           svgCharacterData(m_title) +
+           "</title>\n<desc>Drawn by Gravelink</desc>\n"
            "<style>\n" +
            m_styles + "</style>\n";
     // Strokes 1 wide with flat ends and mitred corners (limit 2), even-odd fills, the caption font.

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QString>
 
 // An SVG document of width x height px, one unit per sheet pixel, written as VectorCanvas draws
 // on it. Each kind of paint is a class of one shared style sheet and the font and stroke
@@ -25,6 +26,8 @@ public:
     void line(QPointF from, QPointF to, const VectorPaint &paint) override;
     void text(TextFace &face, qreal y, std::span<const TextRun> runs, QRgb colour) override;
 
+    // The document's <title>; "Gravelink" unless set.
+    void setTitle(const QString &title) { m_title = title; }
     // The document with everything drawn so far.
     QByteArray document() const;
 
@@ -37,6 +40,7 @@ private:
 
     int m_width;
     int m_height;
+    QString m_title = QStringLiteral("Gravelink");
     QByteArray m_body;
     QHash<QByteArray, QByteArray> m_classOf; // style -> class name
     QByteArray m_styles;

@@ -2,6 +2,7 @@
 
 #include "toolkit/CaptionFont.h"
 #include "toolkit/Errors.h"
+#include "toolkit/PdfCreationDate.h"
 #include "toolkit/SvgWriter.h"
 #include "toolkit/VectorCanvas.h"
 
@@ -26,9 +27,12 @@ void drawOn(QPaintDevice &device, int width, int height, const std::function<voi
     draw(canvas);
 }
 
-QByteArray svgPicture(int width, int height, const std::function<void(CanvasOps &)> &draw)
+QByteArray svgPicture(int width, int height, const std::function<void(CanvasOps &)> &draw,
+                      const PictureInfo &info)
 {
     SvgWriter writer(width, height);
+    if (!info.title.isEmpty())
+        writer.setTitle(info.title);
     VectorCanvas canvas(writer, width, height);
     draw(canvas);
     return writer.document();
@@ -64,7 +68,8 @@ QByteArray gzipped(const QByteArray &bytes)
     return out;
 }
 
-QByteArray pdfPicture(int width, int height, const std::function<void(CanvasOps &)> &draw)
+QByteArray pdfPicture(int width, int height, const std::function<void(CanvasOps &)> &draw,
+                      const PictureInfo &info)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -72,27 +77,28 @@ QByteArray pdfPicture(int width, int height, const std::function<void(CanvasOps 
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QString::fromLatin1(kCreator));
+        writer.setTitle(info.title);
         writer.setResolution(72);
         writer.setPageLayout(
             QPageLayout(QPageSize(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch),
                         QPageLayout::Portrait, QMarginsF()));
         drawOn(writer, width, height, draw);
     }
-    return bytes;
+    return info.created ? pdfWithCreationDate(bytes, *info.created) : bytes;
 }
 
 } // namespace
 
 QByteArray vectorPicture(VectorFormat format, int width, int height,
-                         const std::function<void(CanvasOps &canvas)> &draw)
+                         const std::function<void(CanvasOps &canvas)> &draw, const PictureInfo &info)
 {
     switch (format) {
     case VectorFormat::Svg:
-        return svgPicture(width, height, draw);
+        return svgPicture(width, height, draw, info);
     case VectorFormat::Svgz:
-        return gzipped(svgPicture(width, height, draw));
+        return gzipped(svgPicture(width, height, draw, info));
     case VectorFormat::Pdf:
         break;
     }
-    return pdfPicture(width, height, draw);
+    return pdfPicture(width, height, draw, info);
 }

@@ -876,6 +876,10 @@ Sein Ordner existiert nicht mehr: Das Schema öffnet sich ohne Namen, und Speich
         <source>The picture could not be compressed.</source>
         <translation>Das Bild konnte nicht komprimiert werden.</translation>
     </message>
+    <message>
+        <source>The PDF picture could not be dated.</source>
+        <translation>Das PDF-Bild konnte nicht datiert werden.</translation>
+    </message>
 </context>
 <context>
     <name>grvlk</name>
@@ -950,69 +954,6 @@ Sein Ordner existiert nicht mehr: Das Schema öffnet sich ohne Namen, und Speich
         <translation>nicht gesperrt</translation>
     </message>
     <message>
-        <source>Usage: grvlk render IN.grvlk %1
-       grvlk render -o DIR [--format %2] IN.grvlk...
-       grvlk render --format %2 IN.grvlk -
-       grvlk check [--porcelain] FILE...
-       grvlk --help | --version
-</source>
-        <translation>Aufruf: grvlk render IN.grvlk %1
-       grvlk render -o DIR [--format %2] IN.grvlk...
-       grvlk render --format %2 IN.grvlk -
-       grvlk check [--porcelain] FILE...
-       grvlk --help | --version
-</translation>
-    </message>
-    <message>
-        <source>Renders and checks Gravelink scheme files without opening a window.
-
-  render IN OUT   Draws the scheme IN as the editor&apos;s Save as Bitmap does and writes it
-                  to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture, or a vector
-                  picture that stays sharp at any size: SVG (.svg, one sheet pixel
-                  to 1 px; .svgz gzip-compressed) or PDF (.pdf, one sheet pixel
-                  to 1 pt), texts kept as texts. The extension may be in any
-                  letter case.
-  render -o DIR [--format FORMAT] IN...
-                  Writes DIR/&lt;name&gt;.&lt;format&gt; for every input (FORMAT: bmp, the
-                  default, png, svg, svgz or pdf), one picture per core at a time;
-                  each input that fails is named on its own line.
-  render --format FORMAT IN -
-                  Writes the picture to the standard output.
-  check FILE...   Reads each scheme file and prints one line per file: its sheet size,
-                  element counts and lock state, or the line that is wrong.
-                  With --porcelain the lines are in English whatever the language, for
-                  scripts.
-  --help          Shows this help.
-  --version       Shows the version.
-
-Exit status: 0 success, 1 a file could not be read, drawn or written (any of them), 2 bad
-usage.
-</source>
-        <translation>Zeichnet und prüft Gravelink-Schemadateien, ohne ein Fenster zu öffnen.
-
-  render IN OUT   Zeichnet das Schema IN wie „Als Bitmap speichern“ im Editor und schreibt
-                  es nach OUT: ein 24-Bit-BMP- (.bmp) oder PNG-Bild (.png) oder ein
-                  Vektorbild, das in jeder Größe scharf bleibt: SVG (.svg, ein Blattpixel
-                  auf 1 px; .svgz mit gzip komprimiert) oder PDF (.pdf, ein Blattpixel auf
-                  1 pt), Texte bleiben Texte. Die Endung darf beliebig groß oder klein
-                  geschrieben sein.
-  render -o DIR [--format FORMAT] IN...
-                  Schreibt DIR/&lt;Name&gt;.&lt;Format&gt; für jede Eingabe (FORMAT: bmp, die
-                  Vorgabe, png, svg, svgz oder pdf), ein Bild je Kern zugleich; jede
-                  Eingabe, die scheitert, wird in einer eigenen Zeile genannt.
-  render --format FORMAT IN -
-                  Schreibt das Bild auf die Standardausgabe.
-  check FILE...   Liest jede Schemadatei und gibt je Datei eine Zeile aus: Blattgröße,
-                  Elementzahlen und Sperre oder die fehlerhafte Zeile.
-                  Mit --porcelain sind die Zeilen in jeder Sprache englisch, für Skripte.
-  --help          Zeigt diese Hilfe.
-  --version       Zeigt die Version.
-
-Rückgabewert: 0 Erfolg, 1 eine Datei konnte nicht gelesen, gezeichnet oder geschrieben
-werden (irgendeine), 2 falscher Aufruf.
-</translation>
-    </message>
-    <message>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
     </message>
@@ -1051,6 +992,134 @@ werden (irgendeine), 2 falscher Aufruf.
     <message>
         <source>cannot write &quot;%1&quot;: the output name must end in %2</source>
         <translation>„%1“ kann nicht geschrieben werden: Der Ausgabename muss auf %2 enden</translation>
+    </message>
+    <message>
+        <source>the output &quot;%1&quot; is the input; it would be replaced</source>
+        <translation>die Ausgabe „%1“ ist die Eingabe; sie würde ersetzt</translation>
+    </message>
+    <message>
+        <source>Writes the lines in English whatever the language, for scripts.</source>
+        <translation>Schreibt die Zeilen in jeder Sprache englisch, für Skripte.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Reads each scheme file and prints a line with its sheet size, element counts and lock state, or the line that is wrong. Then it names, with their line numbers, what the editor reads without complaint but that does not mean what it seems: a second section of a table, which replaces the first; a name used twice; a line whose end is no rectangle or point, which is drawn to the sheet&apos;s corner; and, as warnings, markers in another letter case or with spaces, and lines that belong to no section, which are ignored.</source>
+        <translation>Liest jede Schemadatei und gibt eine Zeile mit Blattgröße, Elementzahlen und Sperre aus oder die fehlerhafte Zeile. Danach nennt es mit Zeilennummern, was der Editor ohne Einwand liest, was aber nicht bedeutet, wonach es aussieht: einen zweiten Abschnitt einer Tabelle, der den ersten ersetzt; einen doppelt vergebenen Namen; eine Linie, deren Ende kein Rechteck und kein Punkt ist und die in die Ecke des Blatts gezeichnet wird; und als Warnungen Marker in anderer Groß- und Kleinschreibung oder mit Leerzeichen sowie Zeilen außerhalb aller Abschnitte, die übergangen werden.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when every file is good, 1 when a file cannot be read or has one of those faults (warnings aside), 2 bad usage.</source>
+        <translation>Rückgabewert: 0, wenn jede Datei in Ordnung ist, 1, wenn eine Datei nicht gelesen werden kann oder einen dieser Fehler hat (Warnungen ausgenommen), 2 falscher Aufruf.</translation>
+    </message>
+    <message>
+        <source>this %1 section replaces the one on line %2 and its %3</source>
+        <translation>dieser %1-Abschnitt ersetzt den aus Zeile %2 und seine %3</translation>
+    </message>
+    <message>
+        <source>the name %1 is already used on line %2</source>
+        <translation>der Name %1 ist schon in Zeile %2 vergeben</translation>
+    </message>
+    <message>
+        <source>the line %1 joins %2, which is no rectangle or point (it is drawn to the sheet&apos;s corner)</source>
+        <translation>die Linie %1 verbindet %2, das kein Rechteck und kein Punkt ist (sie wird in die Ecke des Blatts gezeichnet)</translation>
+    </message>
+    <message>
+        <source>the line name %1 does not name two elements joined by &quot;-&quot; (it is drawn to the sheet&apos;s corner)</source>
+        <translation>der Linienname %1 nennt keine zwei mit „-“ verbundenen Elemente (die Linie wird in die Ecke des Blatts gezeichnet)</translation>
+    </message>
+    <message>
+        <source>warning: %1 is not read as a marker (a marker is exactly [H], [P], [E], [~] or LOCK); the line is ignored</source>
+        <translation>Warnung: %1 wird nicht als Marker gelesen (ein Marker ist genau [H], [P], [E], [~] oder LOCK); die Zeile wird übergangen</translation>
+    </message>
+    <message>
+        <source>warning: %1 belongs to no section and is ignored</source>
+        <translation>Warnung: %1 gehört zu keinem Abschnitt und wird übergangen</translation>
+    </message>
+    <message>
+        <source>warning: lines %1 to %2 belong to no section and are ignored</source>
+        <translation>Warnung: die Zeilen %1 bis %2 gehören zu keinem Abschnitt und werden übergangen</translation>
+    </message>
+    <message>
+        <source>Reads scheme files and reports what they hold and what is wrong.</source>
+        <translation>Liest Schemadateien und meldet, was sie enthalten und was falsch ist.</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1&quot; for more.</source>
+        <translation>Mehr mit „%1“.</translation>
+    </message>
+    <message>
+        <source>Renders and checks Gravelink scheme files without opening a window.</source>
+        <translation>Zeichnet und prüft Gravelink-Schemadateien, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>&quot;grvlk COMMAND --help&quot; shows what a command does and its options.
+
+Exit status: 0 success, 1 a file could not be read, drawn or written or is faulty (any of them), 2 bad usage.</source>
+        <translation>„grvlk BEFEHL --help“ zeigt, was ein Befehl tut, und seine Optionen.
+
+Rückgabewert: 0 Erfolg, 1 eine Datei konnte nicht gelesen, gezeichnet oder geschrieben werden oder ist fehlerhaft (irgendeine), 2 falscher Aufruf.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>Writes DIR/&lt;name&gt;.&lt;format&gt; for every input.</source>
+        <translation>Schreibt DIR/&lt;Name&gt;.&lt;Format&gt; für jede Eingabe.</translation>
+    </message>
+    <message>
+        <source>The picture format: bmp (the default with -o), png, svg, svgz or pdf.</source>
+        <translation>Das Bildformat: bmp (die Vorgabe mit -o), png, svg, svgz oder pdf.</translation>
+    </message>
+    <message>
+        <source>Draws the scheme IN as the editor&apos;s Save as Bitmap does and writes it to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture, or a vector picture that stays sharp at any size: SVG (.svg, one sheet pixel to 1 px; .svgz gzip-compressed) or PDF (.pdf, one sheet pixel to 1 pt), texts kept as texts. The extension may be in any letter case. An existing OUT is replaced in one piece, through a symbolic link to the file it names, keeping its permissions; OUT may not be IN.
+
+With -o, each input is written to DIR, one picture per core at a time; each input that fails is named on its own line. With - as OUT, the picture goes to the standard output.
+
+An SVG or PDF picture is titled with the scheme&apos;s file name. When SOURCE_DATE_EPOCH is set (seconds since 1970), it is a PDF&apos;s creation date, so that a scheme gives the same bytes each time.</source>
+        <translation>Zeichnet das Schema IN wie „Als Bitmap speichern“ im Editor und schreibt es nach OUT: ein 24-Bit-BMP- (.bmp) oder PNG-Bild (.png) oder ein Vektorbild, das in jeder Größe scharf bleibt: SVG (.svg, ein Blattpixel auf 1 px; .svgz mit gzip komprimiert) oder PDF (.pdf, ein Blattpixel auf 1 pt), Texte bleiben Texte. Die Endung darf beliebig groß oder klein geschrieben sein. Ein vorhandenes OUT wird in einem Stück ersetzt, bei einer symbolischen Verknüpfung die Datei, auf die sie zeigt, und behält seine Zugriffsrechte; OUT darf nicht IN sein.
+
+Mit -o wird jede Eingabe nach DIR geschrieben, ein Bild je Kern zugleich; jede Eingabe, die scheitert, wird in einer eigenen Zeile genannt. Mit - als OUT geht das Bild auf die Standardausgabe.
+
+Ein SVG- oder PDF-Bild trägt den Dateinamen des Schemas als Titel. Ist SOURCE_DATE_EPOCH gesetzt (Sekunden seit 1970), ist es das Erstellungsdatum eines PDF, sodass ein Schema jedes Mal dieselben Bytes ergibt.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 a file could not be read, drawn or written (any of them), 2 bad usage.</source>
+        <translation>Rückgabewert: 0 Erfolg, 1 eine Datei konnte nicht gelesen, gezeichnet oder geschrieben werden (irgendeine), 2 falscher Aufruf.</translation>
+    </message>
+    <message>
+        <source>SOURCE_DATE_EPOCH &quot;%1&quot; is not a number of seconds since 1970</source>
+        <translation>SOURCE_DATE_EPOCH „%1“ ist keine Zahl von Sekunden seit 1970</translation>
+    </message>
+    <message>
+        <source>Draws schemes as BMP, PNG, SVG or PDF pictures.</source>
+        <translation>Zeichnet Schemata als BMP-, PNG-, SVG- oder PDF-Bilder.</translation>
     </message>
 </context>
 </TS>

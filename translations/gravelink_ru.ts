@@ -877,6 +877,10 @@ Its folder no longer exists: the scheme opens without a name, and Save asks for 
         <source>The picture could not be compressed.</source>
         <translation>Рисунок не удалось сжать.</translation>
     </message>
+    <message>
+        <source>The PDF picture could not be dated.</source>
+        <translation>Не удалось проставить дату в рисунке PDF.</translation>
+    </message>
 </context>
 <context>
     <name>grvlk</name>
@@ -957,70 +961,6 @@ Its folder no longer exists: the scheme opens without a name, and Save asks for 
         <translation>не заблокирована</translation>
     </message>
     <message>
-        <source>Usage: grvlk render IN.grvlk %1
-       grvlk render -o DIR [--format %2] IN.grvlk...
-       grvlk render --format %2 IN.grvlk -
-       grvlk check [--porcelain] FILE...
-       grvlk --help | --version
-</source>
-        <translation>Использование: grvlk render IN.grvlk %1
-       grvlk render -o DIR [--format %2] IN.grvlk...
-       grvlk render --format %2 IN.grvlk -
-       grvlk check [--porcelain] FILE...
-       grvlk --help | --version
-</translation>
-    </message>
-    <message>
-        <source>Renders and checks Gravelink scheme files without opening a window.
-
-  render IN OUT   Draws the scheme IN as the editor&apos;s Save as Bitmap does and writes it
-                  to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture, or a vector
-                  picture that stays sharp at any size: SVG (.svg, one sheet pixel
-                  to 1 px; .svgz gzip-compressed) or PDF (.pdf, one sheet pixel
-                  to 1 pt), texts kept as texts. The extension may be in any
-                  letter case.
-  render -o DIR [--format FORMAT] IN...
-                  Writes DIR/&lt;name&gt;.&lt;format&gt; for every input (FORMAT: bmp, the
-                  default, png, svg, svgz or pdf), one picture per core at a time;
-                  each input that fails is named on its own line.
-  render --format FORMAT IN -
-                  Writes the picture to the standard output.
-  check FILE...   Reads each scheme file and prints one line per file: its sheet size,
-                  element counts and lock state, or the line that is wrong.
-                  With --porcelain the lines are in English whatever the language, for
-                  scripts.
-  --help          Shows this help.
-  --version       Shows the version.
-
-Exit status: 0 success, 1 a file could not be read, drawn or written (any of them), 2 bad
-usage.
-</source>
-        <translation>Рисует и проверяет файлы схем Gravelink без открытия окна.
-
-  render IN OUT   Рисует схему IN так же, как команда редактора «Сохранить как BMP»,
-                  и записывает её в OUT: 24-битный рисунок BMP (.bmp) или PNG (.png)
-                  либо векторный рисунок, чёткий при любом размере: SVG (.svg, один
-                  пиксель листа на 1 px; .svgz сжатый gzip) или PDF (.pdf, один
-                  пиксель листа на 1 pt), тексты остаются текстом. Расширение может
-                  быть в любом регистре.
-  render -o DIR [--format FORMAT] IN...
-                  Записывает DIR/&lt;имя&gt;.&lt;формат&gt; для каждого входного файла (FORMAT:
-                  bmp по умолчанию, png, svg, svgz или pdf), по одному рисунку на ядро;
-                  каждый файл с ошибкой называется в отдельной строке.
-  render --format FORMAT IN -
-                  Выводит рисунок в стандартный вывод.
-  check FILE...   Читает каждый файл схемы и печатает по строке на файл: размер листа,
-                  число элементов и блокировку либо строку с ошибкой.
-                  С --porcelain строки печатаются по-английски на любом языке, для
-                  сценариев.
-  --help          Показывает эту справку.
-  --version       Показывает версию.
-
-Код выхода: 0 успех, 1 файл не удалось прочитать, нарисовать или записать (любой из них),
-2 неверный вызов.
-</translation>
-    </message>
-    <message>
         <source>no command given</source>
         <translation>не указана команда</translation>
     </message>
@@ -1059,6 +999,134 @@ usage.
     <message>
         <source>cannot write &quot;%1&quot;: the output name must end in %2</source>
         <translation>не удаётся записать «%1»: имя выходного файла должно оканчиваться на %2</translation>
+    </message>
+    <message>
+        <source>the output &quot;%1&quot; is the input; it would be replaced</source>
+        <translation>выходной файл «%1» — это входной файл; он был бы заменён</translation>
+    </message>
+    <message>
+        <source>Writes the lines in English whatever the language, for scripts.</source>
+        <translation>Печатает строки по-английски на любом языке, для сценариев.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Показывает эту справку.</translation>
+    </message>
+    <message>
+        <source>Reads each scheme file and prints a line with its sheet size, element counts and lock state, or the line that is wrong. Then it names, with their line numbers, what the editor reads without complaint but that does not mean what it seems: a second section of a table, which replaces the first; a name used twice; a line whose end is no rectangle or point, which is drawn to the sheet&apos;s corner; and, as warnings, markers in another letter case or with spaces, and lines that belong to no section, which are ignored.</source>
+        <translation>Читает каждый файл схемы и печатает строку с размером листа, числом элементов и блокировкой либо строку с ошибкой. Затем с номерами строк называет то, что редактор читает без возражений, но что значит не то, чем кажется: второй раздел таблицы, который заменяет первый; имя, использованное дважды; линию, конец которой не прямоугольник и не точка, — она рисуется в угол листа; а как предупреждения — маркеры в другом регистре или с пробелами и строки вне всех разделов, которые пропускаются.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when every file is good, 1 when a file cannot be read or has one of those faults (warnings aside), 2 bad usage.</source>
+        <translation>Код возврата: 0, если все файлы в порядке, 1, если файл не читается или в нём есть одна из этих ошибок (предупреждения не в счёт), 2 — неверный вызов.</translation>
+    </message>
+    <message>
+        <source>this %1 section replaces the one on line %2 and its %3</source>
+        <translation>этот раздел %1 заменяет раздел из строки %2 и его %3</translation>
+    </message>
+    <message>
+        <source>the name %1 is already used on line %2</source>
+        <translation>имя %1 уже использовано в строке %2</translation>
+    </message>
+    <message>
+        <source>the line %1 joins %2, which is no rectangle or point (it is drawn to the sheet&apos;s corner)</source>
+        <translation>линия %1 соединяет %2 — это не прямоугольник и не точка (линия рисуется в угол листа)</translation>
+    </message>
+    <message>
+        <source>the line name %1 does not name two elements joined by &quot;-&quot; (it is drawn to the sheet&apos;s corner)</source>
+        <translation>имя линии %1 не называет двух элементов через «-» (линия рисуется в угол листа)</translation>
+    </message>
+    <message>
+        <source>warning: %1 is not read as a marker (a marker is exactly [H], [P], [E], [~] or LOCK); the line is ignored</source>
+        <translation>предупреждение: %1 не читается как маркер (маркер — это ровно [H], [P], [E], [~] или LOCK); строка пропускается</translation>
+    </message>
+    <message>
+        <source>warning: %1 belongs to no section and is ignored</source>
+        <translation>предупреждение: %1 не входит ни в один раздел и пропускается</translation>
+    </message>
+    <message>
+        <source>warning: lines %1 to %2 belong to no section and are ignored</source>
+        <translation>предупреждение: строки с %1 по %2 не входят ни в один раздел и пропускаются</translation>
+    </message>
+    <message>
+        <source>Reads scheme files and reports what they hold and what is wrong.</source>
+        <translation>Читает файлы схем и сообщает, что в них и что не так.</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>неизвестный параметр «%1»</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 указан больше одного раза</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Вызов:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1&quot; for more.</source>
+        <translation>Подробнее: «%1».</translation>
+    </message>
+    <message>
+        <source>Renders and checks Gravelink scheme files without opening a window.</source>
+        <translation>Рисует и проверяет файлы схем Gravelink без открытия окна.</translation>
+    </message>
+    <message>
+        <source>&quot;grvlk COMMAND --help&quot; shows what a command does and its options.
+
+Exit status: 0 success, 1 a file could not be read, drawn or written or is faulty (any of them), 2 bad usage.</source>
+        <translation>«grvlk КОМАНДА --help» показывает, что делает команда, и её параметры.
+
+Код возврата: 0 — успех, 1 — какой-либо файл не удалось прочитать, нарисовать или записать либо в нём ошибка, 2 — неверный вызов.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Команды:</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Показывает версию.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>лишний аргумент «%1»</translation>
+    </message>
+    <message>
+        <source>Writes DIR/&lt;name&gt;.&lt;format&gt; for every input.</source>
+        <translation>Записывает DIR/&lt;имя&gt;.&lt;формат&gt; для каждого входного файла.</translation>
+    </message>
+    <message>
+        <source>The picture format: bmp (the default with -o), png, svg, svgz or pdf.</source>
+        <translation>Формат рисунка: bmp (по умолчанию с -o), png, svg, svgz или pdf.</translation>
+    </message>
+    <message>
+        <source>Draws the scheme IN as the editor&apos;s Save as Bitmap does and writes it to OUT, a 24-bit BMP (.bmp) or PNG (.png) picture, or a vector picture that stays sharp at any size: SVG (.svg, one sheet pixel to 1 px; .svgz gzip-compressed) or PDF (.pdf, one sheet pixel to 1 pt), texts kept as texts. The extension may be in any letter case. An existing OUT is replaced in one piece, through a symbolic link to the file it names, keeping its permissions; OUT may not be IN.
+
+With -o, each input is written to DIR, one picture per core at a time; each input that fails is named on its own line. With - as OUT, the picture goes to the standard output.
+
+An SVG or PDF picture is titled with the scheme&apos;s file name. When SOURCE_DATE_EPOCH is set (seconds since 1970), it is a PDF&apos;s creation date, so that a scheme gives the same bytes each time.</source>
+        <translation>Рисует схему IN так же, как команда редактора «Сохранить как BMP», и записывает её в OUT: 24-битный рисунок BMP (.bmp) или PNG (.png) либо векторный рисунок, чёткий при любом размере: SVG (.svg, один пиксель листа на 1 px; .svgz сжатый gzip) или PDF (.pdf, один пиксель листа на 1 pt), тексты остаются текстом. Расширение может быть в любом регистре. Существующий OUT заменяется целиком, через символическую ссылку — тот файл, на который она указывает, с сохранением прав доступа; OUT не может быть файлом IN.
+
+С -o каждый входной файл записывается в DIR, по одному рисунку на ядро; каждый файл с ошибкой называется в отдельной строке. С - вместо OUT рисунок выводится в стандартный вывод.
+
+Рисунок SVG или PDF получает заголовок — имя файла схемы. Если задана SOURCE_DATE_EPOCH (секунды с 1970 года), она становится датой создания PDF, так что схема каждый раз даёт те же байты.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 a file could not be read, drawn or written (any of them), 2 bad usage.</source>
+        <translation>Код возврата: 0 — успех, 1 — какой-либо файл не удалось прочитать, нарисовать или записать, 2 — неверный вызов.</translation>
+    </message>
+    <message>
+        <source>SOURCE_DATE_EPOCH &quot;%1&quot; is not a number of seconds since 1970</source>
+        <translation>SOURCE_DATE_EPOCH «%1» — не число секунд с 1970 года</translation>
+    </message>
+    <message>
+        <source>Draws schemes as BMP, PNG, SVG or PDF pictures.</source>
+        <translation>Рисует схемы как рисунки BMP, PNG, SVG или PDF.</translation>
     </message>
 </context>
 </TS>

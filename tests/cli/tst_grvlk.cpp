@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 QByteArray readAll(const QString &path)
@@ -39,6 +41,12 @@ QByteArray sampleScheme(int width, int height, bool locked)
     appendRow(t.EGrid, {"P2-R2", "0", "0", ""});
     appendRow(t.EGrid, {"R3-P1", "0", "0", "long text over elements"});
     return schemeBytes(width, height, t, locked);
+}
+
+// A file of the given lines, each ended by LF.
+QByteArray fileOf(const QStringList &lines)
+{
+    return (lines.join('\n') + '\n').toUtf8();
 }
 
 struct Run {
@@ -85,6 +93,11 @@ private slots:
     void checkSeveralFiles();
     void usage_data();
     void usage();
+    void options_data();
+    void options();
+    void helpFitsTheTerminal_data();
+    void helpFitsTheTerminal();
+    void replacedOutput();
     void renderFailuresLeaveNothing_data();
     void renderFailuresLeaveNothing();
     void binaryWithoutDisplay();
@@ -147,6 +160,45 @@ void TestGrvlk::check_data()
     QTest::newRow("bad width") << QByteArray("wide\n595\n")
                                << "%1: Line 1: the sheet width 'wide' is not a number" << 1;
     QTest::newRow("missing") << QByteArray() << "%1: Cannot open file \"%1\". No such file or directory" << 1;
+
+    // Read without complaint, but not meaning what it seems.
+    QStringList eight{"842", "595", "[H]", "10", "5"};
+    for (int i = 1; i <= 8; ++i)
+        eight << QStringList{"R" + QString::number(i), QString::number(i * 20), "10", "", "clRed"};
+    eight << QStringList{"[~]", "[H]", "3", "5", "R9", "10", "10", "", "clRed", "[~]"};
+    QTest::newRow("second [H] section")
+        << fileOf(eight)
+        << "%1: sheet 842 x 595, 1 rectangle, 0 points, 0 lines, unlocked\n"
+           "%1: Line 47: this [H] section replaces the one on line 3 and its 8 "
+           "rectangles"
+        << 1;
+    QTest::newRow("names and line ends")
+        << fileOf({"842", "595", "[H]",   "4",   "5",     "R1", "10", "10", "",      "clRed", "R1", "20",
+                   "20",  "",    "clRed", "[~]", "[P]",   "3",  "5",  "R1", "30",    "30",    "",   "clRed",
+                   "[~]", "[E]", "5",     "4",   "R1-P9", "0",  "0",  "",   "R1-R1", "0",     "0",  "",
+                   "R1",  "0",   "0",     "",    "R1-R1", "0",  "0",  "",   "[~]"})
+        << "%1: sheet 842 x 595, 2 rectangles, 1 point, 4 lines, unlocked\n"
+           "%1: Line 11: the name 'R1' is already used on line 6\n"
+           "%1: Line 20: the name 'R1' is already used on line 6\n"
+           "%1: Line 29: the line 'R1-P9' joins 'P9', which is no rectangle or point (it is drawn to the "
+           "sheet's corner)\n"
+           "%1: Line 37: the line name 'R1' does not name two elements joined by \"-\" (it is drawn to the "
+           "sheet's corner)\n"
+           "%1: Line 41: the name 'R1-R1' is already used on line 33"
+        << 1;
+    QTest::newRow("markers and lines read as nothing")
+        << fileOf({"842", "595", "[h]", "2", "5", "[~]", "[P]", "2", "5", "[~]", "", "note", "[E] ", "Lock"})
+        << "%1: sheet 842 x 595, 0 rectangles, 0 points, 0 lines, locked\n"
+           "%1: Line 3: warning: '[h]' is not read as a marker (a marker is exactly [H], [P], [E], [~] or "
+           "LOCK); the line is ignored\n"
+           "%1: Line 4: warning: lines 4 to 6 belong to no section and are ignored\n"
+           "%1: Line 11: warning: lines 11 to 12 belong to no section and are ignored\n"
+           "%1: Line 13: warning: '[E] ' is not read as a marker (a marker is exactly [H], [P], [E], [~] or "
+           "LOCK); the line is ignored"
+        << 0;
+    QTest::newRow("control characters shown escaped")
+        << fileOf({"842", "595", "[H]", "3", "5", "R\x1b]0;x\x07", "1", "1", "", "\x1b[31m", "[~]"})
+        << "%1: Line 10: the colour '\\x1b[31m' of 'R\\x1b]0;x\\x07' is not a colour" << 1;
 }
 
 void TestGrvlk::check()
@@ -212,6 +264,128 @@ void TestGrvlk::usage()
     QVERIFY(help.err.isEmpty());
 }
 
+// Options anywhere among the files, "--name=value" and "--"; unknown, repeated and incomplete
+// options refused with the command's usage; each command's own help.
+void TestGrvlk::options_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // %1 stands for the test folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // what the output starts with
+    QTest::addColumn<QString>("err"); // what the errors start with
+
+    const QString checkUsage =
+        "\nUsage: grvlk check [--porcelain] FILE...\nTry \"grvlk check --help\" for more.\n";
+    QTest::newRow("check --help") << QStringList{"check", "%1/good.grvlk", "--help"} << 0
+                                  << "Usage: grvlk check [--porcelain] FILE...\n\nReads each"
+                                  << "";
+    QTest::newRow("render -h") << QStringList{"render", "-h"} << 0 << "Usage: grvlk render IN.grvlk OUT.bmp|"
+                               << "";
+    QTest::newRow("unknown option") << QStringList{"check", "--help-me", "%1/good.grvlk"} << 2 << ""
+                                    << "grvlk: unknown option \"--help-me\"" + checkUsage;
+    QTest::newRow("unknown short option")
+        << QStringList{"render", "%1/good.grvlk", "-x", "%1/x.bmp"} << 2 << ""
+        << "grvlk: unknown option \"-x\"\nUsage: grvlk render";
+    QTest::newRow("unknown option first") << QStringList{"--porcelain", "check"} << 2 << ""
+                                          << "grvlk: unknown option \"--porcelain\"\nUsage: grvlk render";
+    QTest::newRow("-o twice") << QStringList{"render", "-o", "%1", "-o", "%1/out", "%1/good.grvlk"} << 2 << ""
+                              << "grvlk: -o is given more than once\nUsage: grvlk render";
+    QTest::newRow("value missing") << QStringList{"render", "%1/good.grvlk", "--format"} << 2 << ""
+                                   << "grvlk: --format needs a value\nUsage: grvlk render";
+    QTest::newRow("--format=png after the file")
+        << QStringList{"render", "%1/good.grvlk", "-o", "%1", "--format=png"} << 0 << ""
+        << "";
+    QTest::newRow("-- ends the options")
+        << QStringList{"check", "--", "--porcelain"} << 1 << "--porcelain: Cannot open file \"--porcelain\""
+        << "";
+}
+
+void TestGrvlk::options()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QVERIFY(writeFile(m_dir.filePath("good.grvlk"), sampleScheme(842, 595, false)));
+    for (QString &a : arguments)
+        a.replace("%1", m_dir.path());
+    const Run run = grvlk(arguments);
+    QCOMPARE(run.status, status);
+    QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
+    QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.startsWith(err), qPrintable(run.err));
+}
+
+// Every help fits 80 columns in every language, from the program as a user runs it.
+void TestGrvlk::helpFitsTheTerminal_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("arguments");
+    for (const char *locale : {"C.UTF-8", "ru_RU.UTF-8", "de_DE.UTF-8"})
+        for (const QStringList &arguments : {QStringList{"--help"}, QStringList{"render", "--help"},
+                                             QStringList{"check", "--help"}, QStringList{"check", "-x"}})
+            QTest::addRow("%s %s", locale, qPrintable(arguments.join(' '))) << locale << arguments;
+}
+
+void TestGrvlk::helpFitsTheTerminal()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, arguments);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("LANGUAGE");
+    env.insert("LC_ALL", locale);
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(GRAVELINK_CLI_PATH, arguments);
+    QVERIFY(process.waitForFinished(60000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+    QVERIFY(text.count('\n') > 2);
+    // The translated texts are in use: no English "Usage:" outside English.
+    QCOMPARE(text.contains("Usage:"), locale.startsWith("C"));
+    for (const QString &line : text.split('\n'))
+        QVERIFY2(line.size() <= 80, qPrintable(line));
+}
+
+// A picture replacing an existing file writes through a symbolic link and keeps the file's
+// permissions; an output that is the input, by any name, is refused and left as it was.
+void TestGrvlk::replacedOutput()
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath("in.grvlk");
+    QVERIFY(writeFile(in, sampleScheme(842, 595, false)));
+    QVERIFY(QDir(dir.path()).mkpath("pictures"));
+    const QString target = dir.filePath("pictures/target.png");
+    QVERIFY(writeFile(target, "old"));
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    QVERIFY(QFile::link(target, dir.filePath("link.png")));
+    QCOMPARE(grvlk({"render", in, dir.filePath("link.png")}).status, 0);
+    QVERIFY(QFileInfo(dir.filePath("link.png")).isSymLink());
+    QCOMPARE(QFile::permissions(target),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser);
+    QVERIFY(readAll(target).startsWith("\x89PNG"));
+
+    // The input, also named by a link, by a hard link and as the batch form's output.
+    const QByteArray scheme = readAll(in);
+    QVERIFY(writeFile(dir.filePath("scheme.png"), scheme));
+    QVERIFY(QFile::link(in, dir.filePath("to-input.bmp")));
+    QVERIFY(::link(QFile::encodeName(in).constData(),
+                   QFile::encodeName(dir.filePath("hard.pdf")).constData()) == 0);
+    const struct {
+        QStringList arguments;
+        int status;
+        QString file;
+    } refused[] = {
+        {{"render", dir.filePath("scheme.png"), dir.filePath("scheme.png")}, 2, "scheme.png"},
+        {{"render", in, dir.filePath("to-input.bmp")}, 2, "in.grvlk"},
+        {{"render", in, dir.filePath("hard.pdf")}, 2, "in.grvlk"},
+        {{"render", "-o", dir.path(), "--format", "png", dir.filePath("scheme.png")}, 1, "scheme.png"},
+    };
+    for (const auto &r : refused) {
+        const Run run = grvlk(r.arguments);
+        QCOMPARE(run.status, r.status);
+        QVERIFY2(run.err.contains("is the input"), qPrintable(run.err));
+        QCOMPARE(readAll(dir.filePath(r.file)), scheme);
+    }
+}
+
 void TestGrvlk::renderFailuresLeaveNothing_data()
 {
     QTest::addColumn<QString>("input");  // a name in the test folder
@@ -273,16 +447,20 @@ void TestGrvlk::binaryWithoutDisplay()
     QCOMPARE(grvlk({"render", in, inProcess}).status, 0);
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("QT_QPA_PLATFORM");
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(GRAVELINK_CLI_PATH, {"render", in, viaProcess});
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 0);
-    QCOMPARE(readAll(viaProcess), readAll(inProcess));
+    // Whatever platform the environment names, none is needed.
+    for (const char *platform : {"", "xcb", "wayland"}) {
+        env.insert("QT_QPA_PLATFORM", platform);
+        process.setProcessEnvironment(env);
+        process.start(GRAVELINK_CLI_PATH, {"render", in, viaProcess});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(readAll(viaProcess), readAll(inProcess));
+        QFile::remove(viaProcess);
+    }
 
     process.start(GRAVELINK_CLI_PATH, {"check", in, m_dir.filePath("nothing-here.grvlk")});
     QVERIFY(process.waitForFinished(60000));

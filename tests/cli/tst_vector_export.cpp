@@ -1,7 +1,7 @@
-#include "support/TableEdits.h"
 #include "cli/Grvlk.h"
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
+#include "support/TableEdits.h"
 
 #include <QFile>
 #include <QImage>
@@ -177,6 +177,56 @@ private slots:
                 QVERIFY2(raster.pixel(p) == b.pixel(p),
                          qPrintable(QStringLiteral("%1 at (%2, %3)").arg(fact.key()).arg(p.x()).arg(p.y())));
         }
+    }
+
+    // A vector picture is titled with the scheme's file name; SOURCE_DATE_EPOCH dates a PDF, so
+    // that runs in any time zone give the same bytes, and the PDF's offsets stay right.
+    void titledAndDated()
+    {
+        const QString scheme = m_dir.filePath("R&D <plan>.grvlk");
+        QVERIFY(QFile::copy(m_scheme, scheme));
+        QByteArray pdf[2];
+        for (int i = 0; i < 2; ++i) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("SOURCE_DATE_EPOCH", "1700000000");
+            env.insert("TZ", i == 0 ? "UTC0" : "IST-5:30"); // a POSIX zone, no tzdata needed
+            QProcess process;
+            process.setProcessEnvironment(env);
+            const QString path = m_dir.filePath(QStringLiteral("dated%1.pdf").arg(i));
+            process.start(GRAVELINK_CLI_PATH, {"render", scheme, path});
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), 0);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            pdf[i] = file.readAll();
+        }
+        QCOMPARE(pdf[0], pdf[1]);
+        const QByteArray &b = pdf[0];
+        const qsizetype xref =
+            b.mid(b.lastIndexOf("startxref\n") + 10).trimmed().split('\n').first().toLongLong();
+        QVERIFY(b.mid(xref).startsWith("xref\n0 "));
+        const QList<QByteArray> entries = b.mid(xref).split('\n');
+        for (int k = 1; k < entries.value(1).split(' ').value(1).toInt(); ++k)
+            QVERIFY2(b.mid(entries[k + 2].left(10).toLongLong()).startsWith(QByteArray::number(k) + " 0 obj"),
+                     qPrintable(QString::number(k)));
+        QProcess pdfinfo;
+        QProcessEnvironment utc = QProcessEnvironment::systemEnvironment();
+        utc.insert("TZ", "UTC");
+        pdfinfo.setProcessEnvironment(utc);
+        pdfinfo.start("pdfinfo", {m_dir.filePath("dated1.pdf")});
+        QVERIFY(pdfinfo.waitForFinished(60000));
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        QVERIFY2(info.contains(QRegularExpression("Title: +R&D <plan>.grvlk\n")) &&
+                     info.contains(QRegularExpression("CreationDate: +Tue Nov 14 22:13:20 2023 UTC")),
+                 qPrintable(info));
+
+        const QString svg = m_dir.filePath("titled.svg");
+        QCOMPARE(grvlk({"render", scheme, svg}), 0);
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("<title>R&amp;D &lt;plan&gt;.grvlk</title>"));
+        run({"rsvg-convert", "-o", "%2", "%1"}, svg, svg + ".png");
+        QCOMPARE(QImage(svg + ".png").size(), QSize(842, 595));
     }
 
 private:

@@ -34,6 +34,13 @@ appstreamcli validate --no-net "$SHARE/metainfo/$ID.metainfo.xml" >"$WORK/as.txt
     fail "appstreamcli: $(cat "$WORK/as.txt")"
 grep -q "launchable type=\"desktop-id\">$ID.desktop<" "$SHARE/metainfo/$ID.metainfo.xml" ||
     fail "the metadata launches another desktop entry"
+# The licence, named where software centres and Debian look for it; Russian and German texts.
+grep -q "<project_license>MIT</project_license>" "$SHARE/metainfo/$ID.metainfo.xml" || fail "no MIT licence in the metadata"
+grep -qx "License: Expat" "$SHARE/doc/gravelink/copyright" || fail "no Expat licence in the copyright file"
+for lang in ru de; do
+    grep -q "^Comment\[$lang\]=" "$SHARE/applications/$ID.desktop" &&
+        grep -q "<summary xml:lang=\"$lang\">" "$SHARE/metainfo/$ID.metainfo.xml" || fail "no $lang texts"
+done
 
 # The file type, as a desktop without a session sees it: xdg-mime's generic path asks
 # mimetype(1), which reads the shared-mime-info database under XDG_DATA_DIRS.
