@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
@@ -48,8 +47,12 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_editor(*this), m_do
                                                     {m_ui.pointTool, Tool::Point},
                                                     {m_ui.lineTool, Tool::Line}};
     for (const auto &[button, id] : tools)
-        connect(button, &QToolButton::clicked, this,
-                [this, id] { guard([this, id] { m_editor.selectTool(id); }); });
+        connect(button, &QToolButton::clicked, this, [this, button, id] {
+            // The button clicked is down, also when it was down already; the others are up.
+            for (QToolButton *b : m_ui.tools())
+                b->setChecked(b == button);
+            guard([this, id] { m_editor.selectTool(id); });
+        });
     connect(m_ui.colorBox, &ColorBox::userChanged, this,
             [this] { guard([this] { m_editor.colorChosen(); }); });
     const std::pair<QToolButton *, SheetEdge> sizeButtons[] = {{m_ui.heightMinus, SheetEdge::HeightMinus},

@@ -18,7 +18,6 @@ class ColorBox;
 class NewSheetDialog;
 class Panel;
 class QAction;
-class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QMenu;

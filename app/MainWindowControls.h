@@ -1,8 +1,9 @@
 #pragma once
 
+#include <array>
+
 class ColorBox;
 class Panel;
-class QButtonGroup;
 class FindBar;
 class QLabel;
 class QLineEdit;
@@ -24,7 +25,6 @@ struct MainWindowControls {
     QToolButton *rectangleTool = nullptr;
     QToolButton *pointTool = nullptr;
     QToolButton *lineTool = nullptr;
-    QButtonGroup *toolGroup = nullptr;
     ColorBox *colorBox = nullptr;
     QLabel *captionLabel = nullptr;
     QLineEdit *captionEdit = nullptr;
@@ -49,6 +49,10 @@ struct MainWindowControls {
     QLabel *scaleLabel = nullptr;
     // Find's bar over the drawing area's top-left corner, hidden until Find.
     FindBar *findBar = nullptr;
+
+    // The tool buttons; the window keeps exactly one of them down. They are no QButtonGroup,
+    // whose buttons Tab skips but for the one that is down.
+    std::array<QToolButton *, 4> tools() const { return {cursorTool, rectangleTool, pointTool, lineTool}; }
 
     // --- The popup menu and its Open Recent submenu (one item per recent scheme, then Clear
     // Menu). The commands' actions and menu items are in CommandActions.

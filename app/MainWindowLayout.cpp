@@ -8,7 +8,6 @@
 #include "toolkit/CodePage.h"
 #include "view/SheetView.h"
 
-#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,12 +89,8 @@ void MainWindow::buildToolbar()
     m_ui.lineTool = speedButton(m_ui.toolbar, tr("Line (Double click)"), Glyph::Line, true);
     m_ui.lineTool->setGeometry(105, 2, 22, 22);
     m_ui.lineTool->setEnabled(false);
-    m_ui.toolGroup = new QButtonGroup(this);
-    m_ui.toolGroup->setExclusive(true);
-    for (QToolButton *b : {m_ui.cursorTool, m_ui.rectangleTool, m_ui.pointTool, m_ui.lineTool}) {
+    for (QToolButton *b : m_ui.tools())
         b->setCheckable(true);
-        m_ui.toolGroup->addButton(b);
-    }
     m_ui.cursorTool->setChecked(true);
 
     m_ui.colorBox = new ColorBox(m_ui.toolbar);

@@ -150,8 +150,9 @@ void MainWindow::setColorIndex(int index)
 
 void MainWindow::setToolDown(Ctl button)
 {
-    if (auto *b = qobject_cast<QToolButton *>(widgetOf(button)))
-        b->setChecked(true);
+    QWidget *const down = widgetOf(button);
+    for (QToolButton *b : m_ui.tools())
+        b->setChecked(b == down);
 }
 
 void MainWindow::overlayChanged()

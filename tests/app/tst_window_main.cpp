@@ -8,7 +8,6 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QButtonGroup>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +16,23 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+
+namespace {
+
+// The one tool button that is down, or null when none or several are.
+QToolButton *toolDown(const MainWindow &w)
+{
+    QToolButton *down = nullptr;
+    int count = 0;
+    for (QToolButton *b : w.controls().tools())
+        if (b->isChecked()) {
+            down = b;
+            ++count;
+        }
+    return count == 1 ? down : nullptr;
+}
+
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -45,6 +61,8 @@ private slots:
     void typedKeys();
     void colorIndexFromProgramIsSilent();
     void toolGroupHasOneDown();
+    void tabGoesOverTheTools_data();
+    void tabGoesOverTheTools();
     void guardShowsErrorsAndSwallowsAborts();
     void failureInAClickShowsTheErrorBox();
     void menuItemFollowsActionButKeepsOwnState();
@@ -626,16 +644,47 @@ void TestMainWindow::toolGroupHasOneDown()
     MainWindow &w = *f.window;
     w.setToolDown(Ctl::PointTool);
     QVERIFY(w.controls().pointTool->isChecked());
-    QCOMPARE(w.controls().toolGroup->checkedButton(), w.controls().pointTool);
+    QCOMPARE(toolDown(w), w.controls().pointTool);
     w.setToolDown(Ctl::RectangleTool);
-    QCOMPARE(w.controls().toolGroup->checkedButton(), w.controls().rectangleTool);
+    QCOMPARE(toolDown(w), w.controls().rectangleTool);
     QVERIFY(!w.controls().pointTool->isChecked());
     // A click on the button that is down keeps it down.
     QVERIFY(f.show());
     QTest::mouseClick(w.controls().rectangleTool, Qt::LeftButton);
-    QCOMPARE(w.controls().toolGroup->checkedButton(), w.controls().rectangleTool);
+    QCOMPARE(toolDown(w), w.controls().rectangleTool);
     QTest::mouseClick(w.controls().cursorTool, Qt::LeftButton);
-    QCOMPARE(w.controls().toolGroup->checkedButton(), w.controls().cursorTool);
+    QCOMPARE(toolDown(w), w.controls().cursorTool);
+}
+
+void TestMainWindow::tabGoesOverTheTools_data()
+{
+    QTest::addColumn<Ctl>("down");
+    QTest::addColumn<bool>("lineTool");
+    QTest::newRow("cursor down") << Ctl::CursorTool << false;
+    QTest::newRow("point down, line tool available") << Ctl::PointTool << true;
+}
+
+void TestMainWindow::tabGoesOverTheTools()
+{
+    QFETCH(Ctl, down);
+    QFETCH(bool, lineTool);
+    MainWindowFixture f;
+    MainWindow &w = *f.window;
+    QVERIFY(f.show());
+    w.setToolDown(down);
+    w.setEnabled(Ctl::LineTool, lineTool);
+    const MainWindowControls &c = w.controls();
+    QList<QWidget *> expected{c.cursorTool, c.rectangleTool, c.pointTool};
+    if (lineTool)
+        expected << c.lineTool;
+    expected << c.colorBox << c.captionEdit << c.xEdit << c.yEdit << c.sheetView;
+    c.menuButton->setFocus(Qt::TabFocusReason);
+    QList<QWidget *> visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget();
+    }
+    QCOMPARE(visited, expected);
 }
 
 void TestMainWindow::guardShowsErrorsAndSwallowsAborts()
