@@ -5,6 +5,7 @@
 #include "app/MenuButtonPress.h"
 #include "app/Panels.h"
 #include "app/ProgramTitle.h"
+#include "app/ShortcutsDialog.h"
 #include "dialogs/NewSheetDialog.h"
 #include "editor/Autosaver.h"
 #include "toolkit/CaptionFont.h"
@@ -243,15 +244,16 @@ QPoint MainWindow::menuPopupPoint() const
 
 void MainWindow::menuButtonClick()
 {
-    if (!m_menuPopped) {
-        MenuButtonPress closing(m_ui.popupMenu, m_ui.menuButton);
-        modal().popupMenu(m_ui.popupMenu, menuPopupPoint());
-        // A press on this button that closed the menu never arrives as a click: the next
-        // click opens the menu again.
-        m_menuPopped = !closing.closedTheMenu();
-    } else {
+    if (m_menuPopped) {
         m_menuPopped = false;
+        return;
     }
+    MenuButtonPress closing(m_ui.popupMenu, m_ui.menuButton);
+    // Latched while the menu is open: where the pop-up call returns at once, the click on this
+    // button that closes the menu leaves it closed. The menu's closing clears the latch.
+    m_menuPopped = true;
+    const QRect button(m_ui.menuButton->mapToGlobal(QPoint(0, 0)), m_ui.menuButton->size());
+    modal().popupMenu(m_ui.popupMenu, menuPopupPoint(), button);
 }
 
 void MainWindow::toolbarHover()
@@ -282,6 +284,12 @@ QString MainWindow::aboutText(const QString &appTitle)
 void MainWindow::showAbout()
 {
     showInfo(aboutText(m_appTitle));
+}
+
+void MainWindow::showShortcuts()
+{
+    ShortcutsDialog dialog(this);
+    modal().runDialog(&dialog);
 }
 
 void MainWindow::quit()

@@ -65,6 +65,8 @@ public:
     void menuButtonClick();
     void toolbarHover();
     void showAbout();
+    // Help's list of keys and mouse gestures.
+    void showShortcuts();
     void quit();
     // Find Next or Previous, and the bar's count.
     void findStep(bool forward);
@@ -177,8 +179,8 @@ private:
     int m_guardDepth = 0;
     // The title set at start, which every caption ends with.
     QString m_appTitle;
-    // The Menu button's latch: while set, its next click only clears it instead of opening the
-    // menu (a click that closed the menu never arrives as a click).
+    // The Menu button's latch: set while the menu it popped up is open; while set, its next click
+    // only clears it instead of opening the menu.
     bool m_menuPopped = false;
     QSettings *m_settings = nullptr;
     bool m_captionSelectedByProgram = false; // selected by a click on an element, not by the user

@@ -29,6 +29,9 @@ void MainWindow::runCommand(const CommandRow &row)
 void MainWindow::buildMenu()
 {
     m_ui.popupMenu = m_commands->buildMenu();
+    // However the menu closes, the Menu button opens it again with its next click (a press on the
+    // button that closes the menu never arrives at the button: see MenuButtonPress).
+    connect(m_ui.popupMenu, &QMenu::aboutToHide, this, [this] { m_menuPopped = false; });
     // Open Recent follows Open.
     m_ui.recentMenu = new QMenu(tr("Open Recent"), m_ui.popupMenu);
     m_ui.recentMenu->setObjectName(QStringLiteral("recentMenu"));

@@ -22,10 +22,8 @@ bool MenuButtonPress::eventFilter(QObject *watched, QEvent *event)
         const auto *press = static_cast<QMouseEvent *>(event);
         const QRect button(m_button->mapToGlobal(QPoint(0, 0)), m_button->size());
         if (!m_menu->rect().contains(press->position().toPoint()) &&
-            button.contains(press->globalPosition().toPoint())) {
-            m_closed = true;
+            button.contains(press->globalPosition().toPoint()))
             m_menu->setAttribute(Qt::WA_NoMouseReplay);
-        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -14,14 +14,10 @@ public:
     MenuButtonPress(QMenu *menu, QWidget *button);
     ~MenuButtonPress() override;
 
-    // Whether a press on the button closed the menu.
-    bool closedTheMenu() const { return m_closed; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QMenu *m_menu;
     QWidget *m_button;
-    bool m_closed = false;
 };

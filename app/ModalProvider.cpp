@@ -5,13 +5,17 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -96,9 +100,29 @@ bool QtModalProvider::runNewSheetDialog(NewSheetDialog *dialog, int &width, int 
     return dialog && dialog->execFor(width, height);
 }
 
-void QtModalProvider::popupMenu(QMenu *menu, const QPoint &screenPos)
+void QtModalProvider::runDialog(QDialog *dialog)
 {
-    menu->exec(screenPos);
+    dialog->exec();
+}
+
+void QtModalProvider::popupMenu(QMenu *menu, const QPoint &screenPos, const QRect &keepClear)
+{
+    const QScreen *screen = QGuiApplication::screenAt(screenPos);
+    if (!screen)
+        screen = menu->screen();
+    menu->exec(menuPlacement(menu->sizeHint(), screenPos, keepClear, screen->availableGeometry()));
+}
+
+QPoint menuPlacement(const QSize &size, const QPoint &at, const QRect &keepClear, const QRect &screen)
+{
+    if (at.y() + size.height() - 1 <= screen.bottom())
+        return at;
+    const int y = std::max(screen.top(), std::min(at.y(), screen.bottom() - size.height() + 1));
+    if (keepClear.right() + size.width() <= screen.right())
+        return {keepClear.right() + 1, y};
+    if (keepClear.left() - size.width() >= screen.left())
+        return {keepClear.left() - size.width(), y};
+    return at;
 }
 
 void QtModalProvider::printPreview(QWidget *parent, bool landscape,

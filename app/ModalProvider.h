@@ -4,11 +4,13 @@
 #include "render/ScenePrint.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <functional>
 
 class NewSheetDialog;
+class QDialog;
 class QMenu;
 class QPrinter;
 class QWidget;
@@ -33,8 +35,11 @@ public:
                                    const QString &startDir) = 0;
     // `dialog` is the window's new-sheet dialog (null while there is none).
     virtual bool runNewSheetDialog(NewSheetDialog *dialog, int &width, int &height) = 0;
-    // Shows the menu at the screen point; returns when it has closed.
-    virtual void popupMenu(QMenu *menu, const QPoint &screenPos) = 0;
+    // Shows a dialog of the window modally; returns when it has closed.
+    virtual void runDialog(QDialog *dialog) = 0;
+    // Shows the menu at the screen point, but never over `keepClear` (the screen rectangle of the
+    // button that opened it); returns when it has closed.
+    virtual void popupMenu(QMenu *menu, const QPoint &screenPos, const QRect &keepClear) = 0;
     // The print preview (landscape pages first for a wide sheet) with a choice of scale and the
     // print dialog; `paint` draws on the printer's pages at the scale chosen, as often as asked.
     virtual void printPreview(QWidget *parent, bool landscape,
@@ -53,10 +58,17 @@ public:
     QString chooseSaveFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                            const QString &startDir) override;
     bool runNewSheetDialog(NewSheetDialog *dialog, int &width, int &height) override;
-    void popupMenu(QMenu *menu, const QPoint &screenPos) override;
+    void runDialog(QDialog *dialog) override;
+    void popupMenu(QMenu *menu, const QPoint &screenPos, const QRect &keepClear) override;
     void printPreview(QWidget *parent, bool landscape,
                       const std::function<void(QPrinter &, PrintScale)> &paint) override;
 };
+
+// Where a menu of `size` pops up on `screen` (its available area) when asked to at `at`: there
+// when it fits below that point; otherwise, since the toolkit would move it up over
+// `keepClear`, beside that rectangle (right of it, or left when there is no room on the right),
+// as low as the screen allows.
+QPoint menuPlacement(const QSize &size, const QPoint &at, const QRect &keepClear, const QRect &screen);
 
 // "Name (*.a)|*.a|Other (*.b;*.c)|*.b;*.c" to Qt's "Name (*.a);;Other (*.b *.c)".
 QString qtFileFilter(const QString &filter);

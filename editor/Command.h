@@ -37,6 +37,7 @@ enum class Command {
     Snap,
     Lock,
     About,
+    Shortcuts,
     Quit,
     FindNext,
     FindPrevious,

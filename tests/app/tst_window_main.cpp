@@ -1,6 +1,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "app/ColorBox.h"
 #include "app/Panels.h"
+#include "app/ShortcutsDialog.h"
 #include "model/TableOps.h"
 #include "support/MainWindowFixture.h"
 #include "toolkit/Errors.h"
@@ -11,11 +12,13 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -46,9 +49,11 @@ private slots:
     void minimumSize();
     void aboutText();
     void aboutKeepsStartupTitle();
+    void shortcutsListEveryCommand();
     void captionSetsApplicationTitle();
     void menuLatch();
     void menuCommandRunsAfterPopupReturns();
+    void menuButtonClosesOpenMenuThenOpensIt_data();
     void menuButtonClosesOpenMenuThenOpensIt();
     void shortcutRule_data();
     void shortcutRule();
@@ -214,6 +219,7 @@ void TestMainWindow::menuItems()
         QStringLiteral("Snap to Grid"),
         QStringLiteral("Lock\tCtrl+L"),
         QStringLiteral("Help\tF1"),
+        QStringLiteral("Keyboard Shortcuts"),
         QStringLiteral("Quit\tEsc"),
     };
     // clang-format on
@@ -321,6 +327,34 @@ void TestMainWindow::aboutKeepsStartupTitle()
     QVERIFY(f.modal.infos.value(0).startsWith(QStringLiteral("Gravelink - version 1.1\r\n")));
 }
 
+void TestMainWindow::shortcutsListEveryCommand()
+{
+    MainWindowFixture f;
+    const CommandActions &commands = f.window->commands();
+    QStringList listed; // "what<TAB>how", each row without rows under it
+    f.modal.onDialog = [&listed](QDialog *dialog) {
+        QTreeWidgetItemIterator it(static_cast<ShortcutsDialog *>(dialog)->list(),
+                                   QTreeWidgetItemIterator::NoChildren);
+        for (; *it; ++it)
+            listed << (*it)->text(0) + '\t' + (*it)->text(1);
+    };
+    commands.action(Command::Shortcuts)->trigger();
+    QCOMPARE(f.modal.dialogs, QStringList{"shortcutsDialog"});
+    // As the menu and the keys show each command.
+    for (const CommandRow &row : commandTable()) {
+        const QAction *a = commands.action(row.id);
+        QStringList keys;
+        for (const QKeySequence &key : a->shortcuts())
+            keys << key.toString(QKeySequence::NativeText);
+        const QString text =
+            commands.item(row.id) ? commands.item(row.id)->text().section('\t', 0, 0) : a->text();
+        QCOMPARE(listed.count(text + '\t' + keys.join(", ")), 1);
+        listed.removeOne(text + '\t' + keys.join(", "));
+    }
+    // The rest are the mouse gestures.
+    QVERIFY(listed.contains("Zoom about the pointer\tCtrl+Wheel"));
+}
+
 void TestMainWindow::captionSetsApplicationTitle()
 {
     MainWindowFixture f;
@@ -368,29 +402,59 @@ void TestMainWindow::menuCommandRunsAfterPopupReturns()
     QVERIFY(!f.window->menuLatched());
 }
 
+void TestMainWindow::menuButtonClosesOpenMenuThenOpensIt_data()
+{
+    QTest::addColumn<QString>("closing");
+    QTest::newRow("press on the Menu button") << "button";
+    QTest::newRow("Esc") << "Esc";
+    QTest::newRow("command chosen") << "command";
+}
+
 void TestMainWindow::menuButtonClosesOpenMenuThenOpensIt()
 {
+    QFETCH(QString, closing);
     MainWindowFixture f;
     MainWindow &w = *f.window;
     QVERIFY(f.show());
     w.setModalProvider(nullptr); // the real popup menu
-    int opened = 0;
-    // A press on the Menu button while the menu is open; the window system gives it to the menu.
-    QTimer::singleShot(0, &w, [&] {
-        opened += w.controls().popupMenu->isVisible();
-        const QPoint button = w.controls().menuButton->mapToGlobal(w.controls().menuButton->rect().center());
-        QTest::mousePress(w.controls().popupMenu, Qt::LeftButton, {},
-                          w.controls().popupMenu->mapFromGlobal(button));
-    });
-    QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
-    QVERIFY(!w.controls().popupMenu->isVisible());
-    QCoreApplication::processEvents();
-    QTimer::singleShot(0, &w, [&] {
-        opened += w.controls().popupMenu->isVisible();
-        w.controls().popupMenu->hide();
-    });
-    QTest::mouseClick(w.controls().menuButton, Qt::LeftButton);
-    QCOMPARE(opened, 2);
+    QMenu *menu = w.controls().popupMenu;
+    QToolButton *button = w.controls().menuButton;
+    // Clicks the Menu button and does `whileOpen` while the menu is open; whether it opened. A
+    // menu still open after 5 seconds is closed, and the test fails.
+    bool stuck = false;
+    const auto click = [&](const std::function<void()> &whileOpen) {
+        bool opened = false;
+        QTimer::singleShot(0, &w, [&] {
+            opened = menu->isVisible();
+            if (opened)
+                whileOpen();
+        });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, menu, [&] {
+            stuck = stuck || menu->isVisible();
+            menu->hide();
+        });
+        watchdog.start(5000);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        return opened;
+    };
+    QVERIFY(click([&] {
+        if (closing == "button") // the window system gives this press to the menu
+            QTest::mousePress(menu, Qt::LeftButton, {},
+                              menu->mapFromGlobal(button->mapToGlobal(button->rect().center())));
+        else if (closing == "Esc")
+            QTest::keyClick(menu, Qt::Key_Escape);
+        else
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(w.commands().item(Command::Navigator)).center());
+    }));
+    QVERIFY(!menu->isVisible());
+    QCOMPARE(w.isChecked(Ctl::NavigatorAction), closing != "command");
+    // The next click opens the menu again.
+    QVERIFY(click([&] { menu->hide(); }));
+    QVERIFY(!stuck);
 }
 
 void TestMainWindow::shortcutRule_data()

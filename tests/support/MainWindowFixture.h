@@ -12,6 +12,7 @@
 #include "view/SheetView.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QStringList>
 #include <QTest>
@@ -41,6 +42,9 @@ public:
     };
     // Runs while the menu is "open", e.g. to choose an item: [](QMenu *m) { item->trigger(); }.
     std::function<void(QMenu *)> onMenu;
+    // The object names of the dialogs run; onDialog runs while one is "open".
+    QStringList dialogs;
+    std::function<void(QDialog *)> onDialog;
 
     void showInfo(QWidget *, const QString &, const QString &text) override { infos << text; }
     void showError(QWidget *, const QString &, const QString &text) override { errors << text; }
@@ -82,7 +86,13 @@ public:
         if (printer)
             paint(*printer, PrintScale::FitToPage);
     }
-    void popupMenu(QMenu *menu, const QPoint &screenPos) override
+    void runDialog(QDialog *dialog) override
+    {
+        dialogs << dialog->objectName();
+        if (onDialog)
+            onDialog(dialog);
+    }
+    void popupMenu(QMenu *menu, const QPoint &screenPos, const QRect &) override
     {
         ++menuPopups;
         lastMenuPos = screenPos;
