@@ -647,6 +647,10 @@
         <source>Sheet</source>
         <translation>Blatt</translation>
     </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkombinationen</translation>
+    </message>
 </context>
 <context>
     <name>NewSheetDialog</name>
@@ -849,6 +853,129 @@ Sein Ordner existiert nicht mehr: Das Schema öffnet sich ohne Namen, und Speich
     <message>
         <source>Cannot write file &quot;%1&quot;. The picture cannot be encoded.</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden. Das Bild lässt sich nicht kodieren.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkombinationen</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Other keys</source>
+        <translation>Weitere Tasten</translation>
+    </message>
+    <message>
+        <source>Place a rectangle</source>
+        <translation>Rechteck setzen</translation>
+    </message>
+    <message>
+        <source>Right click, then click</source>
+        <translation>Rechtsklick, dann Klick</translation>
+    </message>
+    <message>
+        <source>Place a point</source>
+        <translation>Punkt setzen</translation>
+    </message>
+    <message>
+        <source>Middle button, then click</source>
+        <translation>Mittlere Maustaste, dann Klick</translation>
+    </message>
+    <message>
+        <source>Select an element</source>
+        <translation>Element auswählen</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Klick</translation>
+    </message>
+    <message>
+        <source>Join two elements with a line</source>
+        <translation>Zwei Elemente mit einer Linie verbinden</translation>
+    </message>
+    <message>
+        <source>Double click one, then click the other</source>
+        <translation>Doppelklick auf das eine, dann Klick auf das andere</translation>
+    </message>
+    <message>
+        <source>Add an element to the multi-selection</source>
+        <translation>Element zur Mehrfachauswahl hinzufügen</translation>
+    </message>
+    <message>
+        <source>Shift+Click</source>
+        <translation>Umschalt+Klick</translation>
+    </message>
+    <message>
+        <source>Move the selected element</source>
+        <translation>Ausgewähltes Element verschieben</translation>
+    </message>
+    <message>
+        <source>Drag</source>
+        <translation>Ziehen</translation>
+    </message>
+    <message>
+        <source>Move the multi-selection</source>
+        <translation>Mehrfachauswahl verschieben</translation>
+    </message>
+    <message>
+        <source>Shift+Drag</source>
+        <translation>Umschalt+Ziehen</translation>
+    </message>
+    <message>
+        <source>Select the elements inside a box</source>
+        <translation>Elemente in einem Rahmen auswählen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Drag from empty sheet</source>
+        <translation>Strg+Ziehen auf leerem Blatt</translation>
+    </message>
+    <message>
+        <source>Add the elements inside a box</source>
+        <translation>Elemente in einem Rahmen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Drag from empty sheet</source>
+        <translation>Strg+Umschalt+Ziehen auf leerem Blatt</translation>
+    </message>
+    <message>
+        <source>Place freely while Snap to Grid is on</source>
+        <translation>Frei setzen, während „Am Raster ausrichten“ an ist</translation>
+    </message>
+    <message>
+        <source>Hold Alt while dragging</source>
+        <translation>Alt beim Ziehen gedrückt halten</translation>
+    </message>
+    <message>
+        <source>Scroll the sheet</source>
+        <translation>Blatt rollen</translation>
+    </message>
+    <message>
+        <source>Drag on empty sheet; Wheel, Shift+Wheel</source>
+        <translation>Ziehen auf leerem Blatt; Mausrad, Umschalt+Mausrad</translation>
+    </message>
+    <message>
+        <source>Zoom about the pointer</source>
+        <translation>Um den Mauszeiger zoomen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Wheel</source>
+        <translation>Strg+Mausrad</translation>
+    </message>
+    <message>
+        <source>Mouse on the sheet</source>
+        <translation>Maus auf dem Blatt</translation>
     </message>
 </context>
 <context>

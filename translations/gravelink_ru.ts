@@ -648,6 +648,10 @@
         <source>Sheet</source>
         <translation>Лист</translation>
     </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Сочетания клавиш</translation>
+    </message>
 </context>
 <context>
     <name>NewSheetDialog</name>
@@ -850,6 +854,129 @@ Its folder no longer exists: the scheme opens without a name, and Save asks for 
     <message>
         <source>Cannot write file &quot;%1&quot;. The picture cannot be encoded.</source>
         <translation>Не удаётся записать файл «%1». Рисунок нельзя закодировать.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Команда</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Клавиши</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Other keys</source>
+        <translation>Другие клавиши</translation>
+    </message>
+    <message>
+        <source>Place a rectangle</source>
+        <translation>Поставить прямоугольник</translation>
+    </message>
+    <message>
+        <source>Right click, then click</source>
+        <translation>Правый щелчок, затем щелчок</translation>
+    </message>
+    <message>
+        <source>Place a point</source>
+        <translation>Поставить точку</translation>
+    </message>
+    <message>
+        <source>Middle button, then click</source>
+        <translation>Средняя кнопка, затем щелчок</translation>
+    </message>
+    <message>
+        <source>Select an element</source>
+        <translation>Выделить элемент</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Щелчок</translation>
+    </message>
+    <message>
+        <source>Join two elements with a line</source>
+        <translation>Соединить два элемента линией</translation>
+    </message>
+    <message>
+        <source>Double click one, then click the other</source>
+        <translation>Двойной щелчок по одному, затем щелчок по другому</translation>
+    </message>
+    <message>
+        <source>Add an element to the multi-selection</source>
+        <translation>Добавить элемент к выделенным</translation>
+    </message>
+    <message>
+        <source>Shift+Click</source>
+        <translation>Shift+щелчок</translation>
+    </message>
+    <message>
+        <source>Move the selected element</source>
+        <translation>Сдвинуть выделенный элемент</translation>
+    </message>
+    <message>
+        <source>Drag</source>
+        <translation>Перетаскивание</translation>
+    </message>
+    <message>
+        <source>Move the multi-selection</source>
+        <translation>Сдвинуть выделенные элементы</translation>
+    </message>
+    <message>
+        <source>Shift+Drag</source>
+        <translation>Shift+перетаскивание</translation>
+    </message>
+    <message>
+        <source>Select the elements inside a box</source>
+        <translation>Выделить элементы внутри рамки</translation>
+    </message>
+    <message>
+        <source>Ctrl+Drag from empty sheet</source>
+        <translation>Ctrl+перетаскивание с пустого места листа</translation>
+    </message>
+    <message>
+        <source>Add the elements inside a box</source>
+        <translation>Добавить к выделенным элементы внутри рамки</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Drag from empty sheet</source>
+        <translation>Ctrl+Shift+перетаскивание с пустого места листа</translation>
+    </message>
+    <message>
+        <source>Place freely while Snap to Grid is on</source>
+        <translation>Ставить свободно при включённой привязке к сетке</translation>
+    </message>
+    <message>
+        <source>Hold Alt while dragging</source>
+        <translation>Удерживать Alt при перетаскивании</translation>
+    </message>
+    <message>
+        <source>Scroll the sheet</source>
+        <translation>Прокрутить лист</translation>
+    </message>
+    <message>
+        <source>Drag on empty sheet; Wheel, Shift+Wheel</source>
+        <translation>Перетаскивание по пустому месту листа; колесо, Shift+колесо</translation>
+    </message>
+    <message>
+        <source>Zoom about the pointer</source>
+        <translation>Масштаб вокруг указателя</translation>
+    </message>
+    <message>
+        <source>Ctrl+Wheel</source>
+        <translation>Ctrl+колесо</translation>
+    </message>
+    <message>
+        <source>Mouse on the sheet</source>
+        <translation>Мышь на листе</translation>
     </message>
 </context>
 <context>
