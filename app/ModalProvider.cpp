@@ -1,5 +1,6 @@
 #include "app/ModalProvider.h"
 
+#include "app/MessageText.h"
 #include "dialogs/NewSheetDialog.h"
 
 #include <QComboBox>
@@ -74,10 +75,16 @@ SaveAnswer QtModalProvider::askSaveChanges(QWidget *parent, const QString &title
 }
 
 bool QtModalProvider::askYesNo(QWidget *parent, const QString &title, const QString &question,
-                               bool noIsDefault)
+                               bool noIsDefault, const QStringList &wholeLines)
 {
     QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
+    if (!wholeLines.isEmpty()) {
+        const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        box.setTextFormat(Qt::RichText);
+        box.setText(messageHtml(question, wholeLines, box.fontMetrics(),
+                                messageLineWidth(screen ? screen->availableGeometry().width() : 640)));
+    }
     box.setDefaultButton(noIsDefault ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

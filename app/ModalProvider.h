@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -25,9 +26,10 @@ public:
     virtual void showError(QWidget *parent, const QString &title, const QString &text) = 0;
     // Yes, No, Cancel; closing the box (Esc) answers Cancel.
     virtual SaveAnswer askSaveChanges(QWidget *parent, const QString &title, const QString &question) = 0;
-    // Yes or No (also Esc); Enter answers Yes unless `noIsDefault`.
+    // Yes or No (also Esc); Enter answers Yes unless `noIsDefault`. Each of `wholeLines` (paths)
+    // that the question holds is shown on a line of its own, never broken (see messageHtml).
     virtual bool askYesNo(QWidget *parent, const QString &title, const QString &question,
-                          bool noIsDefault = false) = 0;
+                          bool noIsDefault = false, const QStringList &wholeLines = {}) = 0;
     // `filter` is in the Qt form ("Name (*.ext)"). Empty result: cancelled.
     virtual QString chooseOpenFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                                    const QString &startDir) = 0;
@@ -52,7 +54,8 @@ public:
     void showInfo(QWidget *parent, const QString &title, const QString &text) override;
     void showError(QWidget *parent, const QString &title, const QString &text) override;
     SaveAnswer askSaveChanges(QWidget *parent, const QString &title, const QString &question) override;
-    bool askYesNo(QWidget *parent, const QString &title, const QString &question, bool noIsDefault) override;
+    bool askYesNo(QWidget *parent, const QString &title, const QString &question, bool noIsDefault,
+                  const QStringList &wholeLines) override;
     QString chooseOpenFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                            const QString &startDir) override;
     QString chooseSaveFile(QWidget *parent, const QString &filter, const QString &defaultSuffix,

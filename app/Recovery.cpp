@@ -72,8 +72,11 @@ bool offerRecovery(MainWindow &form, const QString &folder, const QString &named
             // A scheme named on the command line is opened unless other changes are recovered.
             const QString instead =
                 QDir::cleanPath(file.originalPath) == namedScheme ? QString() : namedScheme;
+            const QStringList paths{QDir::toNativeSeparators(file.originalPath),
+                                    QDir::toNativeSeparators(instead)};
             if (form.modal().askYesNo(&form, title,
-                                      recoveryQuestion(title, file.originalPath, file.time, instead))) {
+                                      recoveryQuestion(title, file.originalPath, file.time, instead), false,
+                                      paths)) {
                 form.documents().recoverModel(file.schemePath, file.originalPath);
                 if (Autosaver *autosaver = form.autosaver())
                     autosaver->adopt(std::move(file));

@@ -1,5 +1,5 @@
-#include "support/TableEdits.h"
 #include "support/MainWindowFixture.h"
+#include "support/TableEdits.h"
 
 #include "app/Recovery.h"
 #include "editor/Autosaver.h"
@@ -7,8 +7,18 @@
 #include "model/SchemeFile.h"
 #include "model/TableOps.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +37,8 @@ private slots:
     void startOffersRecovery();
     void recoveredPath_data();
     void recoveredPath();
+    void questionShowsPathWhole_data();
+    void questionShowsPathWhole();
 };
 
 void TestWindowRecovery::startOffersRecovery_data()
@@ -140,6 +152,60 @@ void TestWindowRecovery::recoveredPath()
     f.documents().save();
     QCOMPARE(f.modal.saveCalls.size(), savedTo.isEmpty() ? 1 : 0);
     QCOMPARE(fileBytes(savedTo.isEmpty() ? other : savedTo), schemeBytes(900, 600, tables, false));
+}
+
+// The real question box: a long path stays on one line, shortened in the middle if it must.
+void TestWindowRecovery::questionShowsPathWhole_data()
+{
+    QTest::addColumn<int>("folders"); // under the test's folder, 24 characters each
+    QTest::newRow("short") << 1;
+    QTest::newRow("wider than the box can be") << 14;
+}
+
+void TestWindowRecovery::questionShowsPathWhole()
+{
+    QFETCH(int, folders);
+    QTemporaryDir dir;
+    QString original = dir.path();
+    for (int i = 0; i < folders; ++i)
+        original += QStringLiteral("/a-folder-with-a-name-%1").arg(i, 2, 10, QLatin1Char('0'));
+    original += "/plan.grvlk";
+    const QString folder = dir.path() + "/recovery";
+    RecoveryStore(folder).write(schemeBytes(900, 600, ElementTables(), false), original,
+                                QDateTime::currentDateTimeUtc());
+
+    MainWindowFixture f;
+    f.window->setModalProvider(nullptr);
+    QStringList lines; // the lines the box shows, each fitting its width
+    QTimer::singleShot(0, f.window.get(), [&lines] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+
+        QVERIFY(box);
+        const QLabel *label = box->findChild<QLabel *>("qt_msgbox_label");
+        QTextDocument doc; // laid out as the label lays it out
+        doc.setDocumentMargin(0);
+        doc.setDefaultFont(label->font());
+        if (label->textFormat() == Qt::RichText)
+            doc.setHtml(label->text());
+        else
+            doc.setPlainText(label->text());
+        doc.setTextWidth(label->contentsRect().width());
+        doc.size();
+        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+            for (int i = 0; i < block.layout()->lineCount(); ++i) {
+                const QTextLine line = block.layout()->lineAt(i);
+                if (line.naturalTextWidth() <= doc.textWidth())
+                    lines << block.text().mid(line.textStart(), line.textLength()).trimmed();
+            }
+        box->button(QMessageBox::No)->click();
+    });
+    QVERIFY(!offerRecovery(*f.window, folder));
+    const auto whole = [&](const QString &line) {
+        return folders == 1 ? line == '"' + original + '"'
+                            : line.startsWith('"' + dir.path()) && line.contains(QChar(0x2026)) &&
+                                  line.endsWith("-13/plan.grvlk\"");
+    };
+    QVERIFY2(std::ranges::any_of(lines, whole), qPrintable(lines.join('\n')));
 }
 
 QTEST_MAIN(TestWindowRecovery)

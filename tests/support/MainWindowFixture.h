@@ -54,7 +54,8 @@ public:
         return onAsk(question);
     }
     bool lastNoIsDefault = false;
-    bool askYesNo(QWidget *, const QString &, const QString &question, bool noIsDefault) override
+    bool askYesNo(QWidget *, const QString &, const QString &question, bool noIsDefault,
+                  const QStringList &) override
     {
         questions << question;
         lastNoIsDefault = noIsDefault;
