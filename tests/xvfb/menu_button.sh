@@ -1,6 +1,8 @@
 #!/bin/bash
 # Starts the editor on an X display and clicks its Menu button four times without moving the
-# mouse: the menu opens, closes, opens again and closes again.
+# mouse: the menu opens, closes, opens again and closes again. Then the menu is closed by Esc,
+# and by a command chosen in it (Keyboard Shortcuts, whose window Esc closes); each time the
+# pointer jumps onto the Menu button without crossing the toolbar, and a click opens the menu.
 #   menu_button.sh <gravelink binary> [build dir]
 set -euo pipefail
 BIN=$1
@@ -25,21 +27,55 @@ sleep 1
 # The editor's windows on screen: the main window, and the popup menu while it is open.
 shown_windows() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '' 2>/dev/null | wc -l; }
 
+# Waits until the editor shows `$1` windows; false when it does not within 10 seconds.
+wait_windows() {
+    local got
+    for _ in $(seq 1 50); do
+        got=$(shown_windows)
+        [ "$got" -eq "$1" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 failures=0
 for click in 1 2 3 4; do
     want=$((click % 2 ? 2 : 1))
     # The Menu button: 22 x 22 at (2, 2) in the toolbar, at the window's top left.
     xdotool mousemove --window "$MAIN" 13 13 click 1
-    got=
-    for _ in $(seq 1 50); do
-        got=$(shown_windows)
-        [ "$got" -eq "$want" ] && break
-        sleep 0.2
-    done
-    if [ "$got" -ne "$want" ]; then
+    if ! wait_windows "$want"; then
         echo "click $click on the Menu button: menu $([ "$want" -eq 2 ] && echo 'not opened' || echo 'still open')" >&2
         failures=$((failures + 1))
     fi
 done
 [ "$failures" -eq 0 ] || exit 1
 echo "the Menu button opened, closed, reopened and closed the menu"
+
+for closing in Esc command; do
+    xdotool mousemove --window "$MAIN" 13 13 click 1
+    wait_windows 2 || { echo "the menu did not open before closing it by $closing" >&2; exit 1; }
+    if [ "$closing" = Esc ]; then
+        xdotool key Escape
+    else
+        # Keyboard Shortcuts stands just above Quit.
+        xdotool key Up Up Return
+        for _ in $(seq 1 50); do
+            xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Keyboard Shortcuts$' >/dev/null 2>&1 && break
+            sleep 0.2
+        done
+        xdotool key Escape
+    fi
+    wait_windows 1 || { echo "the menu or the window did not close ($closing)" >&2; exit 1; }
+    # A jump over the sheet onto the button: the pointer never crosses the toolbar.
+    xdotool mousemove --window "$MAIN" 300 300
+    sleep 0.2
+    xdotool mousemove --window "$MAIN" 13 13 click 1
+    if ! wait_windows 2; then
+        echo "after the menu was closed by $closing, a click on the Menu button did not open it" >&2
+        failures=$((failures + 1))
+    fi
+    xdotool key Escape
+    wait_windows 1 || true
+done
+[ "$failures" -eq 0 ] || exit 1
+echo "after Esc and after a command the Menu button opened the menu at the first click"
