@@ -59,5 +59,5 @@ QString messageHtml(const QString &text, const QStringList &wholeLines, const QF
 int messageLineWidth(int screenWidth)
 {
     const int widest = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
-    return widest * 3 / 4;
+    return std::max(widest - 120, widest / 2);
 }
