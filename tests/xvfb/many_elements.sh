@@ -46,7 +46,7 @@ sleep 0.3
 # Menu, Align, Top Edges: up from the menu's end to Align, into it, down to the fourth item.
 xdotool mousemove 12 13 click 1
 sleep 0.5
-xdotool key Up Up Up Up Up Up Up Up Up Up Right Down Down Down Return
+xdotool key Up Up Up Up Up Up Up Up Up Up Up Right Down Down Down Return
 sleep 0.5
 
 xdotool key --clearmodifiers ctrl+f
