@@ -53,7 +53,6 @@ void TestWidgets::menuPlacement_data()
     QTest::newRow("fits below") << QSize(245, 642) << QRect(0, 0, 800, 800) << QPoint(51, 158);
     QTest::newRow("too tall: right of the button, as low as it fits")
         << QSize(245, 729) << QRect(0, 0, 800, 800) << QPoint(76, 71);
-    QTest::newRow("taller than the screen") << QSize(245, 900) << QRect(0, 20, 800, 780) << QPoint(76, 20);
     QTest::newRow("no room on the right: left of the button")
         << QSize(45, 729) << QRect(0, 0, 120, 800) << QPoint(9, 71);
 }

@@ -42,8 +42,7 @@ public:
     };
     // Runs while the menu is "open", e.g. to choose an item: [](QMenu *m) { item->trigger(); }.
     std::function<void(QMenu *)> onMenu;
-    // The object names of the dialogs run; onDialog runs while one is "open".
-    QStringList dialogs;
+    // Runs while a dialog is "open".
     std::function<void(QDialog *)> onDialog;
 
     void showInfo(QWidget *, const QString &, const QString &text) override { infos << text; }
@@ -89,7 +88,6 @@ public:
     }
     void runDialog(QDialog *dialog) override
     {
-        dialogs << dialog->objectName();
         if (onDialog)
             onDialog(dialog);
     }
