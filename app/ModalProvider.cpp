@@ -42,6 +42,22 @@ QString runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QStri
     return dialog.selectedFiles().constFirst();
 }
 
+// Where a menu of `size` pops up on `screen` (its available area) when asked to at `at`: there
+// when it fits below that point; otherwise, since the toolkit would move it up over
+// `keepClear`, beside that rectangle (right of it, or left when there is no room on the right),
+// as low as the screen allows.
+QPoint menuPlacement(const QSize &size, const QPoint &at, const QRect &keepClear, const QRect &screen)
+{
+    if (at.y() + size.height() - 1 <= screen.bottom())
+        return at;
+    const int y = std::max(screen.top(), std::min(at.y(), screen.bottom() - size.height() + 1));
+    if (keepClear.right() + size.width() <= screen.right())
+        return {keepClear.right() + 1, y};
+    if (keepClear.left() - size.width() >= screen.left())
+        return {keepClear.left() - size.width(), y};
+    return at;
+}
+
 } // namespace
 
 void QtModalProvider::showInfo(QWidget *parent, const QString &title, const QString &text)
@@ -118,18 +134,6 @@ void QtModalProvider::popupMenu(QMenu *menu, const QPoint &screenPos, const QRec
     if (!screen)
         screen = menu->screen();
     menu->exec(menuPlacement(menu->sizeHint(), screenPos, keepClear, screen->availableGeometry()));
-}
-
-QPoint menuPlacement(const QSize &size, const QPoint &at, const QRect &keepClear, const QRect &screen)
-{
-    if (at.y() + size.height() - 1 <= screen.bottom())
-        return at;
-    const int y = std::max(screen.top(), std::min(at.y(), screen.bottom() - size.height() + 1));
-    if (keepClear.right() + size.width() <= screen.right())
-        return {keepClear.right() + 1, y};
-    if (keepClear.left() - size.width() >= screen.left())
-        return {keepClear.left() - size.width(), y};
-    return at;
 }
 
 void QtModalProvider::printPreview(QWidget *parent, bool landscape,

@@ -67,11 +67,5 @@ public:
                       const std::function<void(QPrinter &, PrintScale)> &paint) override;
 };
 
-// Where a menu of `size` pops up on `screen` (its available area) when asked to at `at`: there
-// when it fits below that point; otherwise, since the toolkit would move it up over
-// `keepClear`, beside that rectangle (right of it, or left when there is no room on the right),
-// as low as the screen allows.
-QPoint menuPlacement(const QSize &size, const QPoint &at, const QRect &keepClear, const QRect &screen);
-
 // "Name (*.a)|*.a|Other (*.b;*.c)|*.b;*.c" to Qt's "Name (*.a);;Other (*.b *.c)".
 QString qtFileFilter(const QString &filter);

@@ -12,8 +12,6 @@ class TestWidgets : public QObject {
 private slots:
     void fileFilter_data();
     void fileFilter();
-    void menuPlacement_data();
-    void menuPlacement();
     void glyphTransparency_data();
     void glyphTransparency();
     void colorItems();
@@ -42,27 +40,6 @@ void TestWidgets::fileFilter()
     QFETCH(QString, filter);
     QFETCH(QString, qt);
     QCOMPARE(qtFileFilter(filter), qt);
-}
-
-void TestWidgets::menuPlacement_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QRect>("screen");
-    QTest::addColumn<QPoint>("placed");
-    // Asked for at (51, 158), below the Menu button at (54, 134).
-    QTest::newRow("fits below") << QSize(245, 642) << QRect(0, 0, 800, 800) << QPoint(51, 158);
-    QTest::newRow("too tall: right of the button, as low as it fits")
-        << QSize(245, 729) << QRect(0, 0, 800, 800) << QPoint(76, 71);
-    QTest::newRow("no room on the right: left of the button")
-        << QSize(45, 729) << QRect(0, 0, 120, 800) << QPoint(9, 71);
-}
-
-void TestWidgets::menuPlacement()
-{
-    QFETCH(QSize, size);
-    QFETCH(QRect, screen);
-    QFETCH(QPoint, placed);
-    QCOMPARE(::menuPlacement(size, QPoint(51, 158), QRect(54, 134, 22, 22), screen), placed);
 }
 
 void TestWidgets::glyphTransparency_data()

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -394,6 +395,8 @@ void TestMainWindow::menuButtonClosesOpenMenuThenOpensIt()
     MainWindow &w = *f.window;
     QVERIFY(f.show());
     w.setModalProvider(nullptr); // the real popup menu
+    // Low on the screen, where the menu does not fit below the button (whatever the fonts).
+    w.move(w.x(), w.screen()->availableGeometry().bottom() - w.height());
     QMenu *menu = w.controls().popupMenu;
     QToolButton *button = w.controls().menuButton;
     bool stuck = false; // a menu still open after 5 seconds is closed: the test fails, never hangs
