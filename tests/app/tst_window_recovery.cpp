@@ -36,8 +36,7 @@ private slots:
     void startOffersRecovery();
     void recoveredPath_data();
     void recoveredPath();
-    void questionShowsPathWhole_data();
-    void questionShowsPathWhole();
+    void questionShowsPathsWhole();
 };
 
 void TestWindowRecovery::startOffersRecovery_data()
@@ -153,24 +152,16 @@ void TestWindowRecovery::recoveredPath()
     QCOMPARE(fileBytes(savedTo.isEmpty() ? other : savedTo), schemeBytes(900, 600, tables, false));
 }
 
-// The real question box keeps the path on one line, shortened in the middle only if it must.
-void TestWindowRecovery::questionShowsPathWhole_data()
+// The real question box: each path on a line of its own, whole, or shortened in the middle
+// when it is wider than the box can be.
+void TestWindowRecovery::questionShowsPathsWhole()
 {
-    QTest::addColumn<int>("folders"); // of 24 characters each
-    QTest::newRow("short") << 1;
-    QTest::newRow("wider than the box can be") << 14;
-}
-
-void TestWindowRecovery::questionShowsPathWhole()
-{
-    QFETCH(int, folders);
     QTemporaryDir dir;
     QString original = dir.path();
-    for (int i = 0; i < folders; ++i)
+    for (int i = 0; i < 14; ++i)
         original += QStringLiteral("/a-folder-with-a-name-%1").arg(i, 2, 10, QLatin1Char('0'));
-    original += "/plan.grvlk";
     RecoveryStore(dir.path() + "/r")
-        .write(schemeBytes(900, 600, {}, false), original, QDateTime::currentDateTimeUtc());
+        .write(schemeBytes(900, 600, {}, false), original + "/plan.grvlk", QDateTime::currentDateTimeUtc());
     MainWindowFixture f;
     f.window->setModalProvider(nullptr);
     QStringList lines; // the lines of the box's text that fit its width
@@ -190,13 +181,16 @@ void TestWindowRecovery::questionShowsPathWhole()
                     lines << block.text().mid(line.textStart(), line.textLength()).trimmed();
         box->button(QMessageBox::No)->click();
     });
-    QVERIFY(!offerRecovery(*f.window, dir.path() + "/r"));
-    const QString shown = folders == 1 ? '"' + original + '"' : '"' + dir.path();
-    const auto whole = [&](const QString &line) {
-        return line.startsWith(shown) && line.endsWith("plan.grvlk\"") &&
-               line.contains(QChar(0x2026)) == (folders > 1);
-    };
-    QVERIFY2(std::ranges::any_of(lines, whole), qPrintable(lines.join('\n')));
+    // Another scheme named on the command line: the question names it too.
+    const QString named = dir.path() + "/w/other.grvlk";
+    QVERIFY(!offerRecovery(*f.window, dir.path() + "/r", named));
+    QVERIFY2(lines.contains('"' + named + "\"?"), qPrintable(lines.join('\n')));
+    QVERIFY2(std::ranges::any_of(lines,
+                                 [&](const QString &line) {
+                                     return line.startsWith('"' + dir.path()) &&
+                                            line.contains(QChar(0x2026)) && line.endsWith("-13/plan.grvlk\"");
+                                 }),
+             qPrintable(lines.join('\n')));
 }
 
 QTEST_MAIN(TestWindowRecovery)
