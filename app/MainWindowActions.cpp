@@ -4,8 +4,8 @@
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
 #include "app/Panels.h"
-#include "app/PrintCommand.h"
-#include "editor/ExportCommand.h"
+#include "app/PrintScheme.h"
+#include "editor/ExportPicture.h"
 #include "editor/SchemeClip.h"
 
 #include <QAction>

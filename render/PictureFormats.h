@@ -21,10 +21,9 @@ struct PictureFormat {
     // "Name (*.ext)|*.ext" for a file dialog, translated.
     QString filter() const;
     // Writes the scheme as this picture of a width x height sheet: what the full redraw draws,
-    // nothing marked. The line midpoints are stored in the tables as a redraw stores them.
-    // Replaces the file in one piece; throws AppError naming the file and the reason, and
-    // ConvertError for a cell that does not convert.
-    void write(ElementTables &tables, int width, int height, const QString &path,
+    // nothing marked. Replaces the file in one piece; throws AppError naming the file and the
+    // reason, and ConvertError for a cell that does not convert.
+    void write(const ElementTables &tables, int width, int height, const QString &path,
                WriteMode mode = WriteMode::Durable) const;
 };
 

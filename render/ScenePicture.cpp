@@ -4,7 +4,7 @@
 
 #include <QFileInfo>
 
-QByteArray sheetVectorPicture(ElementTables &tables, int width, int height, VectorFormat format)
+QByteArray sheetVectorPicture(const ElementTables &tables, int width, int height, VectorFormat format)
 {
     return vectorPicture(format, width, height,
                          [&](CanvasOps &canvas) { UpdateImageModel(tables, canvas, TextList()); });
