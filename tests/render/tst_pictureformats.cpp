@@ -2,7 +2,6 @@
 #include "render/PictureFormats.h"
 #include "support/TableEdits.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,14 +22,13 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, start);
-        const PictureFormat *format = pictureFormatOf(name);
-        QVERIFY(format);
         ElementTables t;
         appendRow(t.HGrid, {"R1", "40", "30", "Box", "$0099FFFF"});
         QTemporaryDir dir;
-        const QString path = dir.filePath(name);
-        format->write(t, 120, 80, path);
-        QFile file(path);
+        const PictureFormat *format = pictureFormatOf(name);
+        QVERIFY(format);
+        format->write(t, 120, 80, dir.filePath(name));
+        QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.read(start.size()), start);
     }
@@ -41,7 +39,6 @@ private slots:
             QCOMPARE(pictureFormatNamed(QString::fromLatin1(f.suffix).toUpper()), &f);
         for (const char *name : {"plan.gif", "plan", "plan.png.txt", "plan.", ".bmpx"})
             QVERIFY2(!pictureFormatOf(QLatin1String(name)), name);
-        QVERIFY(!pictureFormatNamed(QString()));
     }
 };
 
