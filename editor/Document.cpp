@@ -3,7 +3,6 @@
 #include "model/TableOps.h"
 #include "render/ConnectorLines.h"
 #include "render/SceneRedraw.h"
-#include "toolkit/IntText.h"
 
 #include <new>
 #include <optional>

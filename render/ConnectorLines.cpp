@@ -2,7 +2,6 @@
 
 #include "model/TableOps.h"
 #include "render/LineParts.h"
-#include "toolkit/IntText.h"
 
 #include <array>
 #include <cmath>

@@ -12,7 +12,6 @@
 #include "render/SelectionNames.h"
 #include "render/SheetBands.h"
 #include "toolkit/ColorText.h"
-#include "toolkit/IntText.h"
 #include "toolkit/TextFace.h"
 
 #include <QHash>
