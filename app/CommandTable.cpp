@@ -3,8 +3,8 @@
 
 #include "app/FindBar.h"
 #include "app/MainWindow.h"
-#include "app/PrintCommand.h"
-#include "editor/ExportCommand.h"
+#include "app/PrintScheme.h"
+#include "editor/ExportPicture.h"
 
 #include <QCoreApplication>
 

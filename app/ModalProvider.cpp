@@ -147,8 +147,8 @@ void QtModalProvider::printPreview(QWidget *parent, bool landscape,
     if (auto *bar = dialog.findChild<QToolBar *>()) {
         auto *choice = new QComboBox(bar);
         choice->setObjectName(QStringLiteral("printScale"));
-        choice->addItem(QCoreApplication::translate("PrintCommand", "Fit to page"));
-        choice->addItem(QCoreApplication::translate("PrintCommand", "Actual size"));
+        choice->addItem(QCoreApplication::translate("PrintScheme", "Fit to page"));
+        choice->addItem(QCoreApplication::translate("PrintScheme", "Actual size"));
         bar->addSeparator();
         bar->addWidget(choice);
         QObject::connect(choice, &QComboBox::currentIndexChanged, &dialog, [&](int index) {

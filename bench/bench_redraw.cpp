@@ -1,4 +1,5 @@
 #include "bench/SchemeGenerator.h"
+#include "model/TableOps.h"
 #include "render/SceneRedraw.h"
 #include "render/SheetBands.h"
 
@@ -8,6 +9,12 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+// Stores the midpoints of the lines drawn, as the editor's redraw does.
+LineEndsFound midpointsInto(ElementTables &t)
+{
+    return [&t](int row, const LineEnds &ends) { setLineMidpoint(t.EGrid, row, lineMidpoint(ends)); };
+}
 
 // Full redraw of a generated scheme with state.range(0) rectangles and points and as many
 // lines on an A0 sheet; the sheet buffer is kept between redraws as the editor keeps it.
@@ -23,7 +30,7 @@ void BM_UpdateImageModel(benchmark::State &state)
     Canvas canvas(&sheet);
     TextList selection;
     for (auto _ : state) {
-        UpdateImageModel(tables, canvas, selection);
+        UpdateImageModel(tables, canvas, selection, midpointsInto(tables));
         benchmark::DoNotOptimize(sheet.constBits());
     }
     state.SetItemsProcessed(state.iterations() * count * 2);
@@ -46,7 +53,7 @@ void BM_UpdateImageModelSelected(benchmark::State &state)
     QImage sheet(options.sheet, QImage::Format_RGB32);
     Canvas canvas(&sheet);
     for (auto _ : state) {
-        UpdateImageModel(tables, canvas, selection);
+        UpdateImageModel(tables, canvas, selection, midpointsInto(tables));
         benchmark::DoNotOptimize(sheet.constBits());
     }
 }
@@ -64,7 +71,8 @@ void BM_FullRedrawThreads(benchmark::State &state)
     Canvas canvas(&sheet);
     TextList selection;
     for (auto _ : state) {
-        redrawSheetInBands(tables, canvas, selection, kSheetBandRows, int(state.range(0)));
+        redrawSheetInBands(tables, canvas, selection, kSheetBandRows, int(state.range(0)), {},
+                           BandPixels::Sheet, midpointsInto(tables));
         benchmark::DoNotOptimize(sheet.constBits());
     }
 }

@@ -3,6 +3,7 @@
 // ELEMENTS rectangles and points with as many lines on an A0 sheet.
 #include "bench/SchemeGenerator.h"
 #include "model/SchemeFile.h"
+#include "model/TableOps.h"
 #include "render/SceneRedraw.h"
 #include "toolkit/Errors.h"
 
@@ -39,7 +40,9 @@ int main(int argc, char **argv)
     // Drawn once, as the editor does before saving, so that every line carries its midpoint.
     QImage sheet(options.sheet, QImage::Format_RGB32);
     Canvas canvas(&sheet);
-    UpdateImageModel(tables, canvas, TextList());
+    UpdateImageModel(tables, canvas, TextList(), [&tables](int row, const LineEnds &ends) {
+        setLineMidpoint(tables.EGrid, row, lineMidpoint(ends));
+    });
     TextList lines;
     writeScheme(lines, options.sheet.width(), options.sheet.height(), tables, false);
     try {

@@ -3,7 +3,6 @@
 #include "model/TableOps.h"
 #include "render/ConnectorLines.h"
 #include "render/SceneRedraw.h"
-#include "toolkit/IntText.h"
 
 #include <new>
 #include <optional>
@@ -220,12 +219,8 @@ void Document::redraw(const TextList &multiSelection)
     std::vector<IncrementalScene::Midpoint> midpoints;
     const IncrementalScene::Outcome outcome = m_scene.redraw(m_sheet.canvas(), multiSelection, midpoints);
     if (outcome == IncrementalScene::Outcome::Drawn) {
-        StringGrid &lines = m_tables.EGrid;
-        for (const IncrementalScene::Midpoint &m : midpoints) {
-            // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
-            lines.setCell(ColX, m.row, IntToStr((Coord(m.ends.x1) + m.ends.x2) / 2));
-            lines.setCell(ColY, m.row, IntToStr((Coord(m.ends.y1) + m.ends.y2) / 2));
-        }
+        for (const IncrementalScene::Midpoint &m : midpoints)
+            setLineMidpoint(m_tables.EGrid, m.row, lineMidpoint(m.ends));
         return;
     }
     try {
@@ -241,7 +236,11 @@ void Document::redraw(const TextList &multiSelection)
 
 void Document::fullRedraw(const TextList &multiSelection)
 {
-    UpdateImageModel(m_tables, m_sheet.canvas(), multiSelection);
+    // The midpoints are stored while the bands are drawn: the redraw reads the tables no more.
+    StringGrid &lines = m_tables.EGrid;
+    UpdateImageModel(m_tables, m_sheet.canvas(), multiSelection, [&lines](int row, const LineEnds &ends) {
+        setLineMidpoint(lines, row, lineMidpoint(ends));
+    });
 }
 
 void Document::drawLine(const QString &name, const QString &text, int row, bool selected)
@@ -249,7 +248,8 @@ void Document::drawLine(const QString &name, const QString &text, int row, bool 
     // Drawn over the picture: the next redraw draws the row's area again.
     m_scene.settle();
     m_scene.touchRow(TableId::Lines, row);
-    DrawLineTool(m_tables, m_sheet.canvas(), name, text, row, selected);
+    setLineMidpoint(m_tables.EGrid, row,
+                    lineMidpoint(DrawLineTool(m_tables, m_sheet.canvas(), name, text, selected)));
 }
 
 void Document::setCurrentRow(const StringGrid &table, int row)

@@ -20,7 +20,8 @@
 //
 // Every change to the tables and the sheet size goes through the methods below, which record
 // what changed (cells with their old and new texts, rows inserted and removed, sizes). Line
-// midpoints, which the redraw derives from the lines' ends, are the one exception. What a
+// midpoints (lineMidpoint of a line's ends), which the document stores as it redraws, are the
+// one exception. What a
 // command records becomes one undo step when its Step ends; the steps are what undo and redo
 // replay, and the record is what autosave and redraw follow.
 class Document {
@@ -63,10 +64,12 @@ public:
     void setSheetSize(int width, int height);
 
     // Brings the sheet up to date with the tables, marking the multi-selection's members: the
-    // areas that the changes since the last redraw touched, or the whole sheet. Every line
-    // midpoint ends up as the full redraw stores it. A midpoint depends only on the line's ends,
-    // so it is not recorded: the redraw after an undo or redo puts back exactly the midpoints of
-    // that state.
+    // areas that the changes since the last redraw touched, or the whole sheet. The midpoints of
+    // the lines drawn are stored: of every line the full redraw draws (up to a line whose ends do
+    // not convert), of the lines whose ends changed otherwise. A midpoint depends only on the
+    // line's ends, so it is not recorded: the redraw after an undo or redo puts back exactly the
+    // midpoints of that state. Every command redraws after its changes, so the tables hold
+    // these midpoints whenever they are written.
     void redraw(const TextList &multiSelection);
     // When the sheet is up to date with the tables: the last in-use rectangle row whose caption
     // box (of captions at that pixel size, edges included) holds (x, y), or -1. Otherwise nothing.

@@ -214,7 +214,7 @@ void Editor::paintOverlay(const std::vector<QRect> *gridAreas)
     state.selX2 = m_sel.selX2;
     state.selY2 = m_sel.selY2;
     state.selCaption = m_sel.selCaption;
-    state.currentColor = selectionFillColor(*this);
+    state.currentColor = selectionFillColor(m_sel, m_doc.tables());
     m_overlay.setDamageLog(nullptr);
     m_gridOnOverlay = paintOverlayGrid(m_overlay, state, gridAreas) || m_gridOnOverlay;
     m_overlay.setDamageLog(&m_overlayDamage);

@@ -199,7 +199,7 @@ private:
     // Adds a clip as new rows, moved by (dx, dy), as one undo step, and selects it.
     void addClip(const ElementTables &clip, qint64 dx, qint64 dy, const QString &stepName);
     // The picture of a clip as the sheet draws it, cut to its elements' boxes.
-    static QImage clipPicture(ElementTables &clip, int width, int height);
+    static QImage clipPicture(const ElementTables &clip, int width, int height);
     // The box an element's drawing covers, caption included.
     PixelBox elementExtent(int row, const StringGrid &table) const;
     // The nearest dot of the grid, while Snap to Grid is on.

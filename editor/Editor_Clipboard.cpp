@@ -48,7 +48,7 @@ void Editor::copySelection()
     const QString text = lines.items().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     // The picture, made when a program asks for it: the clip drawn as the sheet draws it, cut to
     // the elements' boxes.
-    m_ui.setClipboardScheme(bytes, text, [tables = ElementTables(clip), width, height]() mutable {
+    m_ui.setClipboardScheme(bytes, text, [tables = ElementTables(clip), width, height] {
         try {
             return clipPicture(tables, width, height);
         } catch (const ConvertError &) {
@@ -57,7 +57,7 @@ void Editor::copySelection()
     });
 }
 
-QImage Editor::clipPicture(ElementTables &tables, int width, int height)
+QImage Editor::clipPicture(const ElementTables &tables, int width, int height)
 {
     PixelBox box;
     for (ElementKind kind : {ElementKind::Rectangle, ElementKind::Point}) {

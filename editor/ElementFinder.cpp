@@ -5,6 +5,17 @@
 #include <algorithm>
 #include <limits>
 
+namespace {
+
+// A coordinate as a sort key: a cell that is not a number sorts last.
+qint64 readingKey(const QString &cell)
+{
+    const std::optional<int> value = tryStrToInt(cell);
+    return value ? qint64(*value) : std::numeric_limits<qint64>::max();
+}
+
+} // namespace
+
 void ElementFinder::order(const ElementTables &tables)
 {
     struct Keyed {
@@ -17,11 +28,7 @@ void ElementFinder::order(const ElementTables &tables)
         for (int r = 1; r < t.RowCount(); ++r) {
             if (!rowInUse(t, r))
                 continue;
-            // A cell that is not a number sorts last.
-            const qint64 never = std::numeric_limits<qint64>::max();
-            keyed.push_back({tryStrToInt(t.Cells(ColY, r)).value_or(never),
-                             tryStrToInt(t.Cells(ColX, r)).value_or(never),
-                             {id, r}});
+            keyed.push_back({readingKey(t.Cells(ColY, r)), readingKey(t.Cells(ColX, r)), {id, r}});
         }
     }
     std::stable_sort(keyed.begin(), keyed.end(),

@@ -67,14 +67,9 @@ std::optional<SchemeReadResult> readClip(const QString &text)
 {
     if (text.isEmpty())
         return std::nullopt;
-    // Lines end at CR LF, LF or a lone CR.
+    // Split as a scheme file is; empty lines at the end (which other programs add) are left out.
     TextList lines;
-    const QChar end = text.contains(QLatin1Char('\n')) ? QLatin1Char('\n') : QLatin1Char('\r');
-    for (QStringView line : QStringView(text).split(end)) {
-        if (end == QLatin1Char('\n') && line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        lines.add(line.toString());
-    }
+    lines.setFromText(text);
     while (!lines.items().isEmpty() && lines.items().last().isEmpty())
         lines.items().removeLast();
     SchemeReadResult read = readScheme(lines);

@@ -114,3 +114,11 @@ void ClearSelectedTable(StringGrid &table)
     table.setRowCount(std::min(table.RowCount(), 1));
     table.setRowCount(2);
 }
+
+void setLineMidpoint(StringGrid &lines, int row, QPoint midpoint)
+{
+    if (!isIntText(lines.Cells(ColX, row), midpoint.x()))
+        lines.setCell(ColX, row, IntToStr(midpoint.x()));
+    if (!isIntText(lines.Cells(ColY, row), midpoint.y()))
+        lines.setCell(ColY, row, IntToStr(midpoint.y()));
+}

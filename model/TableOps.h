@@ -33,5 +33,8 @@ bool get_bLine_islife(const ElementTables &tables, QString first, const QString 
 // Rows 1 to RowCount-2: neither the header row nor the trailing empty row.
 bool isDataRow(const StringGrid &table, int row);
 
+// Stores a line's midpoint in columns 1 and 2 of its row, leaving a cell that holds it already.
+void setLineMidpoint(StringGrid &lines, int row, QPoint midpoint);
+
 // Empties a table (ClearSelectedTable): every data row goes and RowCount becomes 2.
 void ClearSelectedTable(StringGrid &table);

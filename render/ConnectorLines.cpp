@@ -2,7 +2,6 @@
 
 #include "model/TableOps.h"
 #include "render/LineParts.h"
-#include "toolkit/IntText.h"
 
 #include <array>
 #include <cmath>
@@ -18,18 +17,6 @@ QPoint centreByName(const ElementTables &tables, const QString &name)
     return getCoordElem_onName(name, get_bH_elem(tables, name) ? tables.HGrid : tables.PGrid);
 }
 
-void storeMidpointAndDraw(ElementTables &tables, CanvasOps &sheetCanvas, const LineEnds &e,
-                          const QString &text, int row, bool selected)
-{
-    // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
-    const Coord mx = (Coord(e.x1) + e.x2) / 2;
-    const Coord my = (Coord(e.y1) + e.y2) / 2;
-    tables.EGrid.setCell(ColX, row, IntToStr(mx));
-    tables.EGrid.setCell(ColY, row, IntToStr(my));
-    sheetCanvas.setFontName(captionFontName());
-    DrawLineArrow(text, sheetCanvas, e.x1, e.y1, e.x2, e.y2, selected);
-}
-
 } // namespace
 
 LineEnds get_2points(const ElementTables &tables, const QString &name)
@@ -39,10 +26,19 @@ LineEnds get_2points(const ElementTables &tables, const QString &name)
     return {first.x(), first.y(), second.x(), second.y()};
 }
 
-void DrawLineTool(ElementTables &tables, CanvasOps &sheetCanvas, const QString &name, const QString &text,
-                  int row, bool selected)
+QPoint lineMidpoint(const LineEnds &e)
 {
-    storeMidpointAndDraw(tables, sheetCanvas, get_2points(tables, name), text, row, selected);
+    // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
+    return {int((Coord(e.x1) + e.x2) / 2), int((Coord(e.y1) + e.y2) / 2)};
+}
+
+LineEnds DrawLineTool(const ElementTables &tables, CanvasOps &sheetCanvas, const QString &name,
+                      const QString &text, bool selected)
+{
+    const LineEnds e = get_2points(tables, name);
+    sheetCanvas.setFontName(captionFontName());
+    DrawLineArrow(text, sheetCanvas, e.x1, e.y1, e.x2, e.y2, selected);
+    return e;
 }
 
 ArrowHead arrowHeadOf(Coord x1, Coord y1, Coord x2, Coord y2)

@@ -60,7 +60,7 @@ void DrawToolElement(Coord x, Coord y, const QString &caption, CanvasOps &canvas
         canvas.Ellipse(x - kPointRadius, y - kPointRadius, x + kPointRadius, y + kPointRadius);
         canvas.setFontColor(penColor);
         if (showCaption) {
-            canvas.setPenColor(clCaptionFrame);
+            canvas.setPenColor(clFrameGrey);
             const Coord left = x - hw - kCaptionPadX;
             const Coord top = y + kCaptionTop;
             const Coord right = x + hw + kCaptionPadX;

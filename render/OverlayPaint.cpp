@@ -1,8 +1,8 @@
 #include "render/OverlayPaint.h"
 #include "render/ElementDrawing.h"
+#include "render/Palette.h"
 
 namespace {
-constexpr TColor clGridDot = 0x00808080;
 constexpr int kGridStep = 15;
 } // namespace
 
@@ -51,5 +51,5 @@ void DrawPixelsOnPaintBox(Canvas &overlayCanvas, int step, std::optional<QRect> 
 {
     if (step <= 0)
         return; // no grid rather than an endless loop
-    overlayCanvas.setPixelGrid(step, 0, step, clGridDot, within);
+    overlayCanvas.setPixelGrid(step, 0, step, clFrameGrey, within);
 }

@@ -31,7 +31,7 @@ constexpr std::array<PictureFormat, 5> kFormats{{
 // Draws the sheet and writes its bitmap band by band: each band is encoded and written into the
 // file by the thread that drew it, as soon as it is final. The sheet itself is never drawn on,
 // so its memory is never even touched.
-void writeBmpInBands(ElementTables &tables, QImage &sheet, Canvas &canvas, const QString &path,
+void writeBmpInBands(const ElementTables &tables, QImage &sheet, Canvas &canvas, const QString &path,
                      WriteMode mode)
 {
     const Bmp24Encoder encoder(sheet);
@@ -68,7 +68,7 @@ QString PictureFormat::filter() const
         .arg(QCoreApplication::translate("PictureFormats", filterName), pattern);
 }
 
-void PictureFormat::write(ElementTables &tables, int width, int height, const QString &path, WriteMode mode,
+void PictureFormat::write(const ElementTables &tables, int width, int height, const QString &path, WriteMode mode,
                           const PictureInfo &info) const
 {
     if (vector) {

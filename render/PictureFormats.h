@@ -21,10 +21,10 @@ struct PictureFormat {
     // "Name (*.ext)|*.ext" for a file dialog, translated.
     QString filter() const;
     // Writes the scheme as this picture of a width x height sheet: what the full redraw draws,
-    // nothing marked. The line midpoints are stored in the tables as a redraw stores them.
+    // nothing marked.
     // Replaces the file in one piece; throws AppError naming the file and the reason, and
     // ConvertError for a cell that does not convert. `info` titles and dates a vector picture.
-    void write(ElementTables &tables, int width, int height, const QString &path,
+    void write(const ElementTables &tables, int width, int height, const QString &path,
                WriteMode mode = WriteMode::Durable, const PictureInfo &info = {}) const;
 };
 

@@ -4,7 +4,7 @@
 
 #include <QFileInfo>
 
-QByteArray sheetVectorPicture(ElementTables &tables, int width, int height, VectorFormat format,
+QByteArray sheetVectorPicture(const ElementTables &tables, int width, int height, VectorFormat format,
                               const PictureInfo &info)
 {
     return vectorPicture(

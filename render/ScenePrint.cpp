@@ -15,7 +15,7 @@ namespace {
 constexpr double kSheetDpi = 96; // sheet pixels per inch at actual size
 
 // Draws the whole scheme in sheet pixels through the painter's transformation and clip.
-void drawScheme(QPainter &painter, ElementTables &tables, int width, int height)
+void drawScheme(QPainter &painter, const ElementTables &tables, int width, int height)
 {
     painter.setFont(captionFont(captionFontName(), kCaptionPixelSize));
     VectorCanvas canvas(painter, width, height);
@@ -24,7 +24,8 @@ void drawScheme(QPainter &painter, ElementTables &tables, int width, int height)
 
 } // namespace
 
-int printScheme(QPagedPaintDevice &device, ElementTables &tables, int width, int height, PrintScale scale)
+int printScheme(QPagedPaintDevice &device, const ElementTables &tables, int width, int height,
+                PrintScale scale)
 {
     const int dpi = device.logicalDpiX();
     const QRect page = device.pageLayout().paintRectPixels(dpi);

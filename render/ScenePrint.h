@@ -14,4 +14,5 @@ enum class PrintScale {
 // resolution as they are set): what the full redraw draws, nothing marked, drawn as vectors so
 // that it prints sharp. At actual size the pages follow each other left to right, then top to
 // bottom. Returns the number of pages. A cell that does not convert throws ConvertError.
-int printScheme(QPagedPaintDevice &device, ElementTables &tables, int width, int height, PrintScale scale);
+int printScheme(QPagedPaintDevice &device, const ElementTables &tables, int width, int height,
+                PrintScale scale);

@@ -6,12 +6,12 @@
 #include "render/ElementIndex.h"
 #include "render/ItemExtents.h"
 #include "render/LineParts.h"
+#include "render/Palette.h"
 #include "render/ParallelRedraw.h"
 #include "render/Relief.h"
 #include "render/SelectionNames.h"
 #include "render/SheetBands.h"
 #include "toolkit/ColorText.h"
-#include "toolkit/IntText.h"
 #include "toolkit/TextFace.h"
 
 #include <QHash>
@@ -23,8 +23,6 @@
 #include <vector>
 
 namespace {
-
-constexpr TColor clFrame = 0x00808080;
 
 struct LineItem {
     int row;
@@ -266,7 +264,7 @@ private:
 
 void drawFrame(CanvasOps &canvas, const QRect &sheet)
 {
-    DrawRelief(canvas, sheet, clFrame, clFrame, 1, 1, 2);
+    DrawRelief(canvas, sheet, clFrameGrey, clFrameGrey, 1, 1, 2);
 }
 
 bool directPixels(QImage::Format f)
@@ -282,8 +280,9 @@ void drawSheetFrame(CanvasOps &canvas, const QRect &sheet)
     drawFrame(canvas, sheet);
 }
 
-void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection,
-                        int bandRows, int threads, const SheetBandDone &bandDone, BandPixels where)
+void redrawSheetInBands(const ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection,
+                        int bandRows, int threads, const SheetBandDone &bandDone, BandPixels where,
+                        const LineEndsFound &linesFound)
 {
     // Only a pixel canvas is drawn in bands; any other canvas gets everything in one pass.
     Canvas *pixels = dynamic_cast<Canvas *>(&sheetCanvas);
@@ -300,16 +299,11 @@ void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const Tex
         sheetCanvas.FillRect(0, 0, sheetCanvas.width(), sheetCanvas.height());
 
     const SceneItems items(tables, sheetCanvas, multiSelection, inBands ? threads : 1);
-    const auto storeMidpoints = [&] {
-        for (const LineItem &l : items.lines) {
-            // Sums of two 32-bit ints halved with truncation toward zero always fit back into an int.
-            // Most midpoints are stored already: those are left as they are.
-            const Coord mx = (Coord(l.ends.x1) + l.ends.x2) / 2, my = (Coord(l.ends.y1) + l.ends.y2) / 2;
-            if (!isIntText(tables.EGrid.Cells(ColX, l.row), mx))
-                tables.EGrid.setCell(ColX, l.row, IntToStr(mx));
-            if (!isIntText(tables.EGrid.Cells(ColY, l.row), my))
-                tables.EGrid.setCell(ColY, l.row, IntToStr(my));
-        }
+    // The tables are read no more: the lines are told while the bands are drawn.
+    const auto tellLines = [&] {
+        if (linesFound)
+            for (const LineItem &l : items.lines)
+                linesFound(l.row, l.ends);
     };
 
     if (inBands) {
@@ -346,9 +340,9 @@ void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const Tex
                     bandDone(view, y0);
                 }
             },
-            storeMidpoints);
+            tellLines);
     } else {
-        storeMidpoints();
+        tellLines();
         for (const LineItem &l : items.lines)
             drawLine(sheetCanvas, l);
         for (const ElementItem &e : items.elements)
@@ -378,7 +372,9 @@ void redrawSheetInBands(ElementTables &tables, CanvasOps &sheetCanvas, const Tex
         bandDone(*image, 0);
 }
 
-void UpdateImageModel(ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection)
+void UpdateImageModel(const ElementTables &tables, CanvasOps &sheetCanvas, const TextList &multiSelection,
+                      const LineEndsFound &linesFound)
 {
-    redrawSheetInBands(tables, sheetCanvas, multiSelection, kSheetBandRows, redrawThreadCount());
+    redrawSheetInBands(tables, sheetCanvas, multiSelection, kSheetBandRows, redrawThreadCount(), {},
+                       BandPixels::Sheet, linesFound);
 }

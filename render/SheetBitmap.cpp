@@ -1,6 +1,6 @@
 #include "render/SheetBitmap.h"
 
-#include "render/Relief.h"
+#include "render/SceneRedraw.h"
 #include "toolkit/SheetImage.h"
 
 SheetBitmap::SheetBitmap() : m_canvas(&m_image)
@@ -17,5 +17,5 @@ void SheetBitmap::CreateBitmap(int width, int height)
     m_canvas = Canvas(&m_image);
     m_canvas.setDamageLog(&m_damage);
     m_damage.addAll();
-    DrawRelief(m_canvas, QRect(0, 0, width, height), 0x808080, 0x808080, 1, 1, 2);
+    drawSheetFrame(m_canvas, QRect(0, 0, width, height));
 }

@@ -3,6 +3,7 @@
 #include "toolkit/CodePage.h"
 #include "toolkit/Errors.h"
 #include "toolkit/FileWrite.h"
+#include "toolkit/TextLines.h"
 
 #include <algorithm>
 #include <cstring>
@@ -111,25 +112,13 @@ private:
 // Texts from this size on share their repeated numbers and colours.
 constexpr qsizetype kShareFromBytes = qsizetype(1) << 16;
 
-// The lines of a text (CR LF, lone CR and lone LF end one), appended to `lines`.
+// The lines of a text, appended to `lines`.
 void appendLines(QStringList &lines, QByteArrayView text)
 {
     LineDecoder decoder(text.size() >= kShareFromBytes);
-    const qsizetype end = text.size();
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < end) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.append(decoder.decode(text.sliced(start, i - start)));
-            if (c == '\r' && i + 1 < end && text[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-        ++i;
-    }
-    if (start < end)
-        lines.append(decoder.decode(text.sliced(start, end - start)));
+    forEachLine(text, [&](qsizetype start, qsizetype length) {
+        lines.append(decoder.decode(text.sliced(start, length)));
+    });
 }
 
 // Texts at least this long are decoded in two halves at once.
@@ -160,6 +149,14 @@ void TextList::setFromBytes(const QByteArray &bytes)
     });
     appendLines(m_items, text.first(split));
     m_items.append(second.get());
+}
+
+void TextList::setFromText(QStringView text)
+{
+    m_items.clear();
+    forEachLine(text, [&](qsizetype start, qsizetype length) {
+        m_items.append(text.sliced(start, length).toString());
+    });
 }
 
 void TextList::saveToFile(const QString &path) const

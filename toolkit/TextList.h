@@ -27,6 +27,8 @@ public:
     // Replaces the items by the lines of `bytes` (Windows-1251). Lines end at CR LF, lone CR
     // or lone LF; a final line break adds no empty line; a zero byte ends the text.
     void setFromBytes(const QByteArray &bytes);
+    // Replaces the items by the lines of a text, split as setFromBytes splits them.
+    void setFromText(QStringView text);
 
     // Writes toBytes() to a file atomically (QSaveFile); throws AppError naming the file and
     // the system's reason on failure, leaving any previous file untouched.

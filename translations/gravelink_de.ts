@@ -186,7 +186,7 @@
     </message>
 </context>
 <context>
-    <name>ExportCommand</name>
+    <name>ExportPicture</name>
     <message>
         <source>Nothing was exported: the name of the picture must end in %1.</source>
         <translation>Nichts exportiert: Der Name des Bildes muss auf %1 enden.</translation>
@@ -735,7 +735,7 @@
     </message>
 </context>
 <context>
-    <name>PrintCommand</name>
+    <name>PrintScheme</name>
     <message>
         <source>Fit to page</source>
         <translation>Auf Seite einpassen</translation>

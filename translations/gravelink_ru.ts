@@ -187,7 +187,7 @@
     </message>
 </context>
 <context>
-    <name>ExportCommand</name>
+    <name>ExportPicture</name>
     <message>
         <source>Nothing was exported: the name of the picture must end in %1.</source>
         <translation>Ничего не экспортировано: имя рисунка должно оканчиваться на %1.</translation>
@@ -736,7 +736,7 @@
     </message>
 </context>
 <context>
-    <name>PrintCommand</name>
+    <name>PrintScheme</name>
     <message>
         <source>Fit to page</source>
         <translation>По размеру страницы</translation>

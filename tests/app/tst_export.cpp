@@ -1,6 +1,6 @@
 #include "app/ModalProvider.h"
 #include "editor/Editor.h"
-#include "editor/ExportCommand.h"
+#include "editor/ExportPicture.h"
 #include "model/TableOps.h"
 #include "render/ScenePrint.h"
 #include "render/SceneRedraw.h"

@@ -1,6 +1,10 @@
 #include "support/EditorRig.h"
+#include "support/TableEdits.h"
 
+#include "editor/ElementFinder.h"
+#include "editor/SchemeClip.h"
 #include "model/SchemeFile.h"
+#include "toolkit/CodePage.h"
 
 #include <QtTest>
 
@@ -145,6 +149,53 @@ private slots:
         QCOMPARE(rig.e.findText("p1"), 1);
         QCOMPARE(rig.e.findText("nothing"), 0);
         QVERIFY(!rig.e.doc().modified());
+    }
+
+    // Find reads top to bottom, then left to right (a cell that is no number last), and never
+    // matches across a name and its caption.
+    void finderOrder()
+    {
+        ElementTables t;
+        appendRow(t.HGrid, {"R1", "300", "40", "Pump", "$0099FFFF"});
+        appendRow(t.HGrid, {"R2", "20", "x", "pump", "$0099FFFF"});
+        appendRow(t.PGrid, {"P1", "100", "40", "PUMPS", "$00CCFFCC"});
+        appendRow(t.PGrid, {"P2", "20", "90", "pump house", "$00CCFFCC"});
+        ElementFinder finder;
+        finder.search(t, 1, "pump");
+        QStringList found;
+        while (found.size() < finder.count()) {
+            const std::optional<ElementFinder::Found> f = finder.step(true);
+            found << t.table(f->table).Cells(ColName, f->row);
+        }
+        QCOMPARE(found, (QStringList{"P1", "R1", "P2", "R2"}));
+        finder.search(t, 1, "1pump");
+        QCOMPARE(finder.count(), 0);
+    }
+
+    // Clipboard text is split into lines as a scheme file is, whatever ends them.
+    void clipLinesEndAsInFiles_data()
+    {
+        QTest::addColumn<QStringList>("ends"); // taken in turn
+        QTest::newRow("CR LF") << QStringList{"\r\n"};
+        QTest::newRow("lone CR") << QStringList{"\r"};
+        QTest::newRow("lone LF") << QStringList{"\n"};
+        QTest::newRow("mixed") << QStringList{"\n", "\r", "\r\n"};
+    }
+    void clipLinesEndAsInFiles()
+    {
+        QFETCH(QStringList, ends);
+        EditorRig rig;
+        sample(rig);
+        TextList lines;
+        lines.setFromBytes(saved(rig.e));
+        QString text;
+        for (int i = 0; i < lines.count(); ++i)
+            text += lines.item(i) + ends.at(i % ends.size());
+        const SchemeReadResult file = readScheme(encodeCodePage(text));
+        const std::optional<SchemeReadResult> clip = readClip(text + "\n\n"); // as other programs end it
+        QVERIFY(file.ok && clip);
+        QCOMPARE(schemeBytes(842, 595, file.tables, false), saved(rig.e));
+        QCOMPARE(schemeBytes(842, 595, clip->tables, false), saved(rig.e));
     }
 
     // Align and distribute move boxes, in one step each; snapping puts centres on grid dots.

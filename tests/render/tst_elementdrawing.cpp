@@ -125,9 +125,9 @@ void TestElementDrawing::pointBoxesAndCaption()
 
     // Caption box: grey outline, fill inside, right and bottom excluded.
     const int L = x - hw - 6, T = y + 8, R = x + hw + 6, B = y + ext.height() + 14;
-    QCOMPARE(boundsOf(img, clCaptionFrame), QRect(QPoint(L, T), QPoint(R - 1, B - 1)));
-    QCOMPARE(colorAt(img, L, T + 2), clCaptionFrame);
-    QCOMPARE(colorAt(img, R - 1, T + 2), clCaptionFrame);
+    QCOMPARE(boundsOf(img, clFrameGrey), QRect(QPoint(L, T), QPoint(R - 1, B - 1)));
+    QCOMPARE(colorAt(img, L, T + 2), clFrameGrey);
+    QCOMPARE(colorAt(img, R - 1, T + 2), clFrameGrey);
     QCOMPARE(colorAt(img, L + 1, T + 1), kFill);
     QCOMPARE(colorAt(img, x, T - 1), clWhite); // the gap between circle and box
     const int tx = L + (R - L - ext.width()) / 2;

@@ -43,6 +43,12 @@ void addLine(ElementTables &t, const QString &name, const QString &text = QStrin
     appendRow(t.EGrid, {name, QString(), QString(), text});
 }
 
+// Stores the midpoints of the lines a redraw tells, as the document does.
+LineEndsFound midpointsInto(ElementTables &t)
+{
+    return [&t](int row, const LineEnds &ends) { setLineMidpoint(t.EGrid, row, lineMidpoint(ends)); };
+}
+
 // The redraw written plainly: every end looked up by scanning the tables, every cell converted
 // where it is used, the multi-selection searched with the list's own lookup.
 void referenceRedraw(ElementTables &t, Canvas &canvas, const TextList &selection)
@@ -55,7 +61,9 @@ void referenceRedraw(ElementTables &t, Canvas &canvas, const TextList &selection
     for (int r = 1; r < t.EGrid.RowCount(); ++r) {
         const QString name = t.EGrid.Cells(ColName, r);
         if (!name.isEmpty())
-            DrawLineTool(t, canvas, name, t.EGrid.Cells(ColCaption, r), r, selected(name));
+            setLineMidpoint(
+                t.EGrid, r,
+                lineMidpoint(DrawLineTool(t, canvas, name, t.EGrid.Cells(ColCaption, r), selected(name))));
     }
     const auto elements = [&](const StringGrid &g, ElementKind kind) {
         for (int r = 1; r < g.RowCount(); ++r) {
@@ -148,9 +156,10 @@ QString runRedraw(int bandRows, Scheme &s, Canvas &canvas)
         if (bandRows < 0)
             referenceRedraw(s.tables, canvas, s.selection);
         else if (bandRows == 0)
-            UpdateImageModel(s.tables, canvas, s.selection);
+            UpdateImageModel(s.tables, canvas, s.selection, midpointsInto(s.tables));
         else
-            redrawSheetInBands(s.tables, canvas, s.selection, bandRows);
+            redrawSheetInBands(s.tables, canvas, s.selection, bandRows, 1, {}, BandPixels::Sheet,
+                               midpointsInto(s.tables));
     } catch (const ConvertError &e) {
         return e.message();
     }
@@ -257,7 +266,7 @@ void TestSceneRedraw::midpointsFollowTheEnds()
     addLine(t, "P1-Q7");
     QImage image = blankImage(100, 100);
     Canvas canvas(&image);
-    UpdateImageModel(t, canvas, TextList());
+    UpdateImageModel(t, canvas, TextList(), midpointsInto(t));
     QCOMPARE(t.EGrid.Cells(ColX, 1), QStringLiteral("15"));
     QCOMPARE(t.EGrid.Cells(ColY, 1), QStringLiteral("-10"));
     QCOMPARE(t.EGrid.Cells(ColX, 2), QStringLiteral("15"));
@@ -302,7 +311,7 @@ void TestSceneRedraw::conversionErrorStopsAtRow()
     QImage image = blankImage(400, 300, 0x00FF0000);
     Canvas canvas(&image);
     try {
-        UpdateImageModel(t, canvas, TextList());
+        UpdateImageModel(t, canvas, TextList(), midpointsInto(t));
         QFAIL("no conversion error");
     } catch (const ConvertError &e) {
         QCOMPARE(e.message(), notAnIntegerMessage(text));
@@ -342,7 +351,7 @@ void TestSceneRedraw::badCellOfAnEarlierDuplicateStopsTheLines()
     t.HGrid.setCell(ColY, 1, QStringLiteral("x"));
     QImage image = blankImage(200, 100);
     Canvas canvas(&image);
-    QVERIFY_THROWS_EXCEPTION(ConvertError, UpdateImageModel(t, canvas, TextList()));
+    QVERIFY_THROWS_EXCEPTION(ConvertError, UpdateImageModel(t, canvas, TextList(), midpointsInto(t)));
     QCOMPARE(t.EGrid.Cells(ColX, 1), QStringLiteral("150"));
     QCOMPARE(t.EGrid.Cells(ColX, 2), QString());
 }
@@ -502,7 +511,8 @@ void TestSceneRedraw::threadsMatchOneThread()
     manyCanvas.setDamageLog(&log);
     QString oneError, manyError;
     try {
-        redrawSheetInBands(one.tables, oneCanvas, one.selection, bandRows, 1);
+        redrawSheetInBands(one.tables, oneCanvas, one.selection, bandRows, 1, {}, BandPixels::Sheet,
+                           midpointsInto(one.tables));
     } catch (const ConvertError &e) {
         oneError = e.message();
     }
@@ -515,7 +525,8 @@ void TestSceneRedraw::threadsMatchOneThread()
         bandsDone.fetch_add(1);
     };
     try {
-        redrawSheetInBands(many.tables, manyCanvas, many.selection, bandRows, threads, bandDone);
+        redrawSheetInBands(many.tables, manyCanvas, many.selection, bandRows, threads, bandDone,
+                           BandPixels::Sheet, midpointsInto(many.tables));
     } catch (const ConvertError &e) {
         manyError = e.message();
     }

@@ -130,29 +130,34 @@ private slots:
     }
 
     // A text is one well-formed <text> element holding all of it, as find-in-page and copying
-    // need, whatever its characters; those XML does not allow show as U+FFFD.
+    // need, whatever its characters; those XML does not allow show as U+FFFD. A text off the
+    // sheet is left out.
     void svgTextIsOneElement_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("written");
-        QTest::newRow("mixed scripts") << QString::fromUtf8("Отдел IT") << QString::fromUtf8("Отдел IT");
+        QTest::addColumn<int>("x");
+        QTest::newRow("mixed scripts") << QString::fromUtf8("Отдел IT") << QString::fromUtf8("Отдел IT") << 5;
         QTest::newRow("needs shaping")
-            << QString::fromUtf8("שלום a\u0301") << QString::fromUtf8("שלום a\u0301");
+            << QString::fromUtf8("שלום a\u0301") << QString::fromUtf8("שלום a\u0301") << 5;
         QTest::newRow("control characters")
-            << QString::fromUtf8("a\x01\x07\x1f\nb") << QString::fromUtf8("a\uFFFD\uFFFD\uFFFD\uFFFDb");
+            << QString::fromUtf8("a\x01\x07\x1f\nb") << QString::fromUtf8("a\uFFFD\uFFFD\uFFFD\uFFFDb") << 5;
         QTest::newRow("unpaired surrogate")
-            << QString::fromUtf16(u"x\xD800y") << QString::fromUtf16(u"x\xFFFDy");
-        QTest::newRow("tab") << QString::fromUtf8("tab\there") << QString::fromUtf8("tab\there");
-        QTest::newRow("markup") << QString::fromUtf8("<&>\"'") << QString::fromUtf8("<&>\"'");
-        QTest::newRow("empty") << QString() << QString();
+            << QString::fromUtf16(u"x\xD800y") << QString::fromUtf16(u"x\xFFFDy") << 5;
+        QTest::newRow("tab") << QString::fromUtf8("tab\there") << QString::fromUtf8("tab\there") << 5;
+        QTest::newRow("markup") << QString::fromUtf8("<&>\"'") << QString::fromUtf8("<&>\"'") << 5;
+        QTest::newRow("empty") << QString() << QString() << 5;
+        QTest::newRow("right of the sheet") << QString::fromUtf8("far\taway") << QString() << 260;
+        QTest::newRow("left of the sheet") << QString::fromUtf8("far\taway") << QString() << -300;
     }
 
     void svgTextIsOneElement()
     {
         QFETCH(QString, text);
         QFETCH(QString, written);
+        QFETCH(int, x);
         QXmlStreamReader xml(
-            vectorPicture(VectorFormat::Svg, 200, 40, [&](CanvasOps &c) { c.TextOut(5, 5, text); }));
+            vectorPicture(VectorFormat::Svg, 200, 40, [&](CanvasOps &c) { c.TextOut(x, 5, text); }));
         QStringList texts;
         while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError())
             if (xml.isStartElement() && xml.name() == QLatin1String("text"))

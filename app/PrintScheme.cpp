@@ -1,4 +1,4 @@
-#include "app/PrintCommand.h"
+#include "app/PrintScheme.h"
 
 #include "app/ModalProvider.h"
 #include "editor/Editor.h"
@@ -11,12 +11,10 @@ void printScheme(Editor &e, ModalProvider &modal, QWidget *parent)
 {
     const int width = e.doc().sheet().width(), height = e.doc().sheet().height();
     modal.printPreview(parent, width > height, [&](QPrinter &printer, PrintScale scale) {
-        // A copy, since drawing stores the line midpoints in the tables.
-        ElementTables tables = e.doc().tables();
         try {
-            printScheme(printer, tables, width, height, scale);
+            printScheme(printer, e.doc().tables(), width, height, scale);
         } catch (const ConvertError &error) {
-            throw AppError(QCoreApplication::translate("PrintCommand", "The scheme cannot be printed: %1")
+            throw AppError(QCoreApplication::translate("PrintScheme", "The scheme cannot be printed: %1")
                                .arg(error.message()));
         }
     });

@@ -1,4 +1,4 @@
-#include "editor/ExportCommand.h"
+#include "editor/ExportPicture.h"
 
 #include "editor/Editor.h"
 #include "render/PictureFormats.h"
@@ -14,16 +14,14 @@ void exportPicture(Editor &e, const QString &startFolder)
     const PictureFormat *format = pictureFormatOf(path);
     if (!format || !format->exported) {
         e.ui().showInfo(QCoreApplication::translate(
-                            "ExportCommand", "Nothing was exported: the name of the picture must end in %1.")
+                            "ExportPicture", "Nothing was exported: the name of the picture must end in %1.")
                             .arg(pictureSuffixList(true)));
         return;
     }
-    // A copy, since drawing stores the line midpoints in the tables.
-    ElementTables tables = e.doc().tables();
     try {
-        format->write(tables, e.doc().sheet().width(), e.doc().sheet().height(), path);
+        format->write(e.doc().tables(), e.doc().sheet().width(), e.doc().sheet().height(), path);
     } catch (const ConvertError &error) {
-        throw AppError(QCoreApplication::translate("ExportCommand",
+        throw AppError(QCoreApplication::translate("ExportPicture",
                                                    "Cannot write file \"%1\". The scheme cannot be "
                                                    "drawn: %2")
                            .arg(path, error.message()));

@@ -5,14 +5,13 @@
 
 #include "render/ConnectorLines.h"
 #include "render/ElementDrawing.h"
+#include "render/Palette.h"
 #include "toolkit/ColorText.h"
 #include "toolkit/IntText.h"
 
 namespace {
 
 constexpr int kMaxFoundText = 128;
-
-constexpr TColor clFrameGrey = 0x00808080;
 
 enum class SearchKind { Lines, Points, None, Rectangles };
 
